@@ -1,0 +1,182 @@
+#include "session_model.h"
+
+#include "base/numeric.h"
+#include "glasses/sequences.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace vs::session {
+
+SessionModel::SessionModel() {
+    Punto[1].Visible = true;
+    PuntoFR[1].Visible = true;
+    pG[1].Visible = true;
+    SesionNueva();
+}
+
+void SessionModel::setMinutos(int v) {
+    if (v == 60) v = 0;
+    minutos_ = std::clamp(v, 0, 60);
+}
+
+void SessionModel::setSegundos(int v) {
+    if (v == 60) {
+        segundos_ = 0;
+        setMinutos(minutos_ + 1);
+        return;
+    }
+    segundos_ = std::clamp(v, 0, 60);
+}
+
+double SessionModel::timeMs(float left) const {
+    return static_cast<double>(left) * lengthMs() / (W - 2 * MedioPunto);
+}
+
+double SessionModel::timeSeconds(float left, double sessionSeconds) const {
+    return static_cast<double>(left) * sessionSeconds / (W - 2 * MedioPunto);
+}
+
+double SessionModel::binauralHz(float top) const {
+    double B = FrecBinauralMax;
+    return B - static_cast<double>(top) * B / (H - 2 * MedioPunto);
+}
+
+double SessionModel::baseHz(float top) const {
+    return FrecBaseMax - static_cast<double>(top) * kBaseSpan / (H - 2 * MedioPunto);
+}
+
+float SessionModel::topForBinaural(double hz) const {
+    return static_cast<float>((FrecBinauralMax - hz) * (H - 2 * MedioPunto) / FrecBinauralMax);
+}
+
+float SessionModel::topForBase(double hz) const {
+    return static_cast<float>((FrecBaseMax - hz) * (H - 2 * MedioPunto) / kBaseSpan);
+}
+
+double SessionModel::cursorX(double tMs) const {
+    double T = lengthMs();
+    if (T <= 0) return MedioPunto;
+    return MedioPunto + (W - 2 * MedioPunto) * tMs / T;
+}
+
+namespace {
+
+template <typename Hz>
+double curveAt(const SessionModel& m, const std::array<Marker, kMaxPuntos + 1>& pts, int n,
+               double tMs, Hz hz) {
+    if (n < 1) return 0;
+    if (tMs <= m.timeMs(pts[1].Left)) return hz(pts[1].Top);
+    for (int i = 1; i < n; ++i) {
+        double t0 = m.timeMs(pts[i].Left), t1 = m.timeMs(pts[i + 1].Left);
+        if (tMs >= t0 && tMs <= t1) {
+            double f0 = hz(pts[i].Top), f1 = hz(pts[i + 1].Top);
+            if (t1 == t0) return f0;
+            return f0 + (tMs - t0) * (f1 - f0) / (t1 - t0);
+        }
+    }
+    return hz(pts[n].Top);
+}
+
+}  // namespace
+
+double SessionModel::binauralAt(double tMs) const {
+    return curveAt(*this, Punto, NumPuntos, tMs, [this](float top) { return binauralHz(top); });
+}
+
+double SessionModel::baseAt(double tMs) const {
+    return curveAt(*this, PuntoFR, NumPuntosFR, tMs, [this](float top) { return baseHz(top); });
+}
+
+int SessionModel::cellSequence(int i) const {
+    if (i < 1 || i > kMaxCells) return 0;
+    double v;
+    if (!parseNumber(pG[i].Tag, v)) return 0;
+    int n = static_cast<int>(v);
+    return (n >= 1 && n <= 7 && n == v) ? n : 0;
+}
+
+int SessionModel::sequenceAt(double tMs) const {
+    for (int i = 1; i < NumPuntos; ++i)
+        if (tMs < timeMs(Punto[i + 1].Left)) return cellSequence(i);
+    return NumPuntos >= 2 ? cellSequence(NumPuntos - 1) : 0;
+}
+
+void SessionModel::CargarPuntos() {
+    for (int i = 2; i <= kMaxPuntos; ++i) {
+        Punto[i].Visible = false;
+        PuntoFR[i].Visible = false;
+    }
+    for (int i = 2; i <= kMaxCells; ++i) pG[i].Visible = false;
+    Punto[2].Visible = true;
+    PuntoFR[2].Visible = true;
+    pG[2].Visible = true;
+}
+
+void SessionModel::setCellSequence(int i, int sequence) {
+    if (i < 1 || i > kMaxCells) return;
+    pG[i].Tag = std::to_string(sequence);
+    pG[i].BackColor = glasses::colorOf(sequence);
+}
+
+void SessionModel::relayCells() {
+    const float k = MedioPunto;
+    for (int i = 1; i <= kMaxCells; ++i) {
+        if (i < NumPuntos) {
+            pG[i].Left = Punto[i].Left + k;
+            pG[i].Width = Punto[i + 1].Left - Punto[i].Left;
+            pG[i].Visible = true;
+        } else {
+            pG[i].Visible = false;
+        }
+    }
+}
+
+void SessionModel::SesionNueva() {
+    FrecBaseMax = FrecBaseMaxPref;
+    FrecBinauralMax = FrecBinauralMaxPref;
+    for (int i = 3; i <= kMaxPuntos; ++i) Punto[i] = Marker{};
+    Punto[1] = {0, H / 2, true};
+    Punto[2] = {W - 2 * MedioPunto, H / 2, true};
+    pG[1].Left = Punto[1].Left + MedioPunto;
+    pG[1].Width = Punto[2].Left - Punto[1].Left;
+    pG[1].Visible = true;
+    setCellSequence(1, 6);
+    for (int i = 2; i <= kMaxCells; ++i) pG[i].Visible = false;
+    NumPuntos = 2;
+    for (int j = 3; j <= kMaxPuntos; ++j) PuntoFR[j] = Marker{};
+    PuntoFR[1] = {0, H / 1.5f, true};
+    PuntoFR[2] = {W - 2 * MedioPunto, H / 1.5f, true};
+    NumPuntosFR = 2;
+    setMinutos(1);
+    setSegundos(0);
+}
+
+int SessionModel::addListener(Listener l) {
+    listeners_.emplace_back(nextListener_, std::move(l));
+    return nextListener_++;
+}
+
+void SessionModel::removeListener(int id) {
+    listeners_.erase(std::remove_if(listeners_.begin(), listeners_.end(),
+                                    [id](const auto& p) { return p.first == id; }),
+                     listeners_.end());
+}
+
+void SessionModel::notify() const {
+    for (const auto& [id, l] : listeners_) l();
+}
+
+std::string FormatoTiempo(std::int64_t ms) {
+    std::int64_t s = static_cast<std::int64_t>(roundHalfEven(static_cast<double>(ms) / 1000.0));
+    if (s < 0) s = 0;
+    std::int64_t h = s / 3600, r = s % 3600, m = r / 60, sec = r % 60;
+    auto two = [](std::int64_t n) {
+        return n >= 10 ? std::to_string(n) : "0" + std::to_string(n);
+    };
+    std::string text;
+    if (h >= 1) text = std::to_string(h) + ":";
+    return text + two(m) + ":" + two(sec);
+}
+
+}  // namespace vs::session

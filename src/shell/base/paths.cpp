@@ -1,0 +1,83 @@
+#include "paths.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+#include <system_error>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace vs {
+namespace {
+
+const char* kAppName = "Velorin Somnara";
+std::optional<std::string> programOverride, dataOverride, configOverride;
+
+std::string xdgHome(const char* var, const char* fallback) {
+    const char* v = std::getenv(var);
+    if (v && *v && fs::path(v).is_absolute()) return v;
+    const char* home = std::getenv("HOME");
+    return std::string(home && *home ? home : "/tmp") + "/" + fallback;
+}
+
+bool writable(const std::string& folder) { return ::access(folder.c_str(), W_OK) == 0; }
+
+}  // namespace
+
+std::string executableFolder() {
+    std::error_code ec;
+    fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+    if (ec) return fs::current_path(ec).string();
+    return exe.parent_path().string();
+}
+
+std::string programFolder() {
+    if (programOverride) return *programOverride;
+    std::string exe = executableFolder();
+    if (writable(exe)) return exe;
+    std::string user = xdgHome("XDG_DATA_HOME", ".local/share") + "/" + kAppName;
+    std::error_code ec;
+    fs::create_directories(user, ec);
+    return user;
+}
+
+std::string dataFolder() {
+    if (dataOverride) return *dataOverride;
+    std::string exe = executableFolder();
+    if (fs::is_directory(exe + "/data")) return exe + "/data";
+    fs::path installed = fs::path(exe).parent_path() / "share" / "velorin-somnara";
+    if (fs::is_directory(installed)) return installed.string();
+    return exe;
+}
+
+std::string configFolder() {
+    if (configOverride) return *configOverride;
+    return xdgHome("XDG_CONFIG_HOME", ".config") + "/" + kAppName;
+}
+
+void overrideFolders(const std::string& program, const std::string& data,
+                     const std::string& config) {
+    programOverride = program;
+    dataOverride = data;
+    configOverride = config;
+}
+
+void clearFolderOverrides() {
+    programOverride.reset();
+    dataOverride.reset();
+    configOverride.reset();
+}
+
+std::string joinPath(const std::string& folder, const std::string& name) {
+    if (folder.empty()) return name;
+    if (folder.back() == '/') return folder + name;
+    return folder + "/" + name;
+}
+
+bool fileExists(const std::string& path) {
+    std::error_code ec;
+    return fs::is_regular_file(path, ec);
+}
+
+}  // namespace vs

@@ -1,0 +1,26 @@
+#pragma once
+// Where the program reads and writes. The "program's folder" is the folder of
+// the executable; when it is not writable (an installed program) everything the
+// program writes there goes to the per-user data folder instead.
+#include <string>
+
+namespace vs {
+
+// Folder holding the executable, without a trailing separator.
+std::string executableFolder();
+// Folder where the program writes its wave files and list files.
+std::string programFolder();
+// Folder holding shipped data (default sessions, MIDI files).
+std::string dataFolder();
+// Per-user configuration folder of this program ($XDG_CONFIG_HOME/Velorin Somnara).
+std::string configFolder();
+
+// Tests point every folder at a temporary directory.
+void overrideFolders(const std::string& program, const std::string& data,
+                     const std::string& config);
+void clearFolderOverrides();
+
+std::string joinPath(const std::string& folder, const std::string& name);
+bool fileExists(const std::string& path);
+
+}  // namespace vs

@@ -1,0 +1,61 @@
+#pragma once
+// Seams for every modal interaction. The program installs Qt-backed services at
+// start-up; tests install recorders, so no test ever waits on a window.
+#include <string>
+#include <vector>
+
+namespace vs {
+
+class MessageService {
+public:
+    virtual ~MessageService() = default;
+    // Critical-stop icon, OK button, title "Velorin Somnara".
+    virtual void critical(const std::string& text) = 0;
+    // Information icon, OK button.
+    virtual void information(const std::string& text) = 0;
+    // Question icon, Yes/No buttons; true for Yes.
+    virtual bool askYesNo(const std::string& text) = 0;
+};
+
+struct FileFilter {
+    std::string description;           // "Sesiones (*.vso)"
+    std::vector<std::string> patterns; // {"*.vso"}
+};
+
+class FileDialogService {
+public:
+    virtual ~FileDialogService() = default;
+    // Empty result: the user cancelled.
+    virtual std::string openFile(const std::string& title, const std::string& folder,
+                                 const std::vector<FileFilter>& filters) = 0;
+    virtual std::string saveFile(const std::string& title, const std::string& suggested,
+                                 const std::vector<FileFilter>& filters) = 0;
+};
+
+// Process-wide services, used from the UI thread only. Before anything is
+// installed a silent service answers "No" and shows nothing.
+MessageService& messages();
+void setMessageService(MessageService* service);  // nullptr restores the silent one
+FileDialogService& fileDialogs();
+void setFileDialogService(FileDialogService* service);
+
+// Test double: records every message and answers questions from a script.
+class RecordingMessageService : public MessageService {
+public:
+    struct Entry {
+        enum Kind { Critical, Information, Question } kind;
+        std::string text;
+    };
+    std::vector<Entry> entries;
+    std::vector<bool> answers;  // consumed front to back; "No" once empty
+
+    void critical(const std::string& text) override { entries.push_back({Entry::Critical, text}); }
+    void information(const std::string& text) override {
+        entries.push_back({Entry::Information, text});
+    }
+    bool askYesNo(const std::string& text) override;
+    int count(Entry::Kind kind) const;
+    bool saw(const std::string& text) const;
+};
+
+}  // namespace vs

@@ -1,0 +1,32 @@
+#pragma once
+// The real message boxes and file dialogs, owned by the main window.
+#include "base/services.h"
+
+class QWidget;
+
+namespace vs::shell {
+
+class QtMessageService : public MessageService {
+public:
+    explicit QtMessageService(QWidget* owner) : owner_(owner) {}
+    void critical(const std::string& text) override;
+    void information(const std::string& text) override;
+    bool askYesNo(const std::string& text) override;
+
+private:
+    QWidget* owner_;
+};
+
+class QtFileDialogService : public FileDialogService {
+public:
+    explicit QtFileDialogService(QWidget* owner) : owner_(owner) {}
+    std::string openFile(const std::string& title, const std::string& folder,
+                         const std::vector<FileFilter>& filters) override;
+    std::string saveFile(const std::string& title, const std::string& suggested,
+                         const std::vector<FileFilter>& filters) override;
+
+private:
+    QWidget* owner_;
+};
+
+}  // namespace vs::shell

@@ -1,0 +1,1 @@
+// Shared by widget tests: nothing here yet beyond the entry point below.

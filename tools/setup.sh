@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Installs what a fresh Debian 12 machine lacks, builds, then starts the
+# program ("run") or runs every test ("test"). Safe to run again.
+set -euo pipefail
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+mode="${1:-run}"
+
+packages=(
+  build-essential cmake ninja-build pkg-config git
+  qt6-base-dev libgl-dev
+  libsdl2-dev libsndfile1-dev libsamplerate0-dev
+  libfluidsynth-dev timgm6mb-soundfont
+  libcdio-dev libcdio-paranoia-dev libasound2-dev
+  libgtest-dev libgmock-dev
+  xvfb xauth
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed"; then
+    missing+=("$p")
+  fi
+done
+if ((${#missing[@]})); then
+  sudo_cmd=""
+  [[ $(id -u) -ne 0 ]] && sudo_cmd="sudo"
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo_cmd apt-get update -qq
+  $sudo_cmd apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+build="$here/build"
+cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$build" --parallel "$(nproc)"
+
+case "$mode" in
+  run)
+    exec "$build/src/shell/velorin-somnara"
+    ;;
+  test)
+    export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
+    cd "$build"
+    ctest --output-on-failure --parallel "$(nproc)" --timeout 300
+    ;;
+  *)
+    echo "usage: $0 [run|test]" >&2
+    exit 2
+    ;;
+esac
