@@ -1,0 +1,33 @@
+#pragma once
+// The sound device seen through a narrow window, so the engine can be started
+// without hardware (tests inject a double; "no sound" needs none at all).
+#include <functional>
+#include <memory>
+
+namespace vs::audio {
+
+class AudioOutput {
+public:
+    // Called on the device's own thread with `frames` frames of float stereo to fill.
+    using Render = void (*)(void* context, float* interleavedStereo, int frames);
+
+    virtual ~AudioOutput() = default;
+    // UI thread. Opens `device` (-1: the default; n >= 1: the n-th output) at
+    // 44100 Hz, float, stereo, exactly; starts paused. False when there is none.
+    virtual bool open(int device, Render render, void* context) = 0;
+    // UI thread. Paused: the callback is not called.
+    virtual void setPaused(bool paused) = 0;
+    // UI thread. When it returns, the callback is no longer running and never runs again.
+    virtual void close() = 0;
+};
+
+// Output through SDL2 audio; honours SDL_AUDIODRIVER (dummy and disk work headless).
+std::unique_ptr<AudioOutput> makeSdlOutput();
+// The output the engine opens: the factory's when a test set one, else SDL's.
+std::unique_ptr<AudioOutput> makeOutput();
+int sdlOutputDeviceCount();
+
+// Tests replace how the engine makes its output; an empty function restores SDL.
+void setOutputFactory(std::function<std::unique_ptr<AudioOutput>()> factory);
+
+} // namespace vs::audio

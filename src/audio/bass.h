@@ -1,0 +1,100 @@
+#pragma once
+// The audio library's operations, served by our own engine. Handles are 32-bit
+// unsigned and 0 means failure; channel handle 0 stands for the CD and is never
+// given to a sample playback or a stream. Paths are UTF-8.
+//
+// Thread rule: every function here is called from the UI thread only (the
+// engine has one controlling thread); none of them blocks on the audio thread.
+#include <cstdint>
+
+namespace vs::audio {
+
+// Sample load flags.
+inline constexpr std::uint32_t kSample8Bit = 1; // keep 8-bit resolution
+inline constexpr std::uint32_t kSampleMono = 2; // mix down to one channel
+inline constexpr std::uint32_t kSampleLoop = 4; // recorded in the flags; looping is per playback
+// When every allowed playback of a sample is busy, a new one takes over the
+// playback that started first instead of failing.
+inline constexpr std::uint32_t kSampleTakeOldest = 0x20000;
+
+// Channel flags reported by BASS_ChannelGetFlags.
+inline constexpr std::uint32_t kChannel8Bit = 1;
+inline constexpr std::uint32_t kChannelMono = 2;
+inline constexpr std::uint32_t kChannelLoop = 4;
+
+// BASS_ChannelIsActive results.
+inline constexpr std::uint32_t kInactive = 0; // never started, stopped, played out, or unknown
+inline constexpr std::uint32_t kPlaying = 1;  // also while a stream waits for its decoder
+inline constexpr std::uint32_t kPaused = 3;
+
+// BASS_StreamGetLength for a handle that is not a stream.
+inline constexpr std::uint64_t kNotAStream = ~std::uint64_t(0);
+
+} // namespace vs::audio
+
+// device -1: the default output; n >= 1: the n-th output; 0: no sound (the
+// mixer runs only through vs::audio::renderOffline). The mixer always runs at
+// 44100 Hz whatever `freq` says; `flags` and `window` are accepted and unused.
+// Nonzero: ready. Fails when already initialised or when the device will not open.
+std::uint32_t BASS_Init(int device, std::uint32_t freq, std::uint32_t flags, void* window);
+// Resumes output after BASS_Stop (output runs from BASS_Init on). Nonzero: running.
+std::uint32_t BASS_Start();
+// Pauses output; commands queue up until BASS_Start. Nonzero on success.
+std::uint32_t BASS_Stop();
+// Closes the device and frees every sample, playback and stream.
+std::uint32_t BASS_Free();
+// Nothing is ever recorded: reports ready (nonzero) when the engine is up.
+std::uint32_t BASS_RecordInit(int device);
+std::uint32_t BASS_RecordFree();
+
+// Loads a whole sound file into memory. `fromMemory` must be 0 and `offset`
+// and `length` 0 (whole file). `maxPlaybacks` >= 1. Sample handle or 0.
+std::uint32_t BASS_SampleLoad(std::uint32_t fromMemory, const char* file, std::uint32_t offset,
+                              std::uint32_t length, std::uint32_t maxPlaybacks,
+                              std::uint32_t flags);
+// Starts a playback. `start` is a byte position in the sample as 16-bit (8-bit
+// when loaded so) frames. rate in Hz 100..100000 (-1 or 0: the sample's own),
+// volume 0..100 (-1: 100), pan -100..100 (-101: centre); out-of-range values are
+// clamped. Channel handle or 0.
+std::uint32_t BASS_SamplePlayEx(std::uint32_t sample, std::uint32_t start, std::int32_t rate,
+                                std::int32_t volume, std::int32_t pan, std::uint32_t loop);
+// Stops every playback of the sample. Nonzero on success.
+std::uint32_t BASS_SampleStop(std::uint32_t sample);
+// Stops every playback of the sample and frees it. Nonzero on success.
+std::uint32_t BASS_SampleFree(std::uint32_t sample);
+
+// rate -1: unchanged, 0: the material's own, else clamped to 100..100000;
+// volume -1: unchanged, else clamped to 0..100; pan -101: unchanged, else
+// clamped to -100..100. The new rate continues from the current position.
+// A sample playback that has ended or was stopped no longer accepts changes.
+// Nonzero: applied.
+std::uint32_t BASS_ChannelSetAttributes(std::uint32_t channel, std::int32_t rate,
+                                        std::int32_t volume, std::int32_t pan);
+// Fills whichever outputs are given and returns the rate in Hz; 0 (outputs
+// untouched) for an unknown handle.
+std::uint32_t BASS_ChannelGetAttributes(std::uint32_t channel, std::int32_t* rate,
+                                        std::int32_t* volume, std::int32_t* pan);
+std::uint32_t BASS_ChannelGetFlags(std::uint32_t channel);
+std::uint32_t BASS_ChannelIsActive(std::uint32_t channel);
+std::uint32_t BASS_ChannelPause(std::uint32_t channel);
+std::uint32_t BASS_ChannelResume(std::uint32_t channel);
+// A stopped playback or stream is finished: it cannot be resumed.
+std::uint32_t BASS_ChannelStop(std::uint32_t channel);
+
+// Opens a file (WAV, MP3, Ogg and whatever else libsndfile reads) for playing
+// as a stream; decoding starts at once so playing starts cleanly. `fromMemory`,
+// `offset` and `length` must be 0. Stream handle or 0.
+std::uint32_t BASS_StreamCreateFile(std::uint32_t fromMemory, const char* file,
+                                    std::uint32_t offset, std::uint32_t length,
+                                    std::uint32_t flags);
+// Starts a stream that has not played yet, or resumes a paused one. A stream
+// that played out or was stopped cannot start again (create a new one): 0.
+std::uint32_t BASS_StreamPlay(std::uint32_t stream, std::uint32_t flush, std::uint32_t flags);
+// Exact length in bytes as 16-bit frames of the file's own channel count
+// (8-bit files: one byte per sample), so bytes / (rate x channels x bytes per
+// sample) from BASS_ChannelGetAttributes and BASS_ChannelGetFlags is the
+// length in seconds. kNotAStream for any other handle.
+std::uint64_t BASS_StreamGetLength(std::uint32_t stream);
+// There are no tracker modules here: always 0.
+std::uint64_t BASS_MusicGetLength(std::uint32_t handle, std::uint32_t playLength);
+std::uint32_t BASS_StreamFree(std::uint32_t stream);

@@ -1,0 +1,102 @@
+#include "audio/volume.h"
+
+#include "audio/engine.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace vs::audio {
+namespace {
+
+class EngineMixer : public MixerBackend {
+public:
+    bool hasLine(MixerLine) const override { return true; }
+
+    bool read(MixerLine line, std::int32_t& level) override {
+        level = std::int32_t(std::lround(double(gain(line)) * kMixerMax));
+        return true;
+    }
+
+    bool write(MixerLine line, std::int32_t level) override {
+        const float g = float(std::clamp(level, 0, kMixerMax)) / float(kMixerMax);
+        switch (line) {
+        case MixerLine::Master:
+            setMasterGain(g);
+            break;
+        case MixerLine::Wave:
+            setLineGain(Line::Wave, g);
+            break;
+        case MixerLine::Synth:
+            setLineGain(Line::Synth, g);
+            break;
+        case MixerLine::CD:
+            setLineGain(Line::CD, g);
+            break;
+        }
+        return true;
+    }
+
+private:
+    static float gain(MixerLine line) {
+        switch (line) {
+        case MixerLine::Master:
+            return masterGain();
+        case MixerLine::Wave:
+            return lineGain(Line::Wave);
+        case MixerLine::Synth:
+            return lineGain(Line::Synth);
+        case MixerLine::CD:
+            return lineGain(Line::CD);
+        }
+        return 0.0f;
+    }
+};
+
+} // namespace
+
+std::unique_ptr<MixerBackend> makeEngineMixer() {
+    return std::make_unique<EngineMixer>();
+}
+
+bool RecordingMixerBackend::read(MixerLine line, std::int32_t& level) {
+    if (!hasLine(line)) return false;
+    level = levels[std::size_t(line)];
+    return true;
+}
+
+bool RecordingMixerBackend::write(MixerLine line, std::int32_t level) {
+    if (!hasLine(line)) return false;
+    writes.emplace_back(line, level);
+    levels[std::size_t(line)] = level;
+    return true;
+}
+
+clsVolume::clsVolume() : clsVolume(makeAlsaMixer(), makeEngineMixer()) {}
+
+clsVolume::clsVolume(std::unique_ptr<MixerBackend> system, std::unique_ptr<MixerBackend> fallback)
+    : system_(std::move(system)), fallback_(std::move(fallback)) {}
+
+clsVolume::~clsVolume() = default;
+
+MixerBackend* clsVolume::backendFor(MixerLine line) const {
+    if (system_ && system_->hasLine(line)) return system_.get();
+    if (fallback_ && fallback_->hasLine(line)) return fallback_.get();
+    return nullptr;
+}
+
+std::int32_t clsVolume::level(MixerLine line) const {
+    MixerBackend* b = backendFor(line);
+    std::int32_t v = 0;
+    if (!b || !b->read(line, v)) return 0;
+    return std::clamp(v, 0, kMixerMax);
+}
+
+void clsVolume::setLevel(MixerLine line, std::int32_t v) {
+    if (MixerBackend* b = backendFor(line)) b->write(line, std::clamp(v, 0, kMixerMax));
+}
+
+std::int32_t clsVolume::max(MixerLine line) const {
+    return backendFor(line) ? kMixerMax : 0;
+}
+
+} // namespace vs::audio

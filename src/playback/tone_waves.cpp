@@ -1,0 +1,155 @@
+#include "playback/tone_waves.h"
+
+#include "audio/bass_sample.h"
+#include "base/paths.h"
+
+#include <chrono>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <random>
+
+namespace vs::playback {
+namespace {
+
+// The stored sample values were fixed with this value of 2 pi; the exact one
+// would move a few samples by one step.
+constexpr double kTwoPi = 6.283185308;
+constexpr double kNoiseScale = 15240.0;
+
+WavePaths g_paths;
+bool g_pathsSet = false;
+
+WavePaths pathsIn(const std::string& folder) {
+    return {joinPath(folder, "OndaL.wav"), joinPath(folder, "OndaR.wav"),
+            joinPath(folder, "OndaM.wav")};
+}
+
+void put16(std::string& b, std::size_t at, std::int32_t v) {
+    const auto u = static_cast<std::uint16_t>(static_cast<std::int16_t>(v));
+    b[at] = char(u & 0xFF);
+    b[at + 1] = char(u >> 8);
+}
+
+void put32(std::string& b, std::size_t at, std::uint32_t v) {
+    for (int k = 0; k < 4; ++k)
+        b[at + std::size_t(k)] = char((v >> (8 * k)) & 0xFF);
+}
+
+// Uniform in [0, 1) built from 53 random bits, so 1.0 can never come out
+// (which would put the noise one step outside its range).
+double uniform(std::mt19937_64& g) {
+    return double(g() >> 11) * 0x1.0p-53;
+}
+
+std::uint64_t freshSeed() {
+    std::random_device rd;
+    const auto now = std::chrono::high_resolution_clock::now().time_since_epoch().count();
+    return (std::uint64_t(rd()) << 32) ^ std::uint64_t(now);
+}
+
+} // namespace
+
+const WavePaths& rutasOndas() {
+    if (!g_pathsSet) g_paths = pathsIn(programFolder());
+    return g_paths;
+}
+
+int toneSample(int i, double freq) {
+    const double step = kTwoPi / kWaveRate;
+    return int(std::floor(std::sin(double(i) * step * freq) * 32760.0));
+}
+
+std::string waveFileBytes(const std::string& name, double freq) {
+    const bool left = name == "OndaL", right = name == "OndaR", mask = name == "OndaM";
+    if (!left && !right && !mask) return {};
+    std::string b(kWaveFileSize, '\0');
+    b.replace(0, 4, "RIFF");
+    put32(b, 4, kWaveFileSize - 8);
+    b.replace(8, 8, "WAVEfmt ");
+    put32(b, 16, 16);
+    put16(b, 20, 1);
+    put16(b, 22, 2);
+    put32(b, 24, kWaveRate);
+    put32(b, 28, 1411200 / 8);
+    put16(b, 32, 32 / 8);
+    put16(b, 34, 16);
+    b.replace(36, 4, "data");
+    put32(b, 40, kWaveFileSize - 44);
+    std::mt19937_64 gen(freshSeed());
+    for (int i = 0; i < kWaveFrames; ++i) {
+        std::int32_t l = 0, r = 0;
+        if (mask) {
+            l = std::int32_t(std::floor(uniform(gen) * kNoiseScale));
+            r = -std::int32_t(std::floor(uniform(gen) * kNoiseScale));
+        } else {
+            const int t = toneSample(i, freq);
+            (left ? l : r) = t;
+        }
+        put16(b, 44 + 4 * std::size_t(i), l);
+        put16(b, 46 + 4 * std::size_t(i), r);
+    }
+    return b;
+}
+
+bool CrearOnda(const std::string& folder, const std::string& name, double freq) {
+    const std::string bytes = waveFileBytes(name, freq);
+    if (bytes.empty()) return false;
+    const std::string path = joinPath(folder, name + ".wav");
+    const std::string temp = path + ".tmp";
+    std::FILE* f = std::fopen(temp.c_str(), "wb");
+    if (!f) return false;
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    const bool closed = std::fclose(f) == 0;
+    std::error_code ec;
+    if (!written || !closed) {
+        std::filesystem::remove(temp, ec);
+        return false;
+    }
+    // A rename replaces any older file whole: no stale tail survives.
+    std::filesystem::rename(temp, path, ec);
+    if (ec) {
+        std::filesystem::remove(temp, ec);
+        return false;
+    }
+    return true;
+}
+
+bool CrearOnda(const std::string& name, double freq) {
+    return CrearOnda(programFolder(), name, freq);
+}
+
+bool PrepararOndas(const std::string& folder) {
+    g_paths = pathsIn(folder);
+    g_pathsSet = true;
+    std::error_code ec;
+    for (const std::string* p : {&g_paths.left, &g_paths.right, &g_paths.mask})
+        std::filesystem::remove(*p, ec);
+    return CrearOnda(folder, "OndaL", 1000) && CrearOnda(folder, "OndaR", 1000) &&
+           CrearOnda(folder, "OndaM", 0);
+}
+
+bool PrepararOndas() {
+    return PrepararOndas(programFolder());
+}
+
+void CargarOndas(vs::audio::BassSample& left, vs::audio::BassSample& right,
+                 vs::audio::BassSample& mask) {
+    const WavePaths& p = rutasOndas();
+    for (auto [player, path] :
+         {std::pair{&left, &p.left}, std::pair{&right, &p.right}, std::pair{&mask, &p.mask}}) {
+        std::int32_t most = 1;
+        bool eightBit = false, mono = false, looped = true;
+        player->Load(*path, most, eightBit, mono, looped);
+    }
+}
+
+void BorrarOndas() {
+    const WavePaths& p = rutasOndas();
+    std::error_code ec;
+    for (const std::string* f : {&p.left, &p.right, &p.mask})
+        std::filesystem::remove(*f, ec);
+}
+
+} // namespace vs::playback
