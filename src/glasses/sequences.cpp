@@ -3,7 +3,9 @@
 namespace vs::glasses {
 namespace {
 
-constexpr std::uint32_t rgb(unsigned r, unsigned g, unsigned b) { return r + 256u * g + 65536u * b; }
+constexpr std::uint32_t rgb(unsigned r, unsigned g, unsigned b) {
+    return r + 256u * g + 65536u * b;
+}
 
 struct Row {
     const char* name;
@@ -25,7 +27,7 @@ constexpr Row kRows[kNumSecuencias] = {
 std::array<SecuenciaLed, kNumSecuencias> table;
 bool loaded = false;
 
-}  // namespace
+} // namespace
 
 void CargarSecuencias() {
     for (int i = 0; i < kNumSecuencias; ++i) {
@@ -56,4 +58,4 @@ std::string nombre(int k) {
     return kRows[k - 1].name;
 }
 
-}  // namespace vs::glasses
+} // namespace vs::glasses

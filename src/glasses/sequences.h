@@ -32,4 +32,4 @@ std::uint32_t colorOf(int k);
 // The name without its padding blanks.
 std::string nombre(int k);
 
-}  // namespace vs::glasses
+} // namespace vs::glasses

@@ -1,0 +1,169 @@
+#include "frm_secuencia.h"
+
+#include "sequences.h"
+
+#include "base/numeric.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace vs::glasses {
+namespace {
+
+// Column widths were laid out at 15 twips a pixel: 600, 700 and 2500 twips.
+constexpr int kAnchoColumna[3] = {40, 47, 167};
+constexpr int kAltoFila = 18;
+const QColor kAzul(0, 0, 255);
+
+QColor deBgr(std::uint32_t c) {
+    return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+}
+
+QString textoHz(int value) {
+    return QString::fromStdString(formatFixed(value / 10.0, 1));
+}
+
+} // namespace
+
+frmSecuencia::frmSecuencia(EstadoGafas& estado, QWidget* parent)
+    : QDialog(parent), estado_(estado) {
+    setWindowTitle(QStringLiteral("Secuencia de luces"));
+
+    flexSecuencia_ = new QTableWidget(kNumSecuencias, 3, this);
+    flexSecuencia_->setObjectName(QStringLiteral("flexSecuencia"));
+    const QStringList cabecera = {QStringLiteral("Nº"), QStringLiteral("Color"),
+                                  QStringLiteral("Denominación")};
+    for (int c = 0; c < 3; ++c) {
+        auto* item = new QTableWidgetItem(cabecera[c]);
+        QFont f = item->font();
+        f.setBold(true);
+        item->setFont(f);
+        item->setTextAlignment(c == 0 ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
+        flexSecuencia_->setHorizontalHeaderItem(c, item);
+        flexSecuencia_->setColumnWidth(c, kAnchoColumna[c]);
+    }
+    flexSecuencia_->verticalHeader()->hide();
+    flexSecuencia_->verticalHeader()->setDefaultSectionSize(kAltoFila);
+    flexSecuencia_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    flexSecuencia_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // No selection highlight: it would hide the colour cells; bold marks the row.
+    flexSecuencia_->setSelectionMode(QAbstractItemView::NoSelection);
+    flexSecuencia_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    flexSecuencia_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+    const auto& tabla = Secuencias();
+    for (int k = 1; k <= kNumSecuencias; ++k) {
+        auto* numero = new QTableWidgetItem(QString::number(k));
+        numero->setTextAlignment(Qt::AlignCenter);
+        auto* color = new QTableWidgetItem;
+        color->setBackground(deBgr(tabla[k - 1].Color));
+        auto* nombre = new QTableWidgetItem(QString::fromStdString(tabla[k - 1].Denominacion));
+        flexSecuencia_->setItem(k - 1, 0, numero);
+        flexSecuencia_->setItem(k - 1, 1, color);
+        flexSecuencia_->setItem(k - 1, 2, nombre);
+    }
+    const int ancho =
+        kAnchoColumna[0] + kAnchoColumna[1] + kAnchoColumna[2] + 2 * flexSecuencia_->frameWidth();
+    const int alto = flexSecuencia_->horizontalHeader()->sizeHint().height() +
+                     kNumSecuencias * kAltoFila + 2 * flexSecuencia_->frameWidth();
+    flexSecuencia_->setFixedSize(ancho, alto);
+
+    SecuenciaInicial = estado_.SecuenciaActual;
+    const int actual = estado_.SecuenciaActual;
+    if (actual >= 1 && actual <= kNumSecuencias) {
+        flexSecuencia_->item(actual - 1, 0)->setForeground(kAzul);
+        auto* nombre = flexSecuencia_->item(actual - 1, 2);
+        nombre->setForeground(kAzul);
+        QFont f = nombre->font();
+        f.setBold(true);
+        nombre->setFont(f);
+        flexSecuencia_->setCurrentCell(actual - 1, 2);
+    }
+
+    Frame1_ = new QGroupBox(this);
+    scrollHz_ = new QScrollBar(Qt::Vertical, Frame1_);
+    scrollHz_->setObjectName(QStringLiteral("scrollHz"));
+    scrollHz_->setRange(0, 300);
+    // The up arrow raises the rate.
+    scrollHz_->setInvertedAppearance(true);
+    scrollHz_->setInvertedControls(false);
+    scrollHz_->setFixedSize(17, 34);
+    lblHz_ = new QLabel(Frame1_);
+    lblHz_->setObjectName(QStringLiteral("lblHz"));
+    lblHz_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lblHz_->setMinimumWidth(32);
+    Label2_ = new QLabel(QStringLiteral("Hz"), Frame1_);
+    auto* marco = new QHBoxLayout(Frame1_);
+    marco->addWidget(scrollHz_);
+    marco->addWidget(lblHz_);
+    marco->addWidget(Label2_);
+    marco->addStretch();
+
+    // Opening shows the rate without writing it back.
+    const int valor = std::clamp(toInt32(estado_.FrecuenciaLed * 10.0), 0, 300);
+    scrollHz_->setValue(valor);
+    lblHz_->setText(textoHz(valor));
+
+    cmdAceptar_ = new QPushButton(QStringLiteral("Seleccionar Secuencia"), this);
+    cmdCancelar_ = new QPushButton(QStringLiteral("Cancelar"), this);
+
+    auto* derecha = new QVBoxLayout;
+    derecha->addWidget(Frame1_);
+    derecha->addStretch();
+    derecha->addWidget(cmdAceptar_);
+    derecha->addWidget(cmdCancelar_);
+    auto* principal = new QHBoxLayout(this);
+    principal->addWidget(flexSecuencia_);
+    principal->addLayout(derecha);
+    principal->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(flexSecuencia_, &QTableWidget::cellPressed, this,
+            [this](int row, int) { filaPulsada(row); });
+    connect(flexSecuencia_, &QTableWidget::cellClicked, this,
+            [this](int row, int) { filaClicada(row); });
+    connect(scrollHz_, &QScrollBar::valueChanged, this, &frmSecuencia::velocidadCambiada);
+    connect(cmdAceptar_, &QPushButton::clicked, this, [this] {
+        resultado_ = SequenceChooser::Resultado::Seleccionada;
+        accept();
+    });
+    connect(cmdCancelar_, &QPushButton::clicked, this, [this] {
+        estado_.SecuenciaActual = SecuenciaInicial;
+        resultado_ = SequenceChooser::Resultado::Cancelada;
+        reject();
+    });
+}
+
+void frmSecuencia::filaPulsada(int row) {
+    estado_.SecuenciaActual = static_cast<std::int16_t>(row + 1);
+}
+
+void frmSecuencia::filaClicada(int row) {
+    if (row < 0) return;
+    for (int r = 0; r < kNumSecuencias; ++r) {
+        auto* item = flexSecuencia_->item(r, 2);
+        QFont f = item->font();
+        f.setBold(r == row);
+        item->setFont(f);
+    }
+}
+
+void frmSecuencia::velocidadCambiada(int value) {
+    estado_.FrecuenciaLed = static_cast<float>(value / 10.0);
+    lblHz_->setText(textoHz(value));
+}
+
+SequenceChooser::Resultado DialogSequenceChooser::run() {
+    frmSecuencia dialogo(estado_, owner_);
+    dialogo.exec();
+    return dialogo.resultado();
+}
+
+} // namespace vs::glasses

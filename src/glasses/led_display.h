@@ -1,0 +1,53 @@
+#pragma once
+// The eight on-screen LED indicators that mirror the glasses, and what is shown
+// on them: a LED byte (bit k lights LED k+1) and the colours from the preferences.
+#include <array>
+#include <cstdint>
+
+namespace vs::glasses {
+
+class LedIndicators {
+public:
+    virtual ~LedIndicators() = default;
+    // led: 1..8.
+    virtual void setLit(int led, bool lit) = 0;
+    // Colours 0x00BBGGRR.
+    virtual void setColours(int led, std::uint32_t lit, std::uint32_t unlit) = 0;
+};
+
+// Shows a LED byte on the indicators; never touches the port.
+void MostrarLeds(LedIndicators& view, std::uint8_t valor);
+
+// Who reads the colour preferences decides the defaults of absent keys.
+enum class LectorColores {
+    Inicio,      // start-up: yellow/green lit, dark yellow/dark green unlit; then all unlit
+    TrasOpciones // main window after the options dialog: red / dark red
+};
+void CargarColoresLeds(LedIndicators& view, LectorColores lector);
+
+// Test double: the state of eight indicators.
+class RecordingIndicators : public LedIndicators {
+public:
+    std::array<bool, 9> lit{}; // index 1..8
+    std::array<std::uint32_t, 9> litColour{};
+    std::array<std::uint32_t, 9> unLitColour{};
+    int litCalls = 0;
+
+    void setLit(int led, bool on) override {
+        lit[led] = on;
+        ++litCalls;
+    }
+    void setColours(int led, std::uint32_t l, std::uint32_t u) override {
+        litColour[led] = l;
+        unLitColour[led] = u;
+    }
+    // The byte the indicators show.
+    int byte() const {
+        int b = 0;
+        for (int i = 1; i <= 8; ++i)
+            if (lit[i]) b |= 1 << (i - 1);
+        return b;
+    }
+};
+
+} // namespace vs::glasses

@@ -1,0 +1,140 @@
+#include "led_port.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+#include <fcntl.h>
+#include <sys/ioctl.h>
+#include <linux/ppdev.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace vs::glasses {
+namespace {
+
+const char* const kSinSenal = "; las gafas no recibirán señal.";
+
+std::string hex(std::uint16_t address) {
+    char buf[8];
+    std::snprintf(buf, sizeof buf, "%X", static_cast<unsigned>(address));
+    return buf;
+}
+
+LedPort* installed = nullptr;
+
+} // namespace
+
+std::string motivoFallo(const std::string& device, int err) {
+    if (err == EACCES || err == EPERM)
+        return "No hay permiso para usar el puerto paralelo " + device +
+               ": el usuario debe pertenecer al grupo «lp» (hay que volver a iniciar la "
+               "sesión después de añadirlo)" +
+               kSinSenal;
+    if (err == ENOENT || err == ENODEV || err == ENXIO)
+        return "No existe el dispositivo " + device + " (¿está cargado el módulo «ppdev»?)" +
+               kSinSenal;
+    if (err == EBUSY)
+        return "El puerto paralelo " + device + " está ocupado por otro programa" + kSinSenal;
+    return "No se puede usar el puerto paralelo " + device + ": " + std::strerror(err) + kSinSenal;
+}
+
+ParportLedPort::ParportLedPort(std::string procRoot, std::string devRoot)
+    : procRoot_(std::move(procRoot)), devRoot_(std::move(devRoot)) {}
+
+ParportLedPort::~ParportLedPort() {
+    cerrar();
+}
+
+std::string ParportLedPort::dispositivoPara(std::uint16_t address) const {
+    std::error_code ec;
+    const fs::path folder = fs::path(procRoot_) / "sys/dev/parport";
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder, ec))
+        if (entry.is_directory(ec)) names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    for (const auto& name : names) {
+        std::ifstream in(folder / name / "base-addr");
+        long base = -1;
+        if (in >> base && base == address) return (fs::path(devRoot_) / name).string();
+    }
+    return {};
+}
+
+void ParportLedPort::cerrar() {
+    if (fd_ >= 0) {
+        ::ioctl(fd_, PPRELEASE);
+        ::close(fd_);
+    }
+    fd_ = -1;
+}
+
+bool ParportLedPort::preparar(std::uint16_t address) {
+    if (tried_ && address == address_) return fd_ >= 0;
+    cerrar();
+    tried_ = true;
+    address_ = address;
+    problema_.clear();
+    if (address == 0) {
+        problema_ =
+            std::string("No se ha elegido una dirección de puerto paralelo válida (378, 278 "
+                        "o 3BC)") +
+            kSinSenal;
+        return false;
+    }
+    const std::string device = dispositivoPara(address);
+    if (device.empty()) {
+        problema_ = "No hay ningún puerto paralelo en la dirección " + hex(address) + kSinSenal;
+        return false;
+    }
+    int fd = ::open(device.c_str(), O_RDWR | O_CLOEXEC);
+    if (fd < 0) {
+        problema_ = motivoFallo(device, errno);
+        return false;
+    }
+    // Claimed once and held: claiming around every write would cost two more
+    // system calls per LED step.
+    if (::ioctl(fd, PPCLAIM) != 0) {
+        problema_ = motivoFallo(device, errno);
+        ::close(fd);
+        return false;
+    }
+    fd_ = fd;
+    return true;
+}
+
+void ParportLedPort::Out32(std::uint16_t port, std::uint16_t value) {
+    if (!preparar(port)) return;
+    unsigned char byte = static_cast<unsigned char>(value & 0xFF);
+    ::ioctl(fd_, PPWDATA, &byte);
+}
+
+std::uint16_t ParportLedPort::Inp32(std::uint16_t port) {
+    if (!preparar(port)) return 0;
+    unsigned char byte = 0;
+    if (::ioctl(fd_, PPRDATA, &byte) != 0) return 0;
+    return byte;
+}
+
+std::vector<int> RecordingLedPort::bytes() const {
+    std::vector<int> out;
+    for (const auto& w : writes)
+        out.push_back(w.value & 0xFF);
+    return out;
+}
+
+LedPort& ledPort() {
+    static ParportLedPort real;
+    return installed ? *installed : real;
+}
+
+void setLedPort(LedPort* port) {
+    installed = port;
+}
+
+} // namespace vs::glasses

@@ -1,0 +1,28 @@
+#include "port_setup.h"
+
+#include "base/preference_keys.h"
+#include "base/preferences.h"
+
+namespace vs::glasses {
+
+std::uint16_t direccionPuerto(const std::string& texto) {
+    if (texto == "378") return 0x378;
+    if (texto == "278") return 0x278;
+    if (texto == "3BC") return 0x3BC;
+    return 0;
+}
+
+std::string ConfigurarPuerto(EstadoGafas& estado, LedPort& port) {
+    auto& prefs = Preferences::instance();
+    estado.PuertoHex =
+        prefs.get(pref::PuertoHex.section, pref::PuertoHex.name, pref::PuertoHex.def);
+    if (std::uint16_t address = direccionPuerto(estado.PuertoHex)) estado.PuertoLed = address;
+    port.Inp32(estado.PuertoLed);
+    estado.SalidaPuerto =
+        prefs.get(pref::SalidaPuerto.section, pref::SalidaPuerto.name, pref::SalidaPuerto.def);
+    estado.GafasMentales =
+        prefs.getBool(pref::GafasMentales.section, pref::GafasMentales.name, false);
+    return estado.GafasMentales ? port.problema() : std::string();
+}
+
+} // namespace vs::glasses

@@ -1,0 +1,21 @@
+#pragma once
+// Start-up choice of the glasses' port from the preferences.
+#include "led_port.h"
+#include "state.h"
+
+#include <cstdint>
+#include <string>
+
+namespace vs::glasses {
+
+// The data register address named by a "Puerto Hex" text: "378", "278" or
+// "3BC" exactly (case matters); 0 for any other text.
+std::uint16_t direccionPuerto(const std::string& texto);
+
+// Reads "Puerto Hex", "Salida Puerto" and "Gafas Mentales". A text naming no
+// known port leaves PuertoLed as it was. Reads the port once. Returns the
+// message to show the user once when the glasses are enabled but the port
+// cannot be driven; empty otherwise.
+std::string ConfigurarPuerto(EstadoGafas& estado, LedPort& port);
+
+} // namespace vs::glasses

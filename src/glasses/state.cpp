@@ -1,0 +1,10 @@
+#include "state.h"
+
+namespace vs::glasses {
+
+EstadoGafas& estadoGafas() {
+    static EstadoGafas state;
+    return state;
+}
+
+} // namespace vs::glasses
