@@ -1,0 +1,240 @@
+#include "curve_editor.h"
+
+#include "base/numeric.h"
+
+#include <algorithm>
+#include <chrono>
+
+namespace vs::session {
+
+void ClockRandom::seedFromClock() {
+    auto now = std::chrono::steady_clock::now().time_since_epoch().count();
+    gen_.seed(static_cast<std::mt19937::result_type>(now ^ (now >> 32)));
+}
+
+double ClockRandom::next() {
+    return std::generate_canonical<double, 32>(gen_);
+}
+
+namespace {
+
+int drawSequence(RandomSource& random) {
+    return static_cast<int>(roundHalfEven(random.next() * 6)) + 1;
+}
+
+// A new segment must look different from both neighbours in the strip.
+int newSegmentSequence(const SessionModel& m, int i, RandomSource& random) {
+    const int before = m.cellSequence(i - 1);
+    const int after = i < m.NumPuntos - 1 ? m.cellSequence(i + 1) : 0;
+    auto acceptable = [&](int r) { return r != before && r != after; };
+    // A broken source could repeat one value forever; after enough draws take
+    // the first acceptable number instead of hanging the window.
+    for (int tries = 0; tries < 1000; ++tries) {
+        int r = drawSequence(random);
+        if (r >= 1 && r <= 7 && acceptable(r)) return r;
+    }
+    for (int r = 1; r <= 7; ++r)
+        if (acceptable(r)) return r;
+    return 1;
+}
+
+void copyCellSequence(SessionModel& m, int to, int from) {
+    m.pG[to].Tag = m.pG[from].Tag;
+    m.pG[to].BackColor = m.pG[from].BackColor;
+}
+
+bool isMiddle(int index, int count) {
+    return index > 1 && index < count;
+}
+
+} // namespace
+
+int agregarPunto(SessionModel& m, float x, float y, RandomSource& random) {
+    const float k = m.MedioPunto;
+    const int n = m.NumPuntos;
+    if (y > m.H - 2 * k) y = m.H - 2 * k;
+    if (n >= kMaxPuntos) return 0;
+    if (x < m.Punto[1].Left + 2 * k || x >= m.Punto[n].Left - k) return 0;
+
+    int at = 0;
+    for (int i = 2; i <= n; ++i) {
+        const float left = m.Punto[i].Left;
+        if (left - k < x && x < left + 3 * k) return 0;
+        // A click exactly k left of a point's marker belongs before it; letting
+        // it fall through would put the new point after a point on its right.
+        if (left - k >= x) {
+            at = i;
+            break;
+        }
+    }
+    if (at == 0) return 0;
+
+    for (int j = n; j >= at; --j) {
+        m.Punto[j + 1].Left = m.Punto[j].Left;
+        m.Punto[j + 1].Top = m.Punto[j].Top;
+    }
+    m.Punto[at].Left = x - k;
+    m.Punto[at].Top = y;
+    m.NumPuntos = static_cast<std::int16_t>(n + 1);
+    m.Punto[m.NumPuntos].Visible = true;
+
+    m.pG[at - 1].Width = m.Punto[at].Left - m.Punto[at - 1].Left;
+    random.seedFromClock();
+    for (int j = at; j <= m.NumPuntos - 1; ++j) {
+        m.pG[j].Left = m.Punto[j].Left + k;
+        m.pG[j].Width = m.Punto[j + 1].Left - m.Punto[j].Left;
+    }
+    m.pG[m.NumPuntos - 1].Visible = true;
+    for (int j = m.NumPuntos - 1; j >= at + 1; --j)
+        copyCellSequence(m, j, j - 1);
+    m.setCellSequence(at, newSegmentSequence(m, at, random));
+
+    m.SesionModificada = true;
+    return at;
+}
+
+int agregarPuntoFR(SessionModel& m, float x, float y) {
+    const float k = m.MedioPunto;
+    const int n = m.NumPuntosFR;
+    if (n >= kMaxPuntos) return 0;
+    if (x < m.PuntoFR[1].Left + 2 * k || x >= m.PuntoFR[n].Left) return 0;
+
+    int at = 0;
+    for (int i = 1; i <= n; ++i) {
+        if (x < m.PuntoFR[i].Left) {
+            at = i;
+            break;
+        }
+    }
+    if (at == 0) return 0;
+
+    for (int j = n; j >= at; --j) {
+        m.PuntoFR[j + 1].Left = m.PuntoFR[j].Left;
+        m.PuntoFR[j + 1].Top = m.PuntoFR[j].Top;
+    }
+    m.PuntoFR[at].Left = x;
+    m.PuntoFR[at].Top = y;
+    m.NumPuntosFR = static_cast<std::int16_t>(n + 1);
+    m.PuntoFR[m.NumPuntosFR].Visible = true;
+    m.SesionModificada = true;
+    return at;
+}
+
+bool EliminarPunto(SessionModel& m, int index) {
+    const int n = m.NumPuntos;
+    if (!isMiddle(index, n)) return false;
+    const float k = m.MedioPunto;
+    for (int i = index; i <= n - 1; ++i) {
+        m.Punto[i].Left = m.Punto[i + 1].Left;
+        m.Punto[i].Top = m.Punto[i + 1].Top;
+    }
+    m.Punto[n].Visible = false;
+    m.NumPuntos = static_cast<std::int16_t>(n - 1);
+
+    // The segment before the removed point stretches to the next point and
+    // keeps its sequence; the removed point's own segment goes.
+    m.pG[index - 1].Width = m.Punto[index].Left - m.Punto[index - 1].Left;
+    for (int i = index; i <= m.NumPuntos - 1; ++i) {
+        m.pG[i].Left = m.Punto[i].Left + k;
+        m.pG[i].Width = m.Punto[i + 1].Left - m.Punto[i].Left;
+        copyCellSequence(m, i, i + 1);
+    }
+    m.pG[m.NumPuntos].Visible = false;
+    m.SesionModificada = true;
+    return true;
+}
+
+bool EliminarPuntoFR(SessionModel& m, int index) {
+    const int n = m.NumPuntosFR;
+    if (!isMiddle(index, n)) return false;
+    for (int i = index; i <= n - 1; ++i) {
+        m.PuntoFR[i].Left = m.PuntoFR[i + 1].Left;
+        m.PuntoFR[i].Top = m.PuntoFR[i + 1].Top;
+    }
+    m.PuntoFR[n].Visible = false;
+    m.NumPuntosFR = static_cast<std::int16_t>(n - 1);
+    m.SesionModificada = true;
+    return true;
+}
+
+void moverPunto(SessionModel& m, int index, float x, float y) {
+    const int n = m.NumPuntos;
+    if (index < 1 || index > n) return;
+    Marker& p = m.Punto[index];
+    if (isMiddle(index, n)) p.Left += x;
+    p.Top += y;
+    m.SesionModificada = true;
+    if (index > 1) m.pG[index - 1].Width = p.Left - m.Punto[index - 1].Left;
+    if (index < n) {
+        m.pG[index].Width = m.Punto[index + 1].Left - p.Left;
+        m.pG[index].Left = p.Left + m.MedioPunto;
+    }
+}
+
+void moverPuntoFR(SessionModel& m, int index, float x, float y) {
+    const int n = m.NumPuntosFR;
+    if (index < 1 || index > n) return;
+    Marker& p = m.PuntoFR[index];
+    p.Top = std::clamp(p.Top, 0.0f, m.H - 2 * m.MedioPunto);
+    if (isMiddle(index, n)) {
+        p.Left += x;
+        p.Top += y;
+        p.Left = std::clamp(p.Left, m.PuntoFR[index - 1].Left, m.PuntoFR[index + 1].Left);
+    } else {
+        p.Top += y;
+    }
+    m.SesionModificada = true;
+}
+
+void soltarPunto(SessionModel& m, int index) {
+    if (index < 1 || index > m.NumPuntos) return;
+    m.Punto[index].Top = std::clamp(m.Punto[index].Top, 0.0f, m.H - 2 * m.MedioPunto);
+}
+
+PointerBounds limitesArrastre(const SessionModel& m, Curve curve, int index, float unitsPerPixelX,
+                              float unitsPerPixelY) {
+    const auto& pts = curve == Curve::Binaural ? m.Punto : m.PuntoFR;
+    const int n = curve == Curve::Binaural ? m.NumPuntos : m.NumPuntosFR;
+    PointerBounds b;
+    b.right = m.W - 4 * unitsPerPixelX;
+    b.bottom = m.H - 4 * unitsPerPixelY;
+    if (index < 1 || index > n || !isMiddle(index, n)) return b;
+
+    const float prev = pts[index - 1].Left, next = pts[index + 1].Left;
+    b.left = std::max(prev + 4 * unitsPerPixelX, 0.0f);
+    // Eight pixels cover the marker's width only up to a certain scale; above
+    // it the pointer would reach the neighbour, so stop a pixel short of it.
+    b.right = std::min(next + 2 * m.MedioPunto - 8 * unitsPerPixelX, next - unitsPerPixelX);
+    if (b.left > b.right) {
+        // Neighbours closer than the pixel margins allow: hold the point still.
+        const float here = std::clamp(pts[index].Left, prev, next);
+        b.left = b.right = here;
+    }
+    return b;
+}
+
+InfoPunto MostrarInfo(const SessionModel& m, int index) {
+    if (index < 1 || index > kMaxPuntos) return {};
+    const Marker& p = m.Punto[index];
+    return {formatFixed(m.binauralHz(p.Top), 1),
+            FormatoTiempo(static_cast<std::int64_t>(roundHalfEven(m.timeMs(p.Left))))};
+}
+
+InfoPunto MostrarInfoFR(const SessionModel& m, int index) {
+    if (index < 1 || index > kMaxPuntos) return {};
+    const Marker& p = m.PuntoFR[index];
+    return {formatFixed(m.baseHz(p.Top), 0),
+            FormatoTiempo(static_cast<std::int64_t>(roundHalfEven(m.timeMs(p.Left))))};
+}
+
+TextosTiempo EscribirTiempos(const SessionModel& m) {
+    TextosTiempo t;
+    const double T = m.lengthMs();
+    t.lblTiempo = FormatoTiempo(static_cast<std::int64_t>(T));
+    t.lblT[0] = "00:00";
+    for (int j = 1; j <= 4; ++j)
+        t.lblT[j] = FormatoTiempo(static_cast<std::int64_t>(roundHalfEven(T / 5 * j)));
+    return t;
+}
+
+} // namespace vs::session

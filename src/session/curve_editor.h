@@ -1,0 +1,81 @@
+#pragma once
+// Mouse editing of the two curves, free of any window: each gesture of the
+// graph is a function on the model that keeps the points ordered, the beat
+// segment cells in step and sets SesionModificada. Positions and pointer
+// offsets are graph units; the view converts pixels before calling in.
+#include "session_model.h"
+
+#include <cstdint>
+#include <random>
+#include <string>
+
+namespace vs::session {
+
+// Source of the uniform numbers in [0, 1) that pick a new segment's sequence.
+// The editor reseeds it from the clock before every new point.
+class RandomSource {
+public:
+    virtual ~RandomSource() = default;
+    virtual void seedFromClock() = 0;
+    virtual double next() = 0;
+};
+
+class ClockRandom : public RandomSource {
+public:
+    void seedFromClock() override;
+    double next() override;
+
+private:
+    std::mt19937 gen_{5489u};
+};
+
+enum class Curve { Binaural, Base };
+
+// Rectangle, in graph units, that the pointer may travel while a marker is held.
+struct PointerBounds {
+    float left = 0, top = 0, right = 0, bottom = 0;
+};
+
+// Left click at (x, y) on the graph. Returns the index of the new point, 0
+// when the click is refused (30 points, outside the limits, too close).
+int agregarPunto(SessionModel& m, float x, float y, RandomSource& random);
+// Shift + left click at (x, y). Returns the new index or 0.
+int agregarPuntoFR(SessionModel& m, float x, float y);
+
+// Right press on a marker; the first and the last point of a curve stay.
+// Returns whether the point was removed.
+bool EliminarPunto(SessionModel& m, int index);
+bool EliminarPuntoFR(SessionModel& m, int index);
+
+// Pointer moved to (x, y) relative to the held marker's top-left corner. A
+// middle point follows the pointer; the first and the last only change height.
+void moverPunto(SessionModel& m, int index, float x, float y);
+void moverPuntoFR(SessionModel& m, int index, float x, float y);
+// Left release: a beat point above or below the graph comes back inside.
+// A base point is left where it is.
+void soltarPunto(SessionModel& m, int index);
+
+// Where the pointer may go while marker `index` is held: the graph less
+// `px` pixels at the right and bottom; for a middle point, from the held
+// marker's left neighbour + 4 px to its right neighbour's right edge - 8 px,
+// and never nearer than a pixel to the neighbour's own position.
+// `unitsPerPixelX/Y` turn pixel amounts into graph units at the view's scale.
+PointerBounds limitesArrastre(const SessionModel& m, Curve curve, int index, float unitsPerPixelX,
+                              float unitsPerPixelY);
+
+// Information texts for the point under edit; index 0 clears them.
+struct InfoPunto {
+    std::string hz;
+    std::string time;
+};
+InfoPunto MostrarInfo(const SessionModel& m, int index);
+InfoPunto MostrarInfoFR(const SessionModel& m, int index);
+
+// Session-length label and the four time-axis labels in between.
+struct TextosTiempo {
+    std::string lblTiempo;
+    std::string lblT[5]; // [0] is always "00:00"
+};
+TextosTiempo EscribirTiempos(const SessionModel& m);
+
+} // namespace vs::session

@@ -1,0 +1,79 @@
+#pragma once
+// The graph picture: black ground, grid, both curves, the point markers and the
+// time cursor, all painted from the model; and the mouse gestures of the curve
+// editor. Markers are painted squares found by a hit test rather than child
+// widgets, so a repaint is one pass over the model.
+#include "curve_editor.h"
+#include "graph_grid.h"
+
+#include <QWidget>
+
+namespace vs::session {
+
+class GraphView : public QWidget {
+    Q_OBJECT
+public:
+    GraphView(SessionModel& model, QWidget* parent = nullptr);
+
+    // Graph units per pixel; 15 at the design size.
+    void setUnitsPerPixel(float upp);
+    float unitsPerPixel() const { return upp_; }
+    void setLabelFont(const QFont& font);
+
+    void setGrid(const Grid& grid);
+    const Grid& grid() const { return grid_; }
+
+    // Time cursor `LineaTiempo`, x in graph units.
+    void setCursorLine(double x, bool visible);
+    double cursorLineX() const { return cursorX_; }
+    bool cursorLineVisible() const { return cursorVisible_; }
+
+    // nullptr restores the clock-seeded generator.
+    void setRandomSource(RandomSource* random);
+
+    // Pixel of the widget at graph position (x, y), and back (the pixel's
+    // top-left corner, as pointer positions are read).
+    QPoint pixelAt(float x, float y) const;
+    QPointF unitsAt(const QPointF& pixel) const;
+
+    bool dragging() const { return dragIndex_ != 0; }
+    // Paints the whole picture; also used to render off screen.
+    void paintGraph(QPainter& p) const;
+
+signals:
+    void infoHz(const QString& text);
+    void infoFR(const QString& text);
+    void infoTime(const QString& text);
+    void edited();
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+
+private:
+    struct Hit {
+        Curve curve = Curve::Binaural;
+        int index = 0;
+    };
+    Hit markerAt(const QPointF& pixel) const;
+    void showInfo(Curve curve, int index);
+    void afterEdit();
+
+    SessionModel& m_;
+    float upp_ = 15;
+    Grid grid_;
+    QFont labelFont_;
+    double cursorX_ = 0;
+    bool cursorVisible_ = false;
+    ClockRandom clockRandom_;
+    RandomSource* random_ = &clockRandom_;
+
+    Curve dragCurve_ = Curve::Binaural;
+    int dragIndex_ = 0;
+    PointerBounds dragBounds_;
+};
+
+} // namespace vs::session

@@ -1,0 +1,51 @@
+#pragma once
+// The sequence strip under the graph: one coloured cell per beat segment,
+// from centre to centre of its two points, and the cursor bar. Mouse work on
+// a cell is passed on as signals; what it does to the glasses is decided by
+// their sequencer. A disabled strip ignores the mouse.
+#include "session_model.h"
+
+#include <QWidget>
+
+namespace vs::session {
+
+class StripView : public QWidget {
+    Q_OBJECT
+public:
+    StripView(SessionModel& model, QWidget* parent = nullptr);
+
+    void setUnitsPerPixel(float upp);
+    float unitsPerPixel() const { return upp_; }
+
+    // Cursor bar `LineaTiempo2`, x in graph units.
+    void setCursorBar(double x, bool visible);
+    double cursorBarX() const { return cursorX_; }
+    bool cursorBarVisible() const { return cursorVisible_; }
+
+    // Cell under pixel x (0 if none), and a cell's span in pixels.
+    int cellAt(double pixelX) const;
+    QRect cellRect(int index) const;
+
+signals:
+    void cellPressed(int index, Qt::MouseButton button);
+    void cellReleased(int index);
+    void cellMoved(int index, int x, int y, int cellWidth, int cellHeight,
+                   Qt::MouseButtons buttons);
+    void cellDoubleClicked(int index);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+
+private:
+    SessionModel& m_;
+    float upp_ = 15;
+    double cursorX_ = 0;
+    bool cursorVisible_ = false;
+    int pressed_ = 0; // the cell that holds the mouse, as a captured control would
+};
+
+} // namespace vs::session
