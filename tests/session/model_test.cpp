@@ -14,7 +14,7 @@ TEST(SessionModel, NewSessionReadsTheDocumentedValues) {
     EXPECT_FLOAT_EQ(m.Punto[2].Left, 6000);
     EXPECT_FLOAT_EQ(m.Punto[1].Top, 1087.5f);
     EXPECT_FLOAT_EQ(m.PuntoFR[2].Top, 1450);
-    EXPECT_NEAR(m.binauralHz(m.Punto[1].Top), 7.2126, 1e-3);
+    EXPECT_NEAR(m.binauralHz(m.Punto[1].Top), 7.2136, 1e-3);
     EXPECT_NEAR(m.baseHz(m.PuntoFR[1].Top), 188.54, 1e-2);
     EXPECT_EQ(m.lengthMs(), 60000);
     EXPECT_EQ(m.pG[1].Tag, "6");

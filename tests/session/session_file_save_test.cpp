@@ -1,0 +1,77 @@
+#include "session_file_support.h"
+
+#include <csignal>
+#include <filesystem>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+namespace vs::session::test {
+namespace {
+
+using vs::test::readFile;
+using vs::test::writeFile;
+
+class SessionSaveTest : public SessionFileTest {
+protected:
+    void SetUp() override {
+        SessionFileTest::SetUp();
+        writeFile(target_, old_);
+    }
+    // The old file is still there, whole, and no temporary file is left.
+    void expectOldFileKept() {
+        EXPECT_EQ(readFile(target_), old_);
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.path()),
+                                std::filesystem::directory_iterator()),
+                  1);
+        EXPECT_TRUE(messages_.saw("Error al grabar datos"));
+    }
+
+    const std::string target_ = dir_.file("Sueño.vso");
+    const std::string old_ = kExampleFile + "the user's earlier session\r\n";
+};
+
+TEST_F(SessionSaveTest, ReplacesTheOldFileAndKeepsItsPermissions) {
+    ASSERT_EQ(::chmod(target_.c_str(), 0640), 0);
+    SessionModel m;
+    ASSERT_TRUE(GuardarSesion(m, target_));
+    EXPECT_EQ(readFile(target_), sessionText(m, '.'));
+    struct stat st {};
+    ASSERT_EQ(::stat(target_.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+    EXPECT_TRUE(messages_.entries.empty());
+}
+
+TEST_F(SessionSaveTest, ReadOnlyTargetIsLeftAlone) {
+    ASSERT_EQ(::chmod(target_.c_str(), 0444), 0);
+    EXPECT_FALSE(GuardarSesion(SessionModel(), target_));
+    expectOldFileKept();
+}
+
+TEST_F(SessionSaveTest, MissingFolderOrAFolderInThePlaceOfTheFileFails) {
+    EXPECT_FALSE(GuardarSesion(SessionModel(), dir_.file("no/existe/s.vso")));
+    expectOldFileKept();
+    std::filesystem::create_directory(dir_.file("carpeta.vso"));
+    EXPECT_FALSE(GuardarSesion(SessionModel(), dir_.file("carpeta.vso")));
+    EXPECT_TRUE(std::filesystem::is_directory(dir_.file("carpeta.vso")));
+    EXPECT_EQ(messages_.count(RecordingMessageService::Entry::Critical), 2);
+}
+
+TEST_F(SessionSaveTest, WriteFailingHalfWayKeepsTheOldFile) {
+    // A file size limit makes write() fail part way, as a full disk would.
+    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit before{};
+    ::getrlimit(RLIMIT_FSIZE, &before);
+    rlimit small = before;
+    small.rlim_cur = 40;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool saved = GuardarSesion(exampleSession(), target_);
+    ::setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_FALSE(saved);
+    expectOldFileKept();
+}
+
+} // namespace
+} // namespace vs::session::test
