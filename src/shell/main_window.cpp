@@ -1,11 +1,27 @@
 #include "main_window.h"
 
+#include "audio/bass.h"
+#include "audio/engine.h"
+#include "audio/volume.h"
+#include "base/numeric.h"
 #include "base/paths.h"
 #include "base/preference_keys.h"
 #include "base/preferences.h"
+#include "glasses/frm_secuencia.h"
+#include "glasses/led_display.h"
+#include "glasses/led_panel.h"
+#include "glasses/led_port.h"
+#include "glasses/led_sequencer.h"
+#include "glasses/port_setup.h"
 #include "glasses/sequences.h"
+#include "glasses/state.h"
+#include "glasses/step_clock.h"
+#include "playback/engine_links.h"
+#include "playback/session_player.h"
+#include "playback/tone_waves.h"
 #include "qt_services.h"
 #include "session/graph_frame.h"
+#include "session/session_file.h"
 #include "session/session_model.h"
 
 #include <QAction>
@@ -21,6 +37,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace vs::shell {
@@ -66,14 +83,112 @@ QTableWidget* libraryGrid(QWidget* parent, const char* name, const QString& titl
 
 }  // namespace
 
-FrmSomnara::FrmSomnara(QWidget* parent)
-    : QMainWindow(parent), model_(std::make_unique<session::SessionModel>()) {
+// The window's controls as the session player sees them.
+class FrmSomnara::PlayerViewImpl : public playback::PlayerView {
+public:
+    explicit PlayerViewImpl(FrmSomnara& w) : w_(w) {}
+    bool chkBinaural() const override { return w_.chkBinaural_->isChecked(); }
+    bool chkMascara() const override { return w_.chkMascara_->isChecked(); }
+    bool chkMusica() const override { return w_.chkMusica_->isChecked(); }
+    int scrollVolumenBinaural() const override { return w_.scrollVolumenBinaural_->value(); }
+    int scrollVolumenMascara() const override { return w_.scrollVolumenMascara_->value(); }
+    int ultimosSegundos() const override {
+        const auto& k = pref::UltimosSegundos;
+        return Preferences::instance().getInt(k.section, k.name, 30);
+    }
+    void setCursor(double x, bool visible) override {
+        w_.graph_->setCursorX(x);
+        w_.graph_->setCursorVisible(visible);
+    }
+    void setInfoTime(const std::string& t) override {
+        w_.lblInfoTime_->setText(QString::fromStdString(t));
+    }
+    void setInfoHz(const std::string& t) override {
+        w_.lblInfoHz_->setText(QString::fromStdString(t));
+    }
+    void setInfoFR(const std::string& t) override {
+        w_.lblInfoFR_->setText(QString::fromStdString(t));
+    }
+    void setLocked(bool locked) override {
+        const bool on = !locked;
+        w_.FlexSesion_->setEnabled(on);
+        w_.FlexMusica_->setEnabled(on);
+        w_.chkBinaural_->setEnabled(on);
+        w_.chkMascara_->setEnabled(on);
+        w_.chkMusica_->setEnabled(on);
+        w_.graph_->setLengthEnabled(on);
+        // The strip only takes the mouse when the glasses are on.
+        w_.graph_->setStripEnabled(on && glasses::estadoGafas().GafasMentales);
+    }
+    void setSessionTimer(bool on) override {
+        if (on) w_.timerSesion_->start();
+        else w_.timerSesion_->stop();
+    }
+    void setFadeTimer(bool on) override {
+        if (on) w_.timerFade_->start();
+        else w_.timerFade_->stop();
+    }
+
+private:
+    FrmSomnara& w_;
+};
+
+// The glasses as the session player drives them.
+class FrmSomnara::GlassesLinkImpl : public playback::GlassesLink {
+public:
+    explicit GlassesLinkImpl(FrmSomnara& w) : w_(w) {}
+    bool GafasMentales() const override { return glasses::estadoGafas().GafasMentales; }
+    void setClockEnabled(bool on) override {
+        if (w_.timerSecuencia_) w_.timerSecuencia_->setEnabled(on);
+    }
+    void setFrecuenciaLed(float hz) override { glasses::estadoGafas().FrecuenciaLed = hz; }
+    void setSecuenciaActual(int s) override {
+        glasses::estadoGafas().SecuenciaActual = static_cast<std::int16_t>(s);
+    }
+    void darken() override {
+        if (w_.ledPanel_) glasses::MostrarLeds(*w_.ledPanel_, 0);
+        auto& e = glasses::estadoGafas();
+        if (e.GafasMentales) glasses::ledPort().Out32(e.PuertoLed, 0);
+    }
+
+private:
+    FrmSomnara& w_;
+};
+
+// Background music joins with the music library; until then there is none.
+class FrmSomnara::NoMusic : public playback::MusicLink {
+public:
+    void PlayMusica() override {}
+    void PararMusica() override {}
+    void SiguienteCancion() override {}
+    bool songEnded() override { return false; }
+};
+
+FrmSomnara::FrmSomnara(QWidget* parent, Dependencies deps)
+    : QMainWindow(parent), deps_(std::move(deps)),
+      model_(std::make_unique<session::SessionModel>()) {
     setObjectName("frmSomnara");
     setWindowTitle(QStringLiteral("Velorin Somnara"));
-    messages_ = std::make_unique<QtMessageService>(this);
-    dialogs_ = std::make_unique<QtFileDialogService>(this);
-    setMessageService(messages_.get());
-    setFileDialogService(dialogs_.get());
+    if (!deps_.messages) {
+        messages_ = std::make_unique<QtMessageService>(this);
+        deps_.messages = messages_.get();
+    }
+    if (!deps_.dialogs) {
+        dialogs_ = std::make_unique<QtFileDialogService>(this);
+        deps_.dialogs = dialogs_.get();
+    }
+    setMessageService(deps_.messages);
+    setFileDialogService(deps_.dialogs);
+    if (!deps_.makeVolume)
+        deps_.makeVolume = [] { return std::make_unique<audio::clsVolume>(); };
+    if (!deps_.makeChooser)
+        deps_.makeChooser = [](QWidget* owner) -> std::unique_ptr<glasses::SequenceChooser> {
+            return std::make_unique<glasses::DialogSequenceChooser>(glasses::estadoGafas(), owner);
+        };
+    tones_ = std::make_unique<playback::SampleToneBank>();
+    playerView_ = std::make_unique<PlayerViewImpl>(*this);
+    glassesLink_ = std::make_unique<GlassesLinkImpl>(*this);
+    music_ = std::make_unique<NoMusic>();
     buildUi();
     buildMenus();
     buildStartup();
@@ -82,8 +197,14 @@ FrmSomnara::FrmSomnara(QWidget* parent)
 }
 
 FrmSomnara::~FrmSomnara() {
-    if (&messages() == messages_.get()) setMessageService(nullptr);
-    if (&fileDialogs() == dialogs_.get()) setFileDialogService(nullptr);
+    // A window destroyed without the exit command (tests, a crash path) still
+    // lets go of the audio device and the timers.
+    if (timerSecuencia_) timerSecuencia_->setEnabled(false);
+    sequencer_.reset();
+    timerSecuencia_.reset();
+    liberarAudio();
+    if (&messages() == deps_.messages) setMessageService(nullptr);
+    if (&fileDialogs() == deps_.dialogs) setFileDialogService(nullptr);
 }
 
 session::SessionModel& FrmSomnara::model() { return *model_; }
@@ -107,6 +228,9 @@ void FrmSomnara::buildUi() {
     pLed_ = new QWidget(frameLed_);
     pLed_->setObjectName("pLed");
     pLed_->setFixedSize(px(1920), px(840));
+    ledPanel_ = new glasses::LedPanel(pLed_);
+    ledPanel_->setObjectName("led");
+    ledPanel_->setGeometry(0, 0, pLed_->width(), pLed_->height());
     ledLayout->addWidget(pLed_);
     top->addWidget(frameLed_);
 
@@ -203,6 +327,31 @@ void FrmSomnara::buildUi() {
     FlexMusica_ = libraryGrid(central, "FlexMusica", QStringLiteral("Canción"));
     right->addWidget(FlexSesion_, 1);
     right->addWidget(FlexMusica_, 1);
+
+    timerSesion_ = new QTimer(this);
+    timerSesion_->setObjectName("timerSesion");
+    timerSesion_->setInterval(500);
+    timerFade_ = new QTimer(this);
+    timerFade_->setObjectName("timerFade");
+    timerFade_->setInterval(1000);
+    connect(timerSesion_, &QTimer::timeout, this, [this] {
+        if (player_) player_->Tick();
+    });
+    connect(timerFade_, &QTimer::timeout, this, [this] {
+        if (player_) player_->FadeTick();
+    });
+    connect(cmdPlay_, &QPushButton::clicked, this, [this] {
+        if (player_) player_->Play();
+    });
+    connect(cmdStop_, &QPushButton::clicked, this, [this] {
+        if (player_) player_->Stop();
+    });
+    connect(graph_, &session::GraphFrame::cellPressed, this,
+            [this](int i, Qt::MouseButton) { cellPressed(i); });
+    connect(graph_, &session::GraphFrame::cellReleased, this, &FrmSomnara::cellReleased);
+    connect(graph_, &session::GraphFrame::cellMoved, this, &FrmSomnara::cellMoved);
+    connect(graph_, &session::GraphFrame::cellDoubleClicked, this,
+            &FrmSomnara::cellDoubleClicked);
 }
 
 void FrmSomnara::buildMenus() {
@@ -251,18 +400,44 @@ void FrmSomnara::buildStartup() {
     startup_.add("ComprobarTarjetaSonido", [this] { comprobarTarjetaSonido(); });
     startup_.add("CargarListaSesiones", [this] { cargarListaSesiones(); });
     startup_.add("CargarListaMusica", [this] { cargarListaMusica(); });
+    startup_.add("PrepararOndas", [] {
+        if (!playback::PrepararOndas()) throw std::runtime_error("PrepararOndas");
+    });
     startup_.add("CargarPuntos", [this] { model_->CargarPuntos(); });
+    startup_.add("IniciarAudio", [this] { IniciarAudio(); });
     startup_.add("CargarSesionInicial", [this] { cargarSesionInicial(); });
     startup_.add("AlinearTira", [this] { alinearTira(); });
 }
 
 void FrmSomnara::buildShutdown() {
+    shutdown_.add("Stop", [this] {
+        if (player_) player_->Stop();
+    });
     shutdown_.add("PreguntarGuardar", [this] { preguntarGuardar(); });
     shutdown_.add("GuardarPreferencias", [this] { guardarPreferencias(); });
+    shutdown_.add("RestaurarVolumen", [this] {
+        if (volume_ && player_) volume_->setVolumeLevel(toInt32(player_->nivelMaestroGuardado()));
+    });
+    shutdown_.add("BorrarOndas", [] { playback::BorrarOndas(); });
+    shutdown_.add("LiberarAudio", [this] { liberarAudio(); });
+    shutdown_.add("LiberarTimerSecuencia", [this] {
+        if (timerSecuencia_) timerSecuencia_->setEnabled(false);
+        sequencer_.reset();
+        timerSecuencia_.reset();
+    });
 }
 
 void FrmSomnara::Inicializar() {
+    auto& gafas = glasses::estadoGafas();
+    const std::string problema = glasses::ConfigurarPuerto(gafas, glasses::ledPort());
+    if (!problema.empty()) messages().critical(problema);
     glasses::CargarSecuencias();
+    timerSecuencia_ = std::make_unique<glasses::TickoraStepClock>(10);
+    sequencer_ = std::make_unique<glasses::LedSequencer>(gafas, *timerSecuencia_,
+                                                         glasses::ledPort(), *ledPanel_);
+    chooser_ = deps_.makeChooser(this);
+    sequencer_->setChooser(chooser_.get());
+    sequencer_->onSesionModificada = [this] { model_->SesionModificada = true; };
     settings_ = readShellSettings(Preferences::instance());
     scrollVolumenMascara_->setValue(settings_.volumenMascara);
     scrollVolumenMascara_Change();
@@ -277,6 +452,11 @@ void FrmSomnara::Inicializar() {
 }
 
 void FrmSomnara::configurarListas() {
+    volume_ = deps_.makeVolume();
+    master_ = std::make_unique<playback::MixerMaster>(*volume_);
+    player_ = std::make_unique<playback::SessionPlayer>(*model_, *playerView_, *tones_, *master_,
+                                                        *glassesLink_, *music_);
+    player_->setNivelMaestroGuardado(volume_->VolumeLevel());
     FlexSesion_->setColumnWidth(1, px(settings_.anchoSesion));
     FlexSesion_->setColumnWidth(2, px(settings_.anchoDuracionSesion));
     FlexMusica_->setColumnWidth(1, px(settings_.anchoMusica));
@@ -291,9 +471,35 @@ void FrmSomnara::configurarGrafico() {
     graph_->DibujarGrid();
 }
 
-void FrmSomnara::coloresLeds() {}
+void FrmSomnara::coloresLeds() {
+    glasses::CargarColoresLeds(*ledPanel_, glasses::LectorColores::Inicio);
+    glasses::MostrarLeds(*ledPanel_, 0);
+}
 
-void FrmSomnara::comprobarTarjetaSonido() {}
+void FrmSomnara::comprobarTarjetaSonido() {
+    if (audio::outputDeviceCount() < 1)
+        messages().critical("No se encuentra la tarjeta de sonido");
+}
+
+void FrmSomnara::IniciarAudio() {
+    if (BASS_Init(-1, 44100, 0x20, nullptr) == 0) {
+        messages().critical("Can't initialize digital sound system");
+    } else {
+        audioStarted_ = true;
+        tones_->create();
+    }
+    if (BASS_RecordInit(-1) == 0) messages().critical("Error: Can't initialize device");
+    if (BASS_Start() == 0) messages().critical("Can't start digital output");
+}
+
+void FrmSomnara::liberarAudio() {
+    if (!audioStarted_) return;
+    audioStarted_ = false;
+    BASS_Stop();
+    BASS_Free();
+    BASS_RecordFree();
+    if (tones_) tones_->release();
+}
 
 void FrmSomnara::cargarListaSesiones() {}
 
@@ -308,7 +514,33 @@ void FrmSomnara::cargarSesionInicial() {
     graph_->refresh();
 }
 
-void FrmSomnara::alinearTira() {}
+void FrmSomnara::alinearTira() {
+    graph_->setStripEnabled(glasses::estadoGafas().GafasMentales);
+}
+
+void FrmSomnara::cellPressed(int index) {
+    if (sequencer_) sequencer_->previewStart(model_->cellSequence(index));
+}
+
+void FrmSomnara::cellReleased(int) {
+    if (sequencer_) sequencer_->previewStop();
+}
+
+void FrmSomnara::cellMoved(int, int x, int y, int w, int h, Qt::MouseButtons buttons) {
+    if (sequencer_ &&
+        glasses::LedSequencer::shouldStopPreview(x, y, w, h, buttons & Qt::LeftButton))
+        sequencer_->previewStop();
+}
+
+void FrmSomnara::cellDoubleClicked(int index) {
+    if (!sequencer_) return;
+    int nuevo = sequencer_->choose(model_->cellSequence(index), model_->cellSequence(1));
+    if (nuevo >= 1 && nuevo <= 7) {
+        model_->setCellSequence(index, nuevo);
+        model_->notify();
+        graph_->refresh();
+    }
+}
 
 void FrmSomnara::scrollVolumenBinaural_Change() {
     lblVolumenBinaural_->setText(
@@ -337,10 +569,24 @@ std::string FrmSomnara::sessionName() const {
 void FrmSomnara::preguntarGuardar() {
     if (!model_->SesionModificada) return;
     if (messages().askYesNo(saveQuestion(sessionName()))) {
-        // The session library's save command joins here.
+        guardarSesion();
     } else {
         model_->SesionModificada = false;
     }
+}
+
+bool FrmSomnara::guardarSesion() {
+    std::string file = sessionFile_;
+    if (file.empty()) {
+        file = fileDialogs().saveFile("Guardar Sesión", joinPath(programFolder(), "Sesión.vso"),
+                                      {{"Sesiones", {"*.vso"}}});
+        if (file.empty()) return false;
+        if (file.size() < 4 || file.substr(file.size() - 4) != ".vso") file += ".vso";
+    }
+    if (!session::GuardarSesion(*model_, file)) return false;
+    sessionFile_ = file;
+    model_->SesionModificada = false;
+    return true;
 }
 
 ExitValues FrmSomnara::exitValues() const {

@@ -2,9 +2,11 @@
 // The main window: owns the open session, the playback objects and every
 // control; runs the start-up sequence when built and the shutdown sequence on
 // the exit command or when closed.
+#include "base/services.h"
 #include "shell_logic.h"
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -15,21 +17,49 @@ class QPushButton;
 class QScrollBar;
 class QTableWidget;
 
+class QTimer;
+
 namespace vs::session {
 class GraphFrame;
 class SessionModel;
 }  // namespace vs::session
+namespace vs::audio {
+class clsVolume;
+}
+namespace vs::glasses {
+class LedPanel;
+class LedSequencer;
+class StepClock;
+class SequenceChooser;
+}  // namespace vs::glasses
+namespace vs::playback {
+class SessionPlayer;
+class SampleToneBank;
+class MasterVolume;
+}  // namespace vs::playback
 
 namespace vs::shell {
 
 class QtMessageService;
 class QtFileDialogService;
 
+// What the window takes from outside; tests replace the parts that would touch
+// the machine's mixer or block on a modal dialog.
+struct Dependencies {
+    // The mixer-volume object; default: the system mixer with the engine's gains behind it.
+    std::function<std::unique_ptr<audio::clsVolume>()> makeVolume;
+    // Message boxes and file dialogs; default: the real modal ones, owned by the window.
+    MessageService* messages = nullptr;
+    FileDialogService* dialogs = nullptr;
+    // The sequence chooser; default: the modal dialog.
+    std::function<std::unique_ptr<glasses::SequenceChooser>(QWidget* owner)> makeChooser;
+};
+
 class FrmSomnara : public QMainWindow {
     Q_OBJECT
 public:
     // Builds the window and runs the start-up sequence (all but showing it).
-    explicit FrmSomnara(QWidget* parent = nullptr);
+    explicit FrmSomnara(QWidget* parent = nullptr, Dependencies deps = {});
     ~FrmSomnara() override;
 
     session::SessionModel& model();
@@ -58,6 +88,15 @@ public:
     QTableWidget* flexMusica() const { return FlexMusica_; }
     QAction* action(const QString& objectName) const;
 
+    glasses::LedPanel* ledPanel() const { return ledPanel_; }
+    glasses::LedSequencer* sequencer() const { return sequencer_.get(); }
+    playback::SessionPlayer* player() const { return player_.get(); }
+    playback::SampleToneBank* tones() const { return tones_.get(); }
+    audio::clsVolume* volume() const { return volume_.get(); }
+    QTimer* timerSesion() const { return timerSesion_; }
+    QTimer* timerFade() const { return timerFade_; }
+    bool audioStarted() const { return audioStarted_; }
+
     // Name of the open session as the exit question shows it.
     std::string sessionName() const;
     // File the open session was read from or last saved to ("" for a new one).
@@ -82,6 +121,17 @@ private:
     void cargarListaMusica();
     void cargarSesionInicial();
     void alinearTira();
+    void IniciarAudio();
+
+    // Strip gestures, handed to the LED sequencer.
+    void cellPressed(int index);
+    void cellReleased(int index);
+    void cellMoved(int index, int x, int y, int w, int h, Qt::MouseButtons buttons);
+    void cellDoubleClicked(int index);
+
+    // Saves the open session to its file, asking for one when it has none.
+    bool guardarSesion();
+    void liberarAudio();
 
     // Shutdown steps.
     void preguntarGuardar();
@@ -93,7 +143,24 @@ private:
     void scrollVolumenMascara_Change();
     void lengthTextChanged(const QString& text);
 
+    class PlayerViewImpl;
+    class GlassesLinkImpl;
+    class NoMusic;
+
+    Dependencies deps_;
     std::unique_ptr<session::SessionModel> model_;
+    std::unique_ptr<audio::clsVolume> volume_;
+    std::unique_ptr<glasses::StepClock> timerSecuencia_;
+    std::unique_ptr<glasses::LedSequencer> sequencer_;
+    std::unique_ptr<glasses::SequenceChooser> chooser_;
+    std::unique_ptr<playback::SampleToneBank> tones_;
+    std::unique_ptr<PlayerViewImpl> playerView_;
+    std::unique_ptr<GlassesLinkImpl> glassesLink_;
+    std::unique_ptr<NoMusic> music_;
+    std::unique_ptr<playback::MasterVolume> master_;
+    std::unique_ptr<playback::SessionPlayer> player_;
+    bool audioStarted_ = false;
+    double nivelMaestroInicial_ = 0;
     std::unique_ptr<QtMessageService> messages_;
     std::unique_ptr<QtFileDialogService> dialogs_;
     StepSequence startup_;
@@ -106,6 +173,9 @@ private:
     session::GraphFrame* graph_ = nullptr;
     QGroupBox* frameLed_ = nullptr;
     QWidget* pLed_ = nullptr;
+    glasses::LedPanel* ledPanel_ = nullptr;
+    QTimer* timerSesion_ = nullptr;
+    QTimer* timerFade_ = nullptr;
     QPushButton* cmdPlay_ = nullptr;
     QPushButton* cmdStop_ = nullptr;
     QCheckBox* chkMusica_ = nullptr;

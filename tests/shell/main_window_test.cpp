@@ -1,8 +1,22 @@
+#include "audio/volume.h"
+#include "base/paths.h"
 #include "base/preferences.h"
 #include "base/services.h"
+#include "glasses/led_panel.h"
+#include "glasses/led_port.h"
+#include "glasses/led_sequencer.h"
+#include "glasses/state.h"
 #include "main_window.h"
+#include "playback/session_player.h"
+#include "session/session_file.h"
 #include "session/session_model.h"
 #include "temp_dir.h"
+
+#include <QPushButton>
+#include <QTableWidget>
+#include "session/graph_frame.h"
+#include <QTest>
+#include <QTimer>
 
 #include <QAction>
 #include <QCheckBox>
@@ -16,16 +30,59 @@ using vs::shell::FrmSomnara;
 
 namespace {
 
+struct ScriptedDialogs : vs::FileDialogService {
+    std::string answer;
+    int asked = 0;
+    std::string openFile(const std::string&, const std::string&,
+                         const std::vector<vs::FileFilter>&) override {
+        ++asked;
+        return answer;
+    }
+    std::string saveFile(const std::string&, const std::string&,
+                         const std::vector<vs::FileFilter>&) override {
+        ++asked;
+        return answer;
+    }
+};
+
+struct ScriptedChooser : vs::glasses::SequenceChooser {
+    int pick = 3;
+    Resultado run() override {
+        vs::glasses::estadoGafas().SecuenciaActual = static_cast<std::int16_t>(pick);
+        return Resultado::Seleccionada;
+    }
+};
+
 struct MainWindowTest : ::testing::Test {
     vs::test::TempDir dir;
     RecordingMessageService recorder;
-    void SetUp() override { dir.becomeProgramFolders(); }
-    void TearDown() override { vs::setMessageService(nullptr); }
-    // The window installs the real message service; tests put the recorder back.
+    ScriptedDialogs dialogs;
+    vs::glasses::RecordingLedPort port;
+    vs::audio::RecordingMixerBackend* mixer = nullptr;  // owned by the window's clsVolume
+
+    void SetUp() override {
+        dir.becomeProgramFolders();
+        vs::glasses::setLedPort(&port);
+        vs::glasses::estadoGafas() = {};
+    }
+    void TearDown() override {
+        vs::setMessageService(nullptr);
+        vs::setFileDialogService(nullptr);
+        vs::glasses::setLedPort(nullptr);
+        vs::clearFolderOverrides();
+    }
     std::unique_ptr<FrmSomnara> open() {
-        auto w = std::make_unique<FrmSomnara>();
-        vs::setMessageService(&recorder);
-        return w;
+        vs::shell::Dependencies deps;
+        deps.messages = &recorder;
+        deps.dialogs = &dialogs;
+        deps.makeVolume = [this] {
+            auto rec = std::make_unique<vs::audio::RecordingMixerBackend>();
+            rec->levels.fill(50000);
+            mixer = rec.get();
+            return std::make_unique<vs::audio::clsVolume>(std::move(rec), nullptr);
+        };
+        deps.makeChooser = [](QWidget*) { return std::make_unique<ScriptedChooser>(); };
+        return std::make_unique<FrmSomnara>(nullptr, deps);
     }
 };
 
@@ -35,6 +92,9 @@ TEST_F(MainWindowTest, StartsWithTheDefaultsOnAnEmptyStore) {
     auto w = open();
     EXPECT_EQ(w->windowTitle(), "Velorin Somnara");
     EXPECT_TRUE(w->startup().failedSteps().empty());
+    EXPECT_TRUE(recorder.entries.empty());
+    EXPECT_TRUE(w->audioStarted());
+    EXPECT_TRUE(vs::fileExists(dir.file("OndaL.wav")));
     EXPECT_EQ(w->scrollVolumenMascara()->value(), 20);
     EXPECT_EQ(w->lblVolumenMascara()->text(), "2.0");
     EXPECT_EQ(w->scrollVolumenBinaural()->value(), 50);
@@ -111,4 +171,76 @@ TEST_F(MainWindowTest, StoredVolumesAndSourcesComeBackAtTheNextStart) {
     EXPECT_EQ(w->scrollVolumenMascara()->value(), 45);
     EXPECT_EQ(w->lblVolumenMascara()->text(), "4.5");
     EXPECT_FALSE(w->chkBinaural()->isChecked());
+}
+
+TEST_F(MainWindowTest, ExitAnsweredYesSavesTheNewSessionWhereTheUserSays) {
+    auto w = open();
+    w->model().SesionModificada = true;
+    w->model().setMinutos(7);
+    recorder.answers = {true};
+    dialogs.answer = dir.file("mia");
+    w->mnuArchivoSalir_Click();
+    EXPECT_EQ(dialogs.asked, 1);
+    ASSERT_TRUE(vs::fileExists(dir.file("mia.vso")));
+    vs::session::SessionModel back;
+    ASSERT_TRUE(vs::session::LeerSesion(back, dir.file("mia.vso")));
+    EXPECT_EQ(back.minutos(), 7);
+    EXPECT_FALSE(w->model().SesionModificada);
+}
+
+TEST_F(MainWindowTest, ExitLeavesNoWaveFilesAndRestoresTheMasterLevelFoundAtStartUp) {
+    auto w = open();
+    ASSERT_TRUE(vs::fileExists(dir.file("OndaM.wav")));
+    mixer->levels[0] = 1234;  // someone else lowered the master meanwhile
+    w->mnuArchivoSalir_Click();
+    EXPECT_FALSE(vs::fileExists(dir.file("OndaL.wav")));
+    EXPECT_FALSE(vs::fileExists(dir.file("OndaR.wav")));
+    EXPECT_FALSE(vs::fileExists(dir.file("OndaM.wav")));
+    EXPECT_EQ(mixer->levels[0], 50000);
+    EXPECT_FALSE(w->audioStarted());
+}
+
+TEST_F(MainWindowTest, PlayLocksTheWindowAndTicksStopRestoresIt) {
+    auto w = open();
+    w->show();
+    QTest::mouseClick(w->cmdPlay(), Qt::LeftButton);
+    EXPECT_TRUE(w->timerSesion()->isActive());
+    EXPECT_FALSE(w->chkBinaural()->isEnabled());
+    EXPECT_FALSE(w->flexSesion()->isEnabled());
+    w->player()->Tick();
+    EXPECT_EQ(w->lblInfoHz()->text(), "7.2");
+    EXPECT_EQ(w->lblInfoFR()->text(), "189");
+    EXPECT_EQ(w->lblInfoTime()->text(), "00:00");
+    QTest::mouseClick(w->cmdStop(), Qt::LeftButton);
+    EXPECT_FALSE(w->timerSesion()->isActive());
+    EXPECT_TRUE(w->chkBinaural()->isEnabled());
+    EXPECT_EQ(w->lblInfoHz()->text(), "");
+    EXPECT_TRUE(recorder.entries.empty());
+}
+
+TEST_F(MainWindowTest, GlassesOnSpeakOnceWhenThePortCannotBeUsedAndDarkenAtStop) {
+    vs::Preferences::instance().save("Opciones", "Gafas Mentales", "1");
+    port.problem = "No se puede usar el puerto paralelo";
+    auto w = open();
+    EXPECT_EQ(recorder.count(RecordingMessageService::Entry::Critical), 1);
+    EXPECT_TRUE(recorder.saw("No se puede usar el puerto paralelo"));
+    EXPECT_EQ(vs::glasses::estadoGafas().PuertoLed, 0x378);
+    port.writes.clear();
+    w->player()->Play();
+    EXPECT_TRUE(w->sequencer()->clock().enabled());
+    w->player()->Stop();
+    EXPECT_FALSE(w->sequencer()->clock().enabled());
+    ASSERT_FALSE(port.writes.empty());
+    EXPECT_EQ(port.writes.back().port, 0x378);
+    EXPECT_EQ(port.writes.back().value, 0);
+}
+
+TEST_F(MainWindowTest, DoubleClickOnAStripCellStoresTheChosenSequence) {
+    vs::Preferences::instance().save("Opciones", "Gafas Mentales", "1");
+    auto w = open();
+    emit w->graph()->cellDoubleClicked(1);
+    EXPECT_EQ(w->model().pG[1].Tag, "3");
+    EXPECT_TRUE(w->model().SesionModificada);
+    EXPECT_FALSE(w->sequencer()->clock().enabled());
+    EXPECT_EQ(port.writes.back().value, 0);  // lights off after the chooser
 }

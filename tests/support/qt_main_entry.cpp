@@ -1,11 +1,18 @@
-// Entry point for tests that need a QApplication (widgets, event loops).
-#include <QApplication>
+// Entry point of every test executable: headless defaults (offscreen windows,
+// the silent audio driver) unless the caller chose otherwise, and a
+// QApplication for the tests that need one.
+#include <cstdlib>
 #include <gtest/gtest.h>
+#ifdef VS_TEST_QT_MAIN
+#include <QApplication>
+#endif
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen"
-                                                                    : qgetenv("QT_QPA_PLATFORM"));
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+#ifdef VS_TEST_QT_MAIN
     QApplication app(argc, argv);
+#endif
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,1 +1,0 @@
-// Shared by widget tests: nothing here yet beyond the entry point below.
