@@ -23,6 +23,7 @@
 #include "session/graph_frame.h"
 #include "session/session_file.h"
 #include "session/session_model.h"
+#include "session/top_high_scroll_bar.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -57,11 +58,9 @@ QLabel* valueLabel(QWidget* parent, const QString& tip = {}) {
 
 QScrollBar* volumeBar(QWidget* parent, int min, const char* name) {
     // Top is the highest value, as on a mixing desk.
-    auto* s = new QScrollBar(Qt::Vertical, parent);
+    auto* s = new session::TopHighScrollBar(parent);
     s->setObjectName(name);
     s->setRange(min, 100);
-    s->setInvertedAppearance(true);
-    s->setInvertedControls(true);
     s->setMinimumHeight(100);
     return s;
 }
@@ -191,6 +190,7 @@ FrmSomnara::FrmSomnara(QWidget* parent, Dependencies deps)
     music_ = std::make_unique<NoMusic>();
     buildUi();
     buildMenus();
+    resize(1180, 660);
     buildStartup();
     buildShutdown();
     startup_.run();

@@ -1,0 +1,80 @@
+// Documentation screenshots of the main window: idle with a drawn session, and
+// mid-session with the cursor, the labels and the LEDs running. Uses a
+// throw-away preference store and no glasses port.
+//   xvfb-run -a build/bench/shell/window_screenshot docs/
+#include "base/paths.h"
+#include "base/preferences.h"
+#include "base/services.h"
+#include "glasses/led_port.h"
+#include "main_window.h"
+#include "session/graph_frame.h"
+#include "session/session_model.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <cstdio>
+
+namespace {
+
+void drawSession(vs::session::SessionModel& m) {
+    const double beats[10] = {12, 10.5, 9, 7.5, 6, 4.5, 4, 5.5, 8, 10};
+    m.NumPuntos = 10;
+    for (int i = 1; i <= 10; ++i) {
+        m.Punto[i] = {static_cast<float>(6000.0 * (i - 1) / 9), m.topForBinaural(beats[i - 1]), true};
+    }
+    m.relayCells();
+    const int seqs[9] = {1, 2, 3, 4, 5, 6, 7, 1, 2};
+    for (int i = 1; i <= 9; ++i) m.setCellSequence(i, seqs[i - 1]);
+    const double bases[6] = {220, 200, 160, 140, 180, 210};
+    m.NumPuntosFR = 6;
+    for (int j = 1; j <= 6; ++j)
+        m.PuntoFR[j] = {static_cast<float>(6000.0 * (j - 1) / 5), m.topForBase(bases[j - 1]), true};
+    for (int j = 7; j <= 30; ++j) m.PuntoFR[j].Visible = false;
+}
+
+void wait(int ms) {
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < ms) QApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    QApplication app(argc, argv);
+    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");
+    QDir().mkpath(out);
+    QTemporaryDir tmp;
+    vs::overrideFolders(tmp.path().toStdString(), tmp.path().toStdString(), tmp.path().toStdString());
+    vs::Preferences::setInstanceFile((tmp.path() + "/prefs.ini").toStdString());
+    vs::Preferences::instance().save("Opciones", "Gafas Mentales", "1");
+    vs::glasses::RecordingLedPort port;
+    vs::glasses::setLedPort(&port);
+    vs::RecordingMessageService messages;
+
+    vs::shell::Dependencies deps;
+    deps.messages = &messages;
+    vs::shell::FrmSomnara w(nullptr, deps);
+    drawSession(w.model());
+    w.model().setMinutos(0);
+    w.model().setSegundos(20);
+    w.graph()->EscribirTiempos();
+    w.graph()->refresh();
+    w.show();
+    wait(800);
+    w.grab().save(out + "/main-window.png");
+
+    w.cmdPlay()->click();
+    wait(9300);
+    w.grab().save(out + "/main-window-playing.png");
+    w.cmdStop()->click();
+    w.model().SesionModificada = false;
+    w.mnuArchivoSalir_Click();
+    std::printf("wrote %s/main-window.png and main-window-playing.png\n", qPrintable(out));
+    return 0;
+}
