@@ -42,7 +42,8 @@ int main(int argc, char** argv) {
         char buf[256] = {};
         std::string out;
         ssize_t n;
-        while ((n = read(fds[0], buf, sizeof buf - 1)) > 0) out.append(buf, n);
+        while ((n = read(fds[0], buf, sizeof buf - 1)) > 0)
+            out.append(buf, n);
         close(fds[0]);
         int status = 0;
         waitpid(pid, &status, 0);

@@ -24,25 +24,29 @@ void drawSession(vs::session::SessionModel& m) {
     const double beats[10] = {12, 10.5, 9, 7.5, 6, 4.5, 4, 5.5, 8, 10};
     m.NumPuntos = 10;
     for (int i = 1; i <= 10; ++i) {
-        m.Punto[i] = {static_cast<float>(6000.0 * (i - 1) / 9), m.topForBinaural(beats[i - 1]), true};
+        m.Punto[i] = {static_cast<float>(6000.0 * (i - 1) / 9), m.topForBinaural(beats[i - 1]),
+                      true};
     }
     m.relayCells();
     const int seqs[9] = {1, 2, 3, 4, 5, 6, 7, 1, 2};
-    for (int i = 1; i <= 9; ++i) m.setCellSequence(i, seqs[i - 1]);
+    for (int i = 1; i <= 9; ++i)
+        m.setCellSequence(i, seqs[i - 1]);
     const double bases[6] = {220, 200, 160, 140, 180, 210};
     m.NumPuntosFR = 6;
     for (int j = 1; j <= 6; ++j)
         m.PuntoFR[j] = {static_cast<float>(6000.0 * (j - 1) / 5), m.topForBase(bases[j - 1]), true};
-    for (int j = 7; j <= 30; ++j) m.PuntoFR[j].Visible = false;
+    for (int j = 7; j <= 30; ++j)
+        m.PuntoFR[j].Visible = false;
 }
 
 void wait(int ms) {
     QElapsedTimer t;
     t.start();
-    while (t.elapsed() < ms) QApplication::processEvents(QEventLoop::AllEvents, 20);
+    while (t.elapsed() < ms)
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv) {
     setenv("SDL_AUDIODRIVER", "dummy", 0);
@@ -50,7 +54,8 @@ int main(int argc, char** argv) {
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");
     QDir().mkpath(out);
     QTemporaryDir tmp;
-    vs::overrideFolders(tmp.path().toStdString(), tmp.path().toStdString(), tmp.path().toStdString());
+    vs::overrideFolders(tmp.path().toStdString(), tmp.path().toStdString(),
+                        tmp.path().toStdString());
     vs::Preferences::setInstanceFile((tmp.path() + "/prefs.ini").toStdString());
     vs::Preferences::instance().save("Opciones", "Gafas Mentales", "1");
     vs::glasses::RecordingLedPort port;

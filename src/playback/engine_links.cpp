@@ -6,8 +6,10 @@ namespace vs::playback {
 
 void SampleChannel::Play(std::int32_t volume, std::int32_t rate, bool loop) {
     // Pan and start position are omitted: the sample's own defaults.
-    if (rate < 0) sample_.Play(volume, std::nullopt, std::nullopt, std::nullopt, loop);
-    else sample_.Play(volume, std::nullopt, std::max(rate, kRateMinima), std::nullopt, loop);
+    if (rate < 0)
+        sample_.Play(volume, std::nullopt, std::nullopt, std::nullopt, loop);
+    else
+        sample_.Play(volume, std::nullopt, std::max(rate, kRateMinima), std::nullopt, loop);
 }
 
 void SampleToneBank::create() {
@@ -34,4 +36,4 @@ void SampleToneBank::CargarOndas() {
     if (created()) vs::playback::CargarOndas(*ondaL_, *ondaR_, *ondaM_);
 }
 
-}  // namespace vs::playback
+} // namespace vs::playback

@@ -63,4 +63,4 @@ private:
     audio::clsVolume& volume_;
 };
 
-}  // namespace vs::playback
+} // namespace vs::playback

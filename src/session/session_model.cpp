@@ -78,7 +78,7 @@ double curveAt(const SessionModel& m, const std::array<Marker, kMaxPuntos + 1>& 
     return hz(pts[n].Top);
 }
 
-}  // namespace
+} // namespace
 
 double SessionModel::binauralAt(double tMs) const {
     return curveAt(*this, Punto, NumPuntos, tMs, [this](float top) { return binauralHz(top); });
@@ -107,7 +107,8 @@ void SessionModel::CargarPuntos() {
         Punto[i].Visible = false;
         PuntoFR[i].Visible = false;
     }
-    for (int i = 2; i <= kMaxCells; ++i) pG[i].Visible = false;
+    for (int i = 2; i <= kMaxCells; ++i)
+        pG[i].Visible = false;
     Punto[2].Visible = true;
     PuntoFR[2].Visible = true;
     pG[2].Visible = true;
@@ -135,16 +136,19 @@ void SessionModel::relayCells() {
 void SessionModel::SesionNueva() {
     FrecBaseMax = FrecBaseMaxPref;
     FrecBinauralMax = FrecBinauralMaxPref;
-    for (int i = 3; i <= kMaxPuntos; ++i) Punto[i] = Marker{};
+    for (int i = 3; i <= kMaxPuntos; ++i)
+        Punto[i] = Marker{};
     Punto[1] = {0, H / 2, true};
     Punto[2] = {W - 2 * MedioPunto, H / 2, true};
     pG[1].Left = Punto[1].Left + MedioPunto;
     pG[1].Width = Punto[2].Left - Punto[1].Left;
     pG[1].Visible = true;
     setCellSequence(1, 6);
-    for (int i = 2; i <= kMaxCells; ++i) pG[i].Visible = false;
+    for (int i = 2; i <= kMaxCells; ++i)
+        pG[i].Visible = false;
     NumPuntos = 2;
-    for (int j = 3; j <= kMaxPuntos; ++j) PuntoFR[j] = Marker{};
+    for (int j = 3; j <= kMaxPuntos; ++j)
+        PuntoFR[j] = Marker{};
     PuntoFR[1] = {0, H / 1.5f, true};
     PuntoFR[2] = {W - 2 * MedioPunto, H / 1.5f, true};
     NumPuntosFR = 2;
@@ -164,19 +168,18 @@ void SessionModel::removeListener(int id) {
 }
 
 void SessionModel::notify() const {
-    for (const auto& [id, l] : listeners_) l();
+    for (const auto& [id, l] : listeners_)
+        l();
 }
 
 std::string FormatoTiempo(std::int64_t ms) {
     std::int64_t s = static_cast<std::int64_t>(roundHalfEven(static_cast<double>(ms) / 1000.0));
     if (s < 0) s = 0;
     std::int64_t h = s / 3600, r = s % 3600, m = r / 60, sec = r % 60;
-    auto two = [](std::int64_t n) {
-        return n >= 10 ? std::to_string(n) : "0" + std::to_string(n);
-    };
+    auto two = [](std::int64_t n) { return n >= 10 ? std::to_string(n) : "0" + std::to_string(n); };
     std::string text;
     if (h >= 1) text = std::to_string(h) + ":";
     return text + two(m) + ":" + two(sec);
 }
 
-}  // namespace vs::session
+} // namespace vs::session

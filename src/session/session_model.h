@@ -13,14 +13,14 @@
 
 namespace vs::session {
 
-inline constexpr float kGraphLeft = 720;   // graph placement on the window (start-up layout)
+inline constexpr float kGraphLeft = 720; // graph placement on the window (start-up layout)
 inline constexpr float kGraphTop = 480;
-inline constexpr float kGraphWidth = 6080;   // W
-inline constexpr float kGraphHeight = 2175;  // H
-inline constexpr float kMarkerSize = 80;     // design marker size; MedioPunto is half of it
+inline constexpr float kGraphWidth = 6080;  // W
+inline constexpr float kGraphHeight = 2175; // H
+inline constexpr float kMarkerSize = 80;    // design marker size; MedioPunto is half of it
 inline constexpr int kMaxPuntos = 30;
 inline constexpr int kMaxCells = kMaxPuntos - 1;
-inline constexpr float kBaseSpan = 450;  // the base axis always spans 450 Hz
+inline constexpr float kBaseSpan = 450; // the base axis always spans 450 Hz
 
 struct Marker {
     float Left = 0;
@@ -31,8 +31,8 @@ struct Marker {
 struct Cell {
     float Left = 0;
     float Width = 0;
-    std::string Tag;              // "1".."7"
-    std::uint32_t BackColor = 0;  // 0x00BBGGRR
+    std::string Tag;             // "1".."7"
+    std::uint32_t BackColor = 0; // 0x00BBGGRR
     bool Visible = false;
 };
 
@@ -40,17 +40,17 @@ class SessionModel {
 public:
     SessionModel();
 
-    std::array<Marker, kMaxPuntos + 1> Punto{};    // binaural curve
-    std::array<Marker, kMaxPuntos + 1> PuntoFR{};  // base curve
-    std::array<Cell, kMaxCells + 1> pG{};          // segment i: Punto(i)..Punto(i+1)
+    std::array<Marker, kMaxPuntos + 1> Punto{};   // binaural curve
+    std::array<Marker, kMaxPuntos + 1> PuntoFR{}; // base curve
+    std::array<Cell, kMaxCells + 1> pG{};         // segment i: Punto(i)..Punto(i+1)
 
     std::int16_t NumPuntos = 2;
     std::int16_t NumPuntosFR = 2;
-    float MedioPunto = kMarkerSize / 2;  // k
+    float MedioPunto = kMarkerSize / 2; // k
     float W = kGraphWidth;
     float H = kGraphHeight;
-    float FrecBinauralMax = 15;           // B
-    std::int32_t FrecBaseMax = 500;       // F
+    float FrecBinauralMax = 15;     // B
+    std::int32_t FrecBaseMax = 500; // F
     std::int16_t FrecBinauralMaxPref = 15;
     std::int32_t FrecBaseMaxPref = 500;
     bool SesionModificada = false;
@@ -71,7 +71,7 @@ public:
     double baseHz(float top) const;
     float topForBinaural(double hz) const;
     float topForBase(double hz) const;
-    double cursorX(double tMs) const;  // x of the time cursor at time t
+    double cursorX(double tMs) const; // x of the time cursor at time t
 
     // Curve values at time t (ms); linear between the bracketing points, slope 0
     // where two points share a time.
@@ -110,4 +110,4 @@ private:
 // Milliseconds to the session-time text: "mm:ss", or "h:mm:ss" from one hour up.
 std::string FormatoTiempo(std::int64_t ms);
 
-}  // namespace vs::session
+} // namespace vs::session

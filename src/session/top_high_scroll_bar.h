@@ -43,4 +43,4 @@ private:
     bool arrowHeld_ = false;
 };
 
-}  // namespace vs::session
+} // namespace vs::session

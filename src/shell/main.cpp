@@ -17,7 +17,8 @@ public:
             done_ = true;
             timespec ts{};
             clock_gettime(CLOCK_MONOTONIC, &ts);
-            std::printf("shown %lld\n", static_cast<long long>(ts.tv_sec) * 1000000000LL + ts.tv_nsec);
+            std::printf("shown %lld\n",
+                        static_cast<long long>(ts.tv_sec) * 1000000000LL + ts.tv_nsec);
             std::fflush(stdout);
             QTimer::singleShot(0, qApp, [] { std::_Exit(0); });
         }
@@ -28,7 +29,7 @@ private:
     bool done_ = false;
 };
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

@@ -44,7 +44,9 @@
 namespace vs::shell {
 namespace {
 
-int px(int twips) { return twips / kTwipsPerPixel; }
+int px(int twips) {
+    return twips / kTwipsPerPixel;
+}
 
 QLabel* valueLabel(QWidget* parent, const QString& tip = {}) {
     auto* l = new QLabel(parent);
@@ -80,7 +82,7 @@ QTableWidget* libraryGrid(QWidget* parent, const char* name, const QString& titl
     return g;
 }
 
-}  // namespace
+} // namespace
 
 // The window's controls as the session player sees them.
 class FrmSomnara::PlayerViewImpl : public playback::PlayerView {
@@ -120,12 +122,16 @@ public:
         w_.graph_->setStripEnabled(on && glasses::estadoGafas().GafasMentales);
     }
     void setSessionTimer(bool on) override {
-        if (on) w_.timerSesion_->start();
-        else w_.timerSesion_->stop();
+        if (on)
+            w_.timerSesion_->start();
+        else
+            w_.timerSesion_->stop();
     }
     void setFadeTimer(bool on) override {
-        if (on) w_.timerFade_->start();
-        else w_.timerFade_->stop();
+        if (on)
+            w_.timerFade_->start();
+        else
+            w_.timerFade_->stop();
     }
 
 private:
@@ -178,8 +184,7 @@ FrmSomnara::FrmSomnara(QWidget* parent, Dependencies deps)
     }
     setMessageService(deps_.messages);
     setFileDialogService(deps_.dialogs);
-    if (!deps_.makeVolume)
-        deps_.makeVolume = [] { return std::make_unique<audio::clsVolume>(); };
+    if (!deps_.makeVolume) deps_.makeVolume = [] { return std::make_unique<audio::clsVolume>(); };
     if (!deps_.makeChooser)
         deps_.makeChooser = [](QWidget* owner) -> std::unique_ptr<glasses::SequenceChooser> {
             return std::make_unique<glasses::DialogSequenceChooser>(glasses::estadoGafas(), owner);
@@ -207,7 +212,9 @@ FrmSomnara::~FrmSomnara() {
     if (&fileDialogs() == deps_.dialogs) setFileDialogService(nullptr);
 }
 
-session::SessionModel& FrmSomnara::model() { return *model_; }
+session::SessionModel& FrmSomnara::model() {
+    return *model_;
+}
 
 void FrmSomnara::buildUi() {
     auto* central = new QWidget(this);
@@ -275,8 +282,7 @@ void FrmSomnara::buildUi() {
     connect(graph_, &session::GraphFrame::infoHz, lblInfoHz_, &QLabel::setText);
     connect(graph_, &session::GraphFrame::infoFR, lblInfoFR_, &QLabel::setText);
     connect(graph_, &session::GraphFrame::infoTime, lblInfoTime_, &QLabel::setText);
-    connect(graph_, &session::GraphFrame::lengthTextChanged, this,
-            &FrmSomnara::lengthTextChanged);
+    connect(graph_, &session::GraphFrame::lengthTextChanged, this, &FrmSomnara::lengthTextChanged);
 
     // Right column: volume, session library, playlist.
     auto* frame1 = new QGroupBox(QStringLiteral("Volumen"), central);
@@ -350,8 +356,7 @@ void FrmSomnara::buildUi() {
             [this](int i, Qt::MouseButton) { cellPressed(i); });
     connect(graph_, &session::GraphFrame::cellReleased, this, &FrmSomnara::cellReleased);
     connect(graph_, &session::GraphFrame::cellMoved, this, &FrmSomnara::cellMoved);
-    connect(graph_, &session::GraphFrame::cellDoubleClicked, this,
-            &FrmSomnara::cellDoubleClicked);
+    connect(graph_, &session::GraphFrame::cellDoubleClicked, this, &FrmSomnara::cellDoubleClicked);
 }
 
 void FrmSomnara::buildMenus() {
@@ -477,8 +482,7 @@ void FrmSomnara::coloresLeds() {
 }
 
 void FrmSomnara::comprobarTarjetaSonido() {
-    if (audio::outputDeviceCount() < 1)
-        messages().critical("No se encuentra la tarjeta de sonido");
+    if (audio::outputDeviceCount() < 1) messages().critical("No se encuentra la tarjeta de sonido");
 }
 
 void FrmSomnara::IniciarAudio() {
@@ -562,7 +566,8 @@ void FrmSomnara::lengthTextChanged(const QString& text) {
 
 std::string FrmSomnara::sessionName() const {
     int row = FlexSesion_->currentRow();
-    if (row >= 0 && FlexSesion_->item(row, 1)) return FlexSesion_->item(row, 1)->text().toStdString();
+    if (row >= 0 && FlexSesion_->item(row, 1))
+        return FlexSesion_->item(row, 1)->text().toStdString();
     return "Sesión nueva";
 }
 
@@ -607,7 +612,9 @@ ExitValues FrmSomnara::exitValues() const {
     return v;
 }
 
-void FrmSomnara::guardarPreferencias() { writeExitSettings(Preferences::instance(), exitValues()); }
+void FrmSomnara::guardarPreferencias() {
+    writeExitSettings(Preferences::instance(), exitValues());
+}
 
 void FrmSomnara::mnuArchivoSalir_Click() {
     if (ended_) return;
@@ -624,4 +631,4 @@ void FrmSomnara::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-}  // namespace vs::shell
+} // namespace vs::shell

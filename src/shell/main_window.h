@@ -22,7 +22,7 @@ class QTimer;
 namespace vs::session {
 class GraphFrame;
 class SessionModel;
-}  // namespace vs::session
+} // namespace vs::session
 namespace vs::audio {
 class clsVolume;
 }
@@ -31,12 +31,12 @@ class LedPanel;
 class LedSequencer;
 class StepClock;
 class SequenceChooser;
-}  // namespace vs::glasses
+} // namespace vs::glasses
 namespace vs::playback {
 class SessionPlayer;
 class SampleToneBank;
 class MasterVolume;
-}  // namespace vs::playback
+} // namespace vs::playback
 
 namespace vs::shell {
 
@@ -194,4 +194,4 @@ private:
     QTableWidget* FlexMusica_ = nullptr;
 };
 
-}  // namespace vs::shell
+} // namespace vs::shell

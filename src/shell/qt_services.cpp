@@ -13,13 +13,14 @@ QString filterText(const std::vector<FileFilter>& filters) {
     QStringList parts;
     for (const auto& f : filters) {
         QStringList pats;
-        for (const auto& p : f.patterns) pats << QString::fromStdString(p);
+        for (const auto& p : f.patterns)
+            pats << QString::fromStdString(p);
         parts << QString::fromStdString(f.description) + " (" + pats.join(' ') + ")";
     }
     return parts.join(";;");
 }
 
-}  // namespace
+} // namespace
 
 void QtMessageService::critical(const std::string& text) {
     QMessageBox::critical(owner_, kTitle, QString::fromStdString(text), QMessageBox::Ok);
@@ -48,4 +49,4 @@ std::string QtFileDialogService::saveFile(const std::string& title, const std::s
         .toStdString();
 }
 
-}  // namespace vs::shell
+} // namespace vs::shell

@@ -29,4 +29,4 @@ private:
     QWidget* owner_;
 };
 
-}  // namespace vs::shell
+} // namespace vs::shell

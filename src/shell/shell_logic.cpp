@@ -36,7 +36,7 @@ bool readBool(const Preferences& p, const pref::Key& k) {
     return p.getBool(k.section, k.name, std::string(k.def) != "0");
 }
 
-}  // namespace
+} // namespace
 
 ShellSettings readShellSettings(const Preferences& prefs) {
     ShellSettings s;
@@ -87,13 +87,16 @@ std::vector<Setting> exitSettings(const ExitValues& v) {
 }
 
 void writeExitSettings(Preferences& prefs, const ExitValues& v) {
-    for (const auto& s : exitSettings(v)) prefs.save(s.section, s.key, s.value);
+    for (const auto& s : exitSettings(v))
+        prefs.save(s.section, s.key, s.value);
 }
 
 std::string saveQuestion(const std::string& sessionName) {
     return "Guardar modificaciones de: " + sessionName + "?";
 }
 
-std::string volumeLabel(int scrollValue) { return formatFixed(scrollValue / 10.0, 1); }
+std::string volumeLabel(int scrollValue) {
+    return formatFixed(scrollValue / 10.0, 1);
+}
 
-}  // namespace vs::shell
+} // namespace vs::shell

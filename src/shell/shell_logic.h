@@ -29,8 +29,8 @@ private:
 // Values the initialisation reads from the preferences (besides the glasses,
 // which their own module reads).
 struct ShellSettings {
-    int volumenMascara = 20;   // scrollVolumenMascara, 0..100
-    int volumenBinaural = 50;  // scrollVolumenBinaural, 0..100
+    int volumenMascara = 20;  // scrollVolumenMascara, 0..100
+    int volumenBinaural = 50; // scrollVolumenBinaural, 0..100
     bool binauralActivo = true;
     bool mascaraActivo = false;
     bool musicaActivo = true;
@@ -40,7 +40,7 @@ struct ShellSettings {
     int frecBaseMaxPref = 500;
     bool verLineasGrid = true;
     bool verTextoFrecuencias = true;
-    int anchoSesion = 2580, anchoDuracionSesion = 800;  // twips
+    int anchoSesion = 2580, anchoDuracionSesion = 800; // twips
     int anchoMusica = 2580, anchoDuracionMusica = 800;
 };
 
@@ -48,7 +48,7 @@ ShellSettings readShellSettings(const Preferences& prefs);
 
 // What the orderly exit stores.
 struct ExitValues {
-    int left = 0, top = 0;  // window position, twips
+    int left = 0, top = 0; // window position, twips
     int anchoSesion = 2580, anchoDuracionSesion = 800, anchoMusica = 2580,
         anchoDuracionMusica = 800;
     int volumenBinaural = 50, volumenMascara = 20;
@@ -72,4 +72,4 @@ std::string volumeLabel(int scrollValue);
 // Pixels <-> twips at the design scale (15 twips per pixel).
 inline constexpr int kTwipsPerPixel = 15;
 
-}  // namespace vs::shell
+} // namespace vs::shell

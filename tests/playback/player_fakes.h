@@ -97,4 +97,4 @@ struct FakeView : playback::PlayerView {
     void setFadeTimer(bool e) override { fadeTimer = e; }
 };
 
-}  // namespace vs::test
+} // namespace vs::test

@@ -58,7 +58,7 @@ struct MainWindowTest : ::testing::Test {
     RecordingMessageService recorder;
     ScriptedDialogs dialogs;
     vs::glasses::RecordingLedPort port;
-    vs::audio::RecordingMixerBackend* mixer = nullptr;  // owned by the window's clsVolume
+    vs::audio::RecordingMixerBackend* mixer = nullptr; // owned by the window's clsVolume
 
     void SetUp() override {
         dir.becomeProgramFolders();
@@ -86,7 +86,7 @@ struct MainWindowTest : ::testing::Test {
     }
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(MainWindowTest, StartsWithTheDefaultsOnAnEmptyStore) {
     auto w = open();
@@ -120,7 +120,8 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptions) {
     EXPECT_EQ(w->action("mnuMusicaAñadir")->text(), "&Añadir Canción...");
     EXPECT_EQ(w->action("mnuAyudaAcrecaDe")->text(), "A&cerca de...");
     QStringList menus;
-    for (QAction* a : w->menuBar()->actions()) menus << a->text();
+    for (QAction* a : w->menuBar()->actions())
+        menus << a->text();
     EXPECT_EQ(menus, (QStringList{"&Archivo", "&Sesión", "&Música", "A&yuda"}));
 }
 
@@ -144,11 +145,11 @@ TEST_F(MainWindowTest, ExitWithAModifiedSessionAsksOnceEvenWhenClosedAfterwards)
     auto w = open();
     w->model().SesionModificada = true;
     w->mnuArchivoSalir_Click();
-    w->close();  // closing after the exit command must not run the sequence again
+    w->close(); // closing after the exit command must not run the sequence again
     EXPECT_EQ(recorder.count(RecordingMessageService::Entry::Question), 1);
     EXPECT_TRUE(recorder.saw("Guardar modificaciones de: Sesión nueva?"));
     EXPECT_TRUE(w->ended());
-    EXPECT_FALSE(w->model().SesionModificada);  // "No" clears it
+    EXPECT_FALSE(w->model().SesionModificada); // "No" clears it
 }
 
 TEST_F(MainWindowTest, ClosingTheWindowRunsTheExitCommand) {
@@ -191,7 +192,7 @@ TEST_F(MainWindowTest, ExitAnsweredYesSavesTheNewSessionWhereTheUserSays) {
 TEST_F(MainWindowTest, ExitLeavesNoWaveFilesAndRestoresTheMasterLevelFoundAtStartUp) {
     auto w = open();
     ASSERT_TRUE(vs::fileExists(dir.file("OndaM.wav")));
-    mixer->levels[0] = 1234;  // someone else lowered the master meanwhile
+    mixer->levels[0] = 1234; // someone else lowered the master meanwhile
     w->mnuArchivoSalir_Click();
     EXPECT_FALSE(vs::fileExists(dir.file("OndaL.wav")));
     EXPECT_FALSE(vs::fileExists(dir.file("OndaR.wav")));
@@ -242,5 +243,5 @@ TEST_F(MainWindowTest, DoubleClickOnAStripCellStoresTheChosenSequence) {
     EXPECT_EQ(w->model().pG[1].Tag, "3");
     EXPECT_TRUE(w->model().SesionModificada);
     EXPECT_FALSE(w->sequencer()->clock().enabled());
-    EXPECT_EQ(port.writes.back().value, 0);  // lights off after the chooser
+    EXPECT_EQ(port.writes.back().value, 0); // lights off after the chooser
 }

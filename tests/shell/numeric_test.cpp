@@ -36,6 +36,7 @@ TEST(Numeric, ParsesBothDecimalSeparatorsAndRejectsJunk) {
     EXPECT_DOUBLE_EQ(v, 12);
     EXPECT_TRUE(vs::parseNumber("1.5E+07", v));
     EXPECT_DOUBLE_EQ(v, 1.5e7);
-    for (const char* bad : {"", "  ", "abc", "12a", "1.2.3", "1,2.3", "--1", "1e999", "nan", "0x10"})
+    for (const char* bad :
+         {"", "  ", "abc", "12a", "1.2.3", "1,2.3", "--1", "1e999", "nan", "0x10"})
         EXPECT_FALSE(vs::parseNumber(bad, v)) << bad;
 }

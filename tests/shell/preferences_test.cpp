@@ -57,14 +57,14 @@ TEST(Preferences, GarbageNumbersFallBackToTheDefault) {
     Preferences p(dir.file("prefs.ini"));
     p.save("Volumen", "Mascara", "veinte");
     p.save("Volumen", "Binaural", "");
-    p.save("Opciones", "Frecuencia Binaural Maxima", "99999");  // beyond 16 bits
+    p.save("Opciones", "Frecuencia Binaural Maxima", "99999"); // beyond 16 bits
     p.save("Opciones", "Ultimos Segundos", " 45 ");
     p.save("Opciones", "Frecuencia Base Maxima", "501,5");
     EXPECT_EQ(p.getInt("Volumen", "Mascara", 20), 20);
     EXPECT_EQ(p.getInt("Volumen", "Binaural", 50), 50);
     EXPECT_EQ(p.getInt16("Opciones", "Frecuencia Binaural Maxima", 15), 15);
     EXPECT_EQ(p.getInt("Opciones", "Ultimos Segundos", 30), 45);
-    EXPECT_EQ(p.getInt("Opciones", "Frecuencia Base Maxima", 500), 502);  // halves to even
+    EXPECT_EQ(p.getInt("Opciones", "Frecuencia Base Maxima", 500), 502); // halves to even
     EXPECT_FALSE(p.getBool("Opciones", "Gafas Mentales", false));
     p.save("Opciones", "Gafas Mentales", "-1");
     EXPECT_TRUE(p.getBool("Opciones", "Gafas Mentales", false));
@@ -73,7 +73,8 @@ TEST(Preferences, GarbageNumbersFallBackToTheDefault) {
 TEST(Preferences, WritesReplaceTheFileWholeAndLeaveNoTemporaryBehind) {
     TempDir dir;
     Preferences p(dir.file("prefs.ini"));
-    for (int i = 0; i < 20; ++i) p.save("Grid", "Ancho Sesion", std::to_string(i));
+    for (int i = 0; i < 20; ++i)
+        p.save("Grid", "Ancho Sesion", std::to_string(i));
     int files = 0;
     for (auto& e : std::filesystem::directory_iterator(dir.path())) {
         (void)e;

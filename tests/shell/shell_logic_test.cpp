@@ -45,10 +45,10 @@ TEST(ShellSettings, StoredAndDamagedValues) {
     vs::test::TempDir dir;
     vs::Preferences p(dir.file("prefs.ini"));
     p.save("Volumen", "Mascara", "35");
-    p.save("Volumen", "Binaural", "250");  // beyond the scroll bar
+    p.save("Volumen", "Binaural", "250"); // beyond the scroll bar
     p.save("Volumen", "Binaural Activo", "0");
     p.save("Volumen", "Mascara Activo", "1");
-    p.save("Opciones", "Frecuencia Binaural Maxima", "0");  // would divide by zero
+    p.save("Opciones", "Frecuencia Binaural Maxima", "0"); // would divide by zero
     p.save("Opciones", "Frecuencia Base Maxima", "mil");
     p.save("Opciones", "Ver Lineas Grid", "0");
     ShellSettings s = readShellSettings(p);
@@ -69,7 +69,8 @@ TEST(ExitSettings, WrittenInTheDocumentedOrderWithSetupLast) {
     v.mascaraActivo = true;
     auto list = exitSettings(v);
     std::vector<std::string> keys;
-    for (auto& s : list) keys.push_back(s.key);
+    for (auto& s : list)
+        keys.push_back(s.key);
     EXPECT_EQ(keys, (std::vector<std::string>{
                         "Posicion Left", "Posicion Top", "Ancho Sesion", "Ancho Duracion Sesion",
                         "Ancho Musica", "Ancho Duracion Musica", "Binaural", "Binaural Activo",

@@ -43,4 +43,4 @@ void writeFile(const std::string& path, const std::string& content) {
     out << content;
 }
 
-}  // namespace vs::test
+} // namespace vs::test

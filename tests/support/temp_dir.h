@@ -24,4 +24,4 @@ private:
 std::string readFile(const std::string& path);
 void writeFile(const std::string& path, const std::string& content);
 
-}  // namespace vs::test
+} // namespace vs::test

@@ -15,26 +15,31 @@ double roundHalfEven(double v) {
     return std::fmod(f, 2.0) == 0.0 ? f : f + 1.0;
 }
 
-template <typename T>
-static T saturate(double v) {
+template <typename T> static T saturate(double v) {
     double r = roundHalfEven(v);
     if (std::isnan(r)) return 0;
-    if (r <= static_cast<double>(std::numeric_limits<T>::min())) return std::numeric_limits<T>::min();
-    if (r >= static_cast<double>(std::numeric_limits<T>::max())) return std::numeric_limits<T>::max();
+    if (r <= static_cast<double>(std::numeric_limits<T>::min()))
+        return std::numeric_limits<T>::min();
+    if (r >= static_cast<double>(std::numeric_limits<T>::max()))
+        return std::numeric_limits<T>::max();
     return static_cast<T>(r);
 }
 
-std::int32_t toInt32(double v) { return saturate<std::int32_t>(v); }
-std::int16_t toInt16(double v) { return saturate<std::int16_t>(v); }
+std::int32_t toInt32(double v) {
+    return saturate<std::int32_t>(v);
+}
+std::int16_t toInt16(double v) {
+    return saturate<std::int16_t>(v);
+}
 
 std::string formatFixed(double v, int decimals) {
     double scale = std::pow(10.0, decimals);
     // Round on the decimal value first so that 5.25 -> "5.2" like the picture format.
     double scaled = roundHalfEven(v * scale);
-    if (scaled == 0.0) scaled = 0.0;  // no "-0.0"
+    if (scaled == 0.0) scaled = 0.0; // no "-0.0"
     char buf[64];
-    auto res = std::to_chars(buf, buf + sizeof buf, scaled / scale, std::chars_format::fixed,
-                             decimals);
+    auto res =
+        std::to_chars(buf, buf + sizeof buf, scaled / scale, std::chars_format::fixed, decimals);
     return std::string(buf, res.ptr);
 }
 
@@ -53,8 +58,8 @@ bool parseNumber(const std::string& text, double& out) {
     for (char& c : t) {
         if (c == ',') c = '.';
         if (c == '.') ++separators;
-        bool ok = (c >= '0' && c <= '9') || c == '.' || c == '+' || c == '-' || c == 'e' ||
-                  c == 'E';
+        bool ok =
+            (c >= '0' && c <= '9') || c == '.' || c == '+' || c == '-' || c == 'e' || c == 'E';
         if (!ok) return false;
     }
     if (separators > 1) return false;
@@ -69,4 +74,4 @@ bool parseNumber(const std::string& text, double& out) {
     return true;
 }
 
-}  // namespace vs
+} // namespace vs

@@ -8,8 +8,8 @@ namespace vs {
 
 // Rounds to the nearest integer, halves to even (banker's rounding).
 double roundHalfEven(double v);
-std::int32_t toInt32(double v);  // roundHalfEven, saturated to the 32-bit range
-std::int16_t toInt16(double v);  // roundHalfEven, saturated to the 16-bit range
+std::int32_t toInt32(double v); // roundHalfEven, saturated to the 32-bit range
+std::int16_t toInt16(double v); // roundHalfEven, saturated to the 16-bit range
 
 // Formats like the picture "0.0" / "0": fixed decimals, halves to even, '.' separator.
 std::string formatFixed(double v, int decimals);
@@ -21,4 +21,4 @@ bool parseNumber(const std::string& text, double& out);
 
 std::string trim(const std::string& s);
 
-}  // namespace vs
+} // namespace vs

@@ -21,9 +21,11 @@ std::string xdgHome(const char* var, const char* fallback) {
     return std::string(home && *home ? home : "/tmp") + "/" + fallback;
 }
 
-bool writable(const std::string& folder) { return ::access(folder.c_str(), W_OK) == 0; }
+bool writable(const std::string& folder) {
+    return ::access(folder.c_str(), W_OK) == 0;
+}
 
-}  // namespace
+} // namespace
 
 std::string executableFolder() {
     std::error_code ec;
@@ -80,4 +82,4 @@ bool fileExists(const std::string& path) {
     return fs::is_regular_file(path, ec);
 }
 
-}  // namespace vs
+} // namespace vs

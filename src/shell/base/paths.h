@@ -23,4 +23,4 @@ void clearFolderOverrides();
 std::string joinPath(const std::string& folder, const std::string& name);
 bool fileExists(const std::string& path);
 
-}  // namespace vs
+} // namespace vs

@@ -2,10 +2,20 @@
 
 namespace vs::pref {
 
-std::string colorLedLitKey(int led) { return "ColorLedLit" + std::to_string(led); }
-std::string colorLedUnLitKey(int led) { return "ColorLedUnLit" + std::to_string(led); }
-std::string colorLedUnlitWriteKey(int led) { return "ColorLedUnlit" + std::to_string(led); }
-unsigned startupLitColour(int led) { return led % 2 ? 65535u : 65280u; }
-unsigned startupUnLitColour(int led) { return led % 2 ? 32896u : 32768u; }
+std::string colorLedLitKey(int led) {
+    return "ColorLedLit" + std::to_string(led);
+}
+std::string colorLedUnLitKey(int led) {
+    return "ColorLedUnLit" + std::to_string(led);
+}
+std::string colorLedUnlitWriteKey(int led) {
+    return "ColorLedUnlit" + std::to_string(led);
+}
+unsigned startupLitColour(int led) {
+    return led % 2 ? 65535u : 65280u;
+}
+unsigned startupUnLitColour(int led) {
+    return led % 2 ? 32896u : 32768u;
+}
 
-}  // namespace vs::pref
+} // namespace vs::pref

@@ -10,7 +10,7 @@ inline constexpr const char* kApp = "Velorin Somnara";
 struct Key {
     const char* section;
     const char* name;
-    const char* def;  // default on read; nullptr: never read
+    const char* def; // default on read; nullptr: never read
 };
 
 // "Opciones"
@@ -27,7 +27,7 @@ inline constexpr Key TocarCiclico{"Opciones", "Tocar Ciclico", "1"};
 inline constexpr Key Setup{"Opciones", "Setup", "0"};
 // "Preferencias"
 inline constexpr Key NumeroSesion{"Preferencias", "Numero Sesion", "1"};
-inline constexpr Key InitDir{"Preferencias", "InitDir", nullptr};  // default: program folder
+inline constexpr Key InitDir{"Preferencias", "InitDir", nullptr}; // default: program folder
 // "Inicio"
 inline constexpr Key InicioSesiones{"Inicio", "Sesiones", "0"};
 inline constexpr Key InicioMusica{"Inicio", "Musica", "0"};
@@ -53,10 +53,10 @@ std::string colorLedLitKey(int led);
 std::string colorLedUnLitKey(int led);
 std::string colorLedUnlitWriteKey(int led);
 // Defaults at start-up and when the options dialog opens.
-unsigned startupLitColour(int led);    // odd 65535, even 65280
-unsigned startupUnLitColour(int led);  // odd 32896, even 32768
+unsigned startupLitColour(int led);   // odd 65535, even 65280
+unsigned startupUnLitColour(int led); // odd 32896, even 32768
 // Defaults when the main window re-reads after the options dialog.
 inline constexpr unsigned kAfterDialogLit = 255;
 inline constexpr unsigned kAfterDialogUnLit = 128;
 
-}  // namespace vs::pref
+} // namespace vs::pref

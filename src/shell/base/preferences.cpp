@@ -32,10 +32,14 @@ bool sameName(const std::string& a, const std::string& b) {
 std::string escape(const std::string& v) {
     std::string out;
     for (char c : v) {
-        if (c == '\\') out += "\\\\";
-        else if (c == '\n') out += "\\n";
-        else if (c == '\r') out += "\\r";
-        else out += c;
+        if (c == '\\')
+            out += "\\\\";
+        else if (c == '\n')
+            out += "\\n";
+        else if (c == '\r')
+            out += "\\r";
+        else
+            out += c;
     }
     return out;
 }
@@ -65,7 +69,7 @@ std::unique_ptr<Preferences>& instancePtr() {
     return p;
 }
 
-}  // namespace
+} // namespace
 
 Preferences::Preferences(std::string file) : file_(std::move(file)) {}
 
@@ -99,8 +103,10 @@ void Preferences::reloadIfChanged() const {
         auto it = std::find_if(entries_.begin(), entries_.end(), [&](const Entry& x) {
             return sameName(x.section, e.section) && sameName(x.key, e.key);
         });
-        if (it != entries_.end()) it->value = e.value;
-        else entries_.push_back(std::move(e));
+        if (it != entries_.end())
+            it->value = e.value;
+        else
+            entries_.push_back(std::move(e));
     }
 }
 
@@ -124,8 +130,10 @@ bool Preferences::save(const std::string& section, const std::string& key,
     auto it = std::find_if(entries_.begin(), entries_.end(), [&](const Entry& x) {
         return sameName(x.section, section) && sameName(x.key, key);
     });
-    if (it != entries_.end()) it->value = value;
-    else entries_.push_back({section, key, value});
+    if (it != entries_.end())
+        it->value = value;
+    else
+        entries_.push_back({section, key, value});
     bool ok = writeFile();
     loadedStamp_ = stampOf(file_);
     return ok;
@@ -197,4 +205,4 @@ bool Preferences::getBool(const std::string& section, const std::string& key, bo
     return v != 0.0;
 }
 
-}  // namespace vs
+} // namespace vs

@@ -28,8 +28,7 @@ public:
 
     // Numeric reads: the stored text as a whole number (halves to even), or the
     // key's default when it is absent or does not parse as a number in range.
-    std::int32_t getInt(const std::string& section, const std::string& key,
-                        std::int32_t def) const;
+    std::int32_t getInt(const std::string& section, const std::string& key, std::int32_t def) const;
     std::int16_t getInt16(const std::string& section, const std::string& key,
                           std::int16_t def) const;
     // Booleans of check boxes: any non-zero number is true.
@@ -50,4 +49,4 @@ private:
     mutable std::int64_t loadedStamp_ = -1;
 };
 
-}  // namespace vs
+} // namespace vs

@@ -29,12 +29,20 @@ NoFileDialogs noFileDialogs;
 MessageService* currentMessages = &silentMessages;
 FileDialogService* currentDialogs = &noFileDialogs;
 
-}  // namespace
+} // namespace
 
-MessageService& messages() { return *currentMessages; }
-void setMessageService(MessageService* s) { currentMessages = s ? s : &silentMessages; }
-FileDialogService& fileDialogs() { return *currentDialogs; }
-void setFileDialogService(FileDialogService* s) { currentDialogs = s ? s : &noFileDialogs; }
+MessageService& messages() {
+    return *currentMessages;
+}
+void setMessageService(MessageService* s) {
+    currentMessages = s ? s : &silentMessages;
+}
+FileDialogService& fileDialogs() {
+    return *currentDialogs;
+}
+void setFileDialogService(FileDialogService* s) {
+    currentDialogs = s ? s : &noFileDialogs;
+}
 
 bool RecordingMessageService::askYesNo(const std::string& text) {
     entries.push_back({Entry::Question, text});
@@ -54,4 +62,4 @@ bool RecordingMessageService::saw(const std::string& text) const {
                        [&](const Entry& e) { return e.text == text; });
 }
 
-}  // namespace vs
+} // namespace vs

@@ -35,7 +35,7 @@ public:
 // Process-wide services, used from the UI thread only. Before anything is
 // installed a silent service answers "No" and shows nothing.
 MessageService& messages();
-void setMessageService(MessageService* service);  // nullptr restores the silent one
+void setMessageService(MessageService* service); // nullptr restores the silent one
 FileDialogService& fileDialogs();
 void setFileDialogService(FileDialogService* service);
 
@@ -47,7 +47,7 @@ public:
         std::string text;
     };
     std::vector<Entry> entries;
-    std::vector<bool> answers;  // consumed front to back; "No" once empty
+    std::vector<bool> answers; // consumed front to back; "No" once empty
 
     void critical(const std::string& text) override { entries.push_back({Entry::Critical, text}); }
     void information(const std::string& text) override {
@@ -58,4 +58,4 @@ public:
     bool saw(const std::string& text) const;
 };
 
-}  // namespace vs
+} // namespace vs
