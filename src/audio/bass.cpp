@@ -345,48 +345,41 @@ std::uint32_t BASS_ChannelIsActive(std::uint32_t channel) {
     return kInactive;
 }
 
-std::uint32_t BASS_ChannelPause(std::uint32_t channel) {
+namespace {
+
+// Pauses a playing channel or resumes a paused one; 0 when it is in the other state.
+std::uint32_t switchPause(std::uint32_t channel, bool pause) {
     Engine& e = engine();
     if (const int ci = channelIndex(channel); ci >= 0) {
         Engine::ChannelSlot& c = e.channels[std::size_t(ci)];
-        if (c.state != Engine::ChannelSlot::Playing || !e.channelLive(ci)) return 0;
-        e.send(voiceCommand(Cmd::PauseVoice, ci, c));
-        c.state = Engine::ChannelSlot::Paused;
+        if (pause && (c.state != Engine::ChannelSlot::Playing || !e.channelLive(ci))) return 0;
+        if (!pause && c.state != Engine::ChannelSlot::Paused) return 0;
+        e.send(voiceCommand(pause ? Cmd::PauseVoice : Cmd::ResumeVoice, ci, c));
+        c.state = pause ? Engine::ChannelSlot::Paused : Engine::ChannelSlot::Playing;
         return 1;
     }
     if (const int si = streamIndex(channel); si >= 0) {
         Engine::StreamSlot& s = e.streams[std::size_t(si)];
-        if (s.state != Engine::StreamSlot::Playing || s.stream->ended.load()) return 0;
+        if (pause && (s.state != Engine::StreamSlot::Playing || s.stream->ended.load())) return 0;
+        if (!pause && s.state != Engine::StreamSlot::Paused) return 0;
         Command cmd{};
-        cmd.type = Cmd::PauseStream;
+        cmd.type = pause ? Cmd::PauseStream : Cmd::ResumeStream;
         cmd.slot = std::uint16_t(si);
         e.send(cmd);
-        s.state = Engine::StreamSlot::Paused;
+        s.state = pause ? Engine::StreamSlot::Paused : Engine::StreamSlot::Playing;
         return 1;
     }
     return 0;
 }
 
+} // namespace
+
+std::uint32_t BASS_ChannelPause(std::uint32_t channel) {
+    return switchPause(channel, true);
+}
+
 std::uint32_t BASS_ChannelResume(std::uint32_t channel) {
-    Engine& e = engine();
-    if (const int ci = channelIndex(channel); ci >= 0) {
-        Engine::ChannelSlot& c = e.channels[std::size_t(ci)];
-        if (c.state != Engine::ChannelSlot::Paused) return 0;
-        e.send(voiceCommand(Cmd::ResumeVoice, ci, c));
-        c.state = Engine::ChannelSlot::Playing;
-        return 1;
-    }
-    if (const int si = streamIndex(channel); si >= 0) {
-        Engine::StreamSlot& s = e.streams[std::size_t(si)];
-        if (s.state != Engine::StreamSlot::Paused) return 0;
-        Command cmd{};
-        cmd.type = Cmd::ResumeStream;
-        cmd.slot = std::uint16_t(si);
-        e.send(cmd);
-        s.state = Engine::StreamSlot::Playing;
-        return 1;
-    }
-    return 0;
+    return switchPause(channel, false);
 }
 
 std::uint32_t BASS_ChannelStop(std::uint32_t channel) {

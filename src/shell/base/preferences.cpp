@@ -10,6 +10,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <memory>
 #include <sstream>
 #include <sys/stat.h>
@@ -181,22 +182,30 @@ bool Preferences::writeFile() const {
     return true;
 }
 
+namespace {
+
+// The stored text as a whole number of type T, or `def` when absent, not a
+// number, or out of T's range.
+template <typename T> T readWhole(const std::string& text, T def) {
+    double v;
+    if (!parseNumber(text, v)) return def;
+    double r = roundHalfEven(v);
+    if (r < static_cast<double>(std::numeric_limits<T>::min()) ||
+        r > static_cast<double>(std::numeric_limits<T>::max()))
+        return def;
+    return static_cast<T>(r);
+}
+
+} // namespace
+
 std::int32_t Preferences::getInt(const std::string& section, const std::string& key,
                                  std::int32_t def) const {
-    double v;
-    if (!parseNumber(get(section, key, std::to_string(def)), v)) return def;
-    double r = roundHalfEven(v);
-    if (r < -2147483648.0 || r > 2147483647.0) return def;
-    return static_cast<std::int32_t>(r);
+    return readWhole(get(section, key, std::to_string(def)), def);
 }
 
 std::int16_t Preferences::getInt16(const std::string& section, const std::string& key,
                                    std::int16_t def) const {
-    double v;
-    if (!parseNumber(get(section, key, std::to_string(def)), v)) return def;
-    double r = roundHalfEven(v);
-    if (r < -32768.0 || r > 32767.0) return def;
-    return static_cast<std::int16_t>(r);
+    return readWhole(get(section, key, std::to_string(def)), def);
 }
 
 bool Preferences::getBool(const std::string& section, const std::string& key, bool def) const {
