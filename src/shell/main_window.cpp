@@ -481,6 +481,11 @@ void FrmSomnara::coloresLeds() {
     glasses::MostrarLeds(*ledPanel_, 0);
 }
 
+void FrmSomnara::trasOpciones() {
+    glasses::CargarColoresLeds(*ledPanel_, glasses::LectorColores::TrasOpciones);
+    graph_->setStripEnabled(glasses::estadoGafas().GafasMentales);
+}
+
 void FrmSomnara::comprobarTarjetaSonido() {
     if (audio::outputDeviceCount() < 1) messages().critical("No se encuentra la tarjeta de sonido");
 }

@@ -66,6 +66,10 @@ public:
     session::GraphFrame* graph() const { return graph_; }
     const StepSequence& startup() const { return startup_; }
 
+    // After the options dialog has closed: the LED colours are read again (with
+    // that moment's defaults) and the strip follows the glasses flag.
+    void trasOpciones();
+
     // The exit command: runs the shutdown sequence once, then closes the window.
     void mnuArchivoSalir_Click();
     bool ended() const { return ended_; }

@@ -2,6 +2,8 @@
 #include "base/paths.h"
 #include "base/preferences.h"
 #include "base/services.h"
+#include "glasses/led_display.h"
+#include "lumidot/lumidot.h"
 #include "glasses/led_panel.h"
 #include "glasses/led_port.h"
 #include "glasses/led_sequencer.h"
@@ -244,4 +246,21 @@ TEST_F(MainWindowTest, DoubleClickOnAStripCellStoresTheChosenSequence) {
     EXPECT_TRUE(w->model().SesionModificada);
     EXPECT_FALSE(w->sequencer()->clock().enabled());
     EXPECT_EQ(port.writes.back().value, 0); // lights off after the chooser
+}
+
+TEST_F(MainWindowTest, LedColoursUseStartUpDefaultsThenTheAfterDialogOnes) {
+    vs::Preferences::instance().save("Opciones", "ColorLedLit5", "16711680");
+    auto w = open();
+    auto* panel = w->ledPanel();
+    EXPECT_EQ(panel->led(1)->LitColour(), 65535u);
+    EXPECT_EQ(panel->led(2)->LitColour(), 65280u);
+    EXPECT_EQ(panel->led(1)->UnLitColour(), 32896u);
+    EXPECT_EQ(panel->led(5)->LitColour(), 16711680u);
+    for (int i = 1; i <= 8; ++i) EXPECT_FALSE(panel->led(i)->Lit()) << i;
+    vs::Preferences::instance().save("Opciones", "ColorLedUnlit3", "4210752");
+    w->trasOpciones();
+    EXPECT_EQ(panel->led(1)->LitColour(), 255u);
+    EXPECT_EQ(panel->led(2)->UnLitColour(), 128u);
+    EXPECT_EQ(panel->led(3)->UnLitColour(), 4210752u);  // written "Unlit", read "UnLit"
+    EXPECT_EQ(panel->led(5)->LitColour(), 16711680u);
 }
