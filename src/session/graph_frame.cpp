@@ -201,8 +201,9 @@ void GraphFrame::relayout() {
     const double sy = height() * kUnitsPerPixel / kDesignHeight;
     d->scale = std::max(0.25, std::min(sx, sy));
     const double f = d->scale / kUnitsPerPixel;
-    d->origin = QPointF(std::floor((width() - kDesignWidth * f) / 2),
-                        std::floor((height() - kDesignHeight * f) / 2));
+    // Spare width is shared on both sides; spare height goes below, so the
+    // graph stays close to the controls above it.
+    d->origin = QPointF(std::floor((width() - kDesignWidth * f) / 2), 0);
     const float upp = static_cast<float>(kUnitsPerPixel / d->scale);
 
     QFont font = this->font();

@@ -195,7 +195,7 @@ FrmSomnara::FrmSomnara(QWidget* parent, Dependencies deps)
     music_ = std::make_unique<NoMusic>();
     buildUi();
     buildMenus();
-    resize(1180, 660);
+    resize(1180, 590);
     buildStartup();
     buildShutdown();
     startup_.run();
