@@ -264,3 +264,20 @@ TEST_F(MainWindowTest, LedColoursUseStartUpDefaultsThenTheAfterDialogOnes) {
     EXPECT_EQ(panel->led(3)->UnLitColour(), 4210752u);  // written "Unlit", read "UnLit"
     EXPECT_EQ(panel->led(5)->LitColour(), 16711680u);
 }
+
+TEST_F(MainWindowTest, WithoutASoundCardTheWindowStillOpensAndPlaysSilently) {
+    const std::string before = getenv("SDL_AUDIODRIVER") ? getenv("SDL_AUDIODRIVER") : "";
+    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    auto w = open();
+    setenv("SDL_AUDIODRIVER", before.c_str(), 1);
+    ASSERT_EQ(recorder.count(RecordingMessageService::Entry::Critical), 4);
+    EXPECT_EQ(recorder.entries[0].text, "No se encuentra la tarjeta de sonido");
+    EXPECT_EQ(recorder.entries[1].text, "Can't initialize digital sound system");
+    EXPECT_FALSE(w->audioStarted());
+    w->player()->Play();
+    w->player()->Tick();
+    EXPECT_TRUE(w->player()->playing());
+    EXPECT_EQ(w->lblInfoHz()->text(), "7.2");
+    w->mnuArchivoSalir_Click();
+    EXPECT_TRUE(w->ended());
+}
