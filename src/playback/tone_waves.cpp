@@ -1,12 +1,12 @@
 #include "playback/tone_waves.h"
 
 #include "audio/bass_sample.h"
+#include "base/file_replace.h"
 #include "base/paths.h"
 
 #include <chrono>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <filesystem>
 #include <random>
 
@@ -97,23 +97,9 @@ bool CrearOnda(const std::string& folder, const std::string& name, double freq) 
     const std::string bytes = waveFileBytes(name, freq);
     if (bytes.empty()) return false;
     const std::string path = joinPath(folder, name + ".wav");
-    const std::string temp = path + ".tmp";
-    std::FILE* f = std::fopen(temp.c_str(), "wb");
-    if (!f) return false;
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    const bool closed = std::fclose(f) == 0;
-    std::error_code ec;
-    if (!written || !closed) {
-        std::filesystem::remove(temp, ec);
-        return false;
-    }
-    // A rename replaces any older file whole: no stale tail survives.
-    std::filesystem::rename(temp, path, ec);
-    if (ec) {
-        std::filesystem::remove(temp, ec);
-        return false;
-    }
-    return true;
+    // Replaced whole, so no stale tail of a longer old file survives; no flush,
+    // as the files are written anew at every start.
+    return replaceFileContents(path, bytes, Durability::Scratch);
 }
 
 bool CrearOnda(const std::string& name, double freq) {

@@ -81,10 +81,4 @@ std::string formatInteger(std::int64_t value);
 // reader understands ('.' or ','); '.' otherwise.
 char localeDecimalPoint();
 
-// Replaces `path` by `bytes` through a temporary file in the same folder,
-// flushed to disk before the rename. False (and nothing changed on disk) when
-// the folder is missing or not writable, the target is read-only or not a
-// regular file, or any write fails.
-bool replaceFileContents(const std::string& path, std::string_view bytes);
-
 } // namespace vs::session

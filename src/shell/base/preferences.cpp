@@ -1,5 +1,6 @@
 #include "preferences.h"
 
+#include "file_replace.h"
 #include "numeric.h"
 #include "paths.h"
 
@@ -7,7 +8,6 @@
 #include <cctype>
 #include <cmath>
 #include <cstdio>
-#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <limits>
@@ -158,28 +158,7 @@ bool Preferences::writeFile() const {
             if (sameName(e.section, s)) out << e.key << '=' << escape(e.value) << '\n';
         out << '\n';
     }
-    std::string text = out.str();
-
-    std::string tmp = file_ + ".tmp." + std::to_string(::getpid());
-    int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-    if (fd < 0) return false;
-    size_t done = 0;
-    while (done < text.size()) {
-        ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-        if (n <= 0) {
-            ::close(fd);
-            ::unlink(tmp.c_str());
-            return false;
-        }
-        done += static_cast<size_t>(n);
-    }
-    bool ok = ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    if (!ok || std::rename(tmp.c_str(), file_.c_str()) != 0) {
-        ::unlink(tmp.c_str());
-        return false;
-    }
-    return true;
+    return replaceFileContents(file_, out.str());
 }
 
 namespace {
