@@ -83,6 +83,20 @@ Command voiceCommand(Cmd type, int slot, const Engine::ChannelSlot& c) {
     return cmd;
 }
 
+Command streamCommand(Cmd type, int slot) {
+    Command cmd{};
+    cmd.type = type;
+    cmd.slot = std::uint16_t(slot);
+    return cmd;
+}
+
+// Silences a stream that is sounding or paused; the slot's state is the caller's.
+void stopStreamSound(Engine& e, int slot) {
+    const auto state = e.streams[std::size_t(slot)].state;
+    if (state == Engine::StreamSlot::Playing || state == Engine::StreamSlot::Paused)
+        e.send(streamCommand(Cmd::StopStream, slot));
+}
+
 void stopChannel(Engine& e, int slot) {
     Engine::ChannelSlot& c = e.channels[std::size_t(slot)];
     if (c.state == Engine::ChannelSlot::Playing || c.state == Engine::ChannelSlot::Paused)
@@ -362,10 +376,7 @@ std::uint32_t switchPause(std::uint32_t channel, bool pause) {
         Engine::StreamSlot& s = e.streams[std::size_t(si)];
         if (pause && (s.state != Engine::StreamSlot::Playing || s.stream->ended.load())) return 0;
         if (!pause && s.state != Engine::StreamSlot::Paused) return 0;
-        Command cmd{};
-        cmd.type = pause ? Cmd::PauseStream : Cmd::ResumeStream;
-        cmd.slot = std::uint16_t(si);
-        e.send(cmd);
+        e.send(streamCommand(pause ? Cmd::PauseStream : Cmd::ResumeStream, si));
         s.state = pause ? Engine::StreamSlot::Paused : Engine::StreamSlot::Playing;
         return 1;
     }
@@ -389,14 +400,8 @@ std::uint32_t BASS_ChannelStop(std::uint32_t channel) {
         return 1;
     }
     if (const int si = streamIndex(channel); si >= 0) {
-        Engine::StreamSlot& s = e.streams[std::size_t(si)];
-        if (s.state == Engine::StreamSlot::Playing || s.state == Engine::StreamSlot::Paused) {
-            Command cmd{};
-            cmd.type = Cmd::StopStream;
-            cmd.slot = std::uint16_t(si);
-            e.send(cmd);
-        }
-        s.state = Engine::StreamSlot::Stopped;
+        stopStreamSound(e, si);
+        e.streams[std::size_t(si)].state = Engine::StreamSlot::Stopped;
         return 1;
     }
     return 0;
@@ -461,13 +466,8 @@ std::uint32_t BASS_StreamFree(std::uint32_t stream) {
     Engine& e = engine();
     const int si = streamIndex(stream);
     if (si < 0) return 0;
+    stopStreamSound(e, si);
     Engine::StreamSlot& s = e.streams[std::size_t(si)];
-    if (s.state == Engine::StreamSlot::Playing || s.state == Engine::StreamSlot::Paused) {
-        Command cmd{};
-        cmd.type = Cmd::StopStream;
-        cmd.slot = std::uint16_t(si);
-        e.send(cmd);
-    }
     e.decoder.remove(s.stream.get());
     e.retire(std::move(s.stream));
     s.stream.reset();
