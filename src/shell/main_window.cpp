@@ -204,9 +204,7 @@ FrmSomnara::FrmSomnara(QWidget* parent, Dependencies deps)
 FrmSomnara::~FrmSomnara() {
     // A window destroyed without the exit command (tests, a crash path) still
     // lets go of the audio device and the timers.
-    if (timerSecuencia_) timerSecuencia_->setEnabled(false);
-    sequencer_.reset();
-    timerSecuencia_.reset();
+    liberarTimerSecuencia();
     liberarAudio();
     if (&messages() == deps_.messages) setMessageService(nullptr);
     if (&fileDialogs() == deps_.dialogs) setFileDialogService(nullptr);
@@ -425,11 +423,7 @@ void FrmSomnara::buildShutdown() {
     });
     shutdown_.add("BorrarOndas", [] { playback::BorrarOndas(); });
     shutdown_.add("LiberarAudio", [this] { liberarAudio(); });
-    shutdown_.add("LiberarTimerSecuencia", [this] {
-        if (timerSecuencia_) timerSecuencia_->setEnabled(false);
-        sequencer_.reset();
-        timerSecuencia_.reset();
-    });
+    shutdown_.add("LiberarTimerSecuencia", [this] { liberarTimerSecuencia(); });
 }
 
 void FrmSomnara::Inicializar() {
@@ -501,6 +495,12 @@ void FrmSomnara::IniciarAudio() {
     if (BASS_Start() == 0) messages().critical("Can't start digital output");
 }
 
+void FrmSomnara::liberarTimerSecuencia() {
+    if (timerSecuencia_) timerSecuencia_->setEnabled(false);
+    sequencer_.reset();
+    timerSecuencia_.reset();
+}
+
 void FrmSomnara::liberarAudio() {
     if (!audioStarted_) return;
     audioStarted_ = false;
@@ -516,11 +516,10 @@ void FrmSomnara::cargarListaMusica() {}
 
 void FrmSomnara::cargarSesionInicial() {
     model_->SesionNueva();
-    model_->SesionModificada = false;
     sessionFile_.clear();
     graph_->EscribirTiempos();
-    shownLength_ = graph_->lblTiempoText();
     graph_->refresh();
+    model_->SesionModificada = false;
 }
 
 void FrmSomnara::alinearTira() {
@@ -561,12 +560,9 @@ void FrmSomnara::scrollVolumenMascara_Change() {
         QString::fromStdString(volumeLabel(scrollVolumenMascara_->value())));
 }
 
-void FrmSomnara::lengthTextChanged(const QString& text) {
-    // A new caption is a new length: the session has changed.
-    if (text != shownLength_) {
-        shownLength_ = text;
-        model_->SesionModificada = true;
-    }
+void FrmSomnara::lengthTextChanged(const QString&) {
+    // The graph reports only real changes of the caption: a new length.
+    model_->SesionModificada = true;
 }
 
 std::string FrmSomnara::sessionName() const {

@@ -136,6 +136,7 @@ private:
     // Saves the open session to its file, asking for one when it has none.
     bool guardarSesion();
     void liberarAudio();
+    void liberarTimerSecuencia();
 
     // Shutdown steps.
     void preguntarGuardar();
@@ -171,7 +172,6 @@ private:
     StepSequence shutdown_;
     ShellSettings settings_;
     std::string sessionFile_;
-    QString shownLength_;
     bool ended_ = false;
 
     session::GraphFrame* graph_ = nullptr;
