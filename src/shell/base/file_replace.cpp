@@ -1,0 +1,89 @@
+#include "file_replace.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace vs {
+namespace {
+
+std::string folderOf(const std::string& path) {
+    auto slash = path.find_last_of('/');
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
+}
+
+std::string nameOf(const std::string& path) {
+    auto slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+bool writeAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+} // namespace
+
+bool replaceFileContents(const std::string& path, std::string_view bytes, Durability durability) {
+    if (path.empty()) return false;
+    std::string target = path;
+    struct stat st {};
+    // Replace what a link points to, not the link itself.
+    if (::lstat(target.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+        if (char* real = ::realpath(target.c_str(), nullptr)) {
+            target = real;
+            std::free(real);
+        }
+    }
+    bool exists = false;
+    if (::stat(target.c_str(), &st) == 0) {
+        if (!S_ISREG(st.st_mode)) return false;
+        // A rename would quietly replace a file the user has made read-only;
+        // the mode bits are checked too because access() says yes to root.
+        if ((st.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0) return false;
+        exists = true;
+    }
+
+    static unsigned counter = 0;
+    const std::string folder = folderOf(target);
+    const std::string name = nameOf(target).substr(0, 200);
+    std::string temp;
+    int fd = -1;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        temp = folder + "/." + name + "." + std::to_string(::getpid()) + "-" +
+               std::to_string(++counter) + ".tmp";
+        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) return false;
+    }
+    if (fd < 0) return false;
+
+    if (exists) (void)::fchmod(fd, st.st_mode & 07777);
+    bool ok = writeAll(fd, bytes) && (durability == Durability::Scratch || ::fsync(fd) == 0);
+    if (::close(fd) != 0) ok = false;
+    if (ok && ::rename(temp.c_str(), target.c_str()) != 0) ok = false;
+    if (!ok) {
+        ::unlink(temp.c_str());
+        return false;
+    }
+    if (durability == Durability::Scratch) return true;
+    // Make the rename itself durable; the data is already safe either way.
+    int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        (void)::fsync(dir);
+        ::close(dir);
+    }
+    return true;
+}
+
+} // namespace vs

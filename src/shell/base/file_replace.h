@@ -1,0 +1,22 @@
+#pragma once
+// Replacing a file whole, so a failure half-way never leaves a damaged file:
+// the bytes go to a temporary file in the same folder, which is renamed over
+// the target only once everything is written.
+#include <string>
+#include <string_view>
+
+namespace vs {
+
+enum class Durability {
+    Synced, // flushed to disk before the rename (the user's files)
+    Scratch // no flush: files the program rewrites at every start
+};
+
+// False (and nothing changed on disk) when the folder is missing or not
+// writable, the target is read-only or not a regular file, or any write fails.
+// A link is followed: the file it points to is replaced. The target keeps its
+// permissions.
+bool replaceFileContents(const std::string& path, std::string_view bytes,
+                         Durability durability = Durability::Synced);
+
+} // namespace vs
