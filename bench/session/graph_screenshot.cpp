@@ -5,7 +5,7 @@
 
 #include "session/graph_frame.h"
 
-#include "base/preference_keys.h"
+#include "session/session_keys.h"
 
 #include <QApplication>
 #include <QPixmap>
@@ -38,14 +38,14 @@ int main(int argc, char** argv) {
     frame.show();
 
     bool ok = true;
-    prefs.save(vs::pref::VerLineasGrid.section, vs::pref::VerLineasGrid.name, "1");
-    prefs.save(vs::pref::VerTextoFrecuencias.section, vs::pref::VerTextoFrecuencias.name, "1");
+    prefs.save(vs::session::pref::VerLineasGrid, "1");
+    prefs.save(vs::session::pref::VerTextoFrecuencias, "1");
     ok &= shoot(frame, out + "/graph_grid_on.png");
-    prefs.save(vs::pref::VerLineasGrid.section, vs::pref::VerLineasGrid.name, "0");
-    prefs.save(vs::pref::VerTextoFrecuencias.section, vs::pref::VerTextoFrecuencias.name, "0");
+    prefs.save(vs::session::pref::VerLineasGrid, "0");
+    prefs.save(vs::session::pref::VerTextoFrecuencias, "0");
     ok &= shoot(frame, out + "/graph_grid_off.png");
-    prefs.save(vs::pref::VerLineasGrid.section, vs::pref::VerLineasGrid.name, "1");
-    prefs.save(vs::pref::VerTextoFrecuencias.section, vs::pref::VerTextoFrecuencias.name, "1");
+    prefs.save(vs::session::pref::VerLineasGrid, "1");
+    prefs.save(vs::session::pref::VerTextoFrecuencias, "1");
     frame.resize(GraphFrame::designSize());
     ok &= shoot(frame, out + "/graph_design_size.png");
     return ok ? 0 : 1;

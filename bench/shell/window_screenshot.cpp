@@ -6,7 +6,7 @@
 #include "base/preferences.h"
 #include "base/services.h"
 #include "glasses/led_port.h"
-#include "main_window.h"
+#include "shell/main_window.h"
 #include "session/graph_frame.h"
 #include "session/session_model.h"
 
@@ -17,6 +17,8 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <cstdio>
+#include "recording_led_port.h"
+#include "recording_messages.h"
 
 namespace {
 

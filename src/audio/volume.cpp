@@ -58,19 +58,6 @@ std::unique_ptr<MixerBackend> makeEngineMixer() {
     return std::make_unique<EngineMixer>();
 }
 
-bool RecordingMixerBackend::read(MixerLine line, std::int32_t& level) {
-    if (!hasLine(line)) return false;
-    level = levels[std::size_t(line)];
-    return true;
-}
-
-bool RecordingMixerBackend::write(MixerLine line, std::int32_t level) {
-    if (!hasLine(line)) return false;
-    writes.emplace_back(line, level);
-    levels[std::size_t(line)] = level;
-    return true;
-}
-
 clsVolume::clsVolume() : clsVolume(makeAlsaMixer(), makeEngineMixer()) {}
 
 clsVolume::clsVolume(std::unique_ptr<MixerBackend> system, std::unique_ptr<MixerBackend> fallback)

@@ -38,18 +38,6 @@ std::unique_ptr<MixerBackend> makeAlsaMixer(const std::string& card = "default")
 // The engine's software gains: master and the three lines, always present.
 std::unique_ptr<MixerBackend> makeEngineMixer();
 
-// Test double: every line present, levels kept in memory, every write recorded.
-class RecordingMixerBackend : public MixerBackend {
-public:
-    std::array<std::int32_t, 4> levels{};
-    std::array<bool, 4> present{true, true, true, true};
-    std::vector<std::pair<MixerLine, std::int32_t>> writes;
-
-    bool hasLine(MixerLine line) const override { return present[std::size_t(line)]; }
-    bool read(MixerLine line, std::int32_t& level) override;
-    bool write(MixerLine line, std::int32_t level) override;
-};
-
 class clsVolume {
 public:
     // The system's mixer with the engine's gains behind it.

@@ -1,6 +1,6 @@
 #include "led_display.h"
 
-#include "base/preference_keys.h"
+#include "glasses_keys.h"
 #include "base/preferences.h"
 
 namespace vs::glasses {
@@ -12,7 +12,7 @@ void MostrarLeds(LedIndicators& view, std::uint8_t valor) {
 
 void CargarColoresLeds(LedIndicators& view, LectorColores lector) {
     auto& prefs = Preferences::instance();
-    const char* section = pref::PuertoHex.section; // "Opciones"
+    const char* section = pref::kColourSection;
     for (int i = 1; i <= 8; ++i) {
         const bool inicio = lector == LectorColores::Inicio;
         const auto litDef = inicio ? pref::startupLitColour(i) : pref::kAfterDialogLit;

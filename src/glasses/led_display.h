@@ -25,29 +25,4 @@ enum class LectorColores {
 };
 void CargarColoresLeds(LedIndicators& view, LectorColores lector);
 
-// Test double: the state of eight indicators.
-class RecordingIndicators : public LedIndicators {
-public:
-    std::array<bool, 9> lit{}; // index 1..8
-    std::array<std::uint32_t, 9> litColour{};
-    std::array<std::uint32_t, 9> unLitColour{};
-    int litCalls = 0;
-
-    void setLit(int led, bool on) override {
-        lit[led] = on;
-        ++litCalls;
-    }
-    void setColours(int led, std::uint32_t l, std::uint32_t u) override {
-        litColour[led] = l;
-        unLitColour[led] = u;
-    }
-    // The byte the indicators show.
-    int byte() const {
-        int b = 0;
-        for (int i = 1; i <= 8; ++i)
-            if (lit[i]) b |= 1 << (i - 1);
-        return b;
-    }
-};
-
 } // namespace vs::glasses

@@ -121,13 +121,6 @@ std::uint16_t ParportLedPort::Inp32(std::uint16_t port) {
     return byte;
 }
 
-std::vector<int> RecordingLedPort::bytes() const {
-    std::vector<int> out;
-    for (const auto& w : writes)
-        out.push_back(w.value & 0xFF);
-    return out;
-}
-
 LedPort& ledPort() {
     static ParportLedPort real;
     return installed ? *installed : real;

@@ -52,30 +52,6 @@ private:
     std::string problema_;
 };
 
-// Test double: records every write and read, drives nothing.
-class RecordingLedPort : public LedPort {
-public:
-    struct Write {
-        std::uint16_t port;
-        std::uint16_t value;
-    };
-    std::vector<Write> writes;
-    std::vector<std::uint16_t> reads;
-    std::string problem; // returned by problema()
-    std::uint16_t readValue = 0;
-
-    void Out32(std::uint16_t port, std::uint16_t value) override {
-        writes.push_back({port, value});
-    }
-    std::uint16_t Inp32(std::uint16_t port) override {
-        reads.push_back(port);
-        return readValue;
-    }
-    std::string problema() const override { return problem; }
-    // The bytes written, in order.
-    std::vector<int> bytes() const;
-};
-
 // The program-wide port; the real one until another is installed (tests).
 LedPort& ledPort();
 void setLedPort(LedPort* port); // nullptr restores the real one

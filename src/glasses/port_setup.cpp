@@ -1,6 +1,6 @@
 #include "port_setup.h"
 
-#include "base/preference_keys.h"
+#include "glasses_keys.h"
 #include "base/preferences.h"
 
 namespace vs::glasses {
@@ -14,14 +14,11 @@ std::uint16_t direccionPuerto(const std::string& texto) {
 
 std::string ConfigurarPuerto(EstadoGafas& estado, LedPort& port) {
     auto& prefs = Preferences::instance();
-    estado.PuertoHex =
-        prefs.get(pref::PuertoHex.section, pref::PuertoHex.name, pref::PuertoHex.def);
+    estado.PuertoHex = prefs.get(pref::PuertoHex);
     if (std::uint16_t address = direccionPuerto(estado.PuertoHex)) estado.PuertoLed = address;
     port.Inp32(estado.PuertoLed);
-    estado.SalidaPuerto =
-        prefs.get(pref::SalidaPuerto.section, pref::SalidaPuerto.name, pref::SalidaPuerto.def);
-    estado.GafasMentales =
-        prefs.getBool(pref::GafasMentales.section, pref::GafasMentales.name, false);
+    estado.SalidaPuerto = prefs.get(pref::SalidaPuerto);
+    estado.GafasMentales = prefs.getBool(pref::GafasMentales);
     return estado.GafasMentales ? port.problema() : std::string();
 }
 

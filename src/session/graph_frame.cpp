@@ -7,7 +7,7 @@
 #include "session_model.h"
 #include "strip_view.h"
 
-#include "base/preference_keys.h"
+#include "session_keys.h"
 #include "base/preferences.h"
 
 #include <QFrame>
@@ -50,9 +50,8 @@ constexpr float kScrollSegundosLeft = 7800;
 constexpr float kDuracionTop = 3300;
 constexpr double kUnitsPerPixel = 15;
 
-bool optionOn(const pref::Key& key) {
-    return Preferences::instance().getInt16(key.section, key.name,
-                                            static_cast<std::int16_t>(std::atoi(key.def))) > 0;
+bool optionOn(const PreferenceKey& key) {
+    return Preferences::instance().getInt16(key) > 0;
 }
 
 } // namespace

@@ -5,7 +5,7 @@
 #include "audio/volume.h"
 #include "base/numeric.h"
 #include "base/paths.h"
-#include "base/preference_keys.h"
+#include "playback/playback_keys.h"
 #include "base/preferences.h"
 #include "glasses/frm_secuencia.h"
 #include "glasses/led_display.h"
@@ -94,8 +94,7 @@ public:
     int scrollVolumenBinaural() const override { return w_.scrollVolumenBinaural_->value(); }
     int scrollVolumenMascara() const override { return w_.scrollVolumenMascara_->value(); }
     int ultimosSegundos() const override {
-        const auto& k = pref::UltimosSegundos;
-        return Preferences::instance().getInt(k.section, k.name, 30);
+        return Preferences::instance().getInt(playback::pref::UltimosSegundos);
     }
     void setCursor(double x, bool visible) override {
         w_.graph_->setCursorX(x);

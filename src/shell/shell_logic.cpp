@@ -1,8 +1,9 @@
 #include "shell_logic.h"
 
 #include "base/numeric.h"
-#include "base/preference_keys.h"
 #include "base/preferences.h"
+#include "session/session_keys.h"
+#include "shell_keys.h"
 
 #include <algorithm>
 
@@ -24,48 +25,33 @@ void StepSequence::run() {
     }
 }
 
-namespace {
-
-int readInt(const Preferences& p, const pref::Key& k) {
-    double def = 0;
-    parseNumber(k.def, def);
-    return p.getInt(k.section, k.name, static_cast<int>(def));
-}
-
-bool readBool(const Preferences& p, const pref::Key& k) {
-    return p.getBool(k.section, k.name, std::string(k.def) != "0");
-}
-
-} // namespace
-
 ShellSettings readShellSettings(const Preferences& prefs) {
     ShellSettings s;
-    s.volumenMascara = std::clamp(readInt(prefs, pref::VolumenMascara), 0, 100);
-    s.volumenBinaural = std::clamp(readInt(prefs, pref::VolumenBinaural), 0, 100);
-    s.binauralActivo = readBool(prefs, pref::BinauralActivo);
-    s.mascaraActivo = readBool(prefs, pref::MascaraActivo);
-    s.musicaActivo = readBool(prefs, pref::MusicaActivo);
+    s.volumenMascara = std::clamp(prefs.getInt(pref::VolumenMascara), 0, 100);
+    s.volumenBinaural = std::clamp(prefs.getInt(pref::VolumenBinaural), 0, 100);
+    s.binauralActivo = prefs.getBool(pref::BinauralActivo);
+    s.mascaraActivo = prefs.getBool(pref::MascaraActivo);
+    s.musicaActivo = prefs.getBool(pref::MusicaActivo);
     s.minutos = 1;
     s.segundos = 0;
-    s.frecBinauralMaxPref = prefs.getInt16(pref::FrecuenciaBinauralMaxima.section,
-                                           pref::FrecuenciaBinauralMaxima.name, 15);
-    s.frecBaseMaxPref = readInt(prefs, pref::FrecuenciaBaseMaxima);
+    s.frecBinauralMaxPref = prefs.getInt16(pref::FrecuenciaBinauralMaxima);
+    s.frecBaseMaxPref = prefs.getInt(pref::FrecuenciaBaseMaxima);
     // A range of zero or below would divide by zero in every conversion.
     if (s.frecBinauralMaxPref <= 0) s.frecBinauralMaxPref = 15;
     if (s.frecBaseMaxPref <= 0) s.frecBaseMaxPref = 500;
-    s.verLineasGrid = readInt(prefs, pref::VerLineasGrid) > 0;
-    s.verTextoFrecuencias = readInt(prefs, pref::VerTextoFrecuencias) > 0;
-    s.anchoSesion = readInt(prefs, pref::AnchoSesion);
-    s.anchoDuracionSesion = readInt(prefs, pref::AnchoDuracionSesion);
-    s.anchoMusica = readInt(prefs, pref::AnchoMusica);
-    s.anchoDuracionMusica = readInt(prefs, pref::AnchoDuracionMusica);
+    s.verLineasGrid = prefs.getInt(session::pref::VerLineasGrid) > 0;
+    s.verTextoFrecuencias = prefs.getInt(session::pref::VerTextoFrecuencias) > 0;
+    s.anchoSesion = prefs.getInt(pref::AnchoSesion);
+    s.anchoDuracionSesion = prefs.getInt(pref::AnchoDuracionSesion);
+    s.anchoMusica = prefs.getInt(pref::AnchoMusica);
+    s.anchoDuracionMusica = prefs.getInt(pref::AnchoDuracionMusica);
     return s;
 }
 
 std::vector<Setting> exitSettings(const ExitValues& v) {
     auto n = [](int x) { return std::to_string(x); };
     auto b = [](bool x) { return std::string(x ? "1" : "0"); };
-    auto s = [](const pref::Key& k, std::string value) {
+    auto s = [](const PreferenceKey& k, std::string value) {
         return Setting{k.section, k.name, std::move(value)};
     };
     return {

@@ -3,6 +3,7 @@
 #include "audio_fixture.h"
 #include "base/services.h"
 #include "tone_analysis.h"
+#include "recording_messages.h"
 
 using namespace vs::test;
 using vs::audio::BassSample;

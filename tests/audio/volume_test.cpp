@@ -4,6 +4,7 @@
 #include "audio/volume.h"
 
 #include <gtest/gtest.h>
+#include "recording_mixer.h"
 
 using vs::audio::clsVolume;
 using vs::audio::MixerLine;

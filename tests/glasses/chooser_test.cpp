@@ -11,6 +11,9 @@
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include "manual_step_clock.h"
+#include "recording_indicators.h"
+#include "recording_led_port.h"
 
 using namespace vs::glasses;
 

@@ -6,6 +6,7 @@
 #include "temp_dir.h"
 
 #include <gtest/gtest.h>
+#include "recording_indicators.h"
 
 using namespace vs::glasses;
 

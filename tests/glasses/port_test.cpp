@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <filesystem>
+#include "recording_led_port.h"
 
 namespace fs = std::filesystem;
 using namespace vs::glasses;

@@ -16,6 +16,8 @@
 #include <cstring>
 #include <memory>
 #include <tuple>
+#include "recording_messages.h"
+#include "recording_mixer.h"
 
 using namespace vs;
 using namespace vs::test;

@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include "recording_messages.h"
 
 using namespace vs::playback;
 

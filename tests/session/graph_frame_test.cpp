@@ -7,7 +7,7 @@
 #include "glasses/sequences.h"
 #include "temp_dir.h"
 
-#include "base/preference_keys.h"
+#include "session/session_keys.h"
 #include "base/preferences.h"
 
 #include <QApplication>
@@ -86,7 +86,7 @@ TEST_F(GraphFrameTest, GridLinesOptionHidesLinesButNotTicksOrValues) {
     EXPECT_TRUE(verticalLineShown());
     EXPECT_TRUE(tickShown());
 
-    Preferences::instance().save(pref::VerLineasGrid.section, pref::VerLineasGrid.name, "0");
+    Preferences::instance().save(vs::session::pref::VerLineasGrid, "0");
     frame->DibujarGrid();
     EXPECT_FALSE(frame->graphView()->grid().linesVisible);
     EXPECT_TRUE(frame->graphView()->grid().namesVisible);
@@ -95,9 +95,8 @@ TEST_F(GraphFrameTest, GridLinesOptionHidesLinesButNotTicksOrValues) {
     EXPECT_TRUE(labelShown("lblPic1Binaural3"));
     EXPECT_EQ(label("lblPic1Binaural3"), "15.0");
 
-    Preferences::instance().save(pref::VerLineasGrid.section, pref::VerLineasGrid.name, "1");
-    Preferences::instance().save(pref::VerTextoFrecuencias.section, pref::VerTextoFrecuencias.name,
-                                 "0");
+    Preferences::instance().save(vs::session::pref::VerLineasGrid, "1");
+    Preferences::instance().save(vs::session::pref::VerTextoFrecuencias, "0");
     frame->DibujarGrid();
     EXPECT_TRUE(verticalLineShown());
     EXPECT_FALSE(frame->graphView()->grid().namesVisible);

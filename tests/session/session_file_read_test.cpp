@@ -5,6 +5,7 @@
 #include <random>
 #include <sys/stat.h>
 #include <sstream>
+#include "recording_messages.h"
 
 namespace vs::session::test {
 namespace {

@@ -5,6 +5,7 @@
 
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include "recording_messages.h"
 
 namespace vs::session::test {
 namespace {

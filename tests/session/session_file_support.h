@@ -10,6 +10,7 @@
 
 #include <string>
 #include <vector>
+#include "recording_messages.h"
 
 namespace vs::session::test {
 

@@ -8,7 +8,7 @@
 #include "glasses/led_port.h"
 #include "glasses/led_sequencer.h"
 #include "glasses/state.h"
-#include "main_window.h"
+#include "shell/main_window.h"
 #include "playback/session_player.h"
 #include "session/session_file.h"
 #include "session/session_model.h"
@@ -26,6 +26,9 @@
 #include <QMenuBar>
 #include <QScrollBar>
 #include <gtest/gtest.h>
+#include "recording_led_port.h"
+#include "recording_messages.h"
+#include "recording_mixer.h"
 
 using vs::RecordingMessageService;
 using vs::shell::FrmSomnara;
@@ -256,12 +259,13 @@ TEST_F(MainWindowTest, LedColoursUseStartUpDefaultsThenTheAfterDialogOnes) {
     EXPECT_EQ(panel->led(2)->LitColour(), 65280u);
     EXPECT_EQ(panel->led(1)->UnLitColour(), 32896u);
     EXPECT_EQ(panel->led(5)->LitColour(), 16711680u);
-    for (int i = 1; i <= 8; ++i) EXPECT_FALSE(panel->led(i)->Lit()) << i;
+    for (int i = 1; i <= 8; ++i)
+        EXPECT_FALSE(panel->led(i)->Lit()) << i;
     vs::Preferences::instance().save("Opciones", "ColorLedUnlit3", "4210752");
     w->trasOpciones();
     EXPECT_EQ(panel->led(1)->LitColour(), 255u);
     EXPECT_EQ(panel->led(2)->UnLitColour(), 128u);
-    EXPECT_EQ(panel->led(3)->UnLitColour(), 4210752u);  // written "Unlit", read "UnLit"
+    EXPECT_EQ(panel->led(3)->UnLitColour(), 4210752u); // written "Unlit", read "UnLit"
     EXPECT_EQ(panel->led(5)->LitColour(), 16711680u);
 }
 

@@ -1,5 +1,5 @@
 #include "base/preferences.h"
-#include "shell_logic.h"
+#include "shell/shell_logic.h"
 #include "temp_dir.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "preference_keys.h"
+#include "glasses_keys.h"
 
-namespace vs::pref {
+namespace vs::glasses::pref {
 
 std::string colorLedLitKey(int led) {
     return "ColorLedLit" + std::to_string(led);
@@ -18,4 +18,4 @@ unsigned startupUnLitColour(int led) {
     return led % 2 ? 32896u : 32768u;
 }
 
-} // namespace vs::pref
+} // namespace vs::glasses::pref

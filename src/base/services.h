@@ -39,23 +39,4 @@ void setMessageService(MessageService* service); // nullptr restores the silent 
 FileDialogService& fileDialogs();
 void setFileDialogService(FileDialogService* service);
 
-// Test double: records every message and answers questions from a script.
-class RecordingMessageService : public MessageService {
-public:
-    struct Entry {
-        enum Kind { Critical, Information, Question } kind;
-        std::string text;
-    };
-    std::vector<Entry> entries;
-    std::vector<bool> answers; // consumed front to back; "No" once empty
-
-    void critical(const std::string& text) override { entries.push_back({Entry::Critical, text}); }
-    void information(const std::string& text) override {
-        entries.push_back({Entry::Information, text});
-    }
-    bool askYesNo(const std::string& text) override;
-    int count(Entry::Kind kind) const;
-    bool saw(const std::string& text) const;
-};
-
 } // namespace vs

@@ -3,6 +3,7 @@
 #include "file_replace.h"
 #include "numeric.h"
 #include "paths.h"
+#include "services.h"
 
 #include <algorithm>
 #include <cctype>
@@ -21,11 +22,16 @@ namespace fs = std::filesystem;
 namespace vs {
 namespace {
 
-bool sameName(const std::string& a, const std::string& b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](unsigned char x, unsigned char y) {
-               return std::tolower(x) == std::tolower(y);
-           });
+// Section and key folded to one case-blind lookup key.
+std::string indexKey(const std::string& section, const std::string& key) {
+    std::string k;
+    k.reserve(section.size() + key.size() + 1);
+    for (unsigned char c : section)
+        k += static_cast<char>(std::tolower(c));
+    k += '\0';
+    for (unsigned char c : key)
+        k += static_cast<char>(std::tolower(c));
+    return k;
 }
 
 // Values may hold any text; line breaks and backslashes are escaped so that one
@@ -88,7 +94,9 @@ void Preferences::reloadIfChanged() const {
     std::int64_t stamp = stampOf(file_);
     if (stamp == loadedStamp_) return;
     loadedStamp_ = stamp;
+    ++loads_;
     entries_.clear();
+    index_.clear();
     std::ifstream in(file_, std::ios::binary);
     std::string line, section;
     while (std::getline(in, line)) {
@@ -100,22 +108,22 @@ void Preferences::reloadIfChanged() const {
         }
         auto eq = line.find('=');
         if (eq == std::string::npos) continue;
-        Entry e{section, line.substr(0, eq), unescape(line.substr(eq + 1))};
-        auto it = std::find_if(entries_.begin(), entries_.end(), [&](const Entry& x) {
-            return sameName(x.section, e.section) && sameName(x.key, e.key);
-        });
-        if (it != entries_.end())
-            it->value = e.value;
-        else
-            entries_.push_back(std::move(e));
+        put(section, line.substr(0, eq), unescape(line.substr(eq + 1)));
     }
 }
 
-const Preferences::Entry* Preferences::find(const std::string& section,
-                                            const std::string& key) const {
-    for (const auto& e : entries_)
-        if (sameName(e.section, section) && sameName(e.key, key)) return &e;
-    return nullptr;
+Preferences::Entry* Preferences::find(const std::string& section, const std::string& key) const {
+    auto it = index_.find(indexKey(section, key));
+    return it == index_.end() ? nullptr : &entries_[it->second];
+}
+
+void Preferences::put(const std::string& section, const std::string& key,
+                      const std::string& value) const {
+    auto [it, added] = index_.try_emplace(indexKey(section, key), entries_.size());
+    if (added)
+        entries_.push_back({section, key, value});
+    else
+        entries_[it->second].value = value;
 }
 
 std::string Preferences::get(const std::string& section, const std::string& key,
@@ -128,15 +136,15 @@ std::string Preferences::get(const std::string& section, const std::string& key,
 bool Preferences::save(const std::string& section, const std::string& key,
                        const std::string& value) {
     reloadIfChanged();
-    auto it = std::find_if(entries_.begin(), entries_.end(), [&](const Entry& x) {
-        return sameName(x.section, section) && sameName(x.key, key);
-    });
-    if (it != entries_.end())
-        it->value = value;
-    else
-        entries_.push_back({section, key, value});
+    put(section, key, value);
     bool ok = writeFile();
     loadedStamp_ = stampOf(file_);
+    if (!ok && !warned_) {
+        // Once per run: every later setting would fail the same way.
+        warned_ = true;
+        messages().critical("No se pueden guardar las preferencias en \"" + file_ +
+                            "\". Los cambios de configuración no se conservarán.");
+    }
     return ok;
 }
 
@@ -147,15 +155,17 @@ bool Preferences::writeFile() const {
 
     // Group by section in first-seen order.
     std::vector<std::string> sections;
-    for (const auto& e : entries_)
-        if (std::none_of(sections.begin(), sections.end(),
-                         [&](const std::string& s) { return sameName(s, e.section); }))
-            sections.push_back(e.section);
+    std::unordered_map<std::string, std::vector<const Entry*>> bySection;
+    for (const auto& e : entries_) {
+        auto& list = bySection[indexKey(e.section, {})];
+        if (list.empty()) sections.push_back(e.section);
+        list.push_back(&e);
+    }
     std::ostringstream out;
     for (const auto& s : sections) {
         out << '[' << s << "]\n";
-        for (const auto& e : entries_)
-            if (sameName(e.section, s)) out << e.key << '=' << escape(e.value) << '\n';
+        for (const Entry* e : bySection[indexKey(s, {})])
+            out << e->key << '=' << escape(e->value) << '\n';
         out << '\n';
     }
     return replaceFileContents(file_, out.str());
@@ -191,6 +201,28 @@ bool Preferences::getBool(const std::string& section, const std::string& key, bo
     double v;
     if (!parseNumber(get(section, key, def ? "1" : "0"), v)) return def;
     return v != 0.0;
+}
+
+namespace {
+template <typename T> T keyDefault(const PreferenceKey& key) {
+    return readWhole<T>(key.def ? key.def : "", T{});
+}
+} // namespace
+
+std::string Preferences::get(const PreferenceKey& key) const {
+    return get(key.section, key.name, key.def ? key.def : "");
+}
+std::int32_t Preferences::getInt(const PreferenceKey& key) const {
+    return getInt(key.section, key.name, keyDefault<std::int32_t>(key));
+}
+std::int16_t Preferences::getInt16(const PreferenceKey& key) const {
+    return getInt16(key.section, key.name, keyDefault<std::int16_t>(key));
+}
+bool Preferences::getBool(const PreferenceKey& key) const {
+    return getBool(key.section, key.name, keyDefault<std::int32_t>(key) != 0);
+}
+bool Preferences::save(const PreferenceKey& key, const std::string& value) {
+    return save(key.section, key.name, value);
 }
 
 } // namespace vs
