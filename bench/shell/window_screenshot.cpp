@@ -70,16 +70,16 @@ int main(int argc, char** argv) {
     drawSession(w.model());
     w.model().setMinutos(0);
     w.model().setSegundos(20);
-    w.graph()->EscribirTiempos();
-    w.graph()->refresh();
+    w.ui().graph->EscribirTiempos();
+    w.ui().graph->refresh();
     w.show();
     wait(800);
     w.grab().save(out + "/main-window.png");
 
-    w.cmdPlay()->click();
+    w.ui().cmdPlay->click();
     wait(9300);
     w.grab().save(out + "/main-window-playing.png");
-    w.cmdStop()->click();
+    w.ui().cmdStop->click();
     w.model().SesionModificada = false;
     w.mnuArchivoSalir_Click();
     std::printf("wrote %s/main-window.png and main-window-playing.png\n", qPrintable(out));

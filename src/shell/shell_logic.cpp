@@ -77,8 +77,13 @@ void writeExitSettings(Preferences& prefs, const ExitValues& v) {
         prefs.save(s.section, s.key, s.value);
 }
 
-std::string saveQuestion(const std::string& sessionName) {
-    return "Guardar modificaciones de: " + sessionName + "?";
+int twipsToPixels(int twips) {
+    return toInt32(static_cast<double>(twips) / kTwipsPerPixel);
+}
+
+int widthToStore(int storedTwips, int pixelsNow) {
+    if (pixelsNow == twipsToPixels(storedTwips)) return storedTwips;
+    return pixelsNow * kTwipsPerPixel;
 }
 
 std::string volumeLabel(int scrollValue) {

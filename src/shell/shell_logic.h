@@ -63,13 +63,16 @@ struct Setting {
 std::vector<Setting> exitSettings(const ExitValues& v);
 void writeExitSettings(Preferences& prefs, const ExitValues& v);
 
-// The question asked at exit for a modified session.
-std::string saveQuestion(const std::string& sessionName);
-
 // Scroll-bar volume as the label shows it: value / 10 formatted "0.0".
 std::string volumeLabel(int scrollValue);
 
 // Pixels <-> twips at the design scale (15 twips per pixel).
 inline constexpr int kTwipsPerPixel = 15;
+// A stored width in twips shown in whole pixels (nearest, halves to even).
+int twipsToPixels(int twips);
+// The width to store at exit for a column that was opened at `storedTwips`
+// and is now `pixelsNow` wide: the stored value itself while the column keeps
+// the width it was given, so a round trip through pixels never shrinks it.
+int widthToStore(int storedTwips, int pixelsNow);
 
 } // namespace vs::shell

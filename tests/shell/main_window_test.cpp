@@ -9,6 +9,7 @@
 #include "glasses/led_sequencer.h"
 #include "glasses/state.h"
 #include "shell/main_window.h"
+#include "playback/audio_session.h"
 #include "playback/session_player.h"
 #include "session/session_file.h"
 #include "session/session_model.h"
@@ -98,15 +99,15 @@ TEST_F(MainWindowTest, StartsWithTheDefaultsOnAnEmptyStore) {
     EXPECT_EQ(w->windowTitle(), "Velorin Somnara");
     EXPECT_TRUE(w->startup().failedSteps().empty());
     EXPECT_TRUE(recorder.entries.empty());
-    EXPECT_TRUE(w->audioStarted());
+    EXPECT_TRUE(w->audio().started());
     EXPECT_TRUE(vs::fileExists(dir.file("OndaL.wav")));
-    EXPECT_EQ(w->scrollVolumenMascara()->value(), 20);
-    EXPECT_EQ(w->lblVolumenMascara()->text(), "2.0");
-    EXPECT_EQ(w->scrollVolumenBinaural()->value(), 50);
-    EXPECT_EQ(w->lblVolumenBinaural()->text(), "5.0");
-    EXPECT_TRUE(w->chkBinaural()->isChecked());
-    EXPECT_FALSE(w->chkMascara()->isChecked());
-    EXPECT_TRUE(w->chkMusica()->isChecked());
+    EXPECT_EQ(w->ui().scrollVolumenMascara->value(), 20);
+    EXPECT_EQ(w->ui().lblVolumenMascara->text(), "2.0");
+    EXPECT_EQ(w->ui().scrollVolumenBinaural->value(), 50);
+    EXPECT_EQ(w->ui().lblVolumenBinaural->text(), "5.0");
+    EXPECT_TRUE(w->ui().chkBinaural->isChecked());
+    EXPECT_FALSE(w->ui().chkMascara->isChecked());
+    EXPECT_TRUE(w->ui().chkMusica->isChecked());
     auto& m = w->model();
     EXPECT_EQ(m.minutos(), 1);
     EXPECT_EQ(m.segundos(), 0);
@@ -120,10 +121,11 @@ TEST_F(MainWindowTest, StartsWithTheDefaultsOnAnEmptyStore) {
 
 TEST_F(MainWindowTest, MenusCarryTheirCaptions) {
     auto w = open();
-    EXPECT_EQ(w->action("mnuArchivoSalir")->text(), "&Salir");
-    EXPECT_EQ(w->action("mnuSesionGuardarSesionComo")->text(), "G&uardar Sesión como...");
-    EXPECT_EQ(w->action("mnuMusicaAñadir")->text(), "&Añadir Canción...");
-    EXPECT_EQ(w->action("mnuAyudaAcrecaDe")->text(), "A&cerca de...");
+    EXPECT_EQ(w->findChild<QAction*>("mnuArchivoSalir")->text(), "&Salir");
+    EXPECT_EQ(w->findChild<QAction*>("mnuSesionGuardarSesionComo")->text(),
+              "G&uardar Sesión como...");
+    EXPECT_EQ(w->findChild<QAction*>("mnuMusicaAñadir")->text(), "&Añadir Canción...");
+    EXPECT_EQ(w->findChild<QAction*>("mnuAyudaAcrecaDe")->text(), "A&cerca de...");
     QStringList menus;
     for (QAction* a : w->menuBar()->actions())
         menus << a->text();
@@ -132,8 +134,8 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptions) {
 
 TEST_F(MainWindowTest, ExitWithAnUnchangedSessionAsksNothingAndStoresTheExitKeys) {
     auto w = open();
-    w->scrollVolumenBinaural()->setValue(64);
-    w->chkMascara()->setChecked(true);
+    w->ui().scrollVolumenBinaural->setValue(64);
+    w->ui().chkMascara->setChecked(true);
     w->mnuArchivoSalir_Click();
     EXPECT_EQ(recorder.count(RecordingMessageService::Entry::Question), 0);
     auto& p = vs::Preferences::instance();
@@ -169,14 +171,14 @@ TEST_F(MainWindowTest, ClosingTheWindowRunsTheExitCommand) {
 TEST_F(MainWindowTest, StoredVolumesAndSourcesComeBackAtTheNextStart) {
     {
         auto w = open();
-        w->scrollVolumenMascara()->setValue(45);
-        w->chkBinaural()->setChecked(false);
+        w->ui().scrollVolumenMascara->setValue(45);
+        w->ui().chkBinaural->setChecked(false);
         w->mnuArchivoSalir_Click();
     }
     auto w = open();
-    EXPECT_EQ(w->scrollVolumenMascara()->value(), 45);
-    EXPECT_EQ(w->lblVolumenMascara()->text(), "4.5");
-    EXPECT_FALSE(w->chkBinaural()->isChecked());
+    EXPECT_EQ(w->ui().scrollVolumenMascara->value(), 45);
+    EXPECT_EQ(w->ui().lblVolumenMascara->text(), "4.5");
+    EXPECT_FALSE(w->ui().chkBinaural->isChecked());
 }
 
 TEST_F(MainWindowTest, ExitAnsweredYesSavesTheNewSessionWhereTheUserSays) {
@@ -203,24 +205,24 @@ TEST_F(MainWindowTest, ExitLeavesNoWaveFilesAndRestoresTheMasterLevelFoundAtStar
     EXPECT_FALSE(vs::fileExists(dir.file("OndaR.wav")));
     EXPECT_FALSE(vs::fileExists(dir.file("OndaM.wav")));
     EXPECT_EQ(mixer->levels[0], 50000);
-    EXPECT_FALSE(w->audioStarted());
+    EXPECT_FALSE(w->audio().started());
 }
 
 TEST_F(MainWindowTest, PlayLocksTheWindowAndTicksStopRestoresIt) {
     auto w = open();
     w->show();
-    QTest::mouseClick(w->cmdPlay(), Qt::LeftButton);
-    EXPECT_TRUE(w->timerSesion()->isActive());
-    EXPECT_FALSE(w->chkBinaural()->isEnabled());
-    EXPECT_FALSE(w->flexSesion()->isEnabled());
+    QTest::mouseClick(w->ui().cmdPlay, Qt::LeftButton);
+    EXPECT_TRUE(w->ui().timerSesion->isActive());
+    EXPECT_FALSE(w->ui().chkBinaural->isEnabled());
+    EXPECT_FALSE(w->ui().FlexSesion->isEnabled());
     w->player()->Tick();
-    EXPECT_EQ(w->lblInfoHz()->text(), "7.2");
-    EXPECT_EQ(w->lblInfoFR()->text(), "189");
-    EXPECT_EQ(w->lblInfoTime()->text(), "00:00");
-    QTest::mouseClick(w->cmdStop(), Qt::LeftButton);
-    EXPECT_FALSE(w->timerSesion()->isActive());
-    EXPECT_TRUE(w->chkBinaural()->isEnabled());
-    EXPECT_EQ(w->lblInfoHz()->text(), "");
+    EXPECT_EQ(w->ui().lblInfoHz->text(), "7.2");
+    EXPECT_EQ(w->ui().lblInfoFR->text(), "189");
+    EXPECT_EQ(w->ui().lblInfoTime->text(), "00:00");
+    QTest::mouseClick(w->ui().cmdStop, Qt::LeftButton);
+    EXPECT_FALSE(w->ui().timerSesion->isActive());
+    EXPECT_TRUE(w->ui().chkBinaural->isEnabled());
+    EXPECT_EQ(w->ui().lblInfoHz->text(), "");
     EXPECT_TRUE(recorder.entries.empty());
 }
 
@@ -244,7 +246,7 @@ TEST_F(MainWindowTest, GlassesOnSpeakOnceWhenThePortCannotBeUsedAndDarkenAtStop)
 TEST_F(MainWindowTest, DoubleClickOnAStripCellStoresTheChosenSequence) {
     vs::Preferences::instance().save("Opciones", "Gafas Mentales", "1");
     auto w = open();
-    emit w->graph()->cellDoubleClicked(1);
+    emit w->ui().graph->cellDoubleClicked(1);
     EXPECT_EQ(w->model().pG[1].Tag, "3");
     EXPECT_TRUE(w->model().SesionModificada);
     EXPECT_FALSE(w->sequencer()->clock().enabled());
@@ -254,7 +256,7 @@ TEST_F(MainWindowTest, DoubleClickOnAStripCellStoresTheChosenSequence) {
 TEST_F(MainWindowTest, LedColoursUseStartUpDefaultsThenTheAfterDialogOnes) {
     vs::Preferences::instance().save("Opciones", "ColorLedLit5", "16711680");
     auto w = open();
-    auto* panel = w->ledPanel();
+    auto* panel = w->ui().led;
     EXPECT_EQ(panel->led(1)->LitColour(), 65535u);
     EXPECT_EQ(panel->led(2)->LitColour(), 65280u);
     EXPECT_EQ(panel->led(1)->UnLitColour(), 32896u);
@@ -277,11 +279,11 @@ TEST_F(MainWindowTest, WithoutASoundCardTheWindowStillOpensAndPlaysSilently) {
     ASSERT_EQ(recorder.count(RecordingMessageService::Entry::Critical), 4);
     EXPECT_EQ(recorder.entries[0].text, "No se encuentra la tarjeta de sonido");
     EXPECT_EQ(recorder.entries[1].text, "Can't initialize digital sound system");
-    EXPECT_FALSE(w->audioStarted());
+    EXPECT_FALSE(w->audio().started());
     w->player()->Play();
     w->player()->Tick();
     EXPECT_TRUE(w->player()->playing());
-    EXPECT_EQ(w->lblInfoHz()->text(), "7.2");
+    EXPECT_EQ(w->ui().lblInfoHz->text(), "7.2");
     w->mnuArchivoSalir_Click();
     EXPECT_TRUE(w->ended());
 }

@@ -87,8 +87,7 @@ TEST(ExitSettings, WrittenInTheDocumentedOrderWithSetupLast) {
     EXPECT_EQ(list[13].value, "1");
 }
 
-TEST(ShellTexts, QuestionAndVolumeLabels) {
-    EXPECT_EQ(saveQuestion("Sueño"), "Guardar modificaciones de: Sueño?");
+TEST(ShellTexts, VolumeLabels) {
     EXPECT_EQ(volumeLabel(55), "5.5");
     EXPECT_EQ(volumeLabel(0), "0.0");
     EXPECT_EQ(volumeLabel(100), "10.0");

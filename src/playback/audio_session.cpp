@@ -1,0 +1,53 @@
+#include "audio_session.h"
+
+#include "audio/bass.h"
+#include "audio/engine.h"
+#include "base/services.h"
+#include "tone_waves.h"
+
+namespace vs::playback {
+
+AudioSession::AudioSession(MessageService& messages) : messages_(messages) {}
+
+AudioSession::~AudioSession() {
+    liberar();
+    if (wavesWritten_) borrarOndas();
+}
+
+void AudioSession::comprobarTarjetaSonido() {
+    if (audio::outputDeviceCount() < 1) messages_.critical("No se encuentra la tarjeta de sonido");
+}
+
+bool AudioSession::prepararOndas(const std::string& folder) {
+    wavesWritten_ = true; // even a partial write leaves files to delete
+    return PrepararOndas(folder);
+}
+
+void AudioSession::iniciarAudio() {
+    if (BASS_Init(-1, 44100, 0x20, nullptr) == 0) {
+        messages_.critical("Can't initialize digital sound system");
+    } else {
+        started_ = true;
+        tones_.create();
+    }
+    if (BASS_RecordInit(-1) == 0) messages_.critical("Error: Can't initialize device");
+    if (BASS_Start() == 0) messages_.critical("Can't start digital output");
+}
+
+void AudioSession::borrarOndas() {
+    BorrarOndas();
+    wavesWritten_ = false;
+}
+
+void AudioSession::liberar() {
+    if (!started_) return;
+    started_ = false;
+    BASS_Stop();
+    BASS_Free();
+    BASS_RecordFree();
+    // The samples go last: their handles died with the library, so Free only
+    // drops what the players still hold.
+    tones_.release();
+}
+
+} // namespace vs::playback

@@ -1,0 +1,54 @@
+#pragma once
+// The sound side of the program's life: the start-up check for a sound device,
+// the three tone wave files, the audio library with its three sample players,
+// and their release at exit in the order the engine needs. Failures are told
+// to the user through the message service and the sequence goes on; nothing
+// is thrown.
+//
+// Thread rule: UI thread only, like the engine operations it calls.
+#include "engine_links.h"
+
+#include <string>
+
+namespace vs {
+class MessageService;
+}
+
+namespace vs::playback {
+
+class AudioSession {
+public:
+    explicit AudioSession(MessageService& messages);
+    // A session object dropped without the exit steps (a test, an abnormal
+    // end of the window) still lets go of the device and deletes the files.
+    ~AudioSession();
+    AudioSession(const AudioSession&) = delete;
+    AudioSession& operator=(const AudioSession&) = delete;
+
+    // Start-up: "No se encuentra la tarjeta de sonido" when the system lists
+    // no output device. Start-up goes on either way.
+    void comprobarTarjetaSonido();
+    // Start-up: writes OndaL, OndaR and OndaM into `folder`; false at the
+    // first file that could not be written (the rest are not written).
+    bool prepararOndas(const std::string& folder);
+    // Start-up: the audio library on the default device, then recording and
+    // output; each failure has its own message and the next step still runs.
+    // The sample players exist only when the library started.
+    void iniciarAudio();
+
+    // Exit: deletes whichever wave files exist.
+    void borrarOndas();
+    // Exit: stops and frees the library, then frees the three samples.
+    void liberar();
+
+    bool started() const { return started_; }
+    SampleToneBank& tones() { return tones_; }
+
+private:
+    MessageService& messages_;
+    SampleToneBank tones_;
+    bool started_ = false;
+    bool wavesWritten_ = false;
+};
+
+} // namespace vs::playback

@@ -1,0 +1,219 @@
+#include "main_window_ui.h"
+
+#include "glasses/led_panel.h"
+#include "session/graph_frame.h"
+#include "session/top_high_scroll_bar.h"
+#include "shell_logic.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace vs::shell {
+namespace {
+
+QLabel* valueLabel(QWidget* parent, const char* name, const QString& tip = {}) {
+    auto* l = new QLabel(parent);
+    l->setObjectName(name);
+    l->setFrameShape(QFrame::StyledPanel);
+    l->setFrameShadow(QFrame::Sunken);
+    l->setAlignment(Qt::AlignCenter);
+    l->setMinimumWidth(64);
+    if (!tip.isEmpty()) l->setToolTip(tip);
+    return l;
+}
+
+QCheckBox* sourceBox(QWidget* parent, const char* name, const QString& tip) {
+    auto* c = new QCheckBox(parent);
+    c->setObjectName(name);
+    c->setToolTip(tip);
+    return c;
+}
+
+QScrollBar* volumeBar(QWidget* parent, int min, const char* name) {
+    // Top is the highest value, as on a mixing desk.
+    auto* s = new session::TopHighScrollBar(parent);
+    s->setObjectName(name);
+    s->setRange(min, 100);
+    s->setMinimumHeight(100);
+    return s;
+}
+
+QTableWidget* libraryGrid(QWidget* parent, const char* name, const QString& title) {
+    auto* g = new QTableWidget(0, 3, parent);
+    g->setObjectName(name);
+    g->setHorizontalHeaderLabels({QStringLiteral("Path"), title, QStringLiteral("Duración")});
+    g->setColumnHidden(0, true);
+    g->horizontalHeaderItem(1)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    g->horizontalHeaderItem(2)->setTextAlignment(Qt::AlignCenter);
+    g->verticalHeader()->setVisible(false);
+    g->setSelectionBehavior(QAbstractItemView::SelectRows);
+    g->setSelectionMode(QAbstractItemView::SingleSelection);
+    g->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    g->horizontalHeader()->setStretchLastSection(false);
+    return g;
+}
+
+QTimer* windowTimer(QObject* owner, const char* name, int ms) {
+    auto* t = new QTimer(owner);
+    t->setObjectName(name);
+    t->setInterval(ms);
+    return t;
+}
+
+} // namespace
+
+void MainWindowUi::setupUi(QMainWindow* window, session::SessionModel& model) {
+    window->setObjectName("frmSomnara");
+    window->setWindowTitle(QStringLiteral("Velorin Somnara"));
+    auto* central = new QWidget(window);
+    window->setCentralWidget(central);
+    auto* root = new QHBoxLayout(central);
+    auto* left = new QVBoxLayout;
+    auto* right = new QVBoxLayout;
+    root->addLayout(left, 1);
+    root->addLayout(right, 0);
+
+    // Top row: LEDs, transport, information.
+    auto* top = new QHBoxLayout;
+    left->addLayout(top);
+
+    frameLed = new QGroupBox(central);
+    frameLed->setObjectName("frameLed");
+    auto* ledLayout = new QVBoxLayout(frameLed);
+    pLed = new QWidget(frameLed);
+    pLed->setObjectName("pLed");
+    pLed->setFixedSize(1920 / kTwipsPerPixel, 840 / kTwipsPerPixel);
+    led = new glasses::LedPanel(pLed);
+    led->setObjectName("led");
+    led->setGeometry(0, 0, pLed->width(), pLed->height());
+    ledLayout->addWidget(pLed);
+    top->addWidget(frameLed);
+
+    auto* frame4 = new QGroupBox(central);
+    frame4->setObjectName("Frame4");
+    auto* transport = new QHBoxLayout(frame4);
+    cmdPlay = new QPushButton(QStringLiteral("Play"), frame4);
+    cmdPlay->setObjectName("cmdPlay");
+    cmdStop = new QPushButton(QStringLiteral("Stop"), frame4);
+    cmdStop->setObjectName("cmdStop");
+    for (auto* b : {cmdPlay, cmdStop}) {
+        b->setMinimumSize(72, 40);
+        transport->addWidget(b);
+    }
+    top->addWidget(frame4);
+
+    auto* frame2 = new QGroupBox(QStringLiteral("Frecuencia/Tiempo"), central);
+    frame2->setObjectName("Frame2");
+    auto* info = new QGridLayout(frame2);
+    lblInfoTime = valueLabel(frame2, "lblInfoTime", QStringLiteral("Tiempo"));
+    lblInfoHz = valueLabel(frame2, "lblInfoHz", QStringLiteral("Frecuencia Binaural (Hz)"));
+    lblInfoFR = valueLabel(frame2, "lblInfoFR", QStringLiteral("Frecuencia Base (Hz)"));
+    info->addWidget(new QLabel(QStringLiteral("Tiempo (mm:ss)"), frame2), 0, 0);
+    info->addWidget(new QLabel(QStringLiteral("Frecuencia Binaural"), frame2), 0, 1);
+    info->addWidget(new QLabel(QStringLiteral("Frecuencia Base"), frame2), 0, 2);
+    info->addWidget(lblInfoTime, 1, 0);
+    info->addWidget(lblInfoHz, 1, 1);
+    info->addWidget(lblInfoFR, 1, 2);
+    top->addWidget(frame2, 1);
+
+    auto* frame3 = new QGroupBox(central);
+    frame3->setObjectName("Frame3");
+    auto* graphLayout = new QVBoxLayout(frame3);
+    graph = new session::GraphFrame(model, frame3);
+    graph->setObjectName("GraphFrame");
+    graphLayout->addWidget(graph);
+    left->addWidget(frame3, 1);
+
+    // Right column: volume, session library, playlist.
+    auto* frame1 = new QGroupBox(QStringLiteral("Volumen"), central);
+    frame1->setObjectName("Frame1");
+    auto* vol = new QGridLayout(frame1);
+    chkMusica = sourceBox(frame1, "chkMusica", QStringLiteral("Activar/Desactivar Música"));
+    chkMascara =
+        sourceBox(frame1, "chkMascara", QStringLiteral("Activar/Desactivar sonido Máscara"));
+    chkBinaural =
+        sourceBox(frame1, "chkBinaural", QStringLiteral("Activar/Desactivar sonido Binaural"));
+    scrollVolumenMusica = volumeBar(frame1, 1, "scrollVolumenMusica");
+    scrollVolumenMascara = volumeBar(frame1, 0, "scrollVolumenMascara");
+    scrollVolumenBinaural = volumeBar(frame1, 0, "scrollVolumenBinaural");
+    lblVolumenMusica = valueLabel(frame1, "lblVolumenMusica");
+    lblVolumenMascara = valueLabel(frame1, "lblVolumenMascara");
+    lblVolumenBinaural = valueLabel(frame1, "lblVolumenBinaural");
+    vol->addWidget(new QLabel(QStringLiteral("Activo"), frame1), 0, 0);
+    const QString captions[3] = {QStringLiteral("Música"), QStringLiteral("Sonido Máscara"),
+                                 QStringLiteral("Sonido Binaural")};
+    QCheckBox* checks[3] = {chkMusica, chkMascara, chkBinaural};
+    QScrollBar* bars[3] = {scrollVolumenMusica, scrollVolumenMascara, scrollVolumenBinaural};
+    QLabel* values[3] = {lblVolumenMusica, lblVolumenMascara, lblVolumenBinaural};
+    for (int c = 0; c < 3; ++c) {
+        vol->addWidget(checks[c], 0, c + 1, Qt::AlignHCenter);
+        vol->addWidget(bars[c], 1, c + 1, Qt::AlignHCenter);
+        vol->addWidget(values[c], 2, c + 1);
+        auto* cap = new QLabel(captions[c], frame1);
+        cap->setAlignment(Qt::AlignCenter);
+        cap->setWordWrap(true);
+        vol->addWidget(cap, 3, c + 1);
+    }
+    right->addWidget(frame1);
+
+    FlexSesion = libraryGrid(central, "FlexSesion", QStringLiteral("Sesión"));
+    FlexMusica = libraryGrid(central, "FlexMusica", QStringLiteral("Canción"));
+    right->addWidget(FlexSesion, 1);
+    right->addWidget(FlexMusica, 1);
+
+    timerSesion = windowTimer(window, "timerSesion", 500);
+    timerFade = windowTimer(window, "timerFade", 1000);
+    buildMenus(window);
+}
+
+void MainWindowUi::buildMenus(QMainWindow* window) {
+    auto add = [](QMenu* menu, const char* name, const QString& caption) {
+        QAction* a = menu->addAction(caption);
+        a->setObjectName(name);
+        return a;
+    };
+    auto menu = [window](const char* name, const QString& caption) {
+        QMenu* m = window->menuBar()->addMenu(caption);
+        m->setObjectName(name);
+        return m;
+    };
+    QMenu* archivo = menu("mnuArchivo", QStringLiteral("&Archivo"));
+    mnuArchivoOpciones = add(archivo, "mnuArchivoOpciones", QStringLiteral("&Opciones"));
+    archivo->addSeparator();
+    mnuArchivoSalir = add(archivo, "mnuArchivoSalir", QStringLiteral("&Salir"));
+
+    QMenu* sesion = menu("mnuSesion", QStringLiteral("&Sesión"));
+    mnuSesionNueva = add(sesion, "mnuSesionNueva", QStringLiteral("&Nueva"));
+    mnuSesionGuardarSesion =
+        add(sesion, "mnuSesionGuardarSesion", QStringLiteral("&Guardar Sesión"));
+    mnuSesionGuardarSesionComo =
+        add(sesion, "mnuSesionGuardarSesionComo", QStringLiteral("G&uardar Sesión como..."));
+    sesion->addSeparator();
+    mnuSesionAnadirSesion =
+        add(sesion, "mnuSesionAñadirSesion", QStringLiteral("&Añadir Sesión..."));
+    mnuSesionEliminarSesion =
+        add(sesion, "mnuSesionEliminarSesion", QStringLiteral("&Eliminar Sesión"));
+
+    QMenu* musica = menu("mnuMusica", QStringLiteral("&Música"));
+    mnuMusicaAnadir = add(musica, "mnuMusicaAñadir", QStringLiteral("&Añadir Canción..."));
+    mnuMusicaEliminar = add(musica, "mnuMusicaEliminar", QStringLiteral("&Eliminar Canción"));
+
+    QMenu* ayuda = menu("mnuAyuda", QStringLiteral("A&yuda"));
+    mnuAyudaContenido = add(ayuda, "mnuAyudaContenido", QStringLiteral("&Contenido..."));
+    mnuAyudaAcrecaDe = add(ayuda, "mnuAyudaAcrecaDe", QStringLiteral("A&cerca de..."));
+}
+
+} // namespace vs::shell

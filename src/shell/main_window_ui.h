@@ -1,0 +1,69 @@
+#pragma once
+// The main window's controls, built and laid out in one place, the way a
+// form designer would: no behaviour, no connections. The window wires them.
+#include <QString>
+
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QMainWindow;
+class QPushButton;
+class QScrollBar;
+class QTableWidget;
+class QTimer;
+class QWidget;
+
+namespace vs::session {
+class GraphFrame;
+class SessionModel;
+} // namespace vs::session
+namespace vs::glasses {
+class LedPanel;
+}
+
+namespace vs::shell {
+
+struct MainWindowUi {
+    void setupUi(QMainWindow* window, session::SessionModel& model);
+
+    QGroupBox* frameLed = nullptr;
+    QWidget* pLed = nullptr;
+    glasses::LedPanel* led = nullptr;
+    QPushButton* cmdPlay = nullptr;
+    QPushButton* cmdStop = nullptr;
+    QLabel* lblInfoTime = nullptr;
+    QLabel* lblInfoHz = nullptr;
+    QLabel* lblInfoFR = nullptr;
+    session::GraphFrame* graph = nullptr;
+    QCheckBox* chkMusica = nullptr;
+    QCheckBox* chkMascara = nullptr;
+    QCheckBox* chkBinaural = nullptr;
+    QScrollBar* scrollVolumenMusica = nullptr;
+    QScrollBar* scrollVolumenMascara = nullptr;
+    QScrollBar* scrollVolumenBinaural = nullptr;
+    QLabel* lblVolumenMusica = nullptr;
+    QLabel* lblVolumenMascara = nullptr;
+    QLabel* lblVolumenBinaural = nullptr;
+    QTableWidget* FlexSesion = nullptr;
+    QTableWidget* FlexMusica = nullptr;
+    QTimer* timerSesion = nullptr; // 500 ms
+    QTimer* timerFade = nullptr;   // 1000 ms
+
+    QAction* mnuArchivoOpciones = nullptr;
+    QAction* mnuArchivoSalir = nullptr;
+    QAction* mnuSesionNueva = nullptr;
+    QAction* mnuSesionGuardarSesion = nullptr;
+    QAction* mnuSesionGuardarSesionComo = nullptr;
+    QAction* mnuSesionAnadirSesion = nullptr;
+    QAction* mnuSesionEliminarSesion = nullptr;
+    QAction* mnuMusicaAnadir = nullptr;
+    QAction* mnuMusicaEliminar = nullptr;
+    QAction* mnuAyudaContenido = nullptr;
+    QAction* mnuAyudaAcrecaDe = nullptr;
+
+private:
+    void buildMenus(QMainWindow* window);
+};
+
+} // namespace vs::shell
