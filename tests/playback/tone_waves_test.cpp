@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <set>
 #include "recording_messages.h"
 
 using namespace vs::playback;
@@ -115,9 +116,16 @@ TEST_F(ToneWaves, AStaleLongerFileIsReplacedWhole) {
     ASSERT_TRUE(PrepararOndas());
     EXPECT_EQ(vs::test::readFile(dir.file("OndaL.wav")), l);
     EXPECT_EQ(vs::test::readFile(dir.file("OndaR.wav")), r);
-    EXPECT_FALSE(std::filesystem::exists(dir.file("OndaL.wav.tmp")));
     EXPECT_FALSE(CrearOnda("OndaX", 1000));
-    EXPECT_FALSE(std::filesystem::exists(dir.file("OndaX.wav")));
+    // Whatever name the temporary files had, none is left: the folder holds
+    // the three waves and nothing else of theirs.
+    std::set<std::string> names;
+    for (const auto& e : std::filesystem::recursive_directory_iterator(dir.path()))
+        if (e.is_regular_file() && e.path().filename().string().find("Onda") != std::string::npos)
+            names.insert(e.path().filename().string());
+    EXPECT_EQ(names, (std::set<std::string>{"OndaL.wav", "OndaM.wav", "OndaR.wav"}));
+    for (const auto& e : std::filesystem::recursive_directory_iterator(dir.path()))
+        EXPECT_NE(e.path().extension(), ".tmp") << e.path();
 }
 
 TEST_F(ToneWaves, AFolderThatCannotBeWrittenFailsWithoutLeftovers) {

@@ -287,3 +287,28 @@ TEST_F(MainWindowTest, WithoutASoundCardTheWindowStillOpensAndPlaysSilently) {
     w->mnuArchivoSalir_Click();
     EXPECT_TRUE(w->ended());
 }
+
+TEST_F(MainWindowTest, StopLeavesTheStripEnabledEvenWithTheGlassesOff) {
+    auto w = open(); // glasses off: the strip starts disabled
+    ASSERT_FALSE(vs::glasses::estadoGafas().GafasMentales);
+    w->player()->Play();
+    w->player()->Stop();
+    EXPECT_TRUE(w->ui().graph->findChild<QWidget*>("picG")->isEnabled());
+    w->trasOpciones(); // only the options dialog's re-read follows the flag
+    EXPECT_FALSE(w->ui().graph->findChild<QWidget*>("picG")->isEnabled());
+}
+
+TEST_F(MainWindowTest, ColumnWidthsKeepTheirTwipsAcrossAnOrderlyExit) {
+    vs::Preferences::instance().save("Grid", "Ancho Duracion Musica", "1000");
+    {
+        auto w = open();
+        EXPECT_EQ(w->ui().FlexSesion->columnWidth(2), 53); // 800 / 15 to the nearest
+        w->ui().FlexMusica->setColumnWidth(1, 100);        // the user widened one column
+        w->mnuArchivoSalir_Click();
+    }
+    auto& p = vs::Preferences::instance();
+    EXPECT_EQ(p.get("Grid", "Ancho Sesion", ""), "2580");
+    EXPECT_EQ(p.get("Grid", "Ancho Duracion Sesion", ""), "800");
+    EXPECT_EQ(p.get("Grid", "Ancho Musica", ""), "1500");
+    EXPECT_EQ(p.get("Grid", "Ancho Duracion Musica", ""), "1000");
+}

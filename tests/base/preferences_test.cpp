@@ -1,4 +1,5 @@
 #include "base/preferences.h"
+#include "recording_messages.h"
 #include "temp_dir.h"
 
 #include <filesystem>
@@ -91,7 +92,71 @@ TEST(Preferences, UnwritableStoreReportsFailureAndKeepsTheValueInMemory) {
     TempDir dir;
     // A file where the folder should be: not even root can write there.
     vs::test::writeFile(dir.file("blocked"), "x");
+    vs::RecordingMessageService shown;
+    vs::ScopedMessageService installed(shown);
     Preferences p(dir.file("blocked/prefs.ini"));
     EXPECT_FALSE(p.save("Opciones", "Setup", "1"));
     EXPECT_EQ(p.get("Opciones", "Setup", "0"), "1");
+    EXPECT_FALSE(p.save("Volumen", "Binaural", "40"));
+    // Told once, in the user's language, naming the file; not at every setting.
+    ASSERT_EQ(shown.count(vs::RecordingMessageService::Entry::Critical), 1);
+    EXPECT_NE(shown.entries[0].text.find("No se pueden guardar las preferencias"),
+              std::string::npos);
+    EXPECT_NE(shown.entries[0].text.find(dir.file("blocked/prefs.ini")), std::string::npos);
+}
+
+TEST(Preferences, TheFileIsReadOnlyWhenItChanged) {
+    TempDir dir;
+    Preferences p(dir.file("prefs.ini"));
+    p.save("Opciones", "Ultimos Segundos", "12");
+    const int loads = p.loads();
+    for (int i = 0; i < 100; ++i)
+        EXPECT_EQ(p.getInt(vs::PreferenceKey{"Opciones", "Ultimos Segundos", "30"}), 12);
+    EXPECT_EQ(p.loads(), loads); // a tick's read costs no parse of the file
+
+    // Another instance writing the file is seen at the next read.
+    Preferences other(dir.file("prefs.ini"));
+    other.save("Opciones", "Ultimos Segundos", "40");
+    EXPECT_EQ(p.get("Opciones", "Ultimos Segundos", "30"), "40");
+    EXPECT_EQ(p.loads(), loads + 1);
+}
+
+TEST(Preferences, ALargeFileKeepsOrderLastValueWinsAndEveryKeyIsFound) {
+    TempDir dir;
+    std::string text;
+    const int n = 50000;
+    for (int s = 0; s < 5; ++s) {
+        text += "[Sec" + std::to_string(s) + "]\n";
+        for (int k = 0; k < n / 5; ++k)
+            text += "Key" + std::to_string(k) + "=" + std::to_string(s * n + k) + "\n";
+    }
+    text += "[SEC0]\nKEY7=ultimo\n"; // the same key again, in other letter case
+    vs::test::writeFile(dir.file("big.ini"), text);
+    Preferences p(dir.file("big.ini"));
+    EXPECT_EQ(p.get("Sec0", "Key7", ""), "ultimo");
+    EXPECT_EQ(p.get("sec4", "key9999", ""), std::to_string(4 * n + 9999));
+    EXPECT_EQ(p.get("Sec2", "Key123", ""), std::to_string(2 * n + 123));
+    // A write keeps every entry, grouped by section in first-seen order.
+    ASSERT_TRUE(p.save("Sec1", "Nueva", "x"));
+    const std::string out = vs::test::readFile(dir.file("big.ini"));
+    EXPECT_LT(out.find("[Sec0]"), out.find("[Sec1]"));
+    EXPECT_LT(out.find("Nueva=x"), out.find("[Sec2]"));
+    EXPECT_EQ(out.find("[SEC0]"), std::string::npos);
+    Preferences again(dir.file("big.ini"));
+    EXPECT_EQ(again.get("Sec3", "Key0", ""), std::to_string(3 * n));
+    EXPECT_EQ(again.get("Sec0", "Key7", ""), "ultimo");
+}
+
+TEST(Preferences, DeclaredKeysReadTheirOwnDefault) {
+    TempDir dir;
+    Preferences p(dir.file("prefs.ini"));
+    const vs::PreferenceKey volumen{"Volumen", "Binaural", "50"};
+    const vs::PreferenceKey activo{"Volumen", "Binaural Activo", "1"};
+    EXPECT_EQ(p.getInt(volumen), 50);
+    EXPECT_TRUE(p.getBool(activo));
+    p.save(volumen, "junk");
+    EXPECT_EQ(p.getInt(volumen), 50);
+    p.save(activo, "0");
+    EXPECT_FALSE(p.getBool(activo));
+    EXPECT_EQ(p.get(volumen), "junk");
 }
