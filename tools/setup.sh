@@ -39,8 +39,20 @@ case "$mode" in
     ;;
   test)
     export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
-    cd "$build"
-    ctest --output-on-failure --parallel "$(nproc)" --timeout 300
+    (cd "$build" && ctest --output-on-failure --parallel "$(nproc)" --timeout 300)
+    # The same suite again under AddressSanitizer and UndefinedBehaviorSanitizer:
+    # a finding ends the test with an error, so such a fault never lands.
+    asan="$here/build-asan"
+    flags="-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer"
+    cmake -S "$here" -B "$asan" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVS_BUILD_BENCH=OFF \
+      -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_C_FLAGS="$flags" \
+      -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" \
+      -DCMAKE_SHARED_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null
+    cmake --build "$asan" --parallel "$(nproc)"
+    export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:detect_stack_use_after_return=0"
+    export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+    export LSAN_OPTIONS="suppressions=$here/tools/lsan.supp:print_suppressions=0"
+    (cd "$asan" && ctest --output-on-failure --parallel "$(nproc)" --timeout 600)
     ;;
   *)
     echo "usage: $0 [run|test]" >&2
