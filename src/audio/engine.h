@@ -146,8 +146,10 @@ public:
     // The process's engine, behind bass.h and the free functions below. Any thread.
     static Engine& instance();
 
+    // Made and destroyed on the thread that will drive it (the UI thread).
     Engine();
-    // Closes the output and stops the decoder thread before their memory goes.
+    // Closes the output (waiting for a running callback) and stops the decoder
+    // thread before their memory goes.
     ~Engine();
     Engine(const Engine&) = delete;
     Engine& operator=(const Engine&) = delete;
