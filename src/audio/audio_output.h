@@ -15,9 +15,12 @@ public:
     // UI thread. Opens `device` (-1: the default; n >= 1: the n-th output) at
     // 44100 Hz, float, stereo, exactly; starts paused. False when there is none.
     virtual bool open(int device, Render render, void* context) = 0;
-    // UI thread. Paused: the callback is not called.
+    // UI thread. Paused: the callback is not called. SDL changes this under
+    // its device lock (SDL_PauseAudioDevice), which the callback holds while
+    // it runs: the call may wait for one callback in progress to finish.
     virtual void setPaused(bool paused) = 0;
-    // UI thread. When it returns, the callback is no longer running and never runs again.
+    // UI thread. When it returns, the callback is no longer running and never
+    // runs again: it waits for a callback in progress (SDL_CloseAudioDevice).
     virtual void close() = 0;
 };
 

@@ -3,8 +3,15 @@
 // unsigned and 0 means failure; channel handle 0 stands for the CD and is never
 // given to a sample playback or a stream. Paths are UTF-8.
 //
+// A thin adapter over vs::audio::Engine::instance() (engine.h): handles pack
+// the engine's typed ids, and the sentinel values below map onto its calls.
+//
 // Thread rule: every function here is called from the UI thread only (the
-// engine has one controlling thread); none of them blocks on the audio thread.
+// engine has one controlling thread). None of them waits for the audio thread,
+// except: BASS_Start and BASS_Stop pause or resume the device under SDL's
+// device lock (SDL_PauseAudioDevice), so they may wait for one callback in
+// progress to finish; BASS_Free waits for a running callback to end
+// (SDL_CloseAudioDevice) and joins the decoder thread.
 #include <cstdint>
 
 namespace vs::audio {
@@ -38,10 +45,13 @@ inline constexpr std::uint64_t kNotAStream = ~std::uint64_t(0);
 // Nonzero: ready. Fails when already initialised or when the device will not open.
 std::uint32_t BASS_Init(int device, std::uint32_t freq, std::uint32_t flags, void* window);
 // Resumes output after BASS_Stop (output runs from BASS_Init on). Nonzero: running.
+// May wait for one callback to finish (SDL's device lock).
 std::uint32_t BASS_Start();
 // Pauses output; commands queue up until BASS_Start. Nonzero on success.
+// May wait for one callback to finish (SDL's device lock).
 std::uint32_t BASS_Stop();
-// Closes the device and frees every sample, playback and stream.
+// Closes the device and frees every sample, playback and stream. Waits for a
+// running callback to finish.
 std::uint32_t BASS_Free();
 // Nothing is ever recorded: reports ready (nonzero) when the engine is up.
 std::uint32_t BASS_RecordInit(int device);

@@ -1,13 +1,23 @@
 #pragma once
-// The sound engine's own face towards the rest of the program: line gains for
-// the mixer-volume fallback, a slot for the MIDI renderer, the device count of
-// the start-up check, and offline rendering for tests and analysis.
+// The sound engine's own face towards the rest of the program: the typed
+// engine (samples, voices, streams, line sources, gains), and the free
+// functions the rest of the program uses (line gains for the mixer-volume
+// fallback, a slot for the MIDI renderer, the device count of the start-up
+// check, offline rendering for tests and analysis), which forward to the
+// process's one engine, Engine::instance(). bass.h is a thin adapter over the
+// same instance.
 //
-// Thread rules. The engine is driven from one thread, the UI thread (every
-// BASS_* call, setLineSource). The audio callback runs on the device's thread
-// and only reads atomics and a command queue. Gains may be set from any thread.
+// Thread rules. An engine is driven from one thread, called the UI thread here
+// (every BASS_* call, setLineSource, every Engine method marked "UI thread").
+// The audio callback runs on the device's thread and only reads atomics and a
+// lock-free command queue. Gains may be set from any thread. The UI thread
+// never waits on the callback except where a method says so: SDL takes its
+// device lock, which the callback holds while it runs, in SDL_PauseAudioDevice
+// (pauseOutput / resumeOutput / openDevice) and SDL_CloseAudioDevice (close).
 #include <cstdint>
 #include <memory>
+#include <optional>
+#include <string>
 
 namespace vs::audio {
 
@@ -26,6 +36,220 @@ class LineSource {
 public:
     virtual ~LineSource() = default;
     virtual void render(float* interleavedStereo, int frames) noexcept = 0;
+};
+
+// Ids of the engine's objects: a slot index and the generation the slot had
+// when the object was made. A slot that is freed and used again gets a new
+// generation (1 .. 2^20 - 1, never 0), so an id of what was there before is
+// refused. The three kinds are distinct types: one never passes for another.
+// A default-constructed id (generation 0) names nothing.
+struct SampleId {
+    std::uint16_t slot = 0;
+    std::uint32_t generation = 0;
+    explicit operator bool() const { return generation != 0; }
+    friend bool operator==(const SampleId&, const SampleId&) = default;
+};
+struct VoiceId {
+    std::uint16_t slot = 0;
+    std::uint32_t generation = 0;
+    explicit operator bool() const { return generation != 0; }
+    friend bool operator==(const VoiceId&, const VoiceId&) = default;
+};
+struct StreamId {
+    std::uint16_t slot = 0;
+    std::uint32_t generation = 0;
+    explicit operator bool() const { return generation != 0; }
+    friend bool operator==(const StreamId&, const StreamId&) = default;
+};
+
+// A playback rate: the material's own, or a number of Hz of material per
+// second of output (clamped to kMinRate..kMaxRate when used).
+class Rate {
+public:
+    static constexpr int kMinRate = 100;
+    static constexpr int kMaxRate = 100000;
+    static constexpr Rate own() { return Rate(0); }
+    static constexpr Rate hz(int hz) {
+        return Rate(hz < kMinRate ? kMinRate : hz > kMaxRate ? kMaxRate : hz);
+    }
+    constexpr bool isOwn() const { return hz_ == 0; }
+    // Hz, or `ownRate` for Rate::own().
+    constexpr int resolve(int ownRate) const { return hz_ == 0 ? ownRate : hz_; }
+    friend constexpr bool operator==(Rate, Rate) = default;
+
+private:
+    constexpr explicit Rate(int hz) : hz_(hz) {}
+    int hz_;
+};
+
+// How a sample is decoded and shared out.
+struct SampleOptions {
+    bool keepEightBit = false;   // round to 8-bit resolution (8-bit files always are)
+    bool mixToMono = false;      // one channel, the mean of the file's channels
+    bool takeOverOldest = false; // at the playback limit, a new playback replaces the oldest
+};
+
+struct SampleInfo {
+    int rate = 0;            // the file's own, Hz
+    int channels = 0;        // as held: 1 or 2
+    std::int64_t frames = 0;
+    bool eightBit = false;
+};
+
+// A new playback. Volume 0..100 (linear), pan -100 (left) .. 100 (right);
+// out-of-range values are clamped.
+struct PlayParams {
+    std::int64_t startFrame = 0; // must lie inside the sample
+    Rate rate = Rate::own();
+    int volume = 100;
+    int pan = 0;
+    bool loop = false;
+};
+
+// What to change on a voice or stream; an empty field stays as it is.
+struct AttributeChange {
+    std::optional<Rate> rate;
+    std::optional<int> volume;
+    std::optional<int> pan;
+};
+
+enum class PlayState { Inactive, Playing, Paused };
+
+struct VoiceInfo {
+    SampleId sample;
+    int rate = 0; // Hz
+    int volume = 100;
+    int pan = 0;
+    bool loop = false;
+};
+
+struct StreamInfo {
+    int rate = 0; // Hz of source material played per second
+    int volume = 100;
+    int pan = 0;
+    int sourceRate = 0;
+    int sourceChannels = 0;
+    std::int64_t frames = 0; // exact length in frames of the file's own rate
+    bool eightBit = false;
+};
+
+// The sound engine. Tables of samples, voices and streams live on the UI
+// thread; the mixer runs on the device's callback thread (or, offline, on
+// whichever thread calls renderOffline). Not copyable; the program uses
+// instance(), tests may make their own.
+class Engine {
+public:
+    static constexpr int kMaxSamples = 256;
+    static constexpr int kMaxVoices = 256;
+    static constexpr int kMaxStreams = 64;
+
+    // The process's engine, behind bass.h and the free functions below. Any thread.
+    static Engine& instance();
+
+    // Made and destroyed on the thread that will drive it (the UI thread).
+    Engine();
+    // Closes the output (waiting for a running callback) and stops the decoder
+    // thread before their memory goes.
+    ~Engine();
+    Engine(const Engine&) = delete;
+    Engine& operator=(const Engine&) = delete;
+
+    // --- Output --------------------------------------------------------------
+    // UI thread. Opens output device `device` (-1: the default; n >= 1: the
+    // n-th) and starts it playing. False when already open or the device will
+    // not open. Un-pausing the fresh device takes SDL's device lock, but no
+    // callback can be running yet, so it does not wait.
+    bool openDevice(int device);
+    // UI thread. Opens with no device: the mixer runs only through
+    // renderOffline. False when already open.
+    bool openOffline();
+    // UI thread. Stops the output and frees every sample, voice, stream and
+    // line source. Waits for a running callback to finish (SDL_CloseAudioDevice)
+    // and joins the decoder thread. False when not open.
+    bool close();
+    // UI thread. Offline: true, nothing happens. With a device these take
+    // SDL's device lock (SDL_PauseAudioDevice), so they may wait for one
+    // callback in progress to finish. False when not open.
+    bool pauseOutput();
+    bool resumeOutput();
+    // UI thread.
+    bool isOpen() const;
+    bool isOffline() const;
+
+    // --- Samples -------------------------------------------------------------
+    // UI thread. Decodes a whole file (anything libsndfile reads) into memory.
+    // At most `maxPlaybacks` (1 .. kMaxVoices, larger is clamped) playbacks at
+    // once. Empty id when not open, the file is unreadable, or every slot is taken.
+    SampleId loadSample(const std::string& path, const SampleOptions& options, int maxPlaybacks);
+    // UI thread. Stops every playback of the sample and frees it (its voices'
+    // ids stop working). False for an id that names nothing.
+    bool freeSample(SampleId sample);
+    // UI thread. Stops every playback of the sample.
+    bool stopSample(SampleId sample);
+    // UI thread.
+    std::optional<SampleInfo> sampleInfo(SampleId sample) const;
+
+    // --- Voices (playbacks of samples) ---------------------------------------
+    // UI thread. Starts a playback; at the sample's playback limit it takes
+    // over the oldest one (SampleOptions::takeOverOldest) or fails. Empty id on
+    // failure (stale sample, start outside the sample, no free voice).
+    VoiceId play(SampleId sample, const PlayParams& params);
+    // UI thread. A new rate continues from the current position (the phase is
+    // kept); gains glide within one mix block. A voice that has ended or was
+    // stopped accepts no changes: false.
+    bool setVoice(VoiceId voice, const AttributeChange& change);
+    // UI thread. Pause needs a sounding voice, resume a paused one.
+    bool pauseVoice(VoiceId voice);
+    bool resumeVoice(VoiceId voice);
+    // UI thread. A stopped voice is finished: it cannot be resumed. True for
+    // any voice the id still names (stopped or ended included).
+    bool stopVoice(VoiceId voice);
+    // UI thread. Inactive also for an ended, stopped or unknown voice.
+    PlayState voiceState(VoiceId voice) const;
+    // UI thread. Also for a voice that has ended or was stopped, until its
+    // slot is used again or its sample freed.
+    std::optional<VoiceInfo> voiceInfo(VoiceId voice) const;
+
+    // --- Streams (files decoded while they play) ------------------------------
+    // UI thread. Opens a file for streaming; decoding starts at once (on the
+    // decoder thread) so playing starts cleanly. Empty id on failure.
+    StreamId createStream(const std::string& path);
+    // UI thread. Starts a stream that has not played yet, or resumes a paused
+    // one; true for one already playing. A stream that played out or was
+    // stopped cannot start again: false.
+    bool playStream(StreamId stream);
+    bool pauseStream(StreamId stream);
+    bool resumeStream(StreamId stream);
+    // UI thread. Finishes the stream; it keeps its id until freed.
+    bool stopStream(StreamId stream);
+    // UI thread. Stops and frees the stream.
+    bool freeStream(StreamId stream);
+    // UI thread. Playing also while a stream waits for its decoder.
+    PlayState streamState(StreamId stream) const;
+    // UI thread. The rate change takes effect on the decoder thread.
+    bool setStream(StreamId stream, const AttributeChange& change);
+    // UI thread.
+    std::optional<StreamInfo> streamInfo(StreamId stream) const;
+
+    // --- Lines and gains -------------------------------------------------------
+    // UI thread. See vs::audio::setLineSource below.
+    bool setLineSource(Line line, std::shared_ptr<LineSource> source);
+    // Any thread. Linear amplitude factors clamped to 0..1 (NaN: 0); they
+    // survive close/open.
+    void setLineGain(Line line, float gain);
+    float lineGain(Line line) const;
+    void setMasterGain(float gain);
+    float masterGain() const;
+
+    // Offline only (after openOffline): the calling thread plays the part of
+    // the audio thread (one thread at a time). Waits for decoded streams to
+    // catch up rather than play a gap. Frames written (0 and silence when not
+    // open offline).
+    int renderOffline(float* interleavedStereo, int frames);
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
 };
 
 // Gains are linear amplitude factors, 1 = unchanged, clamped to 0..1. They

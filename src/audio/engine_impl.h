@@ -1,7 +1,7 @@
 #pragma once
-// Inside the engine: shared between the mixer (audio thread), the handle
-// tables (UI thread) and the stream decoder (its own thread). Not for other
-// subsystems; they use bass.h and engine.h.
+// Inside the engine: shared between the mixer (audio thread), the engine's
+// tables (UI thread, engine.cpp) and the file decoding (decoding.cpp, partly on
+// the decoder thread). Not for other subsystems; they use engine.h and bass.h.
 #include "audio/audio_output.h"
 #include "audio/engine.h"
 #include "audio/spsc_queue.h"
@@ -22,9 +22,9 @@ typedef struct SRC_STATE_tag SRC_STATE;
 
 namespace vs::audio::detail {
 
-inline constexpr int kMaxSamples = 256;
-inline constexpr int kMaxVoices = 256;
-inline constexpr int kMaxStreams = 64;
+inline constexpr int kMaxSamples = Engine::kMaxSamples;
+inline constexpr int kMaxVoices = Engine::kMaxVoices;
+inline constexpr int kMaxStreams = Engine::kMaxStreams;
 inline constexpr int kBlock = 256;                            // frames mixed per inner pass
 inline constexpr std::uint64_t kOne = std::uint64_t(1) << 32; // 1.0 in 32.32 positions
 
@@ -69,17 +69,32 @@ struct Stream {
     std::vector<float> scratch;
 };
 
+// Every atomic the audio callback touches must be lock-free: a lock there could
+// make the callback wait on another thread.
+static_assert(std::atomic<bool>::is_always_lock_free);
+static_assert(std::atomic<int>::is_always_lock_free);
+static_assert(std::atomic<float>::is_always_lock_free);
+static_assert(std::atomic<std::uint32_t>::is_always_lock_free);
+static_assert(std::atomic<std::uint64_t>::is_always_lock_free);
+static_assert(std::atomic<std::size_t>::is_always_lock_free);
+
+// Decoding files with libsndfile (decoding.cpp). UI thread.
+// A whole file in memory, or empty when it cannot be read.
+std::shared_ptr<SampleData> decodeSample(const std::string& path, const SampleOptions& options);
 // Opens a file for streaming. Empty on failure.
 std::shared_ptr<Stream> openStream(const std::string& path);
 
-// Feeds every registered stream ahead of the audio thread.
+// Feeds every registered stream ahead of the audio thread. Its methods are
+// called from the UI thread (and wake() from the offline render's thread);
+// they take the decoder's mutex, which its thread holds only briefly, never
+// while decoding. The audio callback never calls them.
 class Decoder {
 public:
     void start();
     void stop(); // joins the thread; registered streams are dropped
     void add(std::shared_ptr<Stream> s);
     void remove(const Stream* s);
-    void wake();
+    void wake(); // decode now rather than at the next periodic top-up
 
 private:
     void run();
@@ -131,20 +146,32 @@ StereoGain stereoGain(int volume, int pan);
 // 32.32 step for playing material recorded at `rate` Hz at the mix rate.
 std::uint64_t stepFor(int rate);
 
-// The part that runs on the audio thread.
+// The part that runs on the audio thread. It never locks, allocates, sleeps
+// or waits: a stream whose decoder has fallen behind stalls (plays silence)
+// rather than hold up the callback.
 class Mixer {
 public:
     Mixer();
     // Audio thread: applies queued commands, then mixes `frames` frames.
     void render(float* out, int frames) noexcept;
-    // Only while no audio thread runs: forget every voice, stream and source.
+    // Audio thread: the two halves of render(), for the offline render, which
+    // waits for the streams between them.
+    void applyCommands() noexcept;
+    void mix(float* out, int frames) noexcept;
+    // Audio thread: every sounding stream has `frames` frames decoded, or its
+    // decoder has finished.
+    bool streamsBuffered(int frames) const noexcept;
+    // Only while no audio thread runs: forget every voice, stream and source
+    // (the gains stay).
     void reset() noexcept;
 
-    SpscQueue<Command, 1024> commands;
+    SpscQueue<Command, 1024> commands;       // UI thread -> audio thread
     std::atomic<std::uint64_t> processed{0}; // commands applied so far
     // Generation of a voice that ran out, per voice slot.
     std::array<std::atomic<std::uint32_t>, kMaxVoices> voiceEnded{};
-    bool offline = false; // set only while no audio thread runs
+    // Written from any thread, read once per block.
+    std::atomic<float> lineGain[3] = {1.0f, 1.0f, 1.0f};
+    std::atomic<float> masterGain{1.0f};
 
 private:
     struct Voice {
@@ -187,71 +214,5 @@ private:
 // produced (fewer than `count` when a one-shot runs out) and the new position.
 int renderChannel(const float* data, std::int64_t frames, std::uint64_t& pos, std::uint64_t inc,
                   bool loop, float* out, int count) noexcept;
-
-// The UI thread's view: handle tables and the ordered command channel.
-class Engine {
-public:
-    static Engine& instance();
-    // A program that ends without BASS_Free still stops the device and the
-    // decoder thread before their memory goes.
-    ~Engine();
-
-    bool initialised = false;
-    bool offline = false;
-    Mixer mixer;
-    std::unique_ptr<AudioOutput> output;
-    Decoder decoder;
-
-    struct SampleSlot {
-        std::uint32_t generation = 0;
-        std::shared_ptr<SampleData> data;
-    };
-    struct ChannelSlot {
-        enum State { Free, Playing, Paused, Stopped } state = Free;
-        std::uint32_t generation = 0;
-        int sample = -1;
-        int rate = 0, volume = 100, pan = 0;
-        bool loop = false;
-        std::uint64_t order = 0; // when it started, for taking over the oldest
-    };
-    struct StreamSlot {
-        enum State { Free, Created, Playing, Paused, Stopped } state = Free;
-        std::uint32_t generation = 0;
-        std::shared_ptr<Stream> stream;
-        int volume = 100, pan = 0;
-    };
-    std::array<SampleSlot, kMaxSamples> samples;
-    std::array<ChannelSlot, kMaxVoices> channels;
-    std::array<StreamSlot, kMaxStreams> streams;
-    std::array<std::shared_ptr<LineSource>, 3> sources;
-    std::uint64_t playOrder = 0;
-
-    // Queues a command in order; never drops one (a full queue spills into a
-    // list that is fed in first on later calls).
-    void send(const Command& c);
-    // Keeps `what` alive until the audio thread has applied every command sent so far.
-    void retire(std::shared_ptr<const void> what);
-    // Feeds spilled commands and frees what the audio thread has let go of.
-    void collect();
-    // Drops every handle and everything retired; only while no audio thread runs.
-    void clear();
-
-    // A channel slot is still sounding or paused (not ended, stopped or free).
-    bool channelLive(int slot) const;
-
-private:
-    std::uint64_t sent_ = 0;
-    std::deque<Command> spill_;
-    std::deque<std::pair<std::uint64_t, std::shared_ptr<const void>>> retired_;
-};
-
-// Handles: index in bits 0-9, kind in bits 10-11, generation in bits 12-31.
-enum class Kind : std::uint32_t { Sample = 1, Channel = 2, Stream = 3 };
-std::uint32_t makeHandle(Kind kind, int index, std::uint32_t generation);
-// Index of a live handle of `kind`, or -1.
-int sampleIndex(std::uint32_t handle);
-int channelIndex(std::uint32_t handle);
-int streamIndex(std::uint32_t handle);
-std::uint32_t nextGeneration(std::uint32_t g);
 
 } // namespace vs::audio::detail

@@ -1,17 +1,9 @@
 // The audio thread's side of the engine. Nothing in this file may lock,
-// allocate, do I/O or log, except the offline wait for a stream (no device).
+// allocate, sleep, wait, do I/O or log.
 #include "audio/engine_impl.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cstring>
-#include <thread>
-
-namespace vs::audio {
-// Defined with the public API; read here once per block.
-float lineGainRaw(int line) noexcept;
-float masterGainRaw() noexcept;
-} // namespace vs::audio
 
 namespace vs::audio::detail {
 namespace {
@@ -127,8 +119,8 @@ void Mixer::reset() noexcept {
     sources_ = {};
     activeCount_ = 0;
     for (int l = 0; l < 3; ++l)
-        lastLine_[l] = lineGainRaw(l);
-    lastMaster_ = masterGainRaw();
+        lastLine_[l] = lineGain[l].load(std::memory_order_relaxed);
+    lastMaster_ = masterGain.load(std::memory_order_relaxed);
     for (auto& e : voiceEnded)
         e.store(0, std::memory_order_relaxed);
     processed.store(0, std::memory_order_release);
@@ -253,16 +245,7 @@ bool Mixer::mixVoice(Voice& v, int n) noexcept {
 bool Mixer::mixStream(StreamVoice& sv, int n) noexcept {
     Stream& s = *sv.stream;
     const bool done = s.decodeDone.load(std::memory_order_acquire);
-    std::size_t got = s.ring.read(scratch_, std::size_t(n) * 2);
-    if (offline && !done) {
-        // No device is waiting on us: let the decoder catch up instead of
-        // playing a gap (bounded, in case it is stuck on a broken file).
-        for (int tries = 0; got < std::size_t(n) * 2 && tries < 5000; ++tries) {
-            if (s.decodeDone.load(std::memory_order_acquire) && s.ring.readAvailable() == 0) break;
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
-            got += s.ring.read(scratch_ + got, std::size_t(n) * 2 - got);
-        }
-    }
+    const std::size_t got = s.ring.read(scratch_, std::size_t(n) * 2);
     const int frames = int(got / 2);
     if (frames > 0) {
         for (int k = 0; k < frames; ++k) {
@@ -274,7 +257,7 @@ bool Mixer::mixStream(StreamVoice& sv, int n) noexcept {
     }
     sv.gainL = sv.targetL;
     sv.gainR = sv.targetR;
-    if (frames < n && s.decodeDone.load(std::memory_order_acquire) && s.ring.readAvailable() == 0) {
+    if (frames < n && done && s.ring.readAvailable() == 0) {
         s.ended.store(true, std::memory_order_release);
         return false;
     }
@@ -305,8 +288,8 @@ void Mixer::mixBlock(float* out, int n) noexcept {
 
     float line[3];
     for (int l = 0; l < 3; ++l)
-        line[l] = lineGainRaw(l);
-    const float master = masterGainRaw();
+        line[l] = lineGain[l].load(std::memory_order_relaxed);
+    const float master = masterGain.load(std::memory_order_relaxed);
     // Gains move across the block rather than jump, so a fade has no zipper.
     const float w0 = lastLine_[0] * lastMaster_, w1 = line[0] * master;
     const float dw = (w1 - w0) / float(n);
@@ -337,7 +320,7 @@ void Mixer::mixBlock(float* out, int n) noexcept {
     }
 }
 
-void Mixer::render(float* out, int frames) noexcept {
+void Mixer::applyCommands() noexcept {
     Command c;
     std::uint64_t applied = 0;
     while (commands.pop(c)) {
@@ -345,11 +328,31 @@ void Mixer::render(float* out, int frames) noexcept {
         ++applied;
     }
     if (applied) processed.fetch_add(applied, std::memory_order_acq_rel);
+}
+
+void Mixer::mix(float* out, int frames) noexcept {
     for (int done = 0; done < frames;) {
         const int n = std::min(kBlock, frames - done);
         mixBlock(out + 2 * done, n);
         done += n;
     }
+}
+
+void Mixer::render(float* out, int frames) noexcept {
+    applyCommands();
+    mix(out, frames);
+}
+
+bool Mixer::streamsBuffered(int frames) const noexcept {
+    const std::size_t need = std::size_t(frames) * 2;
+    for (const auto& sv : streams_) {
+        if (!sv.stream || sv.paused) continue;
+        const Stream& s = *sv.stream;
+        // decodeDone first: once it is seen, the ring holds everything there will be.
+        if (s.decodeDone.load(std::memory_order_acquire)) continue;
+        if (s.ring.readAvailable() < need) return false;
+    }
+    return true;
 }
 
 } // namespace vs::audio::detail

@@ -14,6 +14,10 @@ namespace vs::audio {
 // not fight over one line on every operation.
 inline constexpr std::size_t kCacheLine = 64;
 
+// The audio callback is one end of every container here: its indices must
+// never fall back to a lock.
+static_assert(std::atomic<std::size_t>::is_always_lock_free);
+
 // Fixed-size queue of trivially copyable items. `Capacity` must be a power of two.
 template <typename T, std::size_t Capacity> class SpscQueue {
     static_assert((Capacity & (Capacity - 1)) == 0, "capacity must be a power of two");

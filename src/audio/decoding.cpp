@@ -1,6 +1,7 @@
-// Decoded file streams: read with libsndfile (WAV, Ogg, MP3, ...), turned into
-// stereo, resampled to the mix rate with libsamplerate on the decoder thread,
-// and handed to the audio thread through a lock-free ring.
+// Everything that reads sound files, all with libsndfile (WAV, Ogg, MP3, ...):
+//  - samples, decoded whole into memory on the UI thread, one plane per channel;
+//  - streams, turned into stereo, resampled to the mix rate with libsamplerate
+//    on the decoder thread, and handed to the audio thread through a lock-free ring.
 #include "audio/engine_impl.h"
 
 #include <samplerate.h>
@@ -8,6 +9,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 
 namespace vs::audio::detail {
 namespace {
@@ -34,6 +36,51 @@ bool isEightBit(int format) {
 }
 
 } // namespace
+
+std::shared_ptr<SampleData> decodeSample(const std::string& path, const SampleOptions& options) {
+    SF_INFO info{};
+    SNDFILE* f = sf_open(path.c_str(), SFM_READ, &info);
+    if (!f) return {};
+    const int ch = info.channels;
+    std::vector<float> raw;
+    if (ch >= 1 && info.samplerate >= 1) {
+        std::vector<float> buf(std::size_t(kChunk) * std::size_t(ch));
+        sf_count_t got;
+        while ((got = sf_readf_float(f, buf.data(), kChunk)) > 0)
+            raw.insert(raw.end(), buf.begin(), buf.begin() + got * ch);
+    }
+    const int format = info.format;
+    sf_close(f);
+    if (raw.empty()) return {};
+
+    auto s = std::make_shared<SampleData>();
+    s->rate = info.samplerate;
+    s->frames = std::int64_t(raw.size()) / ch;
+    const bool mono = ch == 1 || options.mixToMono;
+    s->channels = mono ? 1 : 2;
+    s->eightBit = options.keepEightBit || isEightBit(format);
+    for (int c = 0; c < s->channels; ++c)
+        s->plane[c].resize(std::size_t(s->frames));
+    for (std::int64_t i = 0; i < s->frames; ++i) {
+        const float* fr = raw.data() + i * ch;
+        if (mono) {
+            float sum = 0;
+            for (int c = 0; c < ch; ++c)
+                sum += fr[c];
+            s->plane[0][std::size_t(i)] = sum / float(ch);
+        } else {
+            s->plane[0][std::size_t(i)] = fr[0];
+            s->plane[1][std::size_t(i)] = fr[1];
+        }
+    }
+    for (int c = 0; c < s->channels; ++c) {
+        for (float& v : s->plane[c]) {
+            if (s->eightBit) v = std::clamp(std::round(v * 128.0f), -128.0f, 127.0f) / 128.0f;
+            if (v != 0.0f) s->audible[c] = true;
+        }
+    }
+    return s;
+}
 
 Stream::~Stream() {
     if (file) sf_close(file);
