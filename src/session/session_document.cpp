@@ -40,30 +40,53 @@ bool SessionDocument::abrir(const std::string& file) {
     return false;
 }
 
-bool SessionDocument::guardar() {
+SaveResult SessionDocument::guardar() {
     std::string file = file_;
     if (file.empty()) {
         file = dialogs_.saveFile("Guardar Sesión", joinPath(programFolder(), "Sesión.vso"),
                                  {{"Ficheros de Sesión", {"*.vso"}}});
-        if (file.empty()) return false;
+        if (file.empty()) return SaveResult::Cancelled;
         if (file.size() < 4 || file.compare(file.size() - 4, 4, ".vso") != 0) file += ".vso";
     }
-    if (!GuardarSesion(model_, file)) return false;
+    if (!GuardarSesion(model_, file)) return SaveResult::Failed;
     file_ = file;
     model_.SesionModificada = false;
-    return true;
+    return SaveResult::Saved;
 }
 
-void SessionDocument::preguntarGuardar() {
-    if (!model_.SesionModificada) return;
-    if (messages_.askYesNo(saveQuestion(name())))
-        guardar();
-    else
+void SessionDocument::setSaveCommands(std::function<SaveResult()> save,
+                                      std::function<SaveResult()> saveElsewhere) {
+    save_ = std::move(save);
+    saveElsewhere_ = std::move(saveElsewhere);
+}
+
+bool SessionDocument::preguntarGuardar() {
+    if (!model_.SesionModificada) return true;
+    const std::string shown = name();
+    if (!messages_.askYesNo(saveQuestion(shown))) {
         model_.SesionModificada = false;
+        return true;
+    }
+    const SaveResult first = save_ ? save_() : guardar();
+    if (first != SaveResult::Failed) return first == SaveResult::Saved;
+    // The write failed (a full disk, a folder that became read-only): the
+    // edits exist only in memory, so leaving now would lose them.
+    if (!messages_.askYesNo(saveElsewhereQuestion(shown))) return false;
+    if (saveElsewhere_) return saveElsewhere_() == SaveResult::Saved;
+    const std::string before = file_;
+    file_.clear();
+    if (guardar() == SaveResult::Saved) return true;
+    file_ = before;
+    return false;
 }
 
 std::string saveQuestion(const std::string& sessionName) {
     return "Guardar modificaciones de: " + sessionName + "?";
+}
+
+std::string saveElsewhereQuestion(const std::string& sessionName) {
+    return "No se ha podido guardar " + sessionName +
+           ". ¿Guardarla en otro lugar? (No: volver a la ventana sin salir)";
 }
 
 } // namespace vs::session

@@ -16,6 +16,8 @@ namespace vs::session {
 
 class SessionModel;
 
+enum class SaveResult { Saved, Cancelled, Failed };
+
 class SessionDocument {
 public:
     SessionDocument(SessionModel& model, MessageService& messages, FileDialogService& dialogs);
@@ -39,12 +41,20 @@ public:
     // default session (marked modified) and the document belongs to no file.
     bool abrir(const std::string& file);
     // Writes the session to its file, asking where first when it has none.
-    // False when the user cancels or the write fails (the old file intact,
-    // the session still modified).
-    bool guardar();
-    // "Guardar modificaciones de: <name>?" when modified: Yes saves, No
-    // forgets the edits. Asks nothing for an unmodified session.
-    void preguntarGuardar();
+    // When the user cancels or the write fails the old file is intact and
+    // the session stays modified.
+    SaveResult guardar();
+
+    // Whoever lists the sessions may put its own save command in place of
+    // guardar() for the questions below (it also updates its list), and its
+    // save-elsewhere command for a save that failed.
+    void setSaveCommands(std::function<SaveResult()> save,
+                         std::function<SaveResult()> saveElsewhere);
+    // Before the session is left (the exit): "Guardar modificaciones de:
+    // <name>?" when modified. No forgets the edits; Yes saves. When that save
+    // fails, the user may save elsewhere or go back to the window, so edits
+    // are only dropped by an explicit No. True when leaving may go on.
+    bool preguntarGuardar();
 
 private:
     SessionModel& model_;
@@ -52,9 +62,13 @@ private:
     FileDialogService& dialogs_;
     std::string file_;
     std::function<std::string()> nameSource_;
+    std::function<SaveResult()> save_;
+    std::function<SaveResult()> saveElsewhere_;
 };
 
 // The question asked before a modified session is left.
 std::string saveQuestion(const std::string& sessionName);
+// The offer after the save asked for at exit could not be written.
+std::string saveElsewhereQuestion(const std::string& sessionName);
 
 } // namespace vs::session

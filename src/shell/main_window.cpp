@@ -158,10 +158,6 @@ void FrmSomnara::buildStartup() {
 }
 
 void FrmSomnara::buildShutdown() {
-    shutdown_.add("Stop", [this] {
-        if (player_) player_->Stop();
-    });
-    shutdown_.add("PreguntarGuardar", [this] { document_->preguntarGuardar(); });
     shutdown_.add("GuardarPreferencias",
                   [this] { writeExitSettings(Preferences::instance(), exitValues()); });
     shutdown_.add("RestaurarVolumen", [this] {
@@ -257,19 +253,25 @@ ExitValues FrmSomnara::exitValues() const {
     return v;
 }
 
-void FrmSomnara::mnuArchivoSalir_Click() {
-    if (ended_) return;
+bool FrmSomnara::salir() {
+    if (ended_) return true;
+    if (player_) player_->Stop();
+    // The user may go back to the window when the save asked for failed.
+    if (!document_->preguntarGuardar()) return false;
     ended_ = true;
     shutdown_.run();
-    close();
+    return true;
+}
+
+void FrmSomnara::mnuArchivoSalir_Click() {
+    if (salir()) close();
 }
 
 void FrmSomnara::closeEvent(QCloseEvent* event) {
-    if (!ended_) {
-        ended_ = true;
-        shutdown_.run();
-    }
-    event->accept();
+    if (salir())
+        event->accept();
+    else
+        event->ignore();
 }
 
 } // namespace vs::shell

@@ -54,7 +54,9 @@ public:
     explicit FrmSomnara(QWidget* parent = nullptr, Dependencies deps = {});
     ~FrmSomnara() override;
 
-    // The exit command: runs the shutdown sequence once, then closes the window.
+    // The exit command: stops playback and asks to save a modified session;
+    // unless the user goes back to the window, runs the rest of the shutdown
+    // sequence once and closes the window.
     void mnuArchivoSalir_Click();
     bool ended() const { return ended_; }
     // After the options dialog has closed: the LED colours are read again (with
@@ -74,6 +76,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    bool salir();
     void wire();
     void buildStartup();
     void buildShutdown();

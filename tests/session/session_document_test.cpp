@@ -14,6 +14,7 @@
 #include <sys/stat.h>
 
 using vs::RecordingMessageService;
+using vs::session::SaveResult;
 using vs::session::SessionDocument;
 using vs::session::SessionModel;
 
@@ -59,7 +60,7 @@ TEST_F(SessionDocumentTest, ANewSessionIsSavedWhereTheUserSaysAndThenToItsOwnFil
     doc.nueva();
     doc.setModified(true);
     dialogs.answer = dir.file("mia"); // no extension typed
-    ASSERT_TRUE(doc.guardar());
+    ASSERT_EQ(doc.guardar(), SaveResult::Saved);
     EXPECT_EQ(dialogs.asked, 1);
     EXPECT_EQ(dialogs.lastSuggested, dir.file("Sesión.vso"));
     EXPECT_EQ(doc.file(), dir.file("mia.vso"));
@@ -68,7 +69,7 @@ TEST_F(SessionDocumentTest, ANewSessionIsSavedWhereTheUserSaysAndThenToItsOwnFil
 
     model.setMinutos(7);
     doc.setModified(true);
-    ASSERT_TRUE(doc.guardar());
+    ASSERT_EQ(doc.guardar(), SaveResult::Saved);
     EXPECT_EQ(dialogs.asked, 1); // it has a file now: no second question
     SessionModel back;
     ASSERT_TRUE(vs::session::LeerSesion(back, dir.file("mia.vso")));
@@ -79,7 +80,7 @@ TEST_F(SessionDocumentTest, ANewSessionIsSavedWhereTheUserSaysAndThenToItsOwnFil
 TEST_F(SessionDocumentTest, CancellingOrAFailedWriteKeepsTheEditsMarked) {
     doc.setModified(true);
     dialogs.answer = "";
-    EXPECT_FALSE(doc.guardar());
+    EXPECT_EQ(doc.guardar(), SaveResult::Cancelled);
     EXPECT_TRUE(doc.modified());
     EXPECT_TRUE(doc.file().empty());
 
@@ -87,19 +88,19 @@ TEST_F(SessionDocumentTest, CancellingOrAFailedWriteKeepsTheEditsMarked) {
     vs::test::writeFile(dir.file("fija.vso"), "antes");
     ::chmod(dir.file("fija.vso").c_str(), 0444);
     doc.setFile(dir.file("fija.vso"));
-    EXPECT_FALSE(doc.guardar());
+    EXPECT_EQ(doc.guardar(), SaveResult::Failed);
     EXPECT_TRUE(doc.modified());
     EXPECT_EQ(vs::test::readFile(dir.file("fija.vso")), "antes");
     EXPECT_TRUE(shown.saw("Error al grabar datos"));
 }
 
 TEST_F(SessionDocumentTest, TheQuestionNamesTheSessionAndEachAnswerDoesItsPart) {
-    doc.preguntarGuardar(); // unmodified: nothing to ask
+    EXPECT_TRUE(doc.preguntarGuardar()); // unmodified: nothing to ask
     EXPECT_EQ(shown.count(RecordingMessageService::Entry::Question), 0);
 
     doc.setModified(true);
     shown.answers = {false};
-    doc.preguntarGuardar();
+    EXPECT_TRUE(doc.preguntarGuardar());
     EXPECT_TRUE(shown.saw("Guardar modificaciones de: Sesión nueva?"));
     EXPECT_FALSE(doc.modified()); // "No" forgets the edits
     EXPECT_EQ(dialogs.asked, 0);
@@ -109,7 +110,7 @@ TEST_F(SessionDocumentTest, TheQuestionNamesTheSessionAndEachAnswerDoesItsPart) 
     doc.setFile(dir.file("sueno.vso"));
     doc.setModified(true);
     shown.answers = {true};
-    doc.preguntarGuardar();
+    EXPECT_TRUE(doc.preguntarGuardar());
     EXPECT_TRUE(shown.saw("Guardar modificaciones de: Sueño?"));
     EXPECT_FALSE(doc.modified());
     EXPECT_EQ(vs::test::readFile(dir.file("sueno.vso")), kNewSessionFile);
@@ -137,4 +138,43 @@ TEST_F(SessionDocumentTest, OpeningTakesTheFileAndAFailedReadLeavesANewModifiedS
     EXPECT_FALSE(doc.modified());
     EXPECT_TRUE(doc.file().empty());
     EXPECT_GE(notified, 3);
+}
+
+TEST_F(SessionDocumentTest, AFailedSaveOnLeavingNeverDropsTheEditsSilently) {
+    // The session's file became read-only: the save asked for cannot be written.
+    vs::test::writeFile(dir.file("fija.vso"), "antes");
+    ::chmod(dir.file("fija.vso").c_str(), 0444);
+    doc.setFile(dir.file("fija.vso"));
+    doc.setModified(true);
+
+    // Yes, then "back to the window": leaving stops, the edits stay.
+    shown.answers = {true, false};
+    EXPECT_FALSE(doc.preguntarGuardar());
+    EXPECT_TRUE(doc.modified());
+    EXPECT_TRUE(shown.saw("Error al grabar datos"));
+    EXPECT_TRUE(shown.saw(vs::session::saveElsewhereQuestion("Sesión nueva")));
+    EXPECT_EQ(dialogs.asked, 0);
+
+    // Yes, then save elsewhere, then the dialog cancelled: still not leaving.
+    shown.answers = {true, true};
+    dialogs.answer = "";
+    EXPECT_FALSE(doc.preguntarGuardar());
+    EXPECT_TRUE(doc.modified());
+    EXPECT_EQ(doc.file(), dir.file("fija.vso"));
+
+    // Yes, then save elsewhere to a writable place: leaving goes on.
+    shown.answers = {true, true};
+    dialogs.answer = dir.file("copia.vso");
+    EXPECT_TRUE(doc.preguntarGuardar());
+    EXPECT_FALSE(doc.modified());
+    EXPECT_EQ(vs::test::readFile(dir.file("copia.vso")), kNewSessionFile);
+    EXPECT_EQ(vs::test::readFile(dir.file("fija.vso")), "antes");
+
+    // A cancelled first dialog (a new session) goes back to the window too.
+    doc.setFile("");
+    doc.setModified(true);
+    shown.answers = {true};
+    dialogs.answer = "";
+    EXPECT_FALSE(doc.preguntarGuardar());
+    EXPECT_TRUE(doc.modified());
 }
