@@ -23,6 +23,7 @@ public:
     SessionDocument(SessionModel& model, MessageService& messages, FileDialogService& dialogs);
 
     SessionModel& model() { return model_; }
+    const SessionModel& model() const { return model_; }
     // The file the session was read from or last saved to; "" for a new one.
     const std::string& file() const { return file_; }
     void setFile(std::string file) { file_ = std::move(file); }

@@ -13,6 +13,8 @@
 #include "glasses/sequences.h"
 #include "glasses/state.h"
 #include "glasses/step_clock.h"
+#include "library/session_grid.h"
+#include "library/session_library.h"
 #include "playback/audio_session.h"
 #include "playback/engine_links.h"
 #include "playback/session_player.h"
@@ -25,6 +27,10 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -55,8 +61,11 @@ FrmSomnara::FrmSomnara(QWidget* parent, Dependencies deps)
     model_ = std::make_unique<session::SessionModel>();
     document_ =
         std::make_unique<session::SessionDocument>(*model_, *deps_.messages, *deps_.dialogs);
+    library_ = std::make_unique<library::SessionLibrary>(*document_, *deps_.messages,
+                                                         *deps_.dialogs, Preferences::instance());
     audio_ = std::make_unique<playback::AudioSession>(*deps_.messages);
     ui_.setupUi(this, *model_);
+    setAcceptDrops(true);
     playerView_ = std::make_unique<WindowPlayerView>(ui_);
     glassesLink_ = std::make_unique<GlassesPlayerLink>(glasses::estadoGafas(), *ui_.led);
     music_ = std::make_unique<NoMusic>();
@@ -87,8 +96,11 @@ void FrmSomnara::wire() {
     connect(ui_.graph, &session::GraphFrame::infoFR, ui_.lblInfoFR, &QLabel::setText);
     connect(ui_.graph, &session::GraphFrame::infoTime, ui_.lblInfoTime, &QLabel::setText);
     // The graph reports only real changes of the caption: a new length.
-    connect(ui_.graph, &session::GraphFrame::lengthTextChanged, this,
-            [this] { document_->setModified(true); });
+    connect(ui_.graph, &session::GraphFrame::lengthTextChanged, this, [this](const QString& t) {
+        library_->duracionCambiada(t.toStdString());
+        refreshTitle();
+    });
+    connect(ui_.graph, &session::GraphFrame::edited, this, &FrmSomnara::refreshTitle);
 
     auto showVolume = [](QScrollBar* bar, QLabel* label) {
         connect(bar, &QScrollBar::valueChanged, label,
@@ -125,12 +137,49 @@ void FrmSomnara::wire() {
             &FrmSomnara::cellDoubleClicked);
     connect(ui_.mnuArchivoSalir, &QAction::triggered, this, &FrmSomnara::mnuArchivoSalir_Click);
 
-    // The exit question names the session the library shows as current.
-    document_->setNameSource([this]() -> std::string {
-        const int row = ui_.FlexSesion->currentRow();
-        const QTableWidgetItem* item = row >= 0 ? ui_.FlexSesion->item(row, 1) : nullptr;
-        return item ? item->text().toStdString() : std::string();
-    });
+    library_->onStop = [this] {
+        if (player_) player_->Stop();
+    };
+    library_->onSessionReplaced = [this] { ui_.graph->refresh(); };
+    library_->onRowsChanged = [this] {
+        ui_.FlexSesion->sync();
+        refreshTitle();
+    };
+    ui_.FlexSesion->setLibrary(library_.get());
+    ui_.FlexSesion->setPopupMenu(ui_.mnuSesion);
+    auto command = [this](QAction* action, auto run) {
+        connect(action, &QAction::triggered, this, [this, run] {
+            run(*library_);
+            refreshTitle();
+        });
+    };
+    command(ui_.mnuSesionNueva, [](library::SessionLibrary& l) { l.nueva(); });
+    command(ui_.mnuSesionGuardarSesion, [](library::SessionLibrary& l) { l.guardar(); });
+    command(ui_.mnuSesionGuardarSesionComo, [](library::SessionLibrary& l) { l.guardarComo(); });
+    command(ui_.mnuSesionAnadirSesion, [](library::SessionLibrary& l) { l.anadir(); });
+    command(ui_.mnuSesionEliminarSesion, [](library::SessionLibrary& l) { l.eliminar(); });
+}
+
+void FrmSomnara::refreshTitle() {
+    setWindowTitle(
+        QStringLiteral("Velorin Somnara - %1[*]").arg(QString::fromStdString(document_->name())));
+    setWindowModified(document_->modified());
+}
+
+void FrmSomnara::dragEnterEvent(QDragEnterEvent* event) {
+    for (const QUrl& url : event->mimeData()->urls())
+        if (url.isLocalFile() && url.toLocalFile().endsWith(".vso", Qt::CaseInsensitive)) {
+            event->acceptProposedAction();
+            return;
+        }
+}
+
+void FrmSomnara::dropEvent(QDropEvent* event) {
+    for (const QUrl& url : event->mimeData()->urls())
+        if (url.isLocalFile() && url.toLocalFile().endsWith(".vso", Qt::CaseInsensitive))
+            library_->anadirFichero(url.toLocalFile().toStdString());
+    event->acceptProposedAction();
+    refreshTitle();
 }
 
 void FrmSomnara::buildStartup() {
@@ -143,15 +192,15 @@ void FrmSomnara::buildStartup() {
         glasses::MostrarLeds(*ui_.led, 0);
     });
     startup_.add("ComprobarTarjetaSonido", [this] { audio_->comprobarTarjetaSonido(); });
+    startup_.add("CargarListaSesiones", [this] { library_->cargarLista(); });
     startup_.add("PrepararOndas", [this] {
         if (!audio_->prepararOndas(programFolder())) throw std::runtime_error("PrepararOndas");
     });
     startup_.add("CargarPuntos", [this] { model_->CargarPuntos(); });
     startup_.add("IniciarAudio", [this] { audio_->iniciarAudio(); });
-    startup_.add("CargarSesionInicial", [this] {
-        document_->nueva();
-        ui_.graph->EscribirTiempos();
-        ui_.graph->refresh();
+    startup_.add("ActivarSesion", [this] {
+        library_->activar();
+        refreshTitle();
     });
     startup_.add("AlinearTira",
                  [this] { ui_.graph->setStripEnabled(glasses::estadoGafas().GafasMentales); });
@@ -164,6 +213,12 @@ void FrmSomnara::buildShutdown() {
         if (volume_ && player_) volume_->setVolumeLevel(toInt32(player_->nivelMaestroGuardado()));
     });
     shutdown_.add("BorrarOndas", [this] { audio_->borrarOndas(); });
+    shutdown_.add("GuardarListas", [this] {
+        // The old list stays as it was when the new one cannot be written.
+        if (!library_->guardarLista())
+            deps_.messages->critical("No se puede guardar la lista de sesiones en " +
+                                     library_->listFile());
+    });
     shutdown_.add("LiberarAudio", [this] { audio_->liberar(); });
     shutdown_.add("LiberarTimerSecuencia", [this] {
         if (timerSecuencia_) timerSecuencia_->setEnabled(false);
@@ -184,7 +239,10 @@ void FrmSomnara::Inicializar() {
                                                          glasses::ledPort(), *ui_.led);
     chooser_ = deps_.makeChooser(this);
     sequencer_->setChooser(chooser_.get());
-    sequencer_->onSesionModificada = [this] { document_->setModified(true); };
+    sequencer_->onSesionModificada = [this] {
+        document_->setModified(true);
+        refreshTitle();
+    };
     settings_ = readShellSettings(Preferences::instance());
     // Setting a value the bar already holds raises no change: show it anyway.
     ui_.scrollVolumenMascara->setValue(settings_.volumenMascara);

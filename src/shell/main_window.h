@@ -18,6 +18,9 @@ class SessionModel;
 namespace vs::audio {
 class clsVolume;
 }
+namespace vs::library {
+class SessionLibrary;
+}
 namespace vs::glasses {
 class LedSequencer;
 class StepClock;
@@ -67,6 +70,7 @@ public:
     const MainWindowUi& ui() const { return ui_; }
     session::SessionModel& model() { return *model_; }
     session::SessionDocument& document() { return *document_; }
+    library::SessionLibrary& sessions() { return *library_; }
     playback::SessionPlayer* player() const { return player_.get(); }
     playback::AudioSession& audio() { return *audio_; }
     glasses::LedSequencer* sequencer() const { return sequencer_.get(); }
@@ -74,9 +78,14 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Session files dropped from a file manager join the library.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     bool salir();
+    // The title names the open session, marked while it has unsaved edits.
+    void refreshTitle();
     void wire();
     void buildStartup();
     void buildShutdown();
@@ -91,6 +100,7 @@ private:
     std::unique_ptr<FileDialogService> ownDialogs_;
     std::unique_ptr<session::SessionModel> model_;
     std::unique_ptr<session::SessionDocument> document_;
+    std::unique_ptr<library::SessionLibrary> library_;
     std::unique_ptr<playback::AudioSession> audio_;
     std::unique_ptr<audio::clsVolume> volume_;
     std::unique_ptr<playback::MasterVolume> master_;

@@ -1,6 +1,7 @@
 #include "main_window_ui.h"
 
 #include "glasses/led_panel.h"
+#include "library/session_grid.h"
 #include "session/graph_frame.h"
 #include "session/top_high_scroll_bar.h"
 #include "shell_logic.h"
@@ -11,6 +12,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
@@ -169,7 +171,7 @@ void MainWindowUi::setupUi(QMainWindow* window, session::SessionModel& model) {
     }
     right->addWidget(frame1);
 
-    FlexSesion = libraryGrid(central, "FlexSesion", QStringLiteral("Sesión"));
+    FlexSesion = new library::SessionGrid(central);
     FlexMusica = libraryGrid(central, "FlexMusica", QStringLiteral("Canción"));
     right->addWidget(FlexSesion, 1);
     right->addWidget(FlexMusica, 1);
@@ -196,7 +198,9 @@ void MainWindowUi::buildMenus(QMainWindow* window) {
     mnuArchivoSalir = add(archivo, "mnuArchivoSalir", QStringLiteral("&Salir"));
 
     QMenu* sesion = menu("mnuSesion", QStringLiteral("&Sesión"));
+    mnuSesion = sesion;
     mnuSesionNueva = add(sesion, "mnuSesionNueva", QStringLiteral("&Nueva"));
+    sesion->addSeparator();
     mnuSesionGuardarSesion =
         add(sesion, "mnuSesionGuardarSesion", QStringLiteral("&Guardar Sesión"));
     mnuSesionGuardarSesionComo =
@@ -206,6 +210,11 @@ void MainWindowUi::buildMenus(QMainWindow* window) {
         add(sesion, "mnuSesionAñadirSesion", QStringLiteral("&Añadir Sesión..."));
     mnuSesionEliminarSesion =
         add(sesion, "mnuSesionEliminarSesion", QStringLiteral("&Eliminar Sesión"));
+    // The usual keys of a document program, beside the menu's access keys.
+    mnuSesionNueva->setShortcut(QKeySequence::New);
+    mnuSesionGuardarSesion->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuSesionGuardarSesionComo->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    mnuSesionAnadirSesion->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
 
     QMenu* musica = menu("mnuMusica", QStringLiteral("&Música"));
     mnuMusicaAnadir = add(musica, "mnuMusicaAñadir", QStringLiteral("&Añadir Canción..."));

@@ -8,6 +8,7 @@ class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QMainWindow;
+class QMenu;
 class QPushButton;
 class QScrollBar;
 class QTableWidget;
@@ -20,6 +21,9 @@ class SessionModel;
 } // namespace vs::session
 namespace vs::glasses {
 class LedPanel;
+}
+namespace vs::library {
+class SessionGrid;
 }
 
 namespace vs::shell {
@@ -45,7 +49,7 @@ struct MainWindowUi {
     QLabel* lblVolumenMusica = nullptr;
     QLabel* lblVolumenMascara = nullptr;
     QLabel* lblVolumenBinaural = nullptr;
-    QTableWidget* FlexSesion = nullptr;
+    library::SessionGrid* FlexSesion = nullptr;
     QTableWidget* FlexMusica = nullptr;
     QTimer* timerSesion = nullptr; // 500 ms
     QTimer* timerFade = nullptr;   // 1000 ms
@@ -61,6 +65,7 @@ struct MainWindowUi {
     QAction* mnuMusicaEliminar = nullptr;
     QAction* mnuAyudaContenido = nullptr;
     QAction* mnuAyudaAcrecaDe = nullptr;
+    QMenu* mnuSesion = nullptr;
 
 private:
     void buildMenus(QMainWindow* window);

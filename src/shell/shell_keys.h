@@ -8,7 +8,6 @@ namespace vs::shell::pref {
 inline constexpr PreferenceKey FrecuenciaBinauralMaxima{"Opciones", "Frecuencia Binaural Maxima",
                                                         "15"};
 inline constexpr PreferenceKey FrecuenciaBaseMaxima{"Opciones", "Frecuencia Base Maxima", "500"};
-inline constexpr PreferenceKey Setup{"Opciones", "Setup", "0"};
 // "Volumen"
 inline constexpr PreferenceKey VolumenBinaural{"Volumen", "Binaural", "50"};
 inline constexpr PreferenceKey VolumenMascara{"Volumen", "Mascara", "20"};

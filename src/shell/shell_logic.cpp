@@ -2,6 +2,7 @@
 
 #include "base/numeric.h"
 #include "base/preferences.h"
+#include "library/library_keys.h"
 #include "session/session_keys.h"
 #include "shell_keys.h"
 
@@ -68,7 +69,7 @@ std::vector<Setting> exitSettings(const ExitValues& v) {
         s(pref::MusicaActivo, b(v.musicaActivo)),
         s(pref::FrecuenciaBinauralMaxima, n(v.frecBinauralMaxPref)),
         s(pref::FrecuenciaBaseMaxima, n(v.frecBaseMaxPref)),
-        s(pref::Setup, "1"),
+        s(library::pref::Setup, "1"),
     };
 }
 

@@ -8,6 +8,8 @@
 #include "glasses/led_port.h"
 #include "glasses/led_sequencer.h"
 #include "glasses/state.h"
+#include "library/session_grid.h"
+#include "library/session_library.h"
 #include "shell/main_window.h"
 #include "playback/audio_session.h"
 #include "playback/session_player.h"
@@ -96,7 +98,9 @@ struct MainWindowTest : ::testing::Test {
 
 TEST_F(MainWindowTest, StartsWithTheDefaultsOnAnEmptyStore) {
     auto w = open();
-    EXPECT_EQ(w->windowTitle(), "Velorin Somnara");
+    // The program's name, then the open session, marked while it has edits.
+    EXPECT_EQ(w->windowTitle(), "Velorin Somnara - Nueva Sesión[*]");
+    EXPECT_FALSE(w->isWindowModified());
     EXPECT_TRUE(w->startup().failedSteps().empty());
     EXPECT_TRUE(recorder.entries.empty());
     EXPECT_TRUE(w->audio().started());
@@ -154,7 +158,7 @@ TEST_F(MainWindowTest, ExitWithAModifiedSessionAsksOnceEvenWhenClosedAfterwards)
     w->mnuArchivoSalir_Click();
     w->close(); // closing after the exit command must not run the sequence again
     EXPECT_EQ(recorder.count(RecordingMessageService::Entry::Question), 1);
-    EXPECT_TRUE(recorder.saw("Guardar modificaciones de: Sesión nueva?"));
+    EXPECT_TRUE(recorder.saw("Guardar modificaciones de: Nueva Sesión?"));
     EXPECT_TRUE(w->ended());
     EXPECT_FALSE(w->model().SesionModificada); // "No" clears it
 }
