@@ -29,6 +29,8 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QHeaderView>
+#include <QStyle>
 #include <QMimeData>
 #include <QUrl>
 #include <QLabel>
@@ -263,10 +265,17 @@ void FrmSomnara::configurarListas() {
     player_ = std::make_unique<playback::SessionPlayer>(*model_, *playerView_, audio_->tones(),
                                                         *master_, *glassesLink_, *music_);
     player_->setNivelMaestroGuardado(volume_->VolumeLevel());
-    ui_.FlexSesion->setColumnWidth(1, twipsToPixels(settings_.anchoSesion));
-    ui_.FlexSesion->setColumnWidth(2, twipsToPixels(settings_.anchoDuracionSesion));
-    ui_.FlexMusica->setColumnWidth(1, twipsToPixels(settings_.anchoMusica));
-    ui_.FlexMusica->setColumnWidth(2, twipsToPixels(settings_.anchoDuracionMusica));
+    // "Duración" is the header that decides: the widest text in the
+    // narrowest column at the design's widths.
+    const QHeaderView* header = ui_.FlexSesion->horizontalHeader();
+    const int needed = header->fontMetrics().horizontalAdvance(QStringLiteral("Duración")) +
+                       2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header) +
+                       6;
+    columnScale_ = columnScale(needed, 800);
+    ui_.FlexSesion->setColumnWidth(1, twipsToPixels(settings_.anchoSesion, columnScale_));
+    ui_.FlexSesion->setColumnWidth(2, twipsToPixels(settings_.anchoDuracionSesion, columnScale_));
+    ui_.FlexMusica->setColumnWidth(1, twipsToPixels(settings_.anchoMusica, columnScale_));
+    ui_.FlexMusica->setColumnWidth(2, twipsToPixels(settings_.anchoDuracionMusica, columnScale_));
 }
 
 void FrmSomnara::configurarGrafico() {
@@ -295,12 +304,13 @@ ExitValues FrmSomnara::exitValues() const {
     ExitValues v;
     v.left = x() * kTwipsPerPixel;
     v.top = y() * kTwipsPerPixel;
-    v.anchoSesion = widthToStore(settings_.anchoSesion, ui_.FlexSesion->columnWidth(1));
-    v.anchoDuracionSesion =
-        widthToStore(settings_.anchoDuracionSesion, ui_.FlexSesion->columnWidth(2));
-    v.anchoMusica = widthToStore(settings_.anchoMusica, ui_.FlexMusica->columnWidth(1));
-    v.anchoDuracionMusica =
-        widthToStore(settings_.anchoDuracionMusica, ui_.FlexMusica->columnWidth(2));
+    auto stored = [this](int twips, QTableWidget* grid, int column) {
+        return widthToStore(twips, grid->columnWidth(column), columnScale_);
+    };
+    v.anchoSesion = stored(settings_.anchoSesion, ui_.FlexSesion, 1);
+    v.anchoDuracionSesion = stored(settings_.anchoDuracionSesion, ui_.FlexSesion, 2);
+    v.anchoMusica = stored(settings_.anchoMusica, ui_.FlexMusica, 1);
+    v.anchoDuracionMusica = stored(settings_.anchoDuracionMusica, ui_.FlexMusica, 2);
     v.volumenBinaural = ui_.scrollVolumenBinaural->value();
     v.volumenMascara = ui_.scrollVolumenMascara->value();
     v.binauralActivo = ui_.chkBinaural->isChecked();

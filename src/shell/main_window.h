@@ -115,6 +115,7 @@ private:
     StepSequence startup_;
     StepSequence shutdown_;
     ShellSettings settings_;
+    double columnScale_ = 1.0;
     bool ended_ = false;
 };
 

@@ -78,13 +78,19 @@ void writeExitSettings(Preferences& prefs, const ExitValues& v) {
         prefs.save(s.section, s.key, s.value);
 }
 
-int twipsToPixels(int twips) {
-    return toInt32(static_cast<double>(twips) / kTwipsPerPixel);
+double columnScale(int neededPixels, int storedTwips) {
+    const double designPixels = static_cast<double>(storedTwips) / kTwipsPerPixel;
+    if (designPixels <= 0 || neededPixels <= designPixels) return 1.0;
+    return neededPixels / designPixels;
 }
 
-int widthToStore(int storedTwips, int pixelsNow) {
-    if (pixelsNow == twipsToPixels(storedTwips)) return storedTwips;
-    return pixelsNow * kTwipsPerPixel;
+int twipsToPixels(int twips, double scale) {
+    return toInt32(static_cast<double>(twips) * scale / kTwipsPerPixel);
+}
+
+int widthToStore(int storedTwips, int pixelsNow, double scale) {
+    if (pixelsNow == twipsToPixels(storedTwips, scale)) return storedTwips;
+    return toInt32(pixelsNow * kTwipsPerPixel / scale);
 }
 
 std::string volumeLabel(int scrollValue) {

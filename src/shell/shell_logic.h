@@ -68,11 +68,17 @@ std::string volumeLabel(int scrollValue);
 
 // Pixels <-> twips at the design scale (15 twips per pixel).
 inline constexpr int kTwipsPerPixel = 15;
+// Column widths are stored in twips of the design's font. The program's font
+// may be larger: `scale` (1 or more) widens every column alike so that a
+// header drawn in it fits, and is taken out again when a width is stored.
+// The smallest scale at which a header `neededPixels` wide fits a column
+// stored at `storedTwips`.
+double columnScale(int neededPixels, int storedTwips);
 // A stored width in twips shown in whole pixels (nearest, halves to even).
-int twipsToPixels(int twips);
+int twipsToPixels(int twips, double scale = 1.0);
 // The width to store at exit for a column that was opened at `storedTwips`
 // and is now `pixelsNow` wide: the stored value itself while the column keeps
-// the width it was given, so a round trip through pixels never shrinks it.
-int widthToStore(int storedTwips, int pixelsNow);
+// the width it was given, so a round trip through pixels never changes it.
+int widthToStore(int storedTwips, int pixelsNow, double scale = 1.0);
 
 } // namespace vs::shell

@@ -92,3 +92,20 @@ TEST(ShellTexts, VolumeLabels) {
     EXPECT_EQ(volumeLabel(0), "0.0");
     EXPECT_EQ(volumeLabel(100), "10.0");
 }
+
+TEST(ColumnWidths, StoredTwipsSurviveTheirPixelsAtAnyScale) {
+    // At the design's font: 800 twips show as 53 px and come back as 800,
+    // where an integer round trip would have stored 795.
+    EXPECT_EQ(twipsToPixels(800), 53);
+    EXPECT_EQ(widthToStore(800, 53), 800);
+    EXPECT_EQ(widthToStore(800, 54), 810); // resized by the user: the new width
+    // A larger font: the header needs 70 px where 800 twips give 53.3.
+    const double s = columnScale(70, 800);
+    EXPECT_NEAR(s, 70 / (800 / 15.0), 1e-9);
+    EXPECT_EQ(twipsToPixels(800, s), 70);
+    EXPECT_EQ(widthToStore(800, twipsToPixels(800, s), s), 800);
+    EXPECT_EQ(widthToStore(2580, twipsToPixels(2580, s), s), 2580);
+    EXPECT_EQ(widthToStore(2580, 300, s), 3429); // 300 px back at that scale
+    EXPECT_EQ(columnScale(40, 800), 1.0);        // a header that fits needs no scale
+    EXPECT_EQ(columnScale(40, 0), 1.0);
+}
