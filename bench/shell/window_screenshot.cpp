@@ -1,17 +1,20 @@
-// Documentation screenshots of the main window: idle with a drawn session, and
-// mid-session with the cursor, the labels and the LEDs running. Uses a
+// Documentation screenshots of the main window: a first run's library with a
+// default session open, idle with a drawn session, and mid-session with the
+// cursor, the labels and the LEDs running. Uses a
 // throw-away preference store and no glasses port.
 //   xvfb-run -a build/bench/shell/window_screenshot docs/
 #include "base/paths.h"
 #include "base/preferences.h"
 #include "base/services.h"
 #include "glasses/led_port.h"
+#include "library/session_library.h"
 #include "shell/main_window.h"
 #include "session/graph_frame.h"
 #include "session/session_model.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QElapsedTimer>
 #include <QPixmap>
 #include <QPushButton>
@@ -64,9 +67,18 @@ int main(int argc, char** argv) {
     vs::glasses::setLedPort(&port);
     vs::RecordingMessageService messages;
 
+    // A first run beside the shipped default sessions.
+    for (const QString& name : QDir(VS_RUNTIME_DIR).entryList({"*.vso"}, QDir::Files))
+        QFile::copy(QString(VS_RUNTIME_DIR) + "/" + name, tmp.path() + "/" + name);
+
     vs::shell::Dependencies deps;
     deps.messages = &messages;
     vs::shell::FrmSomnara w(nullptr, deps);
+    w.show();
+    w.sessions().pulsar(2); // the first default session, opened from the library
+    wait(800);
+    w.grab().save(out + "/main-window-library.png");
+    w.sessions().pulsar(1);
     drawSession(w.model());
     w.model().setMinutos(0);
     w.model().setSegundos(20);

@@ -16,6 +16,12 @@ namespace fs = std::filesystem;
 TEST(ProgramExit, AReportedStartLeavesNoWaveFilesAndStoresTheExitKeys) {
     const fs::path program = VS_PROGRAM;
     const fs::path folder = program.parent_path();
+    // The run writes the session list beside the program; a list that was
+    // there before is the developer's and is put back afterwards.
+    const fs::path list = folder / "VsoSesion.dat";
+    const bool hadList = fs::exists(list);
+    const fs::path keep = folder / "VsoSesion.dat.program-exit-test";
+    if (hadList) fs::copy_file(list, keep, fs::copy_options::overwrite_existing);
     char confTemplate[] = "/tmp/vs-exit-test-XXXXXX";
     ASSERT_NE(mkdtemp(confTemplate), nullptr);
     const std::string conf = confTemplate;
@@ -51,4 +57,8 @@ TEST(ProgramExit, AReportedStartLeavesNoWaveFilesAndStoresTheExitKeys) {
     // The orderly exit ran: its last key is in the preferences.
     EXPECT_TRUE(fs::exists(fs::path(conf) / "Velorin Somnara" / "preferencias.ini"));
     fs::remove_all(conf);
+    if (hadList)
+        fs::rename(keep, list);
+    else
+        fs::remove(list);
 }
