@@ -24,7 +24,13 @@
 #include <QTimer>
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QKeySequence>
+#include <QMimeData>
+#include <QUrl>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
@@ -322,4 +328,41 @@ TEST_F(MainWindowTest, ColumnWidthsKeepTheirTwipsAcrossAnOrderlyExit) {
     EXPECT_GT(musica, 2580);
     EXPECT_LE(musica, 400 * 15);
     EXPECT_EQ(p.get("Grid", "Ancho Duracion Musica", ""), "1000");
+}
+
+TEST_F(MainWindowTest, DroppedSessionFilesJoinTheLibraryAndTheTitleFollowsTheSession) {
+    vs::test::writeFile(dir.file("soltada.vso"),
+                        "Velorin Somnara\r\n 4 \r\n 0 \r\n 15 \r\n 500 \r\n 2 \r\n 0 \r\n 600 \r\n"
+                        " 6000 \r\n 600 \r\n 2 \r\n 0 \r\n 1450 \r\n 6000 \r\n 1450 \r\n3\r\n");
+    vs::test::writeFile(dir.file("nota.txt"), "no es una sesión");
+    auto w = open();
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(dir.file("nota.txt"))),
+                  QUrl::fromLocalFile(QString::fromStdString(dir.file("soltada.vso")))});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(w.get(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(w.get(), &drop);
+
+    auto& lib = w->sessions();
+    ASSERT_EQ(lib.rowCount(), 2); // the text file is not a session
+    EXPECT_EQ(lib.row(2).name, "soltada.vso");
+    EXPECT_EQ(lib.row(2).duration, "04:00");
+    EXPECT_EQ(w->model().minutos(), 4);
+    EXPECT_EQ(w->windowTitle(), "Velorin Somnara - soltada.vso[*]");
+    EXPECT_FALSE(w->isWindowModified());
+
+    // An edit marks the title; saving clears the mark.
+    w->ui().graph->findChild<QScrollBar*>("ScrollMinutos")->setValue(6);
+    EXPECT_TRUE(w->isWindowModified());
+    EXPECT_EQ(lib.row(2).duration, "06:00");
+    w->ui().mnuSesionGuardarSesion->trigger();
+    EXPECT_FALSE(w->isWindowModified());
+    EXPECT_TRUE(recorder.entries.empty());
+
+    EXPECT_EQ(w->ui().mnuSesionNueva->shortcut(), QKeySequence(QKeySequence::New));
+    EXPECT_EQ(w->ui().mnuSesionGuardarSesion->shortcut(), QKeySequence("Ctrl+S"));
+    EXPECT_EQ(w->ui().mnuSesionGuardarSesionComo->shortcut(), QKeySequence("Ctrl+Shift+S"));
+    EXPECT_EQ(w->ui().mnuSesionAnadirSesion->shortcut(), QKeySequence("Ctrl+O"));
 }
