@@ -3,18 +3,8 @@
 #include "base/numeric.h"
 
 #include <algorithm>
-#include <chrono>
 
 namespace vs::session {
-
-void ClockRandom::seedFromClock() {
-    auto now = std::chrono::steady_clock::now().time_since_epoch().count();
-    gen_.seed(static_cast<std::mt19937::result_type>(now ^ (now >> 32)));
-}
-
-double ClockRandom::next() {
-    return std::generate_canonical<double, 32>(gen_);
-}
 
 namespace {
 

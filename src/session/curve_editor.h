@@ -3,31 +3,13 @@
 // graph is a function on the model that keeps the points ordered, the beat
 // segment cells in step and sets SesionModificada. Positions and pointer
 // offsets are graph units; the view converts pixels before calling in.
+#include "random_source.h"
 #include "session_model.h"
 
 #include <cstdint>
-#include <random>
 #include <string>
 
 namespace vs::session {
-
-// Source of the uniform numbers in [0, 1) that pick a new segment's sequence.
-// The editor reseeds it from the clock before every new point.
-class RandomSource {
-public:
-    virtual ~RandomSource() = default;
-    virtual void seedFromClock() = 0;
-    virtual double next() = 0;
-};
-
-class ClockRandom : public RandomSource {
-public:
-    void seedFromClock() override;
-    double next() override;
-
-private:
-    std::mt19937 gen_{5489u};
-};
 
 enum class Curve { Binaural, Base };
 

@@ -51,7 +51,7 @@ void GraphView::setCursorLine(double x, bool visible) {
 }
 
 void GraphView::setRandomSource(RandomSource* random) {
-    random_ = random ? random : &clockRandom_;
+    random_ = random ? random : &clockRandom();
 }
 
 QPoint GraphView::pixelAt(float x, float y) const {

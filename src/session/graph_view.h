@@ -68,8 +68,7 @@ private:
     QFont labelFont_;
     double cursorX_ = 0;
     bool cursorVisible_ = false;
-    ClockRandom clockRandom_;
-    RandomSource* random_ = &clockRandom_;
+    RandomSource* random_ = &clockRandom();
 
     Curve dragCurve_ = Curve::Binaural;
     int dragIndex_ = 0;

@@ -1,6 +1,7 @@
 #pragma once
 // Shared by the session file tests: the example session, a scripted random
 // source and a recorder installed as the message service.
+#include "scripted_random.h"
 #include "session/session_file.h"
 
 #include "base/services.h"
@@ -50,17 +51,6 @@ inline void expectSameSession(const SessionModel& a, const SessionModel& b) {
             << i;
     }
 }
-
-class ScriptedRandom : public RandomSource {
-public:
-    explicit ScriptedRandom(std::vector<double> values = {0.5}) : values_(std::move(values)) {}
-    double next() override { return values_[used_++ % values_.size()]; }
-    std::size_t used() const { return used_; }
-
-private:
-    std::vector<double> values_;
-    std::size_t used_ = 0;
-};
 
 class SessionFileTest : public ::testing::Test {
 protected:
