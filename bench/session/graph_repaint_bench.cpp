@@ -60,7 +60,8 @@ int main(int argc, char** argv) {
     QApplication::processEvents();
     GraphView* g = frame.graphView();
     std::printf("graph %dx%d px, %.3f units/px, scale %.2f, %d+%d points\n", g->width(),
-                g->height(), g->unitsPerPixel(), frame.scale(), m.NumPuntos, m.NumPuntosFR);
+                g->height(), g->unitsPerPixel(), frame.scale(), int{m.NumPuntos},
+                int{m.NumPuntosFR});
 
     QImage image(g->size() * g->devicePixelRatio(), QImage::Format_ARGB32_Premultiplied);
     const int held = 15;

@@ -117,20 +117,20 @@ void SessionPlayer::Tick() {
         FrecBaseB = static_cast<float>(m.baseHz(m.PuntoFR[TramoBase + 1].Top));
     }
 
+    // The beat is worked out in double, the base in single precision.
     if (TramoBinaural >= 1) {
         const double T0 = m.timeSeconds(m.Punto[TramoBinaural].Left, DuracionSesion);
         const double T1 = m.timeSeconds(m.Punto[TramoBinaural + 1].Left, DuracionSesion);
-        const double slope =
-            (T1 == T0) ? 0.0 : (static_cast<double>(FrecBinauralB) - FrecBinauralA) / (T1 - T0);
-        FrecuenciaLed = static_cast<float>((e - T0) * slope + FrecBinauralA);
+        FrecuenciaLed = static_cast<float>(
+            session::segmentValue<double>(e, T0, T1, FrecBinauralA, FrecBinauralB));
     }
     if (TramoBase >= 1) {
         const float TF0 =
             static_cast<float>(m.timeSeconds(m.PuntoFR[TramoBase].Left, DuracionSesion));
         const float TF1 =
             static_cast<float>(m.timeSeconds(m.PuntoFR[TramoBase + 1].Left, DuracionSesion));
-        const float slope = (TF1 == TF0) ? 0.0f : (FrecBaseB - FrecBaseA) / (TF1 - TF0);
-        FrecuenciaBase = (static_cast<float>(e) - TF0) * slope + FrecBaseA;
+        FrecuenciaBase =
+            session::segmentValue<float>(static_cast<float>(e), TF0, TF1, FrecBaseA, FrecBaseB);
     }
     if (FrecuenciaBase < 0) FrecuenciaBase = 0;
     if (FrecuenciaLed < 0) FrecuenciaLed = 0;

@@ -11,7 +11,7 @@
 
 namespace vs::session {
 
-enum class Curve { Binaural, Base };
+enum class CurveKind { Binaural, Base };
 
 // Rectangle, in graph units, that the pointer may travel while a marker is held.
 struct PointerBounds {
@@ -42,8 +42,8 @@ void soltarPunto(SessionModel& m, int index);
 // marker's left neighbour + 4 px to its right neighbour's right edge - 8 px,
 // and never nearer than a pixel to the neighbour's own position.
 // `unitsPerPixelX/Y` turn pixel amounts into graph units at the view's scale.
-PointerBounds limitesArrastre(const SessionModel& m, Curve curve, int index, float unitsPerPixelX,
-                              float unitsPerPixelY);
+PointerBounds limitesArrastre(const SessionModel& m, CurveKind curve, int index,
+                              float unitsPerPixelX, float unitsPerPixelY);
 
 // Information texts for the point under edit; index 0 clears them.
 struct InfoPunto {

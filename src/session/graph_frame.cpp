@@ -58,7 +58,7 @@ bool optionOn(const PreferenceKey& key) {
 
 struct GraphFrame::Private {
     SessionModel* model = nullptr;
-    int listener = 0;
+    ListenerHandle listener; // safe to drop after the model is gone
     double scale = 1;
     QPointF origin; // pixel offset of the design's top-left corner
     GraphLayout layout;
@@ -163,7 +163,6 @@ GraphFrame::GraphFrame(SessionModel& model, QWidget* parent) : QWidget(parent), 
 }
 
 GraphFrame::~GraphFrame() {
-    d->model->removeListener(d->listener);
     delete d;
 }
 

@@ -55,11 +55,11 @@ protected:
 
 private:
     struct Hit {
-        Curve curve = Curve::Binaural;
+        CurveKind curve = CurveKind::Binaural;
         int index = 0;
     };
     Hit markerAt(const QPointF& pixel) const;
-    void showInfo(Curve curve, int index);
+    void showInfo(CurveKind curve, int index);
     void afterEdit();
 
     SessionModel& m_;
@@ -70,7 +70,7 @@ private:
     bool cursorVisible_ = false;
     RandomSource* random_ = &clockRandom();
 
-    Curve dragCurve_ = Curve::Binaural;
+    CurveKind dragCurve_ = CurveKind::Binaural;
     int dragIndex_ = 0;
     PointerBounds dragBounds_;
 };
