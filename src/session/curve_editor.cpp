@@ -57,13 +57,9 @@ int agregarPunto(SessionModel& m, float x, float y, RandomSource& random) {
 
     if (!m.Punto.insert(at, x - k, y)) return 0;
 
-    m.pG[at - 1].Width = m.Punto[at].Left - m.Punto[at - 1].Left;
-    random.seedFromClock();
-    for (int j = at; j <= m.NumPuntos - 1; ++j) {
-        m.pG[j].Left = m.Punto[j].Left + k;
-        m.pG[j].Width = m.Punto[j + 1].Left - m.Punto[j].Left;
-    }
+    m.layCells(at - 1, m.NumPuntos - 1);
     m.pG[m.NumPuntos - 1].Visible = true;
+    random.seedFromClock();
     for (int j = m.NumPuntos - 1; j >= at + 1; --j)
         copyCellSequence(m, j, j - 1);
     m.setCellSequence(at, newSegmentSequence(m, at, random));
@@ -94,16 +90,12 @@ int agregarPuntoFR(SessionModel& m, float x, float y) {
 
 bool EliminarPunto(SessionModel& m, int index) {
     if (!m.Punto.remove(index)) return false;
-    const float k = m.MedioPunto;
 
     // The segment before the removed point stretches to the next point and
     // keeps its sequence; the removed point's own segment goes.
-    m.pG[index - 1].Width = m.Punto[index].Left - m.Punto[index - 1].Left;
-    for (int i = index; i <= m.NumPuntos - 1; ++i) {
-        m.pG[i].Left = m.Punto[i].Left + k;
-        m.pG[i].Width = m.Punto[i + 1].Left - m.Punto[i].Left;
+    m.layCells(index - 1, m.NumPuntos - 1);
+    for (int i = index; i <= m.NumPuntos - 1; ++i)
         copyCellSequence(m, i, i + 1);
-    }
     m.pG[m.NumPuntos].Visible = false;
     m.SesionModificada = true;
     return true;
@@ -119,13 +111,8 @@ void moverPunto(SessionModel& m, int index, float x, float y) {
     const int n = m.NumPuntos;
     if (index < 1 || index > n) return;
     m.Punto.moveBy(index, x, y);
-    const Marker& p = m.Punto[index];
     m.SesionModificada = true;
-    if (index > 1) m.pG[index - 1].Width = p.Left - m.Punto[index - 1].Left;
-    if (index < n) {
-        m.pG[index].Width = m.Punto[index + 1].Left - p.Left;
-        m.pG[index].Left = p.Left + m.MedioPunto;
-    }
+    m.layCells(index - 1, index); // the two segments that meet at the point
 }
 
 void moverPuntoFR(SessionModel& m, int index, float x, float y) {

@@ -105,29 +105,27 @@ void SessionModel::setCellSequence(int i, int sequence) {
     pG[i].BackColor = glasses::colorOf(sequence);
 }
 
-void SessionModel::relayCells() {
-    const float k = MedioPunto;
-    for (int i = 1; i <= kMaxCells; ++i) {
-        if (i < NumPuntos) {
-            pG[i].Left = Punto[i].Left + k;
-            pG[i].Width = Punto[i + 1].Left - Punto[i].Left;
-            pG[i].Visible = true;
-        } else {
-            pG[i].Visible = false;
-        }
+void SessionModel::layCells(int first, int last) {
+    first = std::max(first, 1);
+    last = std::min({last, NumPuntos - 1, kMaxCells});
+    for (int i = first; i <= last; ++i) {
+        pG[i].Left = Punto[i].Left + MedioPunto;
+        pG[i].Width = Punto[i + 1].Left - Punto[i].Left;
     }
+}
+
+void SessionModel::relayCells() {
+    layCells(1, kMaxCells);
+    for (int i = 1; i <= kMaxCells; ++i)
+        pG[i].Visible = i < NumPuntos;
 }
 
 void SessionModel::SesionNueva() {
     FrecBaseMax = FrecBaseMaxPref;
     FrecBinauralMax = FrecBinauralMaxPref;
     Punto.setFlat(W - 2 * MedioPunto, H / 2);
-    pG[1].Left = Punto[1].Left + MedioPunto;
-    pG[1].Width = Punto[2].Left - Punto[1].Left;
-    pG[1].Visible = true;
+    relayCells();
     setCellSequence(1, 6);
-    for (int i = 2; i <= kMaxCells; ++i)
-        pG[i].Visible = false;
     PuntoFR.setFlat(W - 2 * MedioPunto, H / 1.5f);
     setMinutos(1);
     setSegundos(0);

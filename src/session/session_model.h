@@ -136,8 +136,10 @@ public:
     void SesionNueva();
     // Sets cell i's sequence: Tag and BackColor.
     void setCellSequence(int i, int sequence);
-    // Re-lays every visible cell from the binaural points (Left = centre of
-    // point i, Width = distance to point i+1) and hides the rest.
+    // Lays cells first..last (held to the segments there are) on the beat
+    // points: cell i from the centre of point i to the centre of point i+1.
+    void layCells(int first, int last);
+    // Lays every segment's cell, shows them and hides the rest.
     void relayCells();
 
     // Views listen for changes; editors call notify() after each gesture. The

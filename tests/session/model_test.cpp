@@ -154,3 +154,24 @@ TEST(SequenceTable, HoldsTheSevenPatterns) {
     EXPECT_EQ(PasosSecuencia(7, 2), 90);
     EXPECT_EQ(colorOf(9), colorOf(1));
 }
+
+TEST(SessionModel, LayingCellsStaysWithinTheSegmentsThereAre) {
+    SessionModel m;
+    m.NumPuntos = 3;
+    m.Punto[2] = {2000, 500, true};
+    m.Punto[3] = {6000, 500, true};
+    m.pG[3].Left = 111; // beyond the last segment
+    m.pG[3].Width = 222;
+    m.layCells(0, vs::session::kMaxCells + 5);
+    EXPECT_FLOAT_EQ(m.pG[1].Left, 40);
+    EXPECT_FLOAT_EQ(m.pG[1].Width, 2000);
+    EXPECT_FLOAT_EQ(m.pG[2].Left, 2040);
+    EXPECT_FLOAT_EQ(m.pG[2].Width, 4000);
+    EXPECT_FLOAT_EQ(m.pG[3].Left, 111);
+    EXPECT_FLOAT_EQ(m.pG[3].Width, 222);
+    m.Punto[2].Left = 3000;
+    m.layCells(2, 2); // only the range asked for
+    EXPECT_FLOAT_EQ(m.pG[1].Width, 2000);
+    EXPECT_FLOAT_EQ(m.pG[2].Left, 3040);
+    EXPECT_FLOAT_EQ(m.pG[2].Width, 3000);
+}
