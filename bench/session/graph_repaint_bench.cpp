@@ -4,6 +4,7 @@
 // Usage: graph_repaint_bench [frames]
 #include "bench_session.h"
 
+#include "glasses/sequences.h"
 #include "session/graph_frame.h"
 #include "session/graph_view.h"
 
@@ -55,6 +56,7 @@ int main(int argc, char** argv) {
     SessionModel m;
     bench::fillSession(m, 30, 30);
     GraphFrame frame(m);
+    frame.setSequencePalette(vs::glasses::colorOf); // the strip paints as in the program
     frame.resize(1920, 1080);
     frame.show();
     QApplication::processEvents();

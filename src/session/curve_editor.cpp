@@ -30,7 +30,6 @@ int newSegmentSequence(const SessionModel& m, int i, RandomSource& random) {
 
 void copyCellSequence(SessionModel& m, int to, int from) {
     m.pG[to].Tag = m.pG[from].Tag;
-    m.pG[to].BackColor = m.pG[from].BackColor;
 }
 
 } // namespace

@@ -186,6 +186,9 @@ GraphView* GraphFrame::graphView() const {
 StripView* GraphFrame::stripView() const {
     return d->picG;
 }
+void GraphFrame::setSequencePalette(std::function<std::uint32_t(int sequence)> palette) {
+    d->picG->setSequencePalette(std::move(palette));
+}
 void GraphFrame::setRandomSource(RandomSource* random) {
     d->Pic1->setRandomSource(random);
 }

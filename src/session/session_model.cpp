@@ -1,7 +1,6 @@
 #include "session_model.h"
 
 #include "base/numeric.h"
-#include "glasses/sequences.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -102,7 +101,6 @@ void SessionModel::CargarPuntos() {
 void SessionModel::setCellSequence(int i, int sequence) {
     if (i < 1 || i > kMaxCells) return;
     pG[i].Tag = std::to_string(sequence);
-    pG[i].BackColor = glasses::colorOf(sequence);
 }
 
 void SessionModel::layCells(int first, int last) {

@@ -27,8 +27,7 @@ inline constexpr float kBaseSpan = 450; // the base axis always spans 450 Hz
 struct Cell {
     float Left = 0;
     float Width = 0;
-    std::string Tag;             // "1".."7"
-    std::uint32_t BackColor = 0; // 0x00BBGGRR
+    std::string Tag; // "1".."7"
     bool Visible = false;
 };
 
@@ -134,7 +133,7 @@ public:
     // segment with sequence 6, length 1:00, ranges from the preference copies.
     // Does not touch SesionModificada.
     void SesionNueva();
-    // Sets cell i's sequence: Tag and BackColor.
+    // Sets cell i's sequence (its Tag).
     void setCellSequence(int i, int sequence);
     // Lays cells first..last (held to the segments there are) on the beat
     // points: cell i from the centre of point i to the centre of point i+1.

@@ -274,6 +274,7 @@ void FrmSomnara::buildUi() {
     auto* graphLayout = new QVBoxLayout(frame3);
     graph_ = new session::GraphFrame(*model_, frame3);
     graph_->setObjectName("GraphFrame");
+    graph_->setSequencePalette(glasses::colorOf);
     graphLayout->addWidget(graph_);
     left->addWidget(frame3, 1);
     connect(graph_, &session::GraphFrame::infoHz, lblInfoHz_, &QLabel::setText);

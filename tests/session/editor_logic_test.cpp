@@ -3,7 +3,6 @@
 
 #include "session/curve_editor.h"
 #include "session/session_model.h"
-#include "glasses/sequences.h"
 
 #include <gtest/gtest.h>
 
@@ -149,8 +148,8 @@ TEST_F(EditorLogic, NewSegmentSplitsTheOldOneAndGetsADifferentSequence) {
     EXPECT_EQ(m.cellSequence(1), 3); // first half keeps its sequence
     EXPECT_EQ(m.cellSequence(2), 2);
     EXPECT_EQ(m.cellSequence(3), 5); // later segment keeps its own
-    EXPECT_EQ(m.pG[2].BackColor, glasses::colorOf(2));
-    EXPECT_EQ(m.pG[3].BackColor, glasses::colorOf(5));
+    EXPECT_EQ(m.pG[2].Tag, "2");
+    EXPECT_EQ(m.pG[3].Tag, "5");
     expectCellsFollowPoints(m);
 }
 

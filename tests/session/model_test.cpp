@@ -1,4 +1,3 @@
-#include "glasses/sequences.h"
 #include "session/session_model.h"
 
 #include <gtest/gtest.h>
@@ -18,7 +17,6 @@ TEST(SessionModel, NewSessionReadsTheDocumentedValues) {
     EXPECT_NEAR(m.baseHz(m.PuntoFR[1].Top), 188.54, 1e-2);
     EXPECT_EQ(m.lengthMs(), 60000);
     EXPECT_EQ(m.pG[1].Tag, "6");
-    EXPECT_EQ(m.pG[1].BackColor, 128u + 128u * 256 + 255u * 65536); // "Flip Flop"
     EXPECT_FLOAT_EQ(m.pG[1].Left, 40);
     EXPECT_FLOAT_EQ(m.pG[1].Width, 6000);
     for (int i = 2; i <= vs::session::kMaxCells; ++i)

@@ -46,9 +46,7 @@ inline void expectSameSession(const SessionModel& a, const SessionModel& b) {
     for (int i = 1; i <= kMaxCells; ++i) {
         const Cell &x = a.pG[i], &y = b.pG[i];
         EXPECT_EQ(x.Visible, y.Visible) << i;
-        EXPECT_TRUE(!x.Visible ||
-                    (x.Left == y.Left && x.Width == y.Width && x.BackColor == y.BackColor))
-            << i;
+        EXPECT_TRUE(!x.Visible || (x.Left == y.Left && x.Width == y.Width && x.Tag == y.Tag)) << i;
     }
 }
 
