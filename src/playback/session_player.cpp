@@ -1,8 +1,10 @@
 #include "session_player.h"
 
 #include "base/numeric.h"
+#include "playback_keys.h"
 #include "session/session_model.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 
@@ -16,6 +18,12 @@ public:
         return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
     }
 };
+
+// The fade length as the player uses it. The preference file is the user's to
+// edit; a value outside the documented range would overflow the end test.
+int fadeSeconds(const PlayerView& view) {
+    return std::clamp(view.ultimosSegundos(), 0, pref::kUltimosSegundosMax);
+}
 
 } // namespace
 
@@ -166,7 +174,7 @@ void SessionPlayer::Tick() {
     }
 
     // With no fade seconds there is nothing to fade: the level stays as it is.
-    const int n = view_.ultimosSegundos();
+    const int n = fadeSeconds(view_);
     if (n > 0 && (m.lengthSeconds() - e) <= n + 1 && !fadeTimer_) {
         NivelMaestroGuardado = master_.VolumeLevel();
         PasoFundido = 0;
@@ -186,7 +194,7 @@ void SessionPlayer::Tick() {
 void SessionPlayer::FadeTick() {
     if (!fadeTimer_) return;
     ++PasoFundido;
-    const int n = view_.ultimosSegundos();
+    const int n = fadeSeconds(view_);
     if (n <= 0) return;
     const float r = static_cast<float>(PasoFundido) / static_cast<float>(n);
     if (r <= 1) master_.setVolumeLevel(toInt32((100.0 - r * 100.0) * NivelMaestroGuardado / 100.0));
