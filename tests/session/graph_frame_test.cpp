@@ -293,5 +293,24 @@ TEST_F(StripTest, PointingHandOverCellsAndNothingWhileDisabled) {
     EXPECT_EQ(pressed.count(), 1);
 }
 
+// A window may let go of its model before Qt deletes the graph; the frame
+// must then leave the model alone (AddressSanitizer reports it otherwise).
+TEST(GraphFrameLifetime, AFrameMayOutliveItsModel) {
+    vs::test::TempDir dir;
+    dir.becomeProgramFolders();
+    auto model = std::make_unique<SessionModel>();
+    auto frame = std::make_unique<GraphFrame>(*model);
+    frame->show();
+    model->notify();
+    model.reset();
+    frame.reset();
+
+    // And a frame that goes first no longer listens to the model.
+    SessionModel kept;
+    frame = std::make_unique<GraphFrame>(kept);
+    frame.reset();
+    kept.notify();
+}
+
 } // namespace
 } // namespace vs::session
