@@ -13,6 +13,7 @@ namespace {
 // Fixed answers keep runs reproducible.
 class StepRandom : public vs::session::RandomSource {
 public:
+    void seedFromClock() override {}
     double next() override { return (step_++ % 7) / 7.0; }
 
 private:

@@ -4,6 +4,7 @@
 // Usage: graph_repaint_bench [frames]
 #include "bench_session.h"
 
+#include "glasses/sequences.h"
 #include "session/graph_frame.h"
 #include "session/graph_view.h"
 
@@ -55,12 +56,14 @@ int main(int argc, char** argv) {
     SessionModel m;
     bench::fillSession(m, 30, 30);
     GraphFrame frame(m);
+    frame.setSequencePalette(vs::glasses::colorOf); // the strip paints as in the program
     frame.resize(1920, 1080);
     frame.show();
     QApplication::processEvents();
     GraphView* g = frame.graphView();
     std::printf("graph %dx%d px, %.3f units/px, scale %.2f, %d+%d points\n", g->width(),
-                g->height(), g->unitsPerPixel(), frame.scale(), m.NumPuntos, m.NumPuntosFR);
+                g->height(), g->unitsPerPixel(), frame.scale(), int{m.NumPuntos},
+                int{m.NumPuntosFR});
 
     QImage image(g->size() * g->devicePixelRatio(), QImage::Format_ARGB32_Premultiplied);
     const int held = 15;

@@ -3,6 +3,7 @@
 // Usage: graph_screenshot [output folder]
 #include "bench_session.h"
 
+#include "glasses/sequences.h"
 #include "session/graph_frame.h"
 
 #include "session/session_keys.h"
@@ -32,6 +33,7 @@ int main(int argc, char** argv) {
     SessionModel m;
     bench::fillSession(m, 10, 6);
     GraphFrame frame(m);
+    frame.setSequencePalette(vs::glasses::colorOf); // as the main window does
     frame.setCursorX(m.cursorX(m.lengthMs() * 0.37));
     frame.setCursorVisible(true);
     frame.resize(GraphFrame::designSize() * 2);

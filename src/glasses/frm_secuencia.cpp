@@ -3,6 +3,7 @@
 #include "sequences.h"
 
 #include "base/numeric.h"
+#include "lumidot.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -22,10 +23,6 @@ namespace {
 constexpr int kAnchoColumna[3] = {40, 47, 167};
 constexpr int kAltoFila = 18;
 const QColor kAzul(0, 0, 255);
-
-QColor deBgr(std::uint32_t c) {
-    return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
-}
 
 QString textoHz(int value) {
     return QString::fromStdString(formatFixed(value / 10.0, 1));
@@ -64,7 +61,7 @@ frmSecuencia::frmSecuencia(EstadoGafas& estado, QWidget* parent)
         auto* numero = new QTableWidgetItem(QString::number(k));
         numero->setTextAlignment(Qt::AlignCenter);
         auto* color = new QTableWidgetItem;
-        color->setBackground(deBgr(tabla[k - 1].Color));
+        color->setBackground(Lumidot::toQColor(tabla[k - 1].Color));
         auto* nombre = new QTableWidgetItem(QString::fromStdString(tabla[k - 1].Denominacion));
         flexSecuencia_->setItem(k - 1, 0, numero);
         flexSecuencia_->setItem(k - 1, 1, color);

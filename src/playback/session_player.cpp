@@ -1,8 +1,10 @@
 #include "session_player.h"
 
 #include "base/numeric.h"
+#include "playback_keys.h"
 #include "session/session_model.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 
@@ -16,6 +18,12 @@ public:
         return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
     }
 };
+
+// The fade length as the player uses it. The preference file is the user's to
+// edit; a value outside the documented range would overflow the end test.
+int fadeSeconds(const PlayerView& view) {
+    return std::clamp(view.ultimosSegundos(), 0, pref::kUltimosSegundosMax);
+}
 
 } // namespace
 
@@ -117,20 +125,20 @@ void SessionPlayer::Tick() {
         FrecBaseB = static_cast<float>(m.baseHz(m.PuntoFR[TramoBase + 1].Top));
     }
 
+    // The beat is worked out in double, the base in single precision.
     if (TramoBinaural >= 1) {
         const double T0 = m.timeSeconds(m.Punto[TramoBinaural].Left, DuracionSesion);
         const double T1 = m.timeSeconds(m.Punto[TramoBinaural + 1].Left, DuracionSesion);
-        const double slope =
-            (T1 == T0) ? 0.0 : (static_cast<double>(FrecBinauralB) - FrecBinauralA) / (T1 - T0);
-        FrecuenciaLed = static_cast<float>((e - T0) * slope + FrecBinauralA);
+        FrecuenciaLed = static_cast<float>(
+            session::segmentValue<double>(e, T0, T1, FrecBinauralA, FrecBinauralB));
     }
     if (TramoBase >= 1) {
         const float TF0 =
             static_cast<float>(m.timeSeconds(m.PuntoFR[TramoBase].Left, DuracionSesion));
         const float TF1 =
             static_cast<float>(m.timeSeconds(m.PuntoFR[TramoBase + 1].Left, DuracionSesion));
-        const float slope = (TF1 == TF0) ? 0.0f : (FrecBaseB - FrecBaseA) / (TF1 - TF0);
-        FrecuenciaBase = (static_cast<float>(e) - TF0) * slope + FrecBaseA;
+        FrecuenciaBase =
+            session::segmentValue<float>(static_cast<float>(e), TF0, TF1, FrecBaseA, FrecBaseB);
     }
     if (FrecuenciaBase < 0) FrecuenciaBase = 0;
     if (FrecuenciaLed < 0) FrecuenciaLed = 0;
@@ -166,7 +174,7 @@ void SessionPlayer::Tick() {
     }
 
     // With no fade seconds there is nothing to fade: the level stays as it is.
-    const int n = view_.ultimosSegundos();
+    const int n = fadeSeconds(view_);
     if (n > 0 && (m.lengthSeconds() - e) <= n + 1 && !fadeTimer_) {
         NivelMaestroGuardado = master_.VolumeLevel();
         PasoFundido = 0;
@@ -186,7 +194,7 @@ void SessionPlayer::Tick() {
 void SessionPlayer::FadeTick() {
     if (!fadeTimer_) return;
     ++PasoFundido;
-    const int n = view_.ultimosSegundos();
+    const int n = fadeSeconds(view_);
     if (n <= 0) return;
     const float r = static_cast<float>(PasoFundido) / static_cast<float>(n);
     if (r <= 1) master_.setVolumeLevel(toInt32((100.0 - r * 100.0) * NivelMaestroGuardado / 100.0));

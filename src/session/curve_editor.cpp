@@ -3,18 +3,8 @@
 #include "base/numeric.h"
 
 #include <algorithm>
-#include <chrono>
 
 namespace vs::session {
-
-void ClockRandom::seedFromClock() {
-    auto now = std::chrono::steady_clock::now().time_since_epoch().count();
-    gen_.seed(static_cast<std::mt19937::result_type>(now ^ (now >> 32)));
-}
-
-double ClockRandom::next() {
-    return std::generate_canonical<double, 32>(gen_);
-}
 
 namespace {
 
@@ -40,11 +30,6 @@ int newSegmentSequence(const SessionModel& m, int i, RandomSource& random) {
 
 void copyCellSequence(SessionModel& m, int to, int from) {
     m.pG[to].Tag = m.pG[from].Tag;
-    m.pG[to].BackColor = m.pG[from].BackColor;
-}
-
-bool isMiddle(int index, int count) {
-    return index > 1 && index < count;
 }
 
 } // namespace
@@ -69,22 +54,11 @@ int agregarPunto(SessionModel& m, float x, float y, RandomSource& random) {
     }
     if (at == 0) return 0;
 
-    for (int j = n; j >= at; --j) {
-        m.Punto[j + 1].Left = m.Punto[j].Left;
-        m.Punto[j + 1].Top = m.Punto[j].Top;
-    }
-    m.Punto[at].Left = x - k;
-    m.Punto[at].Top = y;
-    m.NumPuntos = static_cast<std::int16_t>(n + 1);
-    m.Punto[m.NumPuntos].Visible = true;
+    if (!m.Punto.insert(at, x - k, y)) return 0;
 
-    m.pG[at - 1].Width = m.Punto[at].Left - m.Punto[at - 1].Left;
-    random.seedFromClock();
-    for (int j = at; j <= m.NumPuntos - 1; ++j) {
-        m.pG[j].Left = m.Punto[j].Left + k;
-        m.pG[j].Width = m.Punto[j + 1].Left - m.Punto[j].Left;
-    }
+    m.layCells(at - 1, m.NumPuntos - 1);
     m.pG[m.NumPuntos - 1].Visible = true;
+    random.seedFromClock();
     for (int j = m.NumPuntos - 1; j >= at + 1; --j)
         copyCellSequence(m, j, j - 1);
     m.setCellSequence(at, newSegmentSequence(m, at, random));
@@ -108,51 +82,26 @@ int agregarPuntoFR(SessionModel& m, float x, float y) {
     }
     if (at == 0) return 0;
 
-    for (int j = n; j >= at; --j) {
-        m.PuntoFR[j + 1].Left = m.PuntoFR[j].Left;
-        m.PuntoFR[j + 1].Top = m.PuntoFR[j].Top;
-    }
-    m.PuntoFR[at].Left = x;
-    m.PuntoFR[at].Top = y;
-    m.NumPuntosFR = static_cast<std::int16_t>(n + 1);
-    m.PuntoFR[m.NumPuntosFR].Visible = true;
+    if (!m.PuntoFR.insert(at, x, y)) return 0;
     m.SesionModificada = true;
     return at;
 }
 
 bool EliminarPunto(SessionModel& m, int index) {
-    const int n = m.NumPuntos;
-    if (!isMiddle(index, n)) return false;
-    const float k = m.MedioPunto;
-    for (int i = index; i <= n - 1; ++i) {
-        m.Punto[i].Left = m.Punto[i + 1].Left;
-        m.Punto[i].Top = m.Punto[i + 1].Top;
-    }
-    m.Punto[n].Visible = false;
-    m.NumPuntos = static_cast<std::int16_t>(n - 1);
+    if (!m.Punto.remove(index)) return false;
 
     // The segment before the removed point stretches to the next point and
     // keeps its sequence; the removed point's own segment goes.
-    m.pG[index - 1].Width = m.Punto[index].Left - m.Punto[index - 1].Left;
-    for (int i = index; i <= m.NumPuntos - 1; ++i) {
-        m.pG[i].Left = m.Punto[i].Left + k;
-        m.pG[i].Width = m.Punto[i + 1].Left - m.Punto[i].Left;
+    m.layCells(index - 1, m.NumPuntos - 1);
+    for (int i = index; i <= m.NumPuntos - 1; ++i)
         copyCellSequence(m, i, i + 1);
-    }
     m.pG[m.NumPuntos].Visible = false;
     m.SesionModificada = true;
     return true;
 }
 
 bool EliminarPuntoFR(SessionModel& m, int index) {
-    const int n = m.NumPuntosFR;
-    if (!isMiddle(index, n)) return false;
-    for (int i = index; i <= n - 1; ++i) {
-        m.PuntoFR[i].Left = m.PuntoFR[i + 1].Left;
-        m.PuntoFR[i].Top = m.PuntoFR[i + 1].Top;
-    }
-    m.PuntoFR[n].Visible = false;
-    m.NumPuntosFR = static_cast<std::int16_t>(n - 1);
+    if (!m.PuntoFR.remove(index)) return false;
     m.SesionModificada = true;
     return true;
 }
@@ -160,15 +109,9 @@ bool EliminarPuntoFR(SessionModel& m, int index) {
 void moverPunto(SessionModel& m, int index, float x, float y) {
     const int n = m.NumPuntos;
     if (index < 1 || index > n) return;
-    Marker& p = m.Punto[index];
-    if (isMiddle(index, n)) p.Left += x;
-    p.Top += y;
+    m.Punto.moveBy(index, x, y);
     m.SesionModificada = true;
-    if (index > 1) m.pG[index - 1].Width = p.Left - m.Punto[index - 1].Left;
-    if (index < n) {
-        m.pG[index].Width = m.Punto[index + 1].Left - p.Left;
-        m.pG[index].Left = p.Left + m.MedioPunto;
-    }
+    m.layCells(index - 1, index); // the two segments that meet at the point
 }
 
 void moverPuntoFR(SessionModel& m, int index, float x, float y) {
@@ -176,13 +119,9 @@ void moverPuntoFR(SessionModel& m, int index, float x, float y) {
     if (index < 1 || index > n) return;
     Marker& p = m.PuntoFR[index];
     p.Top = std::clamp(p.Top, 0.0f, m.H - 2 * m.MedioPunto);
-    if (isMiddle(index, n)) {
-        p.Left += x;
-        p.Top += y;
+    m.PuntoFR.moveBy(index, x, y);
+    if (m.PuntoFR.isMiddle(index))
         p.Left = std::clamp(p.Left, m.PuntoFR[index - 1].Left, m.PuntoFR[index + 1].Left);
-    } else {
-        p.Top += y;
-    }
     m.SesionModificada = true;
 }
 
@@ -191,14 +130,13 @@ void soltarPunto(SessionModel& m, int index) {
     m.Punto[index].Top = std::clamp(m.Punto[index].Top, 0.0f, m.H - 2 * m.MedioPunto);
 }
 
-PointerBounds limitesArrastre(const SessionModel& m, Curve curve, int index, float unitsPerPixelX,
-                              float unitsPerPixelY) {
-    const auto& pts = curve == Curve::Binaural ? m.Punto : m.PuntoFR;
-    const int n = curve == Curve::Binaural ? m.NumPuntos : m.NumPuntosFR;
+PointerBounds limitesArrastre(const SessionModel& m, CurveKind curve, int index,
+                              float unitsPerPixelX, float unitsPerPixelY) {
+    const Curve& pts = curve == CurveKind::Binaural ? m.Punto : m.PuntoFR;
     PointerBounds b;
     b.right = m.W - 4 * unitsPerPixelX;
     b.bottom = m.H - 4 * unitsPerPixelY;
-    if (index < 1 || index > n || !isMiddle(index, n)) return b;
+    if (!pts.isMiddle(index)) return b;
 
     const float prev = pts[index - 1].Left, next = pts[index + 1].Left;
     b.left = std::max(prev + 4 * unitsPerPixelX, 0.0f);

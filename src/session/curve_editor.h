@@ -3,33 +3,15 @@
 // graph is a function on the model that keeps the points ordered, the beat
 // segment cells in step and sets SesionModificada. Positions and pointer
 // offsets are graph units; the view converts pixels before calling in.
+#include "random_source.h"
 #include "session_model.h"
 
 #include <cstdint>
-#include <random>
 #include <string>
 
 namespace vs::session {
 
-// Source of the uniform numbers in [0, 1) that pick a new segment's sequence.
-// The editor reseeds it from the clock before every new point.
-class RandomSource {
-public:
-    virtual ~RandomSource() = default;
-    virtual void seedFromClock() = 0;
-    virtual double next() = 0;
-};
-
-class ClockRandom : public RandomSource {
-public:
-    void seedFromClock() override;
-    double next() override;
-
-private:
-    std::mt19937 gen_{5489u};
-};
-
-enum class Curve { Binaural, Base };
+enum class CurveKind { Binaural, Base };
 
 // Rectangle, in graph units, that the pointer may travel while a marker is held.
 struct PointerBounds {
@@ -60,8 +42,8 @@ void soltarPunto(SessionModel& m, int index);
 // marker's left neighbour + 4 px to its right neighbour's right edge - 8 px,
 // and never nearer than a pixel to the neighbour's own position.
 // `unitsPerPixelX/Y` turn pixel amounts into graph units at the view's scale.
-PointerBounds limitesArrastre(const SessionModel& m, Curve curve, int index, float unitsPerPixelX,
-                              float unitsPerPixelY);
+PointerBounds limitesArrastre(const SessionModel& m, CurveKind curve, int index,
+                              float unitsPerPixelX, float unitsPerPixelY);
 
 // Information texts for the point under edit; index 0 clears them.
 struct InfoPunto {

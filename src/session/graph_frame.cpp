@@ -58,7 +58,7 @@ bool optionOn(const PreferenceKey& key) {
 
 struct GraphFrame::Private {
     SessionModel* model = nullptr;
-    int listener = 0;
+    ListenerHandle listener; // safe to drop after the model is gone
     double scale = 1;
     QPointF origin; // pixel offset of the design's top-left corner
     GraphLayout layout;
@@ -163,7 +163,6 @@ GraphFrame::GraphFrame(SessionModel& model, QWidget* parent) : QWidget(parent), 
 }
 
 GraphFrame::~GraphFrame() {
-    d->model->removeListener(d->listener);
     delete d;
 }
 
@@ -186,6 +185,9 @@ GraphView* GraphFrame::graphView() const {
 }
 StripView* GraphFrame::stripView() const {
     return d->picG;
+}
+void GraphFrame::setSequencePalette(std::function<std::uint32_t(int sequence)> palette) {
+    d->picG->setSequencePalette(std::move(palette));
 }
 void GraphFrame::setRandomSource(RandomSource* random) {
     d->Pic1->setRandomSource(random);

@@ -9,6 +9,9 @@
 // the graph keeps its proportions and the group is centred in any spare room.
 #include <QWidget>
 
+#include <cstdint>
+#include <functional>
+
 class QScrollBar;
 class QLabel;
 
@@ -53,6 +56,8 @@ public:
     double scale() const;
     GraphView* graphView() const;
     StripView* stripView() const;
+    // Colours of the strip cells by sequence (see StripView::setSequencePalette).
+    void setSequencePalette(std::function<std::uint32_t(int sequence)> palette);
     // Picks new segments' sequences; nullptr restores the clock-seeded one.
     void setRandomSource(RandomSource* random);
 

@@ -5,8 +5,7 @@
 namespace vs::session {
 
 float yOfBinaural(const SessionModel& m, double hz) {
-    const double k = m.MedioPunto;
-    return static_cast<float>((m.H - k) - (m.H - 2 * k) * hz / m.FrecBinauralMax);
+    return m.topForBinaural(hz) + m.MedioPunto;
 }
 
 Grid DibujarGrid(const SessionModel& m, bool verLineasGrid, bool verTextoFrecuencias,

@@ -26,7 +26,8 @@ struct Grid {
 
 inline const std::array<const char*, 4> kBandNames = {"Delta", "Theta", "Alfa", "Beta"};
 
-// Centre height of a point of beat frequency f.
+// Centre height of a point of beat frequency f: its marker's top as the model
+// places it, plus half a marker.
 float yOfBinaural(const SessionModel& m, double hz);
 
 Grid DibujarGrid(const SessionModel& m, bool verLineasGrid, bool verTextoFrecuencias,

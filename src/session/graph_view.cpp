@@ -51,7 +51,7 @@ void GraphView::setCursorLine(double x, bool visible) {
 }
 
 void GraphView::setRandomSource(RandomSource* random) {
-    random_ = random ? random : &clockRandom_;
+    random_ = random ? random : &clockRandom();
 }
 
 QPoint GraphView::pixelAt(float x, float y) const {
@@ -128,14 +128,14 @@ GraphView::Hit GraphView::markerAt(const QPointF& pixel) const {
     };
     // Base markers lie above the beat markers, later ones above earlier ones.
     for (int i = m_.NumPuntosFR; i >= 1; --i)
-        if (inside(m_.PuntoFR[i])) return {Curve::Base, i};
+        if (inside(m_.PuntoFR[i])) return {CurveKind::Base, i};
     for (int i = m_.NumPuntos; i >= 1; --i)
-        if (inside(m_.Punto[i])) return {Curve::Binaural, i};
+        if (inside(m_.Punto[i])) return {CurveKind::Binaural, i};
     return {};
 }
 
-void GraphView::showInfo(Curve curve, int index) {
-    if (curve == Curve::Binaural) {
+void GraphView::showInfo(CurveKind curve, int index) {
+    if (curve == CurveKind::Binaural) {
         InfoPunto info = MostrarInfo(m_, index);
         emit infoHz(QString::fromStdString(info.hz));
         emit infoTime(QString::fromStdString(info.time));
@@ -166,8 +166,8 @@ void GraphView::mousePressEvent(QMouseEvent* e) {
             dragBounds_ = limitesArrastre(m_, hit.curve, hit.index, upp_, upp_);
             showInfo(hit.curve, hit.index);
         } else if (e->button() == Qt::RightButton) {
-            bool removed = hit.curve == Curve::Binaural ? EliminarPunto(m_, hit.index)
-                                                        : EliminarPuntoFR(m_, hit.index);
+            bool removed = hit.curve == CurveKind::Binaural ? EliminarPunto(m_, hit.index)
+                                                            : EliminarPuntoFR(m_, hit.index);
             if (removed) afterEdit();
         }
         return;
@@ -191,9 +191,9 @@ void GraphView::mouseMoveEvent(QMouseEvent* e) {
     const double x = std::clamp<double>(u.x(), dragBounds_.left, dragBounds_.right);
     const double y = std::clamp<double>(u.y(), dragBounds_.top, dragBounds_.bottom);
     const Marker& mk =
-        dragCurve_ == Curve::Binaural ? m_.Punto[dragIndex_] : m_.PuntoFR[dragIndex_];
+        dragCurve_ == CurveKind::Binaural ? m_.Punto[dragIndex_] : m_.PuntoFR[dragIndex_];
     const float dx = static_cast<float>(x - mk.Left), dy = static_cast<float>(y - mk.Top);
-    if (dragCurve_ == Curve::Binaural)
+    if (dragCurve_ == CurveKind::Binaural)
         moverPunto(m_, dragIndex_, dx, dy);
     else
         moverPuntoFR(m_, dragIndex_, dx, dy);
@@ -203,7 +203,7 @@ void GraphView::mouseMoveEvent(QMouseEvent* e) {
 
 void GraphView::mouseReleaseEvent(QMouseEvent* e) {
     if (dragIndex_ == 0 || e->button() != Qt::LeftButton) return;
-    if (dragCurve_ == Curve::Binaural) soltarPunto(m_, dragIndex_);
+    if (dragCurve_ == CurveKind::Binaural) soltarPunto(m_, dragIndex_);
     showInfo(dragCurve_, 0);
     dragIndex_ = 0;
     m_.notify();

@@ -55,11 +55,11 @@ protected:
 
 private:
     struct Hit {
-        Curve curve = Curve::Binaural;
+        CurveKind curve = CurveKind::Binaural;
         int index = 0;
     };
     Hit markerAt(const QPointF& pixel) const;
-    void showInfo(Curve curve, int index);
+    void showInfo(CurveKind curve, int index);
     void afterEdit();
 
     SessionModel& m_;
@@ -68,10 +68,9 @@ private:
     QFont labelFont_;
     double cursorX_ = 0;
     bool cursorVisible_ = false;
-    ClockRandom clockRandom_;
-    RandomSource* random_ = &clockRandom_;
+    RandomSource* random_ = &clockRandom();
 
-    Curve dragCurve_ = Curve::Binaural;
+    CurveKind dragCurve_ = CurveKind::Binaural;
     int dragIndex_ = 0;
     PointerBounds dragBounds_;
 };

@@ -6,13 +6,11 @@
 
 #include <algorithm>
 #include <charconv>
-#include <chrono>
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
 #include <limits>
-#include <random>
 
 #include <sys/stat.h>
 
@@ -25,16 +23,6 @@ constexpr const char* kWriteError = "Error al grabar datos";
 constexpr double kInt16Max = std::numeric_limits<std::int16_t>::max();
 constexpr double kInt32Min = std::numeric_limits<std::int32_t>::min();
 constexpr double kInt32Max = std::numeric_limits<std::int32_t>::max();
-
-class ClockRandom : public RandomSource {
-public:
-    double next() override { return dist_(gen_); }
-
-private:
-    std::mt19937 gen_{static_cast<std::mt19937::result_type>(
-        std::chrono::system_clock::now().time_since_epoch().count())};
-    std::uniform_real_distribution<double> dist_{0.0, 1.0};
-};
 
 // Splits lines at CR LF, LF or a lone CR, so files edited on any system read.
 class LineReader {
@@ -82,11 +70,6 @@ int randomSequence(RandomSource& random) {
 }
 
 } // namespace
-
-RandomSource& clockRandom() {
-    static ClockRandom random;
-    return random;
-}
 
 char localeDecimalPoint() {
     const char* p = std::localeconv()->decimal_point;

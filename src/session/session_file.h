@@ -5,6 +5,7 @@
 // GuardarSesion / LeerSesion are what the session library calls, on the UI
 // thread. The pieces below them (text form, parser, atomic file replace) are
 // public so tests and the fuzz target can drive them without touching disk.
+#include "random_source.h"
 #include "session_model.h"
 
 #include <array>
@@ -19,16 +20,6 @@ inline constexpr const char* kSessionHeader = "Velorin Somnara";
 // Longest line the reader accepts; no valid value comes near it, and it keeps
 // a damaged or hostile file from making the reader allocate without bound.
 inline constexpr std::size_t kMaxLineLength = 4096;
-
-// Source of the random sequences given to segments a file leaves without one.
-class RandomSource {
-public:
-    virtual ~RandomSource() = default;
-    // Uniform in [0, 1).
-    virtual double next() = 0;
-};
-// Process-wide source seeded from the clock on first use.
-RandomSource& clockRandom();
 
 // Writes the open session to `fichero`. The old file is replaced only once the
 // new one is complete on disk; on any failure "Error al grabar datos" is shown

@@ -1,10 +1,10 @@
 #include "session_model.h"
 
 #include "base/numeric.h"
-#include "glasses/sequences.h"
 
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 namespace vs::session {
 
@@ -60,32 +60,16 @@ double SessionModel::cursorX(double tMs) const {
     return MedioPunto + (W - 2 * MedioPunto) * tMs / T;
 }
 
-namespace {
-
-template <typename Hz>
-double curveAt(const SessionModel& m, const std::array<Marker, kMaxPuntos + 1>& pts, int n,
-               double tMs, Hz hz) {
-    if (n < 1) return 0;
-    if (tMs <= m.timeMs(pts[1].Left)) return hz(pts[1].Top);
-    for (int i = 1; i < n; ++i) {
-        double t0 = m.timeMs(pts[i].Left), t1 = m.timeMs(pts[i + 1].Left);
-        if (tMs >= t0 && tMs <= t1) {
-            double f0 = hz(pts[i].Top), f1 = hz(pts[i + 1].Top);
-            if (t1 == t0) return f0;
-            return f0 + (tMs - t0) * (f1 - f0) / (t1 - t0);
-        }
-    }
-    return hz(pts[n].Top);
-}
-
-} // namespace
-
 double SessionModel::binauralAt(double tMs) const {
-    return curveAt(*this, Punto, NumPuntos, tMs, [this](float top) { return binauralHz(top); });
+    return Punto.valueAt(
+        tMs, [this](float left) { return timeMs(left); },
+        [this](float top) { return binauralHz(top); });
 }
 
 double SessionModel::baseAt(double tMs) const {
-    return curveAt(*this, PuntoFR, NumPuntosFR, tMs, [this](float top) { return baseHz(top); });
+    return PuntoFR.valueAt(
+        tMs, [this](float left) { return timeMs(left); },
+        [this](float top) { return baseHz(top); });
 }
 
 int SessionModel::cellSequence(int i) const {
@@ -117,58 +101,73 @@ void SessionModel::CargarPuntos() {
 void SessionModel::setCellSequence(int i, int sequence) {
     if (i < 1 || i > kMaxCells) return;
     pG[i].Tag = std::to_string(sequence);
-    pG[i].BackColor = glasses::colorOf(sequence);
+}
+
+void SessionModel::layCells(int first, int last) {
+    first = std::max(first, 1);
+    last = std::min({last, NumPuntos - 1, kMaxCells});
+    for (int i = first; i <= last; ++i) {
+        pG[i].Left = Punto[i].Left + MedioPunto;
+        pG[i].Width = Punto[i + 1].Left - Punto[i].Left;
+    }
 }
 
 void SessionModel::relayCells() {
-    const float k = MedioPunto;
-    for (int i = 1; i <= kMaxCells; ++i) {
-        if (i < NumPuntos) {
-            pG[i].Left = Punto[i].Left + k;
-            pG[i].Width = Punto[i + 1].Left - Punto[i].Left;
-            pG[i].Visible = true;
-        } else {
-            pG[i].Visible = false;
-        }
-    }
+    layCells(1, kMaxCells);
+    for (int i = 1; i <= kMaxCells; ++i)
+        pG[i].Visible = i < NumPuntos;
 }
 
 void SessionModel::SesionNueva() {
     FrecBaseMax = FrecBaseMaxPref;
     FrecBinauralMax = FrecBinauralMaxPref;
-    for (int i = 3; i <= kMaxPuntos; ++i)
-        Punto[i] = Marker{};
-    Punto[1] = {0, H / 2, true};
-    Punto[2] = {W - 2 * MedioPunto, H / 2, true};
-    pG[1].Left = Punto[1].Left + MedioPunto;
-    pG[1].Width = Punto[2].Left - Punto[1].Left;
-    pG[1].Visible = true;
+    Punto.setFlat(W - 2 * MedioPunto, H / 2);
+    relayCells();
     setCellSequence(1, 6);
-    for (int i = 2; i <= kMaxCells; ++i)
-        pG[i].Visible = false;
-    NumPuntos = 2;
-    for (int j = 3; j <= kMaxPuntos; ++j)
-        PuntoFR[j] = Marker{};
-    PuntoFR[1] = {0, H / 1.5f, true};
-    PuntoFR[2] = {W - 2 * MedioPunto, H / 1.5f, true};
-    NumPuntosFR = 2;
+    PuntoFR.setFlat(W - 2 * MedioPunto, H / 1.5f);
     setMinutos(1);
     setSegundos(0);
 }
 
-int SessionModel::addListener(Listener l) {
-    listeners_.emplace_back(nextListener_, std::move(l));
-    return nextListener_++;
+struct ListenerHandle::Registry {
+    std::vector<std::pair<int, SessionModel::Listener>> listeners;
+    int nextId = 1;
+};
+
+ListenerHandle::ListenerHandle(ListenerHandle&& other) noexcept
+    : registry_(std::move(other.registry_)), id_(std::exchange(other.id_, 0)) {}
+
+ListenerHandle& ListenerHandle::operator=(ListenerHandle&& other) noexcept {
+    if (this != &other) {
+        reset();
+        registry_ = std::move(other.registry_);
+        id_ = std::exchange(other.id_, 0);
+    }
+    return *this;
 }
 
-void SessionModel::removeListener(int id) {
-    listeners_.erase(std::remove_if(listeners_.begin(), listeners_.end(),
-                                    [id](const auto& p) { return p.first == id; }),
-                     listeners_.end());
+ListenerHandle::~ListenerHandle() {
+    reset();
+}
+
+void ListenerHandle::reset() {
+    if (auto registry = registry_.lock())
+        std::erase_if(registry->listeners, [this](const auto& p) { return p.first == id_; });
+    registry_.reset();
+    id_ = 0;
+}
+
+ListenerHandle SessionModel::addListener(Listener l) {
+    // Made on first use, so a copied model starts with a registry of its own.
+    if (!listeners_) listeners_ = std::make_shared<ListenerHandle::Registry>();
+    const int id = listeners_->nextId++;
+    listeners_->listeners.emplace_back(id, std::move(l));
+    return ListenerHandle(listeners_, id);
 }
 
 void SessionModel::notify() const {
-    for (const auto& [id, l] : listeners_)
+    if (!listeners_) return;
+    for (const auto& [id, l] : listeners_->listeners)
         l();
 }
 

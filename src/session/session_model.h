@@ -5,9 +5,12 @@
 // Positions are graph units (1/1440 inch, y downwards) of a fixed-size graph,
 // whatever the screen: the view maps them to pixels, files store them as they
 // are. Arrays are 1-based like the markers they stand for; index 0 is unused.
+#include "curve.h"
+
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -18,34 +21,58 @@ inline constexpr float kGraphTop = 480;
 inline constexpr float kGraphWidth = 6080;  // W
 inline constexpr float kGraphHeight = 2175; // H
 inline constexpr float kMarkerSize = 80;    // design marker size; MedioPunto is half of it
-inline constexpr int kMaxPuntos = 30;
 inline constexpr int kMaxCells = kMaxPuntos - 1;
 inline constexpr float kBaseSpan = 450; // the base axis always spans 450 Hz
-
-struct Marker {
-    float Left = 0;
-    float Top = 0;
-    bool Visible = false;
-};
 
 struct Cell {
     float Left = 0;
     float Width = 0;
-    std::string Tag;             // "1".."7"
-    std::uint32_t BackColor = 0; // 0x00BBGGRR
+    std::string Tag; // "1".."7"
     bool Visible = false;
 };
 
-class SessionModel {
+// NumPuntos and NumPuntosFR: the count of one of the model's curves, read and
+// assigned like the number it stands for.
+class CurveCount {
 public:
-    SessionModel();
+    explicit CurveCount(Curve& curve) : curve_(&curve) {}
+    CurveCount(const CurveCount&) = delete;
+    CurveCount& operator=(const CurveCount&) = delete;
+    operator std::int16_t() const { return static_cast<std::int16_t>(curve_->count()); }
+    CurveCount& operator=(std::int16_t n) {
+        curve_->setCount(n);
+        return *this;
+    }
 
-    std::array<Marker, kMaxPuntos + 1> Punto{};   // binaural curve
-    std::array<Marker, kMaxPuntos + 1> PuntoFR{}; // base curve
-    std::array<Cell, kMaxCells + 1> pG{};         // segment i: Punto(i)..Punto(i+1)
+private:
+    Curve* curve_;
+};
 
-    std::int16_t NumPuntos = 2;
-    std::int16_t NumPuntosFR = 2;
+// Keeps one listener registered for as long as it lives. It may outlive the
+// model: it then has nothing left to remove.
+class ListenerHandle {
+public:
+    ListenerHandle() = default;
+    ListenerHandle(ListenerHandle&& other) noexcept;
+    ListenerHandle& operator=(ListenerHandle&& other) noexcept;
+    ~ListenerHandle();
+    void reset();
+
+private:
+    friend class SessionModel;
+    struct Registry;
+    ListenerHandle(std::weak_ptr<Registry> registry, int id)
+        : registry_(std::move(registry)), id_(id) {}
+    std::weak_ptr<Registry> registry_;
+    int id_ = 0;
+};
+
+// What a session is, copied as a whole when a model is copied.
+struct SessionState {
+    Curve Punto;                          // binaural curve
+    Curve PuntoFR;                        // base curve
+    std::array<Cell, kMaxCells + 1> pG{}; // segment i: Punto(i)..Punto(i+1)
+
     float MedioPunto = kMarkerSize / 2; // k
     float W = kGraphWidth;
     float H = kGraphHeight;
@@ -54,6 +81,24 @@ public:
     std::int16_t FrecBinauralMaxPref = 15;
     std::int32_t FrecBaseMaxPref = 500;
     bool SesionModificada = false;
+
+protected:
+    int minutos_ = 1;
+    int segundos_ = 0;
+};
+
+class SessionModel : public SessionState {
+public:
+    SessionModel();
+    // A copy is the same session with no listeners: they watch the original.
+    SessionModel(const SessionModel& other) : SessionState(other) {}
+    SessionModel& operator=(const SessionModel& other) {
+        SessionState::operator=(other);
+        return *this;
+    }
+
+    CurveCount NumPuntos{Punto};
+    CurveCount NumPuntosFR{PuntoFR};
 
     // Session length as the two scroll bars hold it, 0..59 each once wrapped.
     int minutos() const { return minutos_; }
@@ -88,23 +133,22 @@ public:
     // segment with sequence 6, length 1:00, ranges from the preference copies.
     // Does not touch SesionModificada.
     void SesionNueva();
-    // Sets cell i's sequence: Tag and BackColor.
+    // Sets cell i's sequence (its Tag).
     void setCellSequence(int i, int sequence);
-    // Re-lays every visible cell from the binaural points (Left = centre of
-    // point i, Width = distance to point i+1) and hides the rest.
+    // Lays cells first..last (held to the segments there are) on the beat
+    // points: cell i from the centre of point i to the centre of point i+1.
+    void layCells(int first, int last);
+    // Lays every segment's cell, shows them and hides the rest.
     void relayCells();
 
-    // Views listen for changes; editors call notify() after each gesture.
+    // Views listen for changes; editors call notify() after each gesture. The
+    // listener stays registered while the returned handle lives.
     using Listener = std::function<void()>;
-    int addListener(Listener l);
-    void removeListener(int id);
+    [[nodiscard]] ListenerHandle addListener(Listener l);
     void notify() const;
 
 private:
-    int minutos_ = 1;
-    int segundos_ = 0;
-    std::vector<std::pair<int, Listener>> listeners_;
-    int nextListener_ = 1;
+    std::shared_ptr<ListenerHandle::Registry> listeners_;
 };
 
 // Milliseconds to the session-time text: "mm:ss", or "h:mm:ss" from one hour up.

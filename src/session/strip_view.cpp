@@ -1,5 +1,7 @@
 #include "strip_view.h"
 
+#include "lumidot.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -8,18 +10,15 @@
 
 namespace vs::session {
 
-namespace {
-
-QColor fromBgr(std::uint32_t c) {
-    return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
-}
-
-} // namespace
-
 StripView::StripView(SessionModel& model, QWidget* parent) : QWidget(parent), m_(model) {
     setObjectName("picG");
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
+}
+
+void StripView::setSequencePalette(SequencePalette palette) {
+    palette_ = std::move(palette);
+    update();
 }
 
 void StripView::setUnitsPerPixel(float upp) {
@@ -52,13 +51,14 @@ QRect StripView::cellRect(int index) const {
 
 void StripView::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.fillRect(rect(), palette().color(QPalette::Button));
+    const QColor ground = palette().color(QPalette::Button);
+    p.fillRect(rect(), ground);
     const QColor edge = palette().color(QPalette::Dark);
     for (int i = 1; i <= kMaxCells; ++i) {
         const Cell& c = m_.pG[i];
         if (!c.Visible || c.Width <= 0) continue;
         const QRect r = cellRect(i);
-        p.fillRect(r, fromBgr(c.BackColor));
+        p.fillRect(r, palette_ ? Lumidot::toQColor(palette_(m_.cellSequence(i)), this) : ground);
         p.setPen(edge);
         p.drawRect(r.adjusted(0, 0, -1, -1));
     }

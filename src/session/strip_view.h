@@ -7,12 +7,21 @@
 
 #include <QWidget>
 
+#include <cstdint>
+#include <functional>
+
 namespace vs::session {
 
 class StripView : public QWidget {
     Q_OBJECT
 public:
     StripView(SessionModel& model, QWidget* parent = nullptr);
+
+    // Colour (0x00BBGGRR) of sequence 1..7, or of 0 for a cell whose tag is
+    // none of them. The colours belong to the glasses; until they are handed
+    // in, cells show in the strip's own background.
+    using SequencePalette = std::function<std::uint32_t(int sequence)>;
+    void setSequencePalette(SequencePalette palette);
 
     void setUnitsPerPixel(float upp);
     float unitsPerPixel() const { return upp_; }
@@ -46,6 +55,7 @@ private:
     double cursorX_ = 0;
     bool cursorVisible_ = false;
     int pressed_ = 0; // the cell that holds the mouse, as a captured control would
+    SequencePalette palette_;
 };
 
 } // namespace vs::session

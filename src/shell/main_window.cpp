@@ -67,6 +67,8 @@ FrmSomnara::FrmSomnara(QWidget* parent, Dependencies deps)
                                                          *deps_.dialogs, Preferences::instance());
     audio_ = std::make_unique<playback::AudioSession>(*deps_.messages);
     ui_.setupUi(this, *model_);
+    // The strip shows each segment in its LED sequence's colour.
+    ui_.graph->setSequencePalette(glasses::colorOf);
     setAcceptDrops(true);
     playerView_ = std::make_unique<WindowPlayerView>(ui_);
     glassesLink_ = std::make_unique<GlassesPlayerLink>(glasses::estadoGafas(), *ui_.led);

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <gtest/gtest.h>
+#include <limits>
 
 using namespace vs;
 using namespace vs::test;
@@ -190,6 +191,40 @@ TEST_F(PlayerTest, ZeroFadeSecondsLeavesTheMasterAlone) {
     EXPECT_FALSE(player.fading());
     for (auto w : master.writes)
         EXPECT_EQ(w, 40000);
+}
+
+TEST_F(PlayerTest, FadeSecondsOutsideTheirRangeAreHeldToIt) {
+    // Too many fade seconds fade over the longest allowed fade, 120 s.
+    model.setMinutos(10);
+    view.ultimos = std::numeric_limits<int>::max();
+    master.level = 60000;
+    player.Play();
+    clock.now += 478'000; // 122 s left: not yet
+    player.Tick();
+    EXPECT_FALSE(player.fading());
+    clock.now += 1'000; // 121 s left
+    player.Tick();
+    ASSERT_TRUE(player.fading());
+    master.writes.clear();
+    for (int i = 1; i <= 121; ++i)
+        player.FadeTick();
+    ASSERT_EQ(master.writes.size(), 120u);
+    EXPECT_EQ(master.writes[0], 59500);
+    EXPECT_EQ(master.writes[59], 30000);
+    EXPECT_EQ(master.writes.back(), 0);
+    player.Stop();
+
+    // Negative ones mean no fade at all.
+    view.ultimos = std::numeric_limits<int>::min();
+    master.writes.clear();
+    player.Play();
+    for (int i = 0; i < 1300 && player.playing(); ++i) {
+        tick();
+        player.FadeTick();
+    }
+    EXPECT_FALSE(player.fading());
+    for (auto w : master.writes)
+        EXPECT_EQ(w, 60000);
 }
 
 TEST_F(PlayerTest, BinauralOffStillPacesTheLedsButSoundsNoTone) {

@@ -3,7 +3,6 @@
 
 #include "session/curve_editor.h"
 #include "session/session_model.h"
-#include "glasses/sequences.h"
 
 #include <gtest/gtest.h>
 
@@ -149,8 +148,8 @@ TEST_F(EditorLogic, NewSegmentSplitsTheOldOneAndGetsADifferentSequence) {
     EXPECT_EQ(m.cellSequence(1), 3); // first half keeps its sequence
     EXPECT_EQ(m.cellSequence(2), 2);
     EXPECT_EQ(m.cellSequence(3), 5); // later segment keeps its own
-    EXPECT_EQ(m.pG[2].BackColor, glasses::colorOf(2));
-    EXPECT_EQ(m.pG[3].BackColor, glasses::colorOf(5));
+    EXPECT_EQ(m.pG[2].Tag, "2");
+    EXPECT_EQ(m.pG[3].Tag, "5");
     expectCellsFollowPoints(m);
 }
 
@@ -300,12 +299,12 @@ TEST_F(EditorLogic, BasePointReachesButNeverPassesItsNeighbours) {
 TEST_F(EditorLogic, PointerBoundsAtDesignScale) {
     ASSERT_EQ(agregarPunto(m, 2040, 500, random), 2); // Left 2000
     ASSERT_EQ(agregarPunto(m, 4040, 500, random), 3); // Left 4000
-    PointerBounds end = limitesArrastre(m, Curve::Binaural, 1, 15, 15);
+    PointerBounds end = limitesArrastre(m, CurveKind::Binaural, 1, 15, 15);
     EXPECT_FLOAT_EQ(end.left, 0);
     EXPECT_FLOAT_EQ(end.top, 0);
     EXPECT_FLOAT_EQ(end.right, m.W - 60);
     EXPECT_FLOAT_EQ(end.bottom, m.H - 60);
-    PointerBounds mid = limitesArrastre(m, Curve::Binaural, 2, 15, 15);
+    PointerBounds mid = limitesArrastre(m, CurveKind::Binaural, 2, 15, 15);
     EXPECT_FLOAT_EQ(mid.left, 0 + 60);
     EXPECT_FLOAT_EQ(mid.right, 4000 + 2 * k - 120);
     EXPECT_FLOAT_EQ(mid.bottom, m.H - 60);
@@ -315,14 +314,14 @@ TEST_F(EditorLogic, PointerBoundsNeverReachPastANeighbourWhenZoomed) {
     ASSERT_EQ(agregarPunto(m, 2040, 500, random), 2);
     ASSERT_EQ(agregarPunto(m, 4040, 500, random), 3);
     // At 4 units a pixel eight pixels are less than a marker's width.
-    PointerBounds mid = limitesArrastre(m, Curve::Binaural, 2, 4, 4);
+    PointerBounds mid = limitesArrastre(m, CurveKind::Binaural, 2, 4, 4);
     EXPECT_FLOAT_EQ(mid.left, 16);
     EXPECT_FLOAT_EQ(mid.right, 4000 - 4);
     // Neighbours closer than the margins: the point cannot move sideways.
     m.Punto[2].Left = 2000;
     m.Punto[1].Left = 1960;
     m.Punto[3].Left = 2040;
-    PointerBounds tight = limitesArrastre(m, Curve::Binaural, 2, 15, 15);
+    PointerBounds tight = limitesArrastre(m, CurveKind::Binaural, 2, 15, 15);
     EXPECT_FLOAT_EQ(tight.left, 2000);
     EXPECT_FLOAT_EQ(tight.right, 2000);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Helpers shared by the curve editor tests: a scripted random source and a
 // check that the strip cells still follow the beat points.
+#include "scripted_random.h"
 #include "session/curve_editor.h"
 
 #include <gtest/gtest.h>
@@ -8,23 +9,6 @@
 #include <vector>
 
 namespace vs::session::test {
-
-// Plays back the given numbers in a loop; counts draws and reseeds.
-class ScriptedRandom : public RandomSource {
-public:
-    explicit ScriptedRandom(std::vector<double> values = {0.5}) : values_(std::move(values)) {}
-    void seedFromClock() override { ++seeds; }
-    double next() override {
-        ++draws;
-        return values_[pos_++ % values_.size()];
-    }
-    int seeds = 0;
-    int draws = 0;
-
-private:
-    std::vector<double> values_;
-    std::size_t pos_ = 0;
-};
 
 // Random value that draws sequence r (1..7).
 inline double valueFor(int r) {

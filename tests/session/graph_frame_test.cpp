@@ -4,7 +4,6 @@
 #include "session/graph_view.h"
 #include "session/session_model.h"
 #include "session/strip_view.h"
-#include "glasses/sequences.h"
 #include "temp_dir.h"
 
 #include "session/session_keys.h"
@@ -200,7 +199,14 @@ protected:
     StripView* strip = nullptr;
 };
 
-TEST_F(StripTest, CellsSpanCentreToCentreInTheirColours) {
+// Sequence k shows as (k, 2k, 3k) with red in the low byte; 0 (no sequence) as white.
+std::uint32_t testColour(int k) {
+    return k == 0 ? 0xFFFFFFu
+                  : std::uint32_t(k) | std::uint32_t(2 * k) << 8 | std::uint32_t(3 * k) << 16;
+}
+
+TEST_F(StripTest, CellsSpanCentreToCentreInThePalettesColours) {
+    frame->setSequencePalette(testColour);
     m.NumPuntos = 3;
     m.Punto[3] = m.Punto[2];
     m.Punto[2] = {2960, 600, true};
@@ -215,9 +221,23 @@ TEST_F(StripTest, CellsSpanCentreToCentreInTheirColours) {
     EXPECT_EQ(strip->cellAt(200), 2); // centre 3007.5 units
     EXPECT_EQ(strip->cellAt(404), 0);
     QImage img = strip->grab().toImage();
-    auto bgr = [](std::uint32_t c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); };
-    EXPECT_EQ(img.pixelColor(100, 6), bgr(glasses::colorOf(3)));
-    EXPECT_EQ(img.pixelColor(300, 6), bgr(glasses::colorOf(7)));
+    EXPECT_EQ(img.pixelColor(100, 6), QColor(3, 6, 9));
+    EXPECT_EQ(img.pixelColor(300, 6), QColor(7, 14, 21));
+
+    m.pG[2].Tag = "x"; // a damaged cell asks the palette for sequence 0
+    img = strip->grab().toImage();
+    EXPECT_EQ(img.pixelColor(300, 6), QColor(255, 255, 255));
+}
+
+TEST_F(StripTest, ANewSessionsCellShowsSequenceSix) {
+    frame->setSequencePalette(testColour);
+    frame->refresh();
+    EXPECT_EQ(strip->grab().toImage().pixelColor(200, 6), QColor(6, 12, 18));
+}
+
+TEST_F(StripTest, WithoutAPaletteCellsShowTheStripsBackground) {
+    const QImage img = strip->grab().toImage();
+    EXPECT_EQ(img.pixelColor(200, 6), strip->palette().color(QPalette::Button));
 }
 
 TEST_F(StripTest, MouseWorkOnACellIsForwarded) {
@@ -271,6 +291,25 @@ TEST_F(StripTest, PointingHandOverCellsAndNothingWhileDisabled) {
     QTest::mousePress(strip, Qt::LeftButton, {}, QPoint(100, 6));
     QTest::mouseRelease(strip, Qt::LeftButton, {}, QPoint(100, 6));
     EXPECT_EQ(pressed.count(), 1);
+}
+
+// A window may let go of its model before Qt deletes the graph; the frame
+// must then leave the model alone (AddressSanitizer reports it otherwise).
+TEST(GraphFrameLifetime, AFrameMayOutliveItsModel) {
+    vs::test::TempDir dir;
+    dir.becomeProgramFolders();
+    auto model = std::make_unique<SessionModel>();
+    auto frame = std::make_unique<GraphFrame>(*model);
+    frame->show();
+    model->notify();
+    model.reset();
+    frame.reset();
+
+    // And a frame that goes first no longer listens to the model.
+    SessionModel kept;
+    frame = std::make_unique<GraphFrame>(kept);
+    frame.reset();
+    kept.notify();
 }
 
 } // namespace

@@ -1,4 +1,3 @@
-#include "glasses/sequences.h"
 #include "session/session_model.h"
 
 #include <gtest/gtest.h>
@@ -18,7 +17,6 @@ TEST(SessionModel, NewSessionReadsTheDocumentedValues) {
     EXPECT_NEAR(m.baseHz(m.PuntoFR[1].Top), 188.54, 1e-2);
     EXPECT_EQ(m.lengthMs(), 60000);
     EXPECT_EQ(m.pG[1].Tag, "6");
-    EXPECT_EQ(m.pG[1].BackColor, 128u + 128u * 256 + 255u * 65536); // "Flip Flop"
     EXPECT_FLOAT_EQ(m.pG[1].Left, 40);
     EXPECT_FLOAT_EQ(m.pG[1].Width, 6000);
     for (int i = 2; i <= vs::session::kMaxCells; ++i)
@@ -124,33 +122,23 @@ TEST(SessionModel, CellTagsOutsideTheTableReadAsNoSequence) {
     EXPECT_EQ(m.cellSequence(1), 4);
 }
 
-TEST(SequenceTable, HoldsTheSevenPatterns) {
-    using namespace vs::glasses;
-    CargarSecuencias();
-    const auto& s = Secuencias();
-    EXPECT_EQ(s[5].Color, 128u + 256u * 128 + 65536u * 255);
-    EXPECT_EQ(s[0].Denominacion.size(), 40u);
-    EXPECT_EQ(s[0].Denominacion.substr(0, 15), "Rueda interior ");
-    EXPECT_EQ(nombre(7), "Cruz");
-    const int steps[8] = {0, 4, 4, 3, 3, 2, 2, 2};
-    for (int k = 1; k <= 7; ++k) {
-        EXPECT_EQ(s[k - 1].NumPasos, steps[k]);
-        EXPECT_EQ(PasosSecuencia(k, 0), 0);
-        EXPECT_EQ(PasosSecuencia(k, steps[k] + 1), 0);
-        EXPECT_NE(PasosSecuencia(k, 1), 0);
-    }
-    EXPECT_EQ(PasosSecuencia(3, 4), 0);
-    EXPECT_EQ(PasosSecuencia(0, 1), 0);
-    EXPECT_EQ(PasosSecuencia(8, 1), 0);
-    const int rueda[4] = {20, 34, 65, 136};
-    for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(PasosSecuencia(1, i + 1), rueda[i]);
-    EXPECT_EQ(PasosSecuencia(2, 2), 136);
-    EXPECT_EQ(PasosSecuencia(3, 2), 170);
-    EXPECT_EQ(PasosSecuencia(4, 3), 65);
-    EXPECT_EQ(PasosSecuencia(5, 1), 255);
-    EXPECT_EQ(PasosSecuencia(6, 2), 240);
-    EXPECT_EQ(PasosSecuencia(7, 1), 165);
-    EXPECT_EQ(PasosSecuencia(7, 2), 90);
-    EXPECT_EQ(colorOf(9), colorOf(1));
+TEST(SessionModel, LayingCellsStaysWithinTheSegmentsThereAre) {
+    SessionModel m;
+    m.NumPuntos = 3;
+    m.Punto[2] = {2000, 500, true};
+    m.Punto[3] = {6000, 500, true};
+    m.pG[3].Left = 111; // beyond the last segment
+    m.pG[3].Width = 222;
+    m.layCells(0, vs::session::kMaxCells + 5);
+    EXPECT_FLOAT_EQ(m.pG[1].Left, 40);
+    EXPECT_FLOAT_EQ(m.pG[1].Width, 2000);
+    EXPECT_FLOAT_EQ(m.pG[2].Left, 2040);
+    EXPECT_FLOAT_EQ(m.pG[2].Width, 4000);
+    EXPECT_FLOAT_EQ(m.pG[3].Left, 111);
+    EXPECT_FLOAT_EQ(m.pG[3].Width, 222);
+    m.Punto[2].Left = 3000;
+    m.layCells(2, 2); // only the range asked for
+    EXPECT_FLOAT_EQ(m.pG[1].Width, 2000);
+    EXPECT_FLOAT_EQ(m.pG[2].Left, 3040);
+    EXPECT_FLOAT_EQ(m.pG[2].Width, 3000);
 }

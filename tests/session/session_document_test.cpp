@@ -123,7 +123,7 @@ TEST_F(SessionDocumentTest, TheQuestionNamesTheSessionAndEachAnswerDoesItsPart) 
 TEST_F(SessionDocumentTest, OpeningTakesTheFileAndAFailedReadLeavesANewModifiedSession) {
     vs::test::writeFile(dir.file("buena.vso"), kNewSessionFile);
     int notified = 0;
-    model.addListener([&] { ++notified; });
+    const auto listening = model.addListener([&] { ++notified; });
     ASSERT_TRUE(doc.abrir(dir.file("buena.vso")));
     EXPECT_EQ(doc.file(), dir.file("buena.vso"));
     EXPECT_FALSE(doc.modified());

@@ -61,7 +61,7 @@ TEST_F(SessionFileTest, ExampleSessionIsWrittenByteForByteAndReadBack) {
     SessionModel read;
     read.SesionModificada = true;
     int notified = 0;
-    read.addListener([&] { ++notified; });
+    const ListenerHandle listening = read.addListener([&] { ++notified; });
     ASSERT_TRUE(LeerSesion(read, file, random_));
     expectSameSession(read, exampleSession());
     EXPECT_FALSE(read.SesionModificada);

@@ -34,9 +34,12 @@ protected:
 
 TEST_F(SessionSaveTest, ReplacesTheOldFileAndKeepsItsPermissions) {
     ASSERT_EQ(::chmod(target_.c_str(), 0640), 0);
-    SessionModel m;
-    ASSERT_TRUE(GuardarSesion(m, target_));
-    EXPECT_EQ(readFile(target_), sessionText(m, '.'));
+    // The new session: 1:00, B 15, F 500, flat beat at 1087.5, flat base at 1450.
+    ASSERT_TRUE(GuardarSesion(SessionModel(), target_));
+    EXPECT_EQ(readFile(target_), "Velorin Somnara\r\n 1 \r\n 0 \r\n 15 \r\n 500 \r\n"
+                                 " 2 \r\n 0 \r\n 1087.5 \r\n 6000 \r\n 1087.5 \r\n"
+                                 " 2 \r\n 0 \r\n 1450 \r\n 6000 \r\n 1450 \r\n"
+                                 "6\r\n");
     struct stat st {};
     ASSERT_EQ(::stat(target_.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0640u);

@@ -1,6 +1,7 @@
 #pragma once
 // Shared by the session file tests: the example session, a scripted random
 // source and a recorder installed as the message service.
+#include "scripted_random.h"
 #include "session/session_file.h"
 
 #include "base/services.h"
@@ -45,22 +46,9 @@ inline void expectSameSession(const SessionModel& a, const SessionModel& b) {
     for (int i = 1; i <= kMaxCells; ++i) {
         const Cell &x = a.pG[i], &y = b.pG[i];
         EXPECT_EQ(x.Visible, y.Visible) << i;
-        EXPECT_TRUE(!x.Visible ||
-                    (x.Left == y.Left && x.Width == y.Width && x.BackColor == y.BackColor))
-            << i;
+        EXPECT_TRUE(!x.Visible || (x.Left == y.Left && x.Width == y.Width && x.Tag == y.Tag)) << i;
     }
 }
-
-class ScriptedRandom : public RandomSource {
-public:
-    explicit ScriptedRandom(std::vector<double> values = {0.5}) : values_(std::move(values)) {}
-    double next() override { return values_[used_++ % values_.size()]; }
-    std::size_t used() const { return used_; }
-
-private:
-    std::vector<double> values_;
-    std::size_t used_ = 0;
-};
 
 class SessionFileTest : public ::testing::Test {
 protected:
