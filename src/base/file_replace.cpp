@@ -35,6 +35,23 @@ bool writeAll(int fd, std::string_view bytes) {
 
 } // namespace
 
+bool canReplaceFile(const std::string& path) {
+    if (path.empty()) return false;
+    std::string target = path;
+    if (char* real = ::realpath(path.c_str(), nullptr)) {
+        target = real;
+        std::free(real);
+    }
+    struct stat st {};
+    if (::stat(target.c_str(), &st) == 0) {
+        if (!S_ISREG(st.st_mode)) return false;
+        if ((st.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0) return false;
+    }
+    const std::string folder = folderOf(target);
+    return ::access(folder.c_str(), W_OK | X_OK) == 0 && (::stat(folder.c_str(), &st) != 0 ||
+                                                          (st.st_mode & 0222) != 0);
+}
+
 bool replaceFileContents(const std::string& path, std::string_view bytes, Durability durability) {
     if (path.empty()) return false;
     std::string target = path;

@@ -19,4 +19,9 @@ enum class Durability {
 bool replaceFileContents(const std::string& path, std::string_view bytes,
                          Durability durability = Durability::Synced);
 
+// Whether replaceFileContents could replace `path` at all: its folder takes
+// new files and the file, if it exists, is a writable regular file. A file
+// the user (or the installation) made read-only answers false, even to root.
+bool canReplaceFile(const std::string& path);
+
 } // namespace vs

@@ -233,6 +233,19 @@ bool GuardarSesion(const SessionModel& model, const std::string& fichero) {
     return true;
 }
 
+namespace {
+
+// The first `limit` bytes of a file ("" when it cannot be read).
+std::string readPrefix(const std::string& path, std::size_t limit) {
+    std::ifstream in(path, std::ios::binary);
+    std::string bytes(limit, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(limit));
+    bytes.resize(static_cast<std::size_t>(std::max<std::streamsize>(in.gcount(), 0)));
+    return bytes;
+}
+
+} // namespace
+
 bool LeerSesion(SessionModel& model, const std::string& fichero, RandomSource& random) {
     SessionData data;
     bool ok = false;
@@ -251,10 +264,16 @@ bool LeerSesion(SessionModel& model, const std::string& fichero, RandomSource& r
 
     const bool lengthChanged = applySession(data, model);
     // Random sequences are stored at once so the session plays the same next
-    // time; a changed length counts as an edit too, so that file is rewritten.
-    model.SesionModificada = lengthChanged || data.randomFilled;
-    // If the save-back fails the flag stays set, so the user is asked again.
-    if (model.SesionModificada && GuardarSesion(model, fichero)) model.SesionModificada = false;
+    // time; if that save fails the flag stays set, so the user is asked again.
+    // A changed length alone only rewrites the file in the writer's form:
+    // pointless when it already is in it, and not worth an error for a file
+    // that cannot be written (a shipped session in a read-only folder).
+    bool saveBack = data.randomFilled;
+    if (lengthChanged && !saveBack)
+        saveBack = canReplaceFile(fichero) &&
+                   readPrefix(fichero, 64 * 1024) != sessionText(model, localeDecimalPoint());
+    model.SesionModificada = saveBack;
+    if (saveBack && GuardarSesion(model, fichero)) model.SesionModificada = false;
     model.notify();
     return true;
 }

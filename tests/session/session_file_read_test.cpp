@@ -122,6 +122,33 @@ TEST_F(SessionFileTest, FileIsRewrittenOnlyWhenTheLengthShownChanges) {
     EXPECT_FALSE(otherLength.SesionModificada);
 }
 
+TEST_F(SessionFileTest, AFileAlreadyInTheWritersFormOrReadOnlyIsNotRewritten) {
+    const std::string file = dir_.file("s.vso");
+    writeFile(file, kExampleFile);
+    struct stat before {};
+    ASSERT_EQ(::stat(file.c_str(), &before), 0);
+    SessionModel otherLength; // shows 1:00: a rewrite would change nothing
+    ASSERT_TRUE(LeerSesion(otherLength, file, random_));
+    struct stat after {};
+    ASSERT_EQ(::stat(file.c_str(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino); // the same file, not a replaced one
+    EXPECT_FALSE(otherLength.SesionModificada);
+
+    // A shipped session in a read-only place, in another form: it opens
+    // quietly, unmodified, and stays as it is.
+    std::string lfOnly = kExampleFile;
+    std::erase(lfOnly, '\r');
+    const std::string shipped = dir_.file("fija.vso");
+    writeFile(shipped, lfOnly);
+    ::chmod(shipped.c_str(), 0444);
+    SessionModel fresh;
+    ASSERT_TRUE(LeerSesion(fresh, shipped, random_));
+    EXPECT_EQ(fresh.minutos(), 25);
+    EXPECT_FALSE(fresh.SesionModificada);
+    EXPECT_EQ(readFile(shipped), lfOnly);
+    EXPECT_TRUE(messages_.entries.empty());
+}
+
 TEST_F(SessionFileTest, ToleratesBlanksSeparatorsLineEndsAndTrailingLines) {
     std::string text = withLine(1, " \tVelorin Somnara  ") + "basura\r\n";
     text.replace(text.find(" 900 "), 5, "1087,5");
