@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include "session/graph_frame.h"
+#include "session/graph_view.h"
 #include <QTest>
 #include <QTimer>
 
@@ -365,4 +366,60 @@ TEST_F(MainWindowTest, DroppedSessionFilesJoinTheLibraryAndTheTitleFollowsTheSes
     EXPECT_EQ(w->ui().mnuSesionGuardarSesion->shortcut(), QKeySequence("Ctrl+S"));
     EXPECT_EQ(w->ui().mnuSesionGuardarSesionComo->shortcut(), QKeySequence("Ctrl+Shift+S"));
     EXPECT_EQ(w->ui().mnuSesionAnadirSesion->shortcut(), QKeySequence("Ctrl+O"));
+}
+
+TEST_F(MainWindowTest, ADrawnSessionSavedFromTheLibraryComesBackWhenItsRowIsChosen) {
+    auto w = open();
+    w->show();
+    auto* frame = w->ui().graph;
+    auto* view = frame->graphView();
+    const double upp = 15.0 / frame->scale(); // graph units per pixel
+    auto pixel = [&](float units) { return static_cast<int>(units / upp); };
+    auto& m = w->model();
+    // Two beat points and a base point, drawn with the mouse.
+    for (float left : {1500.0f, 3500.0f}) {
+        const QPoint at(pixel(left), pixel(600));
+        QTest::mousePress(view, Qt::LeftButton, {}, at);
+        QTest::mouseRelease(view, Qt::LeftButton, {}, at);
+    }
+    const QPoint base(pixel(2500), pixel(1700));
+    QTest::mousePress(view, Qt::LeftButton, Qt::ShiftModifier, base);
+    QTest::mouseRelease(view, Qt::LeftButton, Qt::ShiftModifier, base);
+    frame->findChild<QScrollBar*>("ScrollMinutos")->setValue(3);
+    ASSERT_EQ(int{m.NumPuntos}, 4);
+    ASSERT_EQ(int{m.NumPuntosFR}, 3);
+    ASSERT_TRUE(m.SesionModificada);
+    const vs::session::SessionModel drawnModel = m;
+
+    dialogs.answer = dir.file("dibujada.vso");
+    w->ui().mnuSesionGuardarSesion->trigger();
+    ASSERT_TRUE(vs::fileExists(dir.file("dibujada.vso")));
+    auto& lib = w->sessions();
+    ASSERT_EQ(lib.rowCount(), 2);
+    EXPECT_EQ(lib.row(2).duration, "03:00");
+
+    w->ui().mnuSesionNueva->trigger();
+    EXPECT_EQ(int{m.NumPuntos}, 2);
+    EXPECT_EQ(m.minutos(), 1);
+    // A new session shown after a 3-minute one counts as changed, so leaving
+    // it asks (answered No here).
+    EXPECT_TRUE(m.SesionModificada);
+
+    auto* grid = w->ui().FlexSesion;
+    const QRect row2 = grid->visualItemRect(grid->item(1, 1));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, row2.center());
+    // Curves, sequences and length as saved: positions come back as whole
+    // graph units, the file's own rounding.
+    EXPECT_EQ(vs::session::sessionText(m, '.'), vs::test::readFile(dir.file("dibujada.vso")));
+    ASSERT_EQ(int{m.NumPuntos}, 4);
+    for (int i = 1; i <= 4; ++i)
+        EXPECT_NEAR(m.Punto[i].Left, drawnModel.Punto[i].Left, 0.5) << i;
+    EXPECT_NEAR(m.PuntoFR[2].Top, drawnModel.PuntoFR[2].Top, 0.5);
+    for (int i = 1; i <= 3; ++i)
+        EXPECT_EQ(m.cellSequence(i), drawnModel.cellSequence(i)) << i;
+    EXPECT_EQ(m.minutos(), 3);
+    EXPECT_FALSE(m.SesionModificada);
+    EXPECT_EQ(lib.highlightedRow(), 2);
+    ASSERT_EQ(recorder.entries.size(), 1u);
+    EXPECT_EQ(recorder.entries[0].text, "Guardar modificaciones de: Nueva Sesión?");
 }
