@@ -10,6 +10,7 @@
 #include "session/session_model.h"
 
 #include "recording_messages.h"
+#include "scripted_dialogs.h"
 #include "temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -30,36 +31,11 @@ std::string sessionFile(int minutes) {
            " 2 \r\n 0 \r\n 1450 \r\n 6000 \r\n 1450 \r\n3\r\n";
 }
 
-struct ScriptedDialogs : vs::FileDialogService {
-    std::vector<std::string> answers; // consumed front to back; "" (cancel) once empty
-    std::vector<std::string> suggested;
-    int opened = 0;
-    std::string next() {
-        if (answers.empty()) return {};
-        std::string a = answers.front();
-        answers.erase(answers.begin());
-        return a;
-    }
-    std::string openFile(const std::string&, const std::string&,
-                         const std::vector<vs::FileFilter>& f) override {
-        ++opened;
-        filters = f;
-        return next();
-    }
-    std::string saveFile(const std::string&, const std::string& s,
-                         const std::vector<vs::FileFilter>& f) override {
-        suggested.push_back(s);
-        filters = f;
-        return next();
-    }
-    std::vector<vs::FileFilter> filters;
-};
-
 struct SessionLibraryTest : ::testing::Test {
     vs::test::TempDir dir;
     RecordingMessageService shown;
     vs::ScopedMessageService installed{shown};
-    ScriptedDialogs dialogs;
+    vs::ScriptedFileDialogs dialogs;
     SessionModel model;
     std::unique_ptr<SessionDocument> doc;
     std::unique_ptr<SessionLibrary> lib;

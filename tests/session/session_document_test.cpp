@@ -6,6 +6,7 @@
 #include "session/session_model.h"
 
 #include "recording_messages.h"
+#include "scripted_dialogs.h"
 #include "temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -25,28 +26,11 @@ const std::string kNewSessionFile = "Velorin Somnara\r\n 1 \r\n 0 \r\n 15 \r\n 5
                                     " 0 \r\n 1087.5 \r\n 6000 \r\n 1087.5 \r\n"
                                     " 2 \r\n 0 \r\n 1450 \r\n 6000 \r\n 1450 \r\n6\r\n";
 
-struct ScriptedDialogs : vs::FileDialogService {
-    std::string answer;
-    int asked = 0;
-    std::string lastSuggested;
-    std::string openFile(const std::string&, const std::string&,
-                         const std::vector<vs::FileFilter>&) override {
-        ++asked;
-        return answer;
-    }
-    std::string saveFile(const std::string&, const std::string& suggested,
-                         const std::vector<vs::FileFilter>&) override {
-        ++asked;
-        lastSuggested = suggested;
-        return answer;
-    }
-};
-
 struct SessionDocumentTest : ::testing::Test {
     vs::test::TempDir dir;
     RecordingMessageService shown;
     vs::ScopedMessageService installed{shown};
-    ScriptedDialogs dialogs;
+    vs::ScriptedFileDialogs dialogs;
     SessionModel model;
     SessionDocument doc{model, shown, dialogs};
 
@@ -62,7 +46,7 @@ TEST_F(SessionDocumentTest, ANewSessionIsSavedWhereTheUserSaysAndThenToItsOwnFil
     dialogs.answer = dir.file("mia"); // no extension typed
     ASSERT_EQ(doc.guardar(), SaveResult::Saved);
     EXPECT_EQ(dialogs.asked, 1);
-    EXPECT_EQ(dialogs.lastSuggested, dir.file("Sesión.vso"));
+    EXPECT_EQ(dialogs.suggested.back(), dir.file("Sesión.vso"));
     EXPECT_EQ(doc.file(), dir.file("mia.vso"));
     EXPECT_EQ(vs::test::readFile(dir.file("mia.vso")), kNewSessionFile);
     EXPECT_FALSE(doc.modified());

@@ -39,27 +39,13 @@
 #include <gtest/gtest.h>
 #include "recording_led_port.h"
 #include "recording_messages.h"
+#include "scripted_dialogs.h"
 #include "recording_mixer.h"
 
 using vs::RecordingMessageService;
 using vs::shell::FrmSomnara;
 
 namespace {
-
-struct ScriptedDialogs : vs::FileDialogService {
-    std::string answer;
-    int asked = 0;
-    std::string openFile(const std::string&, const std::string&,
-                         const std::vector<vs::FileFilter>&) override {
-        ++asked;
-        return answer;
-    }
-    std::string saveFile(const std::string&, const std::string&,
-                         const std::vector<vs::FileFilter>&) override {
-        ++asked;
-        return answer;
-    }
-};
 
 struct ScriptedChooser : vs::glasses::SequenceChooser {
     int pick = 3;
@@ -72,7 +58,7 @@ struct ScriptedChooser : vs::glasses::SequenceChooser {
 struct MainWindowTest : ::testing::Test {
     vs::test::TempDir dir;
     RecordingMessageService recorder;
-    ScriptedDialogs dialogs;
+    vs::ScriptedFileDialogs dialogs;
     vs::glasses::RecordingLedPort port;
     vs::audio::RecordingMixerBackend* mixer = nullptr; // owned by the window's clsVolume
 
