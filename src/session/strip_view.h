@@ -6,6 +6,7 @@
 #include "session_model.h"
 
 #include <QWidget>
+#include <vector>
 
 namespace vs::session {
 
@@ -25,6 +26,10 @@ public:
     // Cell under pixel x (0 if none), and a cell's span in pixels.
     int cellAt(double pixelX) const;
     QRect cellRect(int index) const;
+
+    // Cells drawn with a warning edge, and the tool tip they show.
+    void setMarkedCells(std::vector<int> cells, const QString& toolTip);
+    const std::vector<int>& markedCells() const { return marked_; }
 
 signals:
     void cellPressed(int index, Qt::MouseButton button);
@@ -46,6 +51,8 @@ private:
     double cursorX_ = 0;
     bool cursorVisible_ = false;
     int pressed_ = 0; // the cell that holds the mouse, as a captured control would
+    std::vector<int> marked_;
+    QString markedTip_;
 };
 
 } // namespace vs::session
