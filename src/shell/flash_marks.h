@@ -1,0 +1,32 @@
+#pragma once
+// Keeps the strip's warning edges on the beat segments that flash through
+// 15-20 Hz, while the glasses are on; follows every change of the session.
+namespace vs::session {
+class SessionModel;
+class StripView;
+} // namespace vs::session
+namespace vs::glasses {
+struct EstadoGafas;
+}
+
+namespace vs::shell {
+
+class FlashRiskMarks {
+public:
+    FlashRiskMarks(session::SessionModel& model, session::StripView& strip,
+                   const glasses::EstadoGafas& estado);
+    ~FlashRiskMarks();
+    FlashRiskMarks(const FlashRiskMarks&) = delete;
+    FlashRiskMarks& operator=(const FlashRiskMarks&) = delete;
+
+    // Also after the glasses were switched on or off.
+    void update();
+
+private:
+    session::SessionModel& model_;
+    session::StripView& strip_;
+    const glasses::EstadoGafas& estado_;
+    int listener_ = 0;
+};
+
+} // namespace vs::shell
