@@ -9,7 +9,7 @@ namespace {
 std::atomic<int> armedFd{-1};
 std::atomic<DarkenWrite> armedWrite{nullptr};
 
-constexpr int kSignals[] = {SIGSEGV, SIGBUS, SIGFPE,  SIGILL, SIGABRT,
+constexpr int kSignals[] = {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT,
                             SIGTERM, SIGINT, SIGHUP, SIGQUIT};
 constexpr int kCount = sizeof kSignals / sizeof kSignals[0];
 struct sigaction previous[kCount];

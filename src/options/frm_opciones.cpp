@@ -81,6 +81,7 @@ void frmOpciones::construir() {
     setWindowTitle(QStringLiteral("Opciones"));
     SSTab1 = new QTabWidget(this);
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
+    SSTab1->setUsesScrollButtons(false); // all five captions in sight
 
     auto pagina = [this](const QString& caption) {
         auto* page = new QWidget;
@@ -95,8 +96,8 @@ void frmOpciones::construir() {
     QGroupBox* Frame1 = pagina(QStringLiteral(" Frecuencias (Hz)"));
     Frame1->setObjectName(QStringLiteral("Frame1"));
     auto* g1 = new QGridLayout(Frame1);
-    scrollFrecuenciaBinaural = spinner(Frame1, "scrollFrecuenciaBinaural", kBinauralMinimo,
-                                       kBinauralMaximo, 1);
+    scrollFrecuenciaBinaural =
+        spinner(Frame1, "scrollFrecuenciaBinaural", kBinauralMinimo, kBinauralMaximo, 1);
     scrollFrecuenciaBase = spinner(Frame1, "scrollFrecuenciaBase", kBaseMinimo, kBaseMaximo, 10);
     lblFrecuenciaBinauralMaxima = new QLabel(Frame1);
     lblFrecuenciaBinauralMaxima->setObjectName(QStringLiteral("lblFrecuenciaBinauralMaxima"));
@@ -156,7 +157,8 @@ void frmOpciones::construir() {
     auto* g3 = new QVBoxLayout(Frame3);
     chkTocarCiclico = new QCheckBox(QStringLiteral("Tocar cíclicamente"), Frame3);
     chkTocarCiclico->setObjectName(QStringLiteral("chkTocarCiclico"));
-    chkTocarTodasCanciones = new QCheckBox(QStringLiteral("Tocar sólo canción seleccionada"), Frame3);
+    chkTocarTodasCanciones =
+        new QCheckBox(QStringLiteral("Tocar sólo canción seleccionada"), Frame3);
     chkTocarTodasCanciones->setObjectName(QStringLiteral("chkTocarTodasCanciones"));
     g3->addWidget(chkTocarCiclico);
     g3->addWidget(chkTocarTodasCanciones);
@@ -173,6 +175,7 @@ void frmOpciones::construir() {
     lblUltimosSegundos->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     lblUltimosSegundos->setAlignment(Qt::AlignCenter);
     lblUltimosSegundos->setMinimumWidth(48);
+    lblUltimosSegundos->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     g4->addWidget(new QLabel(QStringLiteral("Apagar volumen en los últimos"), Frame4));
     g4->addWidget(lblUltimosSegundos);
     g4->addWidget(scrollUltimosSegundos);

@@ -39,12 +39,12 @@ std::array<ColoresLed, 9> coloresGuardados(const Preferences& prefs) {
     std::array<ColoresLed, 9> out{};
     const char* section = glasses::pref::kColourSection;
     for (int i = 1; i <= 8; ++i) {
-        out[i].lit = static_cast<std::uint32_t>(prefs.getInt(
-            section, glasses::pref::colorLedLitKey(i),
-            static_cast<std::int32_t>(glasses::pref::startupLitColour(i))));
-        out[i].unlit = static_cast<std::uint32_t>(prefs.getInt(
-            section, glasses::pref::colorLedUnLitKey(i),
-            static_cast<std::int32_t>(glasses::pref::startupUnLitColour(i))));
+        out[i].lit = static_cast<std::uint32_t>(
+            prefs.getInt(section, glasses::pref::colorLedLitKey(i),
+                         static_cast<std::int32_t>(glasses::pref::startupLitColour(i))));
+        out[i].unlit = static_cast<std::uint32_t>(
+            prefs.getInt(section, glasses::pref::colorLedUnLitKey(i),
+                         static_cast<std::int32_t>(glasses::pref::startupUnLitColour(i))));
     }
     return out;
 }

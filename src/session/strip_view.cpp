@@ -67,8 +67,11 @@ void StripView::paintEvent(QPaintEvent*) {
         p.fillRect(r, fromBgr(c.BackColor));
         p.setPen(edge);
         p.drawRect(r.adjusted(0, 0, -1, -1));
-        if (std::find(marked_.begin(), marked_.end(), i) != marked_.end())
+        if (std::find(marked_.begin(), marked_.end(), i) != marked_.end()) {
+            // Dark under red, so the edge shows on the red and pink cells too.
+            p.fillRect(QRect(r.left(), 0, r.width(), 4), Qt::black);
             p.fillRect(QRect(r.left(), 0, r.width(), 3), QColor(255, 0, 0));
+        }
     }
     if (cursorVisible_) {
         const double w = std::max(2.0, 30.0 / upp_);

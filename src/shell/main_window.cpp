@@ -75,8 +75,8 @@ FrmSomnara::FrmSomnara(QWidget* parent, Dependencies deps)
     playerView_ = std::make_unique<WindowPlayerView>(ui_);
     glassesLink_ = std::make_unique<GlassesPlayerLink>(glasses::estadoGafas(), *ui_.led);
     music_ = std::make_unique<NoMusic>();
-    flashMarks_ = std::make_unique<FlashRiskMarks>(*model_, *ui_.graph->stripView(),
-                                                   glasses::estadoGafas());
+    flashMarks_ =
+        std::make_unique<FlashRiskMarks>(*model_, *ui_.graph->stripView(), glasses::estadoGafas());
     wire();
     resize(1180, 590);
     buildStartup();
