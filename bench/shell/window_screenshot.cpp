@@ -92,8 +92,21 @@ int main(int argc, char** argv) {
     wait(9300);
     w.grab().save(out + "/main-window-playing.png");
     w.ui().cmdStop->click();
+
+    // A climb into the 15-20 Hz band: those segments carry the warning edge.
+    auto& m = w.model();
+    m.FrecBinauralMax = 22;
+    const double climb[10] = {8, 10, 12, 14, 16.5, 19, 21, 18, 13, 9};
+    for (int i = 1; i <= 10; ++i)
+        m.Punto[i].Top = m.topForBinaural(climb[i - 1]);
+    m.notify();
+    w.ui().graph->refresh();
+    wait(300);
+    w.grab().save(out + "/main-window-flash-warning.png");
     w.model().SesionModificada = false;
     w.mnuArchivoSalir_Click();
-    std::printf("wrote %s/main-window.png and main-window-playing.png\n", qPrintable(out));
+    std::printf(
+        "wrote %s/main-window.png, main-window-playing.png and main-window-flash-warning.png\n",
+        qPrintable(out));
     return 0;
 }

@@ -1,5 +1,7 @@
 #include "led_port.h"
 
+#include "crash_darkening.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -27,6 +29,12 @@ std::string hex(std::uint16_t address) {
 }
 
 LedPort* installed = nullptr;
+
+// Runs inside a signal handler: one system call, nothing else.
+void writeZero(int fd) {
+    unsigned char zero = 0;
+    ::ioctl(fd, PPWDATA, &zero);
+}
 
 } // namespace
 
@@ -68,6 +76,7 @@ std::string ParportLedPort::dispositivoPara(std::uint16_t address) const {
 
 void ParportLedPort::cerrar() {
     if (fd_ >= 0) {
+        disarmCrashDarkening(fd_);
         ::ioctl(fd_, PPRELEASE);
         ::close(fd_);
     }
@@ -105,6 +114,7 @@ bool ParportLedPort::preparar(std::uint16_t address) {
         return false;
     }
     fd_ = fd;
+    armCrashDarkening(fd_, writeZero);
     return true;
 }
 

@@ -32,6 +32,12 @@ void StripView::setCursorBar(double x, bool visible) {
     update();
 }
 
+void StripView::setMarkedCells(std::vector<int> cells, const QString& toolTip) {
+    marked_ = std::move(cells);
+    markedTip_ = toolTip;
+    update();
+}
+
 int StripView::cellAt(double pixelX) const {
     const double u = (pixelX + 0.5) * upp_;
     for (int i = 1; i <= kMaxCells; ++i) {
@@ -61,6 +67,11 @@ void StripView::paintEvent(QPaintEvent*) {
         p.fillRect(r, palette_ ? Lumidot::toQColor(palette_(m_.cellSequence(i)), this) : ground);
         p.setPen(edge);
         p.drawRect(r.adjusted(0, 0, -1, -1));
+        if (std::find(marked_.begin(), marked_.end(), i) != marked_.end()) {
+            // Dark under red, so the edge shows on the red and pink cells too.
+            p.fillRect(QRect(r.left(), 0, r.width(), 4), Qt::black);
+            p.fillRect(QRect(r.left(), 0, r.width(), 3), QColor(255, 0, 0));
+        }
     }
     if (cursorVisible_) {
         const double w = std::max(2.0, 30.0 / upp_);
@@ -79,6 +90,8 @@ void StripView::mousePressEvent(QMouseEvent* e) {
 void StripView::mouseMoveEvent(QMouseEvent* e) {
     if (e->buttons() == Qt::NoButton) pressed_ = 0;
     const int over = cellAt(e->position().x());
+    const bool marked = std::find(marked_.begin(), marked_.end(), over) != marked_.end();
+    setToolTip(marked ? markedTip_ : QString());
     if (over != 0)
         setCursor(Qt::PointingHandCursor);
     else

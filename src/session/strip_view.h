@@ -6,6 +6,7 @@
 #include "session_model.h"
 
 #include <QWidget>
+#include <vector>
 
 #include <cstdint>
 #include <functional>
@@ -35,6 +36,10 @@ public:
     int cellAt(double pixelX) const;
     QRect cellRect(int index) const;
 
+    // Cells drawn with a warning edge, and the tool tip they show.
+    void setMarkedCells(std::vector<int> cells, const QString& toolTip);
+    const std::vector<int>& markedCells() const { return marked_; }
+
 signals:
     void cellPressed(int index, Qt::MouseButton button);
     void cellReleased(int index);
@@ -56,6 +61,8 @@ private:
     bool cursorVisible_ = false;
     int pressed_ = 0; // the cell that holds the mouse, as a captured control would
     SequencePalette palette_;
+    std::vector<int> marked_;
+    QString markedTip_;
 };
 
 } // namespace vs::session

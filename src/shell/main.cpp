@@ -1,5 +1,7 @@
 #include "main_window.h"
 
+#include "glasses/crash_darkening.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QTimer>
@@ -35,6 +37,7 @@ private:
 } // namespace
 
 int main(int argc, char** argv) {
+    vs::glasses::installCrashDarkening();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velorin Somnara"));
     vs::shell::FrmSomnara window;

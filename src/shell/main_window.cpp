@@ -13,8 +13,10 @@
 #include "glasses/sequences.h"
 #include "glasses/state.h"
 #include "glasses/step_clock.h"
+#include "flash_marks.h"
 #include "library/session_grid.h"
 #include "library/session_library.h"
+#include "options/frm_opciones.h"
 #include "playback/audio_session.h"
 #include "playback/engine_links.h"
 #include "playback/session_player.h"
@@ -35,6 +37,7 @@
 #include <QUrl>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QTimer>
@@ -59,6 +62,7 @@ FrmSomnara::FrmSomnara(QWidget* parent, Dependencies deps)
         deps_.makeChooser = [](QWidget* owner) -> std::unique_ptr<glasses::SequenceChooser> {
             return std::make_unique<glasses::DialogSequenceChooser>(glasses::estadoGafas(), owner);
         };
+    if (!deps_.runOptions) deps_.runOptions = options::runOptionsDialog;
 
     model_ = std::make_unique<session::SessionModel>();
     document_ =
@@ -73,6 +77,8 @@ FrmSomnara::FrmSomnara(QWidget* parent, Dependencies deps)
     playerView_ = std::make_unique<WindowPlayerView>(ui_);
     glassesLink_ = std::make_unique<GlassesPlayerLink>(glasses::estadoGafas(), *ui_.led);
     music_ = std::make_unique<NoMusic>();
+    flashMarks_ =
+        std::make_unique<FlashRiskMarks>(*model_, *ui_.graph->stripView(), glasses::estadoGafas());
     wire();
     resize(1180, 590);
     buildStartup();
@@ -140,6 +146,20 @@ void FrmSomnara::wire() {
     connect(ui_.graph, &session::GraphFrame::cellDoubleClicked, this,
             &FrmSomnara::cellDoubleClicked);
     connect(ui_.mnuArchivoSalir, &QAction::triggered, this, &FrmSomnara::mnuArchivoSalir_Click);
+    connect(ui_.mnuArchivoOpciones, &QAction::triggered, this, [this] {
+        deps_.runOptions({*model_, ui_.graph, glasses::estadoGafas(), glasses::ledPort(), *ui_.led,
+                          *deps_.messages,
+                          [this] {
+                              if (timerSecuencia_) timerSecuencia_->setEnabled(false);
+                              if (sequencer_) sequencer_->escribir(0);
+                          }},
+                         this);
+        trasOpciones();
+    });
+    // Esc puts the lights out and the sound off at once, whatever has focus.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setContext(Qt::WindowShortcut);
+    connect(escape, &QShortcut::activated, this, toPlayer(&playback::SessionPlayer::Stop));
 
     library_->onStop = [this] {
         if (player_) player_->Stop();
@@ -236,6 +256,8 @@ void FrmSomnara::Inicializar() {
     auto& gafas = glasses::estadoGafas();
     const std::string problema = glasses::ConfigurarPuerto(gafas, glasses::ledPort());
     if (!problema.empty()) deps_.messages->critical(problema);
+    // A run that ended abnormally may have left a pattern lit.
+    if (gafas.GafasMentales) glasses::ledPort().Out32(gafas.PuertoLed, 0);
     glasses::CargarSecuencias();
     timerSecuencia_ = std::make_unique<glasses::TickoraStepClock>(10);
     glassesLink_->setClock(timerSecuencia_.get());
@@ -291,6 +313,8 @@ void FrmSomnara::configurarGrafico() {
 void FrmSomnara::trasOpciones() {
     glasses::CargarColoresLeds(*ui_.led, glasses::LectorColores::TrasOpciones);
     ui_.graph->setStripEnabled(glasses::estadoGafas().GafasMentales);
+    flashMarks_->update();
+    refreshTitle();
 }
 
 void FrmSomnara::cellDoubleClicked(int index) {

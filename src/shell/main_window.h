@@ -26,6 +26,9 @@ class LedSequencer;
 class StepClock;
 class SequenceChooser;
 } // namespace vs::glasses
+namespace vs::options {
+struct Contexto;
+}
 namespace vs::playback {
 class AudioSession;
 class MasterVolume;
@@ -34,6 +37,7 @@ class SessionPlayer;
 
 namespace vs::shell {
 
+class FlashRiskMarks;
 class GlassesPlayerLink;
 class NoMusic;
 class WindowPlayerView;
@@ -48,6 +52,8 @@ struct Dependencies {
     FileDialogService* dialogs = nullptr;
     // The sequence chooser; default: the modal dialog.
     std::function<std::unique_ptr<glasses::SequenceChooser>(QWidget* owner)> makeChooser;
+    // The options dialog, run to its end; default: the modal dialog.
+    std::function<void(const options::Contexto&, QWidget* owner)> runOptions;
 };
 
 class FrmSomnara : public QMainWindow {
@@ -111,6 +117,7 @@ private:
     std::unique_ptr<GlassesPlayerLink> glassesLink_;
     std::unique_ptr<NoMusic> music_;
     std::unique_ptr<playback::SessionPlayer> player_;
+    std::unique_ptr<FlashRiskMarks> flashMarks_;
     MainWindowUi ui_;
     StepSequence startup_;
     StepSequence shutdown_;

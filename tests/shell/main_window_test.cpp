@@ -15,6 +15,8 @@
 #include "playback/session_player.h"
 #include "session/session_file.h"
 #include "session/session_model.h"
+#include "session/strip_view.h"
+#include "options/frm_opciones.h"
 #include "temp_dir.h"
 
 #include <QPushButton>
@@ -73,8 +75,13 @@ struct MainWindowTest : ::testing::Test {
         vs::glasses::setLedPort(nullptr);
         vs::clearFolderOverrides();
     }
+    // What the options command is given to run, and a stand-in for the user.
+    std::function<void(const vs::options::Contexto&)> options;
     std::unique_ptr<FrmSomnara> open() {
         vs::shell::Dependencies deps;
+        deps.runOptions = [this](const vs::options::Contexto& c, QWidget*) {
+            if (options) options(c);
+        };
         deps.messages = &recorder;
         deps.dialogs = &dialogs;
         deps.makeVolume = [this] {
@@ -408,4 +415,79 @@ TEST_F(MainWindowTest, ADrawnSessionSavedFromTheLibraryComesBackWhenItsRowIsChos
     EXPECT_EQ(lib.highlightedRow(), 2);
     ASSERT_EQ(recorder.entries.size(), 1u);
     EXPECT_EQ(recorder.entries[0].text, "Guardar modificaciones de: Nueva Sesión?");
+}
+
+TEST_F(MainWindowTest, TheOptionsCommandThenRereadsTheColoursAndTheStripFollowsTheGlasses) {
+    auto w = open();
+    int runs = 0;
+    options = [&](const vs::options::Contexto& c) {
+        ++runs;
+        EXPECT_EQ(&c.model, &w->model());
+        // The user switches the glasses on and changes the top LED's colour.
+        c.estado.GafasMentales = true;
+        vs::Preferences::instance().save("Opciones", "ColorLedLit4", "65535");
+    };
+    auto* strip = w->ui().graph->stripView();
+    EXPECT_FALSE(strip->isEnabled());
+    w->ui().mnuArchivoOpciones->trigger();
+    EXPECT_EQ(runs, 1);
+    EXPECT_TRUE(strip->isEnabled());
+    EXPECT_EQ(w->ui().led->led(4)->LitColour(), 65535u);
+    EXPECT_EQ(w->ui().led->led(1)->LitColour(), 255u); // absent keys now read red
+    EXPECT_EQ(w->ui().led->led(1)->UnLitColour(), 128u);
+}
+
+TEST_F(MainWindowTest, SwitchingTheGlassesOffInTheDialogDarkensAPlayingSession) {
+    vs::Preferences::instance().save("Opciones", "Gafas Mentales", "1");
+    auto w = open();
+    w->player()->Play();
+    ASSERT_TRUE(w->sequencer()->clock().enabled());
+    options = [](const vs::options::Contexto& c) {
+        c.estado.GafasMentales = false;
+        c.onGafasApagadas();
+    };
+    port.writes.clear();
+    w->ui().mnuArchivoOpciones->trigger();
+    EXPECT_FALSE(w->sequencer()->clock().enabled());
+    ASSERT_FALSE(port.writes.empty());
+    EXPECT_EQ(port.writes.back().value, 0);
+}
+
+TEST_F(MainWindowTest, EscapeStopsAPlayingSessionAndTheLightsGoOut) {
+    vs::Preferences::instance().save("Opciones", "Gafas Mentales", "1");
+    auto w = open();
+    w->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+    w->player()->Play();
+    ASSERT_TRUE(w->player()->playing());
+    port.writes.clear();
+    QTest::keyClick(w->ui().FlexSesion, Qt::Key_Escape);
+    EXPECT_FALSE(w->player()->playing());
+    EXPECT_FALSE(w->sequencer()->clock().enabled());
+    ASSERT_FALSE(port.writes.empty());
+    EXPECT_EQ(port.writes.back().value, 0);
+}
+
+TEST_F(MainWindowTest, TheGlassesStartDarkAndTheStripMarksSegmentsFlashingAt15To20Hz) {
+    vs::Preferences::instance().save("Opciones", "Gafas Mentales", "1");
+    auto w = open();
+    ASSERT_FALSE(port.writes.empty());
+    EXPECT_EQ(port.writes.front().value, 0); // whatever an earlier run left lit
+    auto& m = w->model();
+    m.FrecBinauralMax = 20;
+    m.NumPuntos = 3;
+    m.Punto[1].Top = m.topForBinaural(10);
+    m.Punto[2] = {3000, m.topForBinaural(14), true};
+    m.Punto[3] = {6000, m.topForBinaural(4), true};
+    m.relayCells();
+    m.notify();
+    auto* strip = w->ui().graph->stripView();
+    EXPECT_TRUE(strip->markedCells().empty()); // the beat stays below 15 Hz
+    m.Punto[2].Top = m.topForBinaural(16);
+    m.notify();
+    EXPECT_EQ(strip->markedCells(), (std::vector<int>{1, 2}));
+    // With the glasses off nothing flashes, so nothing is marked.
+    options = [](const vs::options::Contexto& c) { c.estado.GafasMentales = false; };
+    w->ui().mnuArchivoOpciones->trigger();
+    EXPECT_TRUE(strip->markedCells().empty());
 }

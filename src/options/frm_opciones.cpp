@@ -1,0 +1,429 @@
+#include "frm_opciones.h"
+
+#include "options_keys.h"
+
+#include "base/numeric.h"
+#include "base/preferences.h"
+#include "base/services.h"
+#include "glasses/glasses_keys.h"
+#include "glasses/led_panel.h"
+#include "glasses/led_port.h"
+#include "glasses/state.h"
+#include "lumidot.h"
+#include "playback/playback_keys.h"
+#include "session/graph_frame.h"
+#include "session/session_keys.h"
+#include "session/session_model.h"
+#include "session/top_high_scroll_bar.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace vs::options {
+namespace {
+
+constexpr int kTabGafas = 4;
+
+// The graph's own colours, so the preview looks like what it previews.
+const QColor kFondo(0, 0, 0);
+const QColor kLineaGrid(0, 0x80, 0);
+const QColor kTextoGrid(0, 0xC0, 0);
+
+QScrollBar* spinner(QWidget* parent, const char* name, int lo, int hi, int step) {
+    auto* s = new session::TopHighScrollBar(parent);
+    s->setObjectName(name);
+    s->setRange(lo, hi);
+    s->setSingleStep(step);
+    s->setPageStep(step);
+    s->setFixedSize(17, 34);
+    return s;
+}
+
+QString tiempo(int segundos) {
+    return QString::fromStdString(session::FormatoTiempo(std::int64_t{segundos} * 1000));
+}
+
+} // namespace
+
+frmOpciones::frmOpciones(const Contexto& contexto, QWidget* parent)
+    : QDialog(parent), c_(contexto) {
+    construir();
+    test_ = std::make_unique<LedTest>(c_.port, *led_, c_.ledsPrincipal,
+                                      [this] { return SSTab1->currentIndex() == kTabGafas; });
+    test_->onRunningChanged = [this](bool running) {
+        if (running)
+            Timer1->start();
+        else
+            Timer1->stop();
+        cmdTest->setText(running ? QStringLiteral("Stop Test") : QStringLiteral("Test"));
+    };
+    abrir();
+}
+
+frmOpciones::~frmOpciones() {
+    // However the dialog goes, it never leaves the glasses lit by the test.
+    if (test_) test_->stop();
+}
+
+void frmOpciones::construir() {
+    setObjectName(QStringLiteral("frmOpciones"));
+    setWindowTitle(QStringLiteral("Opciones"));
+    SSTab1 = new QTabWidget(this);
+    SSTab1->setObjectName(QStringLiteral("SSTab1"));
+    SSTab1->setUsesScrollButtons(false); // all five captions in sight
+
+    auto pagina = [this](const QString& caption) {
+        auto* page = new QWidget;
+        SSTab1->addTab(page, caption);
+        auto* box = new QVBoxLayout(page);
+        auto* frame = new QGroupBox(page);
+        box->addWidget(frame);
+        return frame;
+    };
+
+    // Ranges.
+    QGroupBox* Frame1 = pagina(QStringLiteral(" Frecuencias (Hz)"));
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    auto* g1 = new QGridLayout(Frame1);
+    scrollFrecuenciaBinaural =
+        spinner(Frame1, "scrollFrecuenciaBinaural", kBinauralMinimo, kBinauralMaximo, 1);
+    scrollFrecuenciaBase = spinner(Frame1, "scrollFrecuenciaBase", kBaseMinimo, kBaseMaximo, 10);
+    lblFrecuenciaBinauralMaxima = new QLabel(Frame1);
+    lblFrecuenciaBinauralMaxima->setObjectName(QStringLiteral("lblFrecuenciaBinauralMaxima"));
+    lblFrecuenciaBaseMaxima = new QLabel(Frame1);
+    lblFrecuenciaBaseMaxima->setObjectName(QStringLiteral("lblFrecuenciaBaseMaxima"));
+    for (QLabel* l : {lblFrecuenciaBinauralMaxima, lblFrecuenciaBaseMaxima}) {
+        l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        l->setAlignment(Qt::AlignCenter);
+        l->setMinimumWidth(48);
+    }
+    g1->addWidget(new QLabel(QStringLiteral("Frecuencia Binaural Máxima"), Frame1), 0, 0);
+    g1->addWidget(lblFrecuenciaBinauralMaxima, 0, 1);
+    g1->addWidget(scrollFrecuenciaBinaural, 0, 2);
+    g1->addWidget(new QLabel(QStringLiteral("Frecuencia Base Máxima"), Frame1), 1, 0);
+    g1->addWidget(lblFrecuenciaBaseMaxima, 1, 1);
+    g1->addWidget(scrollFrecuenciaBase, 1, 2);
+    g1->setColumnStretch(3, 1);
+
+    // Display.
+    QGroupBox* Frame2 = pagina(QStringLiteral("Ver"));
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    auto* g2 = new QHBoxLayout(Frame2);
+    Picture1 = new QWidget(Frame2);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setFixedSize(120, 80);
+    Picture1->setAutoFillBackground(true);
+    QPalette negro = Picture1->palette();
+    negro.setColor(QPalette::Window, kFondo);
+    negro.setColor(QPalette::WindowText, kTextoGrid);
+    Picture1->setPalette(negro);
+    for (int j = 0; j < 3; ++j) {
+        Linea[j] = new QWidget(Picture1);
+        Linea[j]->setObjectName(QStringLiteral("Linea%1").arg(j));
+        Linea[j]->setGeometry(0, 20 + 20 * j, 120, 1);
+        Linea[j]->setAutoFillBackground(true);
+        QPalette verde = Linea[j]->palette();
+        verde.setColor(QPalette::Window, kLineaGrid);
+        Linea[j]->setPalette(verde);
+    }
+    lblTexto = new QLabel(QStringLiteral("Alfa"), Picture1);
+    lblTexto->setObjectName(QStringLiteral("lblTexto"));
+    lblTexto->move(6, 24);
+    chkVerLineasGrid = new QCheckBox(QStringLiteral("Líneas del Grid"), Frame2);
+    chkVerLineasGrid->setObjectName(QStringLiteral("chkVerLineasGrid"));
+    chkVerTextoFrecuencias = new QCheckBox(QStringLiteral("Texto de Frecuencias"), Frame2);
+    chkVerTextoFrecuencias->setObjectName(QStringLiteral("chkVerTextoFrecuencias"));
+    auto* checks2 = new QVBoxLayout;
+    checks2->addWidget(chkVerLineasGrid);
+    checks2->addWidget(chkVerTextoFrecuencias);
+    checks2->addStretch();
+    g2->addWidget(Picture1, 0, Qt::AlignTop);
+    g2->addLayout(checks2);
+
+    // Playlist.
+    QGroupBox* Frame3 = pagina(QStringLiteral("Música"));
+    Frame3->setObjectName(QStringLiteral("Frame3"));
+    auto* g3 = new QVBoxLayout(Frame3);
+    chkTocarCiclico = new QCheckBox(QStringLiteral("Tocar cíclicamente"), Frame3);
+    chkTocarCiclico->setObjectName(QStringLiteral("chkTocarCiclico"));
+    chkTocarTodasCanciones =
+        new QCheckBox(QStringLiteral("Tocar sólo canción seleccionada"), Frame3);
+    chkTocarTodasCanciones->setObjectName(QStringLiteral("chkTocarTodasCanciones"));
+    g3->addWidget(chkTocarCiclico);
+    g3->addWidget(chkTocarTodasCanciones);
+    g3->addStretch();
+
+    // Fade.
+    QGroupBox* Frame4 = pagina(QStringLiteral("Fade"));
+    Frame4->setObjectName(QStringLiteral("Frame4"));
+    auto* g4 = new QHBoxLayout(Frame4);
+    scrollUltimosSegundos =
+        spinner(Frame4, "scrollUltimosSegundos", 0, playback::pref::kUltimosSegundosMax, 1);
+    lblUltimosSegundos = new QLabel(Frame4);
+    lblUltimosSegundos->setObjectName(QStringLiteral("lblUltimosSegundos"));
+    lblUltimosSegundos->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    lblUltimosSegundos->setAlignment(Qt::AlignCenter);
+    lblUltimosSegundos->setMinimumWidth(48);
+    lblUltimosSegundos->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    g4->addWidget(new QLabel(QStringLiteral("Apagar volumen en los últimos"), Frame4));
+    g4->addWidget(lblUltimosSegundos);
+    g4->addWidget(scrollUltimosSegundos);
+    g4->addWidget(new QLabel(QStringLiteral("(m:s)"), Frame4));
+    g4->addStretch();
+
+    // Glasses.
+    auto* paginaGafas = new QWidget;
+    SSTab1->addTab(paginaGafas, QStringLiteral("Gafas mentales"));
+    auto* g5 = new QGridLayout(paginaGafas);
+    auto* frameGafas = new QGroupBox(paginaGafas);
+    frameGafas->setObjectName(QStringLiteral("frameGafas"));
+    chkGafasMentales = new QCheckBox(QStringLiteral("Gafas mentales conectadas"), frameGafas);
+    chkGafasMentales->setObjectName(QStringLiteral("chkGafasMentales"));
+    (new QVBoxLayout(frameGafas))->addWidget(chkGafasMentales);
+    framePuertoParalelo = new QGroupBox(QStringLiteral("Puerto Paralelo"), paginaGafas);
+    framePuertoParalelo->setObjectName(QStringLiteral("framePuertoParalelo"));
+    cmbPuertoParalelo = new QComboBox(framePuertoParalelo);
+    cmbPuertoParalelo->setObjectName(QStringLiteral("cmbPuertoParalelo"));
+    (new QVBoxLayout(framePuertoParalelo))->addWidget(cmbPuertoParalelo);
+    frameSalidaPuerto = new QGroupBox(QStringLiteral("Salida Puerto"), paginaGafas);
+    frameSalidaPuerto->setObjectName(QStringLiteral("frameSalidaPuerto"));
+    cmbSalidaPuerto = new QComboBox(frameSalidaPuerto);
+    cmbSalidaPuerto->setObjectName(QStringLiteral("cmbSalidaPuerto"));
+    (new QVBoxLayout(frameSalidaPuerto))->addWidget(cmbSalidaPuerto);
+    frameColorLeds = new QGroupBox(paginaGafas);
+    frameColorLeds->setObjectName(QStringLiteral("frameColorLeds"));
+    frameColorLeds->setToolTip(QStringLiteral("Pulse un LED para cambiar su color"));
+    Picture2 = new QWidget(frameColorLeds);
+    Picture2->setObjectName(QStringLiteral("Picture2"));
+    led_ = new glasses::LedPanel(Picture2);
+    led_->setFixedSize(led_->sizeHint());
+    Picture2->setFixedSize(led_->sizeHint());
+    auto* g6 = new QHBoxLayout(frameColorLeds);
+    g6->addWidget(Picture2);
+    cmdTest = new QPushButton(QStringLiteral("Test"), frameColorLeds);
+    cmdTest->setObjectName(QStringLiteral("cmdTest"));
+    g6->addWidget(cmdTest);
+    g5->addWidget(frameGafas, 0, 0, 1, 2);
+    g5->addWidget(framePuertoParalelo, 1, 0);
+    g5->addWidget(frameSalidaPuerto, 1, 1);
+    g5->addWidget(frameColorLeds, 2, 0, 1, 2);
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(250);
+
+    cmdAceptar = new QPushButton(QStringLiteral("Aceptar"), this);
+    cmdAceptar->setObjectName(QStringLiteral("cmdAceptar"));
+    auto* root = new QVBoxLayout(this);
+    root->addWidget(SSTab1);
+    auto* pie = new QHBoxLayout;
+    pie->addStretch();
+    pie->addWidget(cmdAceptar);
+    root->addLayout(pie);
+}
+
+void frmOpciones::abrir() {
+    abriendo_ = true;
+    auto& prefs = Preferences::instance();
+    session::SessionModel& m = c_.model;
+
+    // 1. Ranges narrowed so no point can fall off the graph.
+    Cargando = true;
+    frecuencias_ = leerFrecuencias(m);
+    const LimitesRango l = limitesPara(m, frecuencias_);
+    scrollFrecuenciaBinaural->setRange(l.binauralMin, l.binauralMax);
+    scrollFrecuenciaBase->setRange(l.baseMin, l.baseMax);
+    Cargando = false;
+    connect(scrollFrecuenciaBinaural, &QScrollBar::valueChanged, this,
+            &frmOpciones::binauralCambiado);
+    connect(scrollFrecuenciaBase, &QScrollBar::valueChanged, this, &frmOpciones::baseCambiado);
+    // The bars hold their design values until now; whatever the session's
+    // maxima are, the bars end on them and the labels show them.
+    {
+        const QSignalBlocker b1(scrollFrecuenciaBinaural), b2(scrollFrecuenciaBase);
+        scrollFrecuenciaBinaural->setValue(toInt32(m.FrecBinauralMax));
+        scrollFrecuenciaBase->setValue(m.FrecBaseMax);
+    }
+    if (scrollFrecuenciaBinaural->value() != m.FrecBinauralMax)
+        binauralCambiado(scrollFrecuenciaBinaural->value());
+    if (scrollFrecuenciaBase->value() != m.FrecBaseMax) baseCambiado(scrollFrecuenciaBase->value());
+    lblFrecuenciaBinauralMaxima->setText(QString::number(scrollFrecuenciaBinaural->value()));
+    lblFrecuenciaBaseMaxima->setText(QString::number(scrollFrecuenciaBase->value()));
+
+    // 2. Check boxes and the fade time.
+    chkVerTextoFrecuencias->setChecked(prefs.getInt16(session::pref::VerTextoFrecuencias) > 0);
+    chkVerLineasGrid->setChecked(prefs.getInt16(session::pref::VerLineasGrid) > 0);
+    chkTocarTodasCanciones->setChecked(prefs.getInt16(pref::TocarTodasCanciones) > 0);
+    chkTocarCiclico->setChecked(prefs.getInt16(pref::TocarCiclico) > 0);
+    scrollUltimosSegundos->setValue(prefs.getInt(playback::pref::UltimosSegundos));
+    lblUltimosSegundos->setText(tiempo(scrollUltimosSegundos->value()));
+    for (int j = 0; j < 3; ++j)
+        Linea[j]->setVisible(chkVerLineasGrid->isChecked());
+    lblTexto->setVisible(chkVerTextoFrecuencias->isChecked());
+
+    connect(chkVerLineasGrid, &QCheckBox::clicked, this, [this](bool on) {
+        Preferences::instance().save(session::pref::VerLineasGrid, on ? "1" : "0");
+        if (c_.graph) c_.graph->DibujarGrid();
+        for (int j = 0; j < 3; ++j)
+            Linea[j]->setVisible(on);
+    });
+    connect(chkVerTextoFrecuencias, &QCheckBox::clicked, this, [this](bool on) {
+        Preferences::instance().save(session::pref::VerTextoFrecuencias, on ? "1" : "0");
+        if (c_.graph) c_.graph->DibujarGrid();
+        lblTexto->setVisible(on);
+    });
+    connect(chkTocarCiclico, &QCheckBox::clicked, this,
+            [](bool on) { Preferences::instance().save(pref::TocarCiclico, on ? "1" : "0"); });
+    connect(chkTocarTodasCanciones, &QCheckBox::clicked, this, [](bool on) {
+        Preferences::instance().save(pref::TocarTodasCanciones, on ? "1" : "0");
+    });
+    connect(scrollUltimosSegundos, &QScrollBar::valueChanged, this, [this](int v) {
+        lblUltimosSegundos->setText(tiempo(v));
+        Preferences::instance().save(playback::pref::UltimosSegundos, std::to_string(v));
+    });
+
+    // 3. The glasses tab.
+    const auto colores = coloresGuardados(prefs);
+    for (int i = 1; i <= 8; ++i) {
+        led_->setColours(i, colores[i].lit, colores[i].unlit);
+        led_->setLit(i, false);
+        Lumidot* d = led_->led(i);
+        d->setVisible(true);
+        d->setCursor(Qt::PointingHandCursor);
+        connect(d, &Lumidot::clicked, this, [this, i] { ledPulsado(i); });
+    }
+    cmdTest->setEnabled(c_.estado.GafasMentales);
+    connect(chkGafasMentales, &QCheckBox::clicked, this, [this] { gafasPulsadas(true); });
+    if (prefs.getBool(glasses::pref::GafasMentales)) {
+        chkGafasMentales->setChecked(true);
+        gafasPulsadas(false);
+    }
+
+    // 4. The port lists.
+    for (const char* p : kPuertos)
+        cmbPuertoParalelo->addItem(QString::fromLatin1(p));
+    for (const char* s : kSalidas)
+        cmbSalidaPuerto->addItem(QString::fromLatin1(s));
+    const int puerto =
+        cmbPuertoParalelo->findText(QString::fromStdString(prefs.get(glasses::pref::PuertoHex)));
+    cmbPuertoParalelo->setCurrentIndex(puerto >= 0 ? puerto : 0);
+    const int salida = cmbSalidaPuerto->findText(QString::fromStdString(c_.estado.SalidaPuerto));
+    cmbSalidaPuerto->setCurrentIndex(salida >= 0 ? salida : 0);
+    test_->PuertoTest = c_.estado.PuertoLed;
+    test_->SalidaTest = c_.estado.SalidaPuerto;
+    connect(cmbPuertoParalelo, &QComboBox::currentIndexChanged, this,
+            [this](int pos) { test_->PuertoTest = direccionDePosicion(pos); });
+    connect(cmbSalidaPuerto, &QComboBox::currentIndexChanged, this,
+            [this](int pos) { test_->SalidaTest = kSalidas[pos == 0 ? 0 : 1]; });
+
+    connect(cmdTest, &QPushButton::clicked, this, [this] { test_->cmdTest_Click(); });
+    connect(Timer1, &QTimer::timeout, this, &frmOpciones::Timer1_Timer);
+    connect(SSTab1, &QTabWidget::currentChanged, this, &frmOpciones::pestanaCambiada);
+    connect(cmdAceptar, &QPushButton::clicked, this, &frmOpciones::cmdAceptar_Click);
+    abriendo_ = false;
+}
+
+void frmOpciones::redibujar() {
+    // A range change is an edit of the open session: it is saved with it.
+    if (!abriendo_) c_.model.SesionModificada = true;
+    c_.model.notify();
+    if (c_.graph) c_.graph->refresh();
+}
+
+void frmOpciones::binauralCambiado(int value) {
+    if (Cargando) return;
+    lblFrecuenciaBinauralMaxima->setText(QString::number(value));
+    aplicarBinauralMax(c_.model, frecuencias_, value);
+    redibujar();
+}
+
+void frmOpciones::baseCambiado(int value) {
+    if (Cargando) return;
+    lblFrecuenciaBaseMaxima->setText(QString::number(value));
+    aplicarBaseMax(c_.model, frecuencias_, value);
+    redibujar();
+}
+
+void frmOpciones::gafasPulsadas(bool porUsuario) {
+    if (porUsuario && chkGafasMentales->isChecked() && !c_.estado.GafasMentales &&
+        !confirmarGafas(c_.messages, Preferences::instance())) {
+        chkGafasMentales->setChecked(false);
+        return;
+    }
+    const bool on = chkGafasMentales->isChecked();
+    c_.estado.GafasMentales = on;
+    if (!on) {
+        if (test_->running() && cmdTest->isEnabled()) test_->stop();
+        if (c_.onGafasApagadas) c_.onGafasApagadas();
+    }
+    Preferences::instance().save(glasses::pref::GafasMentales, on ? "1" : "0");
+    cmdTest->setEnabled(on);
+    frameColorLeds->setEnabled(on);
+    framePuertoParalelo->setEnabled(on);
+    frameSalidaPuerto->setEnabled(on);
+}
+
+void frmOpciones::ledPulsado(int i) {
+    Lumidot* d = led_->led(i);
+    const ColoresLed nuevo = siguienteColor({d->LitColour(), d->UnLitColour()});
+    led_->setColours(i, nuevo.lit, nuevo.unlit);
+}
+
+void frmOpciones::pestanaCambiada(int index) {
+    // The test shows on this tab's indicators or the main window's; leaving
+    // the tab stops it rather than leave it running unseen.
+    if (pestana_ == kTabGafas && test_->running()) {
+        test_->stop();
+        // The tab is gone by now, so the stop darkened the main window's
+        // indicators; the hidden ones would come back lit.
+        glasses::MostrarLeds(*led_, 0);
+    }
+    pestana_ = index;
+}
+
+void frmOpciones::Timer1_Timer() {
+    test_->Timer1_Timer();
+}
+
+void frmOpciones::cmdAceptar_Click() {
+    test_->stop();
+    Timer1->stop();
+    std::array<ColoresLed, 9> colores{};
+    for (int i = 1; i <= 8; ++i)
+        colores[i] = {led_->led(i)->LitColour(), led_->led(i)->UnLitColour()};
+    guardarAceptar(Preferences::instance(), c_.estado, colores, cmbPuertoParalelo->currentIndex(),
+                   cmbSalidaPuerto->currentIndex());
+    accept();
+}
+
+void frmOpciones::done(int result) {
+    test_->stop();
+    QDialog::done(result);
+}
+
+void frmOpciones::keyPressEvent(QKeyEvent* e) {
+    // Esc first puts the lights out; with no test running it closes as usual.
+    if (e->key() == Qt::Key_Escape && test_->running()) {
+        test_->stop();
+        e->accept();
+        return;
+    }
+    QDialog::keyPressEvent(e);
+}
+
+void runOptionsDialog(const Contexto& contexto, QWidget* owner) {
+    frmOpciones dialog(contexto, owner);
+    dialog.exec();
+}
+
+} // namespace vs::options

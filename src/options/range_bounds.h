@@ -1,0 +1,42 @@
+#pragma once
+// The two range spinners of the options dialog: how far they may go so that
+// no point of the open session falls off the graph, and how the points move
+// when a range changes so each keeps its frequency.
+#include <array>
+
+namespace vs::session {
+class SessionModel;
+}
+
+namespace vs::options {
+
+// Design bounds of the spinners.
+inline constexpr int kBinauralMinimo = 14;
+inline constexpr int kBinauralMaximo = 30;
+inline constexpr int kBaseMinimo = 450;
+inline constexpr int kBaseMaximo = 1000;
+
+// Every point's frequency when the dialog opened (index = point number).
+struct FrecuenciasPuntos {
+    std::array<float, 31> FrecuenciasPunto{};
+    std::array<float, 31> FrecuenciasPuntoFR{};
+};
+FrecuenciasPuntos leerFrecuencias(const session::SessionModel& m);
+
+struct LimitesRango {
+    int binauralMin = kBinauralMinimo;
+    int binauralMax = kBinauralMaximo;
+    int baseMin = kBaseMinimo;
+    int baseMax = kBaseMaximo;
+};
+// The binaural floor is the highest beat point rounded up; the base floor the
+// highest base point rounded up to tens, and the base ceiling the lowest base
+// point rounded down to tens plus the 450 Hz the axis spans.
+LimitesRango limitesPara(const session::SessionModel& m, const FrecuenciasPuntos& f);
+
+// Sets the session's maximum and moves every marker of that curve back to
+// its frequency.
+void aplicarBinauralMax(session::SessionModel& m, const FrecuenciasPuntos& f, int hz);
+void aplicarBaseMax(session::SessionModel& m, const FrecuenciasPuntos& f, int hz);
+
+} // namespace vs::options

@@ -1,0 +1,70 @@
+// A child process lights the glasses through a port stand-in and then ends
+// abnormally; the parent reads what reached the port.
+#include "glasses/crash_darkening.h"
+
+#include <gtest/gtest.h>
+#include "pipe_led_port.h"
+
+#include <csignal>
+#include <cstdlib>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+struct Ending {
+    std::vector<int> bytes;
+    int signal = 0;
+};
+
+// Runs `end` in a child that has written 0xA5 to the port first.
+template <typename End> Ending runChild(bool disarm, End end) {
+    int fds[2];
+    EXPECT_EQ(pipe(fds), 0);
+    const pid_t pid = fork();
+    if (pid == 0) {
+        close(fds[0]);
+        vs::glasses::installCrashDarkening();
+        {
+            auto* port = new vs::glasses::PipeLedPort(fds[1]); // never freed: the end is abrupt
+            port->Out32(0x378, 0xA5);
+            if (disarm) vs::glasses::disarmCrashDarkening(fds[1]);
+        }
+        end();
+        _exit(0); // not reached
+    }
+    close(fds[1]);
+    Ending out;
+    unsigned char b;
+    while (read(fds[0], &b, 1) == 1)
+        out.bytes.push_back(b);
+    close(fds[0]);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    if (WIFSIGNALED(status)) out.signal = WTERMSIG(status);
+    return out;
+}
+
+} // namespace
+
+TEST(CrashDarkening, AnAbortLeavesThePortDarkAndStillEndsByTheSignal) {
+    const Ending e = runChild(false, [] { std::abort(); });
+    EXPECT_EQ(e.bytes, (std::vector<int>{0xA5, 0}));
+    EXPECT_EQ(e.signal, SIGABRT);
+}
+
+TEST(CrashDarkening, ACrashAndATerminationDarkenToo) {
+    const Ending segv = runChild(false, [] { raise(SIGSEGV); });
+    EXPECT_EQ(segv.bytes, (std::vector<int>{0xA5, 0}));
+    EXPECT_EQ(segv.signal, SIGSEGV);
+    const Ending term = runChild(false, [] { kill(getpid(), SIGTERM); });
+    EXPECT_EQ(term.bytes, (std::vector<int>{0xA5, 0}));
+    EXPECT_EQ(term.signal, SIGTERM);
+}
+
+TEST(CrashDarkening, AClosedPortIsLeftAlone) {
+    const Ending e = runChild(true, [] { std::abort(); });
+    EXPECT_EQ(e.bytes, (std::vector<int>{0xA5}));
+    EXPECT_EQ(e.signal, SIGABRT);
+}

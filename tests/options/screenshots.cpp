@@ -1,0 +1,57 @@
+// Writes a picture of each of the options dialog's five tabs, with the glasses
+// on, into the folder given as the only argument.
+//   xvfb-run -a build/tests/options/options_screenshots docs/
+#include "options/frm_opciones.h"
+
+#include "base/preferences.h"
+#include "glasses/state.h"
+#include "session/session_model.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QTabWidget>
+#include <QTest>
+#include <cstdio>
+#include "recording_indicators.h"
+#include "recording_led_port.h"
+#include "recording_messages.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    QDir().mkpath(out);
+    const QString prefs = QDir::temp().filePath("vs-options-screenshots.ini");
+    QFile::remove(prefs);
+    vs::Preferences::setInstanceFile(prefs.toStdString());
+    vs::Preferences::instance().save("Opciones", "Gafas Mentales", "1");
+    vs::session::SessionModel model;
+    vs::glasses::EstadoGafas estado;
+    estado.GafasMentales = true;
+    estado.PuertoLed = 0x378;
+    vs::glasses::RecordingLedPort port;
+    vs::glasses::RecordingIndicators principal;
+    vs::RecordingMessageService messages;
+    vs::options::frmOpciones d({model, nullptr, estado, port, principal, messages, {}});
+    d.show();
+    QTest::qWaitForWindowExposed(&d);
+    auto* tabs = d.findChild<QTabWidget*>("SSTab1");
+    const char* names[5] = {"frecuencias", "ver", "musica", "fade", "gafas"};
+    bool ok = true;
+    for (int i = 0; i < 5; ++i) {
+        tabs->setCurrentIndex(i);
+        if (i == 4) { // mid-test: the diamonds turning
+            d.test().cmdTest_Click();
+            for (int t = 0; t < 11; ++t)
+                d.Timer1_Timer();
+        }
+        QApplication::processEvents();
+        const QString file = out + "/options-" + names[i] + ".png";
+        const bool saved = d.grab().save(file);
+        std::printf("%s %s\n", saved ? "wrote" : "FAILED", qPrintable(file));
+        ok = ok && saved;
+    }
+    d.test().stop();
+    QFile::remove(prefs);
+    return ok ? 0 : 1;
+}
