@@ -6,6 +6,7 @@
 #include "base/paths.h"
 #include "base/preferences.h"
 #include "base/services.h"
+#include "controls/boton_gradiente.h"
 #include "glasses/led_port.h"
 #include "library/session_library.h"
 #include "shell/main_window.h"
@@ -17,7 +18,6 @@
 #include <QFile>
 #include <QElapsedTimer>
 #include <QPixmap>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <cstdio>
 #include "recording_led_port.h"

@@ -32,6 +32,15 @@ public:
                                  const std::vector<FileFilter>& filters) = 0;
 };
 
+// Hands a document, web address or mail link to the desktop's default program.
+// Failures of the desktop are not reported: nothing waits on the program started.
+class DesktopService {
+public:
+    virtual ~DesktopService() = default;
+    virtual void openFile(const std::string& path) = 0;
+    virtual void openUrl(const std::string& url) = 0;
+};
+
 // Process-wide services, used from the UI thread only. Before anything is
 // installed a silent service answers "No" and shows nothing.
 MessageService& messages();

@@ -30,7 +30,7 @@ QString textoHz(int value) {
 
 } // namespace
 
-frmSecuencia::frmSecuencia(EstadoGafas& estado, QWidget* parent)
+frmSecuencia::frmSecuencia(EstadoGafas& estado, QWidget* parent, const ButtonFactory& makeButton)
     : QDialog(parent), estado_(estado) {
     setWindowTitle(QStringLiteral("Secuencia de luces"));
 
@@ -109,8 +109,14 @@ frmSecuencia::frmSecuencia(EstadoGafas& estado, QWidget* parent)
     scrollHz_->setValue(valor);
     lblHz_->setText(textoHz(valor));
 
-    cmdAceptar_ = new QPushButton(QStringLiteral("Seleccionar Secuencia"), this);
-    cmdCancelar_ = new QPushButton(QStringLiteral("Cancelar"), this);
+    auto button = [this, &makeButton](const QString& caption) -> QAbstractButton* {
+        if (makeButton) return makeButton(caption, this);
+        return new QPushButton(caption, this);
+    };
+    cmdAceptar_ = button(QStringLiteral("Seleccionar Secuencia"));
+    cmdAceptar_->setObjectName(QStringLiteral("cmdAceptar"));
+    cmdCancelar_ = button(QStringLiteral("Cancelar"));
+    cmdCancelar_->setObjectName(QStringLiteral("cmdCancelar"));
 
     auto* derecha = new QVBoxLayout;
     derecha->addWidget(Frame1_);
@@ -127,11 +133,11 @@ frmSecuencia::frmSecuencia(EstadoGafas& estado, QWidget* parent)
     connect(flexSecuencia_, &QTableWidget::cellClicked, this,
             [this](int row, int) { filaClicada(row); });
     connect(scrollHz_, &QScrollBar::valueChanged, this, &frmSecuencia::velocidadCambiada);
-    connect(cmdAceptar_, &QPushButton::clicked, this, [this] {
+    connect(cmdAceptar_, &QAbstractButton::clicked, this, [this] {
         resultado_ = SequenceChooser::Resultado::Seleccionada;
         accept();
     });
-    connect(cmdCancelar_, &QPushButton::clicked, this, [this] {
+    connect(cmdCancelar_, &QAbstractButton::clicked, this, [this] {
         estado_.SecuenciaActual = SecuenciaInicial;
         resultado_ = SequenceChooser::Resultado::Cancelada;
         reject();
@@ -158,7 +164,7 @@ void frmSecuencia::velocidadCambiada(int value) {
 }
 
 SequenceChooser::Resultado DialogSequenceChooser::run() {
-    frmSecuencia dialogo(estado_, owner_);
+    frmSecuencia dialogo(estado_, owner_, makeButton_);
     dialogo.exec();
     return dialogo.resultado();
 }

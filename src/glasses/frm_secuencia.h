@@ -7,19 +7,25 @@
 
 #include <QDialog>
 #include <cstdint>
+#include <functional>
 
+class QAbstractButton;
 class QLabel;
-class QPushButton;
 class QScrollBar;
 class QTableWidget;
 class QGroupBox;
 
 namespace vs::glasses {
 
+// Makes the dialog's push buttons. The program's own button lives in a layer
+// above this one, so the shell hands it in; without one, plain Qt buttons.
+using ButtonFactory = std::function<QAbstractButton*(const QString& caption, QWidget* parent)>;
+
 class frmSecuencia : public QDialog {
     Q_OBJECT
 public:
-    explicit frmSecuencia(EstadoGafas& estado, QWidget* parent = nullptr);
+    explicit frmSecuencia(EstadoGafas& estado, QWidget* parent = nullptr,
+                          const ButtonFactory& makeButton = {});
 
     // Seleccionada: "Seleccionar Secuencia"; Cancelada: "Cancelar" (the opening
     // sequence is back); Cerrada: the close box or Escape (the row last pressed stays).
@@ -29,8 +35,8 @@ public:
     QTableWidget* flexSecuencia() const { return flexSecuencia_; }
     QScrollBar* scrollHz() const { return scrollHz_; }
     QLabel* lblHz() const { return lblHz_; }
-    QPushButton* cmdAceptar() const { return cmdAceptar_; }
-    QPushButton* cmdCancelar() const { return cmdCancelar_; }
+    QAbstractButton* cmdAceptar() const { return cmdAceptar_; }
+    QAbstractButton* cmdCancelar() const { return cmdCancelar_; }
 
 private:
     void filaPulsada(int row);
@@ -45,19 +51,21 @@ private:
     QScrollBar* scrollHz_;
     QLabel* lblHz_;
     QLabel* Label2_;
-    QPushButton* cmdAceptar_;
-    QPushButton* cmdCancelar_;
+    QAbstractButton* cmdAceptar_;
+    QAbstractButton* cmdCancelar_;
 };
 
 // Runs a fresh frmSecuencia modally over `owner` each time.
 class DialogSequenceChooser : public SequenceChooser {
 public:
-    DialogSequenceChooser(EstadoGafas& estado, QWidget* owner) : estado_(estado), owner_(owner) {}
+    DialogSequenceChooser(EstadoGafas& estado, QWidget* owner, ButtonFactory makeButton = {})
+        : estado_(estado), owner_(owner), makeButton_(std::move(makeButton)) {}
     Resultado run() override;
 
 private:
     EstadoGafas& estado_;
     QWidget* owner_;
+    ButtonFactory makeButton_;
 };
 
 } // namespace vs::glasses

@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include "audio/volume.h"
+#include "controls/boton_gradiente.h"
 #include "base/numeric.h"
 #include "base/paths.h"
 #include "base/preferences.h"
@@ -20,6 +21,8 @@
 #include "playback/audio_session.h"
 #include "playback/engine_links.h"
 #include "playback/session_player.h"
+#include "frm_about.h"
+#include "help.h"
 #include "player_links.h"
 #include "qt_services.h"
 #include "session/graph_frame.h"
@@ -54,13 +57,19 @@ FrmSomnara::FrmSomnara(QWidget* parent, Dependencies deps)
         ownDialogs_ = std::make_unique<QtFileDialogService>(this);
         deps_.dialogs = ownDialogs_.get();
     }
+    if (!deps_.desktop) {
+        ownDesktop_ = std::make_unique<QtDesktopService>();
+        deps_.desktop = ownDesktop_.get();
+    }
+    if (!deps_.runModal) deps_.runModal = [](QDialog& d) { d.exec(); };
     // Lower layers report through the process-wide services.
     setMessageService(deps_.messages);
     setFileDialogService(deps_.dialogs);
     if (!deps_.makeVolume) deps_.makeVolume = [] { return std::make_unique<audio::clsVolume>(); };
     if (!deps_.makeChooser)
         deps_.makeChooser = [](QWidget* owner) -> std::unique_ptr<glasses::SequenceChooser> {
-            return std::make_unique<glasses::DialogSequenceChooser>(glasses::estadoGafas(), owner);
+            return std::make_unique<glasses::DialogSequenceChooser>(glasses::estadoGafas(), owner,
+                                                                    &controls::makeHouseButton);
         };
     if (!deps_.runOptions) deps_.runOptions = options::runOptionsDialog;
 
@@ -128,8 +137,10 @@ void FrmSomnara::wire() {
     };
     connect(ui_.timerSesion, &QTimer::timeout, this, toPlayer(&playback::SessionPlayer::Tick));
     connect(ui_.timerFade, &QTimer::timeout, this, toPlayer(&playback::SessionPlayer::FadeTick));
-    connect(ui_.cmdPlay, &QPushButton::clicked, this, toPlayer(&playback::SessionPlayer::Play));
-    connect(ui_.cmdStop, &QPushButton::clicked, this, toPlayer(&playback::SessionPlayer::Stop));
+    connect(ui_.cmdPlay, &controls::BotonGradiente::Click, this,
+            toPlayer(&playback::SessionPlayer::Play));
+    connect(ui_.cmdStop, &controls::BotonGradiente::Click, this,
+            toPlayer(&playback::SessionPlayer::Stop));
 
     connect(ui_.graph, &session::GraphFrame::cellPressed, this, [this](int i, Qt::MouseButton) {
         if (sequencer_) sequencer_->previewStart(model_->cellSequence(i));
@@ -160,6 +171,12 @@ void FrmSomnara::wire() {
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     escape->setContext(Qt::WindowShortcut);
     connect(escape, &QShortcut::activated, this, toPlayer(&playback::SessionPlayer::Stop));
+    connect(ui_.mnuAyudaContenido, &QAction::triggered, this,
+            [this] { AyudaContenido(dataFolder(), *deps_.messages, *deps_.desktop); });
+    connect(ui_.mnuAyudaAcrecaDe, &QAction::triggered, this, [this] {
+        frmAbout about(*deps_.desktop, this);
+        deps_.runModal(about);
+    });
 
     library_->onStop = [this] {
         if (player_) player_->Stop();

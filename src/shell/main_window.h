@@ -7,6 +7,7 @@
 #include "main_window_ui.h"
 #include "shell_logic.h"
 
+#include <QDialog>
 #include <QMainWindow>
 #include <functional>
 #include <memory>
@@ -54,6 +55,10 @@ struct Dependencies {
     std::function<std::unique_ptr<glasses::SequenceChooser>(QWidget* owner)> makeChooser;
     // The options dialog, run to its end; default: the modal dialog.
     std::function<void(const options::Contexto&, QWidget* owner)> runOptions;
+    // The desktop's default programs for the help, web address and mail link.
+    DesktopService* desktop = nullptr;
+    // Runs a modal dialog (the about box); default: QDialog::exec.
+    std::function<void(QDialog&)> runModal;
 };
 
 class FrmSomnara : public QMainWindow {
@@ -104,6 +109,7 @@ private:
     Dependencies deps_;
     std::unique_ptr<MessageService> ownMessages_;
     std::unique_ptr<FileDialogService> ownDialogs_;
+    std::unique_ptr<DesktopService> ownDesktop_;
     std::unique_ptr<session::SessionModel> model_;
     std::unique_ptr<session::SessionDocument> document_;
     std::unique_ptr<library::SessionLibrary> library_;

@@ -1,5 +1,6 @@
 #include "main_window_ui.h"
 
+#include "controls/boton_gradiente.h"
 #include "glasses/led_panel.h"
 #include "library/session_grid.h"
 #include "session/graph_frame.h"
@@ -17,7 +18,6 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QTimer>
@@ -107,9 +107,9 @@ void MainWindowUi::setupUi(QMainWindow* window, session::SessionModel& model) {
     auto* frame4 = new QGroupBox(central);
     frame4->setObjectName("Frame4");
     auto* transport = new QHBoxLayout(frame4);
-    cmdPlay = new QPushButton(QStringLiteral("Play"), frame4);
+    cmdPlay = new controls::BotonGradiente(QStringLiteral("Play"), frame4);
     cmdPlay->setObjectName("cmdPlay");
-    cmdStop = new QPushButton(QStringLiteral("Stop"), frame4);
+    cmdStop = new controls::BotonGradiente(QStringLiteral("Stop"), frame4);
     cmdStop->setObjectName("cmdStop");
     for (auto* b : {cmdPlay, cmdStop}) {
         b->setMinimumSize(72, 40);

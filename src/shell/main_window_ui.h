@@ -9,7 +9,6 @@ class QGroupBox;
 class QLabel;
 class QMainWindow;
 class QMenu;
-class QPushButton;
 class QScrollBar;
 class QTableWidget;
 class QTimer;
@@ -25,6 +24,9 @@ class LedPanel;
 namespace vs::library {
 class SessionGrid;
 }
+namespace vs::controls {
+class BotonGradiente;
+}
 
 namespace vs::shell {
 
@@ -34,8 +36,8 @@ struct MainWindowUi {
     QGroupBox* frameLed = nullptr;
     QWidget* pLed = nullptr;
     glasses::LedPanel* led = nullptr;
-    QPushButton* cmdPlay = nullptr;
-    QPushButton* cmdStop = nullptr;
+    controls::BotonGradiente* cmdPlay = nullptr;
+    controls::BotonGradiente* cmdStop = nullptr;
     QLabel* lblInfoTime = nullptr;
     QLabel* lblInfoHz = nullptr;
     QLabel* lblInfoFR = nullptr;

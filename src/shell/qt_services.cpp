@@ -1,8 +1,10 @@
 #include "qt_services.h"
 
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QStringList>
+#include <QUrl>
 
 namespace vs::shell {
 namespace {
@@ -47,6 +49,15 @@ std::string QtFileDialogService::saveFile(const std::string& title, const std::s
     return QFileDialog::getSaveFileName(owner_, QString::fromStdString(title),
                                         QString::fromStdString(suggested), filterText(filters))
         .toStdString();
+}
+
+void QtDesktopService::openFile(const std::string& path) {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
+}
+
+void QtDesktopService::openUrl(const std::string& url) {
+    // Tolerant parsing: the mail link's subject holds a space.
+    QDesktopServices::openUrl(QUrl(QString::fromStdString(url), QUrl::TolerantMode));
 }
 
 } // namespace vs::shell

@@ -1,5 +1,5 @@
 #pragma once
-// The real message boxes and file dialogs, owned by the main window.
+// The real message boxes, file dialogs and desktop, owned by the main window.
 #include "base/services.h"
 
 class QWidget;
@@ -27,6 +27,13 @@ public:
 
 private:
     QWidget* owner_;
+};
+
+// QDesktopServices: files by their local URL, addresses and mail links as written.
+class QtDesktopService : public DesktopService {
+public:
+    void openFile(const std::string& path) override;
+    void openUrl(const std::string& url) override;
 };
 
 } // namespace vs::shell

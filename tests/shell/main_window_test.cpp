@@ -39,6 +39,8 @@
 #include <QMenuBar>
 #include <QScrollBar>
 #include <gtest/gtest.h>
+#include "controls/boton_gradiente.h"
+#include "recording_desktop.h"
 #include "recording_led_port.h"
 #include "recording_messages.h"
 #include "scripted_dialogs.h"
@@ -63,6 +65,9 @@ struct MainWindowTest : ::testing::Test {
     vs::ScriptedFileDialogs dialogs;
     vs::glasses::RecordingLedPort port;
     vs::audio::RecordingMixerBackend* mixer = nullptr; // owned by the window's clsVolume
+    vs::RecordingDesktopService desktop;
+    std::vector<QDialog*> modals; // what would have been shown modally, with its owner
+    std::vector<QWidget*> modalOwners;
 
     void SetUp() override {
         dir.becomeProgramFolders();
@@ -91,6 +96,11 @@ struct MainWindowTest : ::testing::Test {
             return std::make_unique<vs::audio::clsVolume>(std::move(rec), nullptr);
         };
         deps.makeChooser = [](QWidget*) { return std::make_unique<ScriptedChooser>(); };
+        deps.desktop = &desktop;
+        deps.runModal = [this](QDialog& d) {
+            modals.push_back(&d);
+            modalOwners.push_back(d.parentWidget());
+        };
         return std::make_unique<FrmSomnara>(nullptr, deps);
     }
 };
@@ -490,4 +500,49 @@ TEST_F(MainWindowTest, TheGlassesStartDarkAndTheStripMarksSegmentsFlashingAt15To
     options = [](const vs::options::Contexto& c) { c.estado.GafasMentales = false; };
     w->ui().mnuArchivoOpciones->trigger();
     EXPECT_TRUE(strip->markedCells().empty());
+}
+
+TEST_F(MainWindowTest, HelpMenuOpensTheManualBesideTheProgramOrSaysThereIsNone) {
+    auto w = open();
+    w->ui().mnuAyudaContenido->trigger();
+    EXPECT_TRUE(recorder.saw("No se encuentra el fichero de ayuda"));
+    EXPECT_TRUE(desktop.files.empty());
+    // The manual is shipped data: it sits in the data folder, not where lists are written.
+    vs::test::writeFile(dir.file("Ayuda_VSO.html"), "<html></html>");
+    w->ui().mnuAyudaContenido->trigger();
+    EXPECT_TRUE(desktop.files.empty());
+    vs::test::writeFile(dir.file("data/Ayuda_VSO.html"), "<html></html>");
+    w->ui().mnuAyudaContenido->trigger();
+    ASSERT_EQ(desktop.files.size(), 1u);
+    EXPECT_EQ(desktop.files[0], dir.file("data/Ayuda_VSO.html"));
+    EXPECT_EQ(recorder.count(RecordingMessageService::Entry::Information), 2);
+}
+
+TEST_F(MainWindowTest, AboutMenuShowsTheAboutBoxOwnedByTheWindow) {
+    auto w = open();
+    const QString title = w->windowTitle();
+    w->ui().mnuAyudaAcrecaDe->trigger();
+    ASSERT_EQ(modals.size(), 1u);
+    EXPECT_EQ(modalOwners[0], w.get());
+    EXPECT_EQ(w->windowTitle(), title);
+    EXPECT_FALSE(w->model().SesionModificada);
+    EXPECT_TRUE(desktop.urls.empty());
+}
+
+TEST_F(MainWindowTest, PlayAndStopAreHouseButtonsShownWholeAtTheOpeningSize) {
+    auto w = open();
+    w->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+    for (vs::controls::BotonGradiente* b : {w->ui().cmdPlay, w->ui().cmdStop}) {
+        EXPECT_EQ(b->ButtonType(), 3);
+        EXPECT_EQ(b->ColorScheme(), 1);
+        EXPECT_EQ(b->BackColor(), 0x00D8E9ECu);
+        EXPECT_EQ(b->ForeColor(), 0u);
+        EXPECT_TRUE(b->ShowFocusRect());
+        const QWidget* frame = b->parentWidget();
+        EXPECT_TRUE(frame->rect().contains(b->geometry())) << b->objectName().toStdString();
+        EXPECT_GE(b->width(), b->sizeHint().width());
+        EXPECT_GE(b->height(), b->sizeHint().height());
+        EXPECT_EQ(b->picture().size(), b->size());
+    }
 }
