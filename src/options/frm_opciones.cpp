@@ -24,6 +24,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QAbstractButton>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTabWidget>
@@ -211,7 +212,11 @@ void frmOpciones::construir() {
     Picture2->setFixedSize(led_->sizeHint());
     auto* g6 = new QHBoxLayout(frameColorLeds);
     g6->addWidget(Picture2);
-    cmdTest = new QPushButton(QStringLiteral("Test"), frameColorLeds);
+    auto button = [&](const QString& caption, QWidget* parent) -> QAbstractButton* {
+        if (c_.makeButton) return c_.makeButton(caption, parent);
+        return new QPushButton(caption, parent);
+    };
+    cmdTest = button(QStringLiteral("Test"), frameColorLeds);
     cmdTest->setObjectName(QStringLiteral("cmdTest"));
     g6->addWidget(cmdTest);
     g5->addWidget(frameGafas, 0, 0, 1, 2);
@@ -222,7 +227,7 @@ void frmOpciones::construir() {
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(250);
 
-    cmdAceptar = new QPushButton(QStringLiteral("Aceptar"), this);
+    cmdAceptar = button(QStringLiteral("Aceptar"), this);
     cmdAceptar->setObjectName(QStringLiteral("cmdAceptar"));
     auto* root = new QVBoxLayout(this);
     root->addWidget(SSTab1);
@@ -326,10 +331,10 @@ void frmOpciones::abrir() {
     connect(cmbSalidaPuerto, &QComboBox::currentIndexChanged, this,
             [this](int pos) { test_->SalidaTest = kSalidas[pos == 0 ? 0 : 1]; });
 
-    connect(cmdTest, &QPushButton::clicked, this, [this] { test_->cmdTest_Click(); });
+    connect(cmdTest, &QAbstractButton::clicked, this, [this] { test_->cmdTest_Click(); });
     connect(Timer1, &QTimer::timeout, this, &frmOpciones::Timer1_Timer);
     connect(SSTab1, &QTabWidget::currentChanged, this, &frmOpciones::pestanaCambiada);
-    connect(cmdAceptar, &QPushButton::clicked, this, &frmOpciones::cmdAceptar_Click);
+    connect(cmdAceptar, &QAbstractButton::clicked, this, &frmOpciones::cmdAceptar_Click);
     abriendo_ = false;
 }
 

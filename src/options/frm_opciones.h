@@ -4,6 +4,7 @@
 // port, polarity, indicator colours, LED test). Built on each opening and
 // destroyed on close; most settings are stored as they change, the colours,
 // port and polarity only by "Aceptar".
+#include "glasses/frm_secuencia.h"
 #include "glasses_settings.h"
 #include "led_test.h"
 #include "range_bounds.h"
@@ -16,7 +17,7 @@ class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
-class QPushButton;
+class QAbstractButton;
 class QScrollBar;
 class QTabWidget;
 class QTimer;
@@ -48,6 +49,8 @@ struct Contexto {
     MessageService& messages;
     // The glasses were switched off: whatever lights them must stop now.
     std::function<void()> onGafasApagadas;
+    // Makes the dialog's buttons (the program's own look); plain ones when empty.
+    glasses::ButtonFactory makeButton = {};
 };
 
 class frmOpciones : public QDialog {
@@ -106,8 +109,8 @@ private:
     QComboBox* cmbSalidaPuerto = nullptr;
     QWidget* Picture2 = nullptr;
     glasses::LedPanel* led_ = nullptr;
-    QPushButton* cmdTest = nullptr;
-    QPushButton* cmdAceptar = nullptr;
+    QAbstractButton* cmdTest = nullptr;
+    QAbstractButton* cmdAceptar = nullptr;
     QTimer* Timer1 = nullptr;
 };
 

@@ -163,7 +163,8 @@ void FrmSomnara::wire() {
                           [this] {
                               if (timerSecuencia_) timerSecuencia_->setEnabled(false);
                               if (sequencer_) sequencer_->escribir(0);
-                          }},
+                          },
+                          &controls::makeHouseButton},
                          this);
         trasOpciones();
     });
