@@ -58,9 +58,9 @@ bool optionOn(const PreferenceKey& key) {
 
 struct GraphFrame::Private {
     SessionModel* model = nullptr;
-    ListenerHandle listener; // safe to drop after the model is gone
-    double scale = 1;
-    QPointF origin; // pixel offset of the design's top-left corner
+    ListenerHandle listener;       // safe to drop after the model is gone
+    double scaleX = 1, scaleY = 1; // design pixels to screen pixels, per axis
+    QPointF origin;                // pixel offset of the design's top-left corner
     GraphLayout layout;
 
     QFrame* Picture1 = nullptr;
@@ -81,17 +81,18 @@ struct GraphFrame::Private {
     bool cursorVisible = false;
 
     QRect px(float left, float top, float width, float height) const {
-        const double f = scale / kUnitsPerPixel;
-        const int x0 = static_cast<int>(std::lround(origin.x() + left * f));
-        const int y0 = static_cast<int>(std::lround(origin.y() + top * f));
-        const int x1 = static_cast<int>(std::lround(origin.x() + (left + width) * f));
-        const int y1 = static_cast<int>(std::lround(origin.y() + (top + height) * f));
+        const double fx = scaleX / kUnitsPerPixel, fy = scaleY / kUnitsPerPixel;
+        const int x0 = static_cast<int>(std::lround(origin.x() + left * fx));
+        const int y0 = static_cast<int>(std::lround(origin.y() + top * fy));
+        const int x1 = static_cast<int>(std::lround(origin.x() + (left + width) * fx));
+        const int y1 = static_cast<int>(std::lround(origin.y() + (top + height) * fy));
         return QRect(x0, y0, x1 - x0, y1 - y0);
     }
     QPointF pt(float x, float y) const {
-        const double f = scale / kUnitsPerPixel;
-        return QPointF(origin.x() + x * f, origin.y() + y * f);
+        return QPointF(origin.x() + x * scaleX / kUnitsPerPixel,
+                       origin.y() + y * scaleY / kUnitsPerPixel);
     }
+    double scale() const { return std::min(scaleX, scaleY); }
 };
 
 GraphFrame::GraphFrame(SessionModel& model, QWidget* parent) : QWidget(parent), d(new Private) {
@@ -178,7 +179,15 @@ QSize GraphFrame::minimumSizeHint() const {
     return designSize();
 }
 double GraphFrame::scale() const {
-    return d->scale;
+    return d->scale();
+}
+
+double GraphFrame::scaleX() const {
+    return d->scaleX;
+}
+
+double GraphFrame::scaleY() const {
+    return d->scaleY;
 }
 GraphView* GraphFrame::graphView() const {
     return d->Pic1;
@@ -198,22 +207,21 @@ void GraphFrame::resizeEvent(QResizeEvent*) {
 }
 
 void GraphFrame::relayout() {
-    const double sx = width() * kUnitsPerPixel / kDesignWidth;
-    const double sy = height() * kUnitsPerPixel / kDesignHeight;
-    d->scale = std::max(0.25, std::min(sx, sy));
-    const double f = d->scale / kUnitsPerPixel;
-    // Spare width is shared on both sides; spare height goes below, so the
-    // graph stays close to the controls above it.
-    d->origin = QPointF(std::floor((width() - kDesignWidth * f) / 2), 0);
-    const float upp = static_cast<float>(kUnitsPerPixel / d->scale);
+    // Each axis takes all the room it is given: the graph fills its frame.
+    // Text and line widths follow the smaller of the two.
+    d->scaleX = std::max(0.25, width() * kUnitsPerPixel / kDesignWidth);
+    d->scaleY = std::max(0.25, height() * kUnitsPerPixel / kDesignHeight);
+    d->origin = QPointF(0, 0);
+    const float upp = static_cast<float>(kUnitsPerPixel / d->scaleX);
+    const float uppY = static_cast<float>(kUnitsPerPixel / d->scaleY);
 
     QFont font = this->font();
-    font.setPixelSize(std::max(6, static_cast<int>(std::lround(11 * d->scale))));
+    font.setPixelSize(std::max(6, static_cast<int>(std::lround(11 * d->scale()))));
     for (QWidget* w : findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
         w->setFont(font);
     d->Pic1->setLabelFont(font);
 
-    const int bevel = std::max(1, static_cast<int>(std::lround(d->scale)));
+    const int bevel = std::max(1, static_cast<int>(std::lround(d->scale())));
     d->Picture1->setLineWidth(bevel);
     d->pictureG->setLineWidth(bevel);
     d->Picture1->setGeometry(d->px(kGraphLeft - kFrameMargin, kGraphTop - kFrameMargin,
@@ -221,7 +229,7 @@ void GraphFrame::relayout() {
                                    kGraphHeight + 2 * kFrameMargin));
     const QRect graph = d->px(kGraphLeft, kGraphTop, kGraphWidth, kGraphHeight);
     d->Pic1->setGeometry(graph);
-    d->Pic1->setUnitsPerPixel(upp);
+    d->Pic1->setUnitsPerPixel(upp, uppY);
 
     const QRect strip = d->px(kGraphLeft - kFrameMargin, kStripTop, kGraphWidth + 2 * kFrameMargin,
                               kStripHeight + 2 * kFrameMargin);
@@ -259,7 +267,7 @@ void GraphFrame::relayout() {
 void GraphFrame::paintEvent(QPaintEvent*) {
     // The ticks lie on the group itself, under the frame pictures.
     QPainter p(this);
-    p.setPen(QPen(palette().color(QPalette::WindowText), std::max(1.0, std::floor(d->scale))));
+    p.setPen(QPen(palette().color(QPalette::WindowText), std::max(1.0, std::floor(d->scale()))));
     const GraphLayout& l = d->layout;
     const float graphRight = kGraphLeft + kGraphWidth;
     for (int j = 0; j < 10; ++j) {

@@ -53,7 +53,9 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
     // Pixels per 15 graph units (1.0 at the design size).
-    double scale() const;
+    double scale() const; // the smaller of the two below
+    double scaleX() const;
+    double scaleY() const;
     GraphView* graphView() const;
     StripView* stripView() const;
     // Colours of the strip cells by sequence (see StripView::setSequencePalette).

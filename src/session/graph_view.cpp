@@ -29,8 +29,9 @@ GraphView::GraphView(SessionModel& model, QWidget* parent) : QWidget(parent), m_
     grid_ = DibujarGrid(m_, true, true);
 }
 
-void GraphView::setUnitsPerPixel(float upp) {
-    upp_ = upp > 0 ? upp : 15;
+void GraphView::setUnitsPerPixel(float uppX, float uppY) {
+    upp_ = uppX > 0 ? uppX : 15;
+    uppY_ = uppY > 0 ? uppY : 15;
     update();
 }
 
@@ -55,11 +56,11 @@ void GraphView::setRandomSource(RandomSource* random) {
 }
 
 QPoint GraphView::pixelAt(float x, float y) const {
-    return QPoint(static_cast<int>(std::ceil(x / upp_)), static_cast<int>(std::ceil(y / upp_)));
+    return QPoint(static_cast<int>(std::ceil(x / upp_)), static_cast<int>(std::ceil(y / uppY_)));
 }
 
 QPointF GraphView::unitsAt(const QPointF& pixel) const {
-    return QPointF(pixel.x() * upp_, pixel.y() * upp_);
+    return QPointF(pixel.x() * upp_, pixel.y() * uppY_);
 }
 
 void GraphView::paintEvent(QPaintEvent*) {
@@ -68,25 +69,26 @@ void GraphView::paintEvent(QPaintEvent*) {
 }
 
 void GraphView::paintGraph(QPainter& p) const {
-    const double s = 1.0 / upp_;
+    const double s = 1.0 / upp_, sy = 1.0 / uppY_;
+    const double sMin = std::min(s, sy); // line widths and text
     const float k = m_.MedioPunto;
     p.fillRect(rect(), kBlack);
 
-    const double thin = std::max(1.0, std::floor(15.0 * s));
+    const double thin = std::max(1.0, std::floor(15.0 * sMin));
     if (grid_.linesVisible) {
         p.setPen(QPen(kGridLine, thin));
-        const double w = m_.W * s, h = m_.H * s;
+        const double w = m_.W * s, h = m_.H * sy;
         for (float y : {grid_.yTheta, grid_.yAlfa, grid_.yBeta})
-            p.drawLine(QPointF(0, y * s), QPointF(w, y * s));
+            p.drawLine(QPointF(0, y * sy), QPointF(w, y * sy));
         for (float x : grid_.xVertical)
             p.drawLine(QPointF(x * s, 0), QPointF(x * s, h));
     }
     if (grid_.namesVisible) {
         p.setFont(labelFont_);
         p.setPen(kGridText);
-        const double h = kLabelHeight * s;
+        const double h = kLabelHeight * sy;
         for (int j = 0; j < 4; ++j)
-            p.drawText(QRectF(0, grid_.nameTop[j] * s, width(), h),
+            p.drawText(QRectF(0, grid_.nameTop[j] * sy, width(), h),
                        Qt::AlignLeft | Qt::AlignVCenter, QString::fromLatin1(kBandNames[j]));
     }
 
@@ -94,33 +96,33 @@ void GraphView::paintGraph(QPainter& p) const {
     auto drawCurve = [&](const auto& pts, int n, const QColor& color) {
         QPointF line[kMaxPuntos];
         for (int i = 1; i <= n; ++i)
-            line[i - 1] = QPointF((pts[i].Left + k) * s, (pts[i].Top + k) * s);
-        p.setPen(QPen(color, std::max(1.0, 15.0 * s)));
+            line[i - 1] = QPointF((pts[i].Left + k) * s, (pts[i].Top + k) * sy);
+        p.setPen(QPen(color, std::max(1.0, 15.0 * sMin)));
         p.drawPolyline(line, n);
     };
     drawCurve(m_.Punto, m_.NumPuntos, kBinauralLine);
     drawCurve(m_.PuntoFR, m_.NumPuntosFR, kBaseLine);
     p.setRenderHint(QPainter::Antialiasing, false);
 
-    const double side = 2 * k * s;
+    const double side = 2 * k * s, sideY = 2 * k * sy;
     for (int i = 1; i <= m_.NumPuntos; ++i)
         if (m_.Punto[i].Visible)
-            p.fillRect(QRectF(m_.Punto[i].Left * s, m_.Punto[i].Top * s, side, side),
+            p.fillRect(QRectF(m_.Punto[i].Left * s, m_.Punto[i].Top * sy, side, sideY),
                        kBinauralMarker);
     for (int i = 1; i <= m_.NumPuntosFR; ++i)
         if (m_.PuntoFR[i].Visible)
-            p.fillRect(QRectF(m_.PuntoFR[i].Left * s, m_.PuntoFR[i].Top * s, side, side),
+            p.fillRect(QRectF(m_.PuntoFR[i].Left * s, m_.PuntoFR[i].Top * sy, side, sideY),
                        kBaseMarker);
 
     if (cursorVisible_) {
         p.setPen(QPen(kCursorLine, thin));
-        p.drawLine(QPointF(cursorX_ * s, 0), QPointF(cursorX_ * s, m_.H * s));
+        p.drawLine(QPointF(cursorX_ * s, 0), QPointF(cursorX_ * s, m_.H * sy));
     }
 }
 
 GraphView::Hit GraphView::markerAt(const QPointF& pixel) const {
     // Judge by the pixel's centre so a marker owns the pixels it is painted on.
-    const QPointF u((pixel.x() + 0.5) * upp_, (pixel.y() + 0.5) * upp_);
+    const QPointF u((pixel.x() + 0.5) * upp_, (pixel.y() + 0.5) * uppY_);
     const float side = 2 * m_.MedioPunto;
     auto inside = [&](const Marker& mk) {
         return mk.Visible && u.x() >= mk.Left && u.x() < mk.Left + side && u.y() >= mk.Top &&
@@ -163,7 +165,7 @@ void GraphView::mousePressEvent(QMouseEvent* e) {
         if (e->button() == Qt::LeftButton) {
             dragCurve_ = hit.curve;
             dragIndex_ = hit.index;
-            dragBounds_ = limitesArrastre(m_, hit.curve, hit.index, upp_, upp_);
+            dragBounds_ = limitesArrastre(m_, hit.curve, hit.index, upp_, uppY_);
             showInfo(hit.curve, hit.index);
         } else if (e->button() == Qt::RightButton) {
             bool removed = hit.curve == CurveKind::Binaural ? EliminarPunto(m_, hit.index)

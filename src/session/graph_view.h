@@ -16,8 +16,12 @@ public:
     GraphView(SessionModel& model, QWidget* parent = nullptr);
 
     // Graph units per pixel; 15 at the design size.
-    void setUnitsPerPixel(float upp);
-    float unitsPerPixel() const { return upp_; }
+    // The two axes scale on their own, so the graph fills whatever its frame
+    // gives it; graph units stay what they are.
+    void setUnitsPerPixel(float upp) { setUnitsPerPixel(upp, upp); }
+    void setUnitsPerPixel(float uppX, float uppY);
+    float unitsPerPixel() const { return upp_; } // across
+    float unitsPerPixelY() const { return uppY_; }
     void setLabelFont(const QFont& font);
 
     void setGrid(const Grid& grid);
@@ -63,7 +67,8 @@ private:
     void afterEdit();
 
     SessionModel& m_;
-    float upp_ = 15;
+    float upp_ = 15;  // across
+    float uppY_ = 15; // down
     Grid grid_;
     QFont labelFont_;
     double cursorX_ = 0;

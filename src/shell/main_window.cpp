@@ -127,8 +127,7 @@ void FrmSomnara::wire() {
     };
     showVolume(ui_.scrollVolumenBinaural, ui_.lblVolumenBinaural);
     showVolume(ui_.scrollVolumenMascara, ui_.lblVolumenMascara);
-    connect(ui_.scrollVolumenMusica, &QScrollBar::valueChanged, ui_.lblVolumenMusica,
-            [this](int v) { ui_.lblVolumenMusica->setText(QString::number(v)); });
+    showVolume(ui_.scrollVolumenMusica, ui_.lblVolumenMusica);
 
     auto toPlayer = [this](auto action) {
         return [this, action] {

@@ -120,6 +120,7 @@ TEST_F(MainWindowTest, StartsWithTheDefaultsOnAnEmptyStore) {
     EXPECT_EQ(w->ui().lblVolumenMascara->text(), "2.0");
     EXPECT_EQ(w->ui().scrollVolumenBinaural->value(), 50);
     EXPECT_EQ(w->ui().lblVolumenBinaural->text(), "5.0");
+    EXPECT_EQ(w->ui().lblVolumenMusica->text(), "10.0"); // value / 10, like the others
     EXPECT_TRUE(w->ui().chkBinaural->isChecked());
     EXPECT_FALSE(w->ui().chkMascara->isChecked());
     EXPECT_TRUE(w->ui().chkMusica->isChecked());
@@ -376,16 +377,18 @@ TEST_F(MainWindowTest, ADrawnSessionSavedFromTheLibraryComesBackWhenItsRowIsChos
     w->show();
     auto* frame = w->ui().graph;
     auto* view = frame->graphView();
-    const double upp = 15.0 / frame->scale(); // graph units per pixel
-    auto pixel = [&](float units) { return static_cast<int>(units / upp); };
+    // Graph units per pixel, across and down: the axes scale on their own.
+    const double uppX = 15.0 / frame->scaleX(), uppY = 15.0 / frame->scaleY();
+    auto pixel = [&](float units) { return static_cast<int>(units / uppX); };
+    auto pixelY = [&](float units) { return static_cast<int>(units / uppY); };
     auto& m = w->model();
     // Two beat points and a base point, drawn with the mouse.
     for (float left : {1500.0f, 3500.0f}) {
-        const QPoint at(pixel(left), pixel(600));
+        const QPoint at(pixel(left), pixelY(600));
         QTest::mousePress(view, Qt::LeftButton, {}, at);
         QTest::mouseRelease(view, Qt::LeftButton, {}, at);
     }
-    const QPoint base(pixel(2500), pixel(1700));
+    const QPoint base(pixel(2500), pixelY(1700));
     QTest::mousePress(view, Qt::LeftButton, Qt::ShiftModifier, base);
     QTest::mouseRelease(view, Qt::LeftButton, Qt::ShiftModifier, base);
     frame->findChild<QScrollBar*>("ScrollMinutos")->setValue(3);
