@@ -1,6 +1,7 @@
 // Writes a picture of each of the options dialog's five tabs, with the glasses
 // on, into the folder given as the only argument.
 //   xvfb-run -a build/tests/options/options_screenshots docs/
+#include "controls/boton_gradiente.h"
 #include "options/frm_opciones.h"
 
 #include "base/preferences.h"
@@ -32,7 +33,8 @@ int main(int argc, char** argv) {
     vs::glasses::RecordingLedPort port;
     vs::glasses::RecordingIndicators principal;
     vs::RecordingMessageService messages;
-    vs::options::frmOpciones d({model, nullptr, estado, port, principal, messages, {}});
+    vs::options::frmOpciones d(
+        {model, nullptr, estado, port, principal, messages, {}, &vs::controls::makeHouseButton});
     d.show();
     QTest::qWaitForWindowExposed(&d);
     auto* tabs = d.findChild<QTabWidget*>("SSTab1");
