@@ -103,10 +103,15 @@ int main(int argc, char** argv) {
     w.ui().graph->refresh();
     wait(300);
     w.grab().save(out + "/main-window-flash-warning.png");
+    // A full-HD screen: everything grows with the window, nothing is cut.
+    w.resize(1920, 1080);
+    wait(500);
+    w.grab().save(out + "/main-window-1920.png");
     w.model().SesionModificada = false;
     w.mnuArchivoSalir_Click();
     std::printf(
-        "wrote %s/main-window.png, main-window-playing.png and main-window-flash-warning.png\n",
+        "wrote %s/main-window.png, main-window-playing.png, main-window-flash-warning.png and "
+        "main-window-1920.png\n",
         qPrintable(out));
     return 0;
 }
