@@ -25,6 +25,10 @@ template <typename End> Ending runChild(bool disarm, End end) {
     const pid_t pid = fork();
     if (pid == 0) {
         close(fds[0]);
+        // The program has no other handler for these; a sanitizer build would
+        // put its own in place and end the child by exit instead of the signal.
+        for (int sig : {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT})
+            std::signal(sig, SIG_DFL);
         vs::glasses::installCrashDarkening();
         {
             auto* port = new vs::glasses::PipeLedPort(fds[1]); // never freed: the end is abrupt
