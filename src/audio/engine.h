@@ -43,24 +43,15 @@ public:
 // generation (1 .. 2^20 - 1, never 0), so an id of what was there before is
 // refused. The three kinds are distinct types: one never passes for another.
 // A default-constructed id (generation 0) names nothing.
-struct SampleId {
+template <typename Kind> struct EngineId {
     std::uint16_t slot = 0;
     std::uint32_t generation = 0;
     explicit operator bool() const { return generation != 0; }
-    friend bool operator==(const SampleId&, const SampleId&) = default;
+    friend bool operator==(const EngineId&, const EngineId&) = default;
 };
-struct VoiceId {
-    std::uint16_t slot = 0;
-    std::uint32_t generation = 0;
-    explicit operator bool() const { return generation != 0; }
-    friend bool operator==(const VoiceId&, const VoiceId&) = default;
-};
-struct StreamId {
-    std::uint16_t slot = 0;
-    std::uint32_t generation = 0;
-    explicit operator bool() const { return generation != 0; }
-    friend bool operator==(const StreamId&, const StreamId&) = default;
-};
+using SampleId = EngineId<struct SampleKind>;
+using VoiceId = EngineId<struct VoiceKind>;
+using StreamId = EngineId<struct StreamKind>;
 
 // A playback rate: the material's own, or a number of Hz of material per
 // second of output (clamped to kMinRate..kMaxRate when used).
@@ -90,8 +81,8 @@ struct SampleOptions {
 };
 
 struct SampleInfo {
-    int rate = 0;            // the file's own, Hz
-    int channels = 0;        // as held: 1 or 2
+    int rate = 0;     // the file's own, Hz
+    int channels = 0; // as held: 1 or 2
     std::int64_t frames = 0;
     bool eightBit = false;
 };

@@ -1,5 +1,7 @@
 #include "file_replace.h"
 
+#include "paths.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
@@ -16,9 +18,26 @@ std::string folderOf(const std::string& path) {
     return path.substr(0, slash);
 }
 
-std::string nameOf(const std::string& path) {
-    auto slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
+// The file a replace would write: what a link points to, not the link
+// itself. False when that is no regular file or may not be overwritten.
+bool replaceableTarget(const std::string& path, std::string& target, struct stat& st,
+                       bool& exists) {
+    target = path;
+    exists = false;
+    if (path.empty()) return false;
+    if (::lstat(target.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+        if (char* real = ::realpath(target.c_str(), nullptr)) {
+            target = real;
+            std::free(real);
+        }
+    }
+    if (::stat(target.c_str(), &st) != 0) return true;
+    if (!S_ISREG(st.st_mode)) return false;
+    // A rename would quietly replace a file the user has made read-only;
+    // the mode bits are checked too because access() says yes to root.
+    if ((st.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0) return false;
+    exists = true;
+    return true;
 }
 
 bool writeAll(int fd, std::string_view bytes) {
@@ -36,45 +55,24 @@ bool writeAll(int fd, std::string_view bytes) {
 } // namespace
 
 bool canReplaceFile(const std::string& path) {
-    if (path.empty()) return false;
-    std::string target = path;
-    if (char* real = ::realpath(path.c_str(), nullptr)) {
-        target = real;
-        std::free(real);
-    }
+    std::string target;
     struct stat st {};
-    if (::stat(target.c_str(), &st) == 0) {
-        if (!S_ISREG(st.st_mode)) return false;
-        if ((st.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0) return false;
-    }
+    bool exists = false;
+    if (!replaceableTarget(path, target, st, exists)) return false;
     const std::string folder = folderOf(target);
-    return ::access(folder.c_str(), W_OK | X_OK) == 0 && (::stat(folder.c_str(), &st) != 0 ||
-                                                          (st.st_mode & 0222) != 0);
+    return ::access(folder.c_str(), W_OK | X_OK) == 0 &&
+           (::stat(folder.c_str(), &st) != 0 || (st.st_mode & 0222) != 0);
 }
 
 bool replaceFileContents(const std::string& path, std::string_view bytes, Durability durability) {
-    if (path.empty()) return false;
-    std::string target = path;
+    std::string target;
     struct stat st {};
-    // Replace what a link points to, not the link itself.
-    if (::lstat(target.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
-        if (char* real = ::realpath(target.c_str(), nullptr)) {
-            target = real;
-            std::free(real);
-        }
-    }
     bool exists = false;
-    if (::stat(target.c_str(), &st) == 0) {
-        if (!S_ISREG(st.st_mode)) return false;
-        // A rename would quietly replace a file the user has made read-only;
-        // the mode bits are checked too because access() says yes to root.
-        if ((st.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0) return false;
-        exists = true;
-    }
+    if (!replaceableTarget(path, target, st, exists)) return false;
 
     static unsigned counter = 0;
     const std::string folder = folderOf(target);
-    const std::string name = nameOf(target).substr(0, 200);
+    const std::string name = fileName(target).substr(0, 200);
     std::string temp;
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {

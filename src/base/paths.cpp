@@ -77,6 +77,11 @@ std::string joinPath(const std::string& folder, const std::string& name) {
     return folder + "/" + name;
 }
 
+std::string fileName(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
 bool fileExists(const std::string& path) {
     std::error_code ec;
     return fs::is_regular_file(path, ec);

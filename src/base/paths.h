@@ -21,6 +21,8 @@ void overrideFolders(const std::string& program, const std::string& data,
 void clearFolderOverrides();
 
 std::string joinPath(const std::string& folder, const std::string& name);
+// The last part of a path: the file name with its extension.
+std::string fileName(const std::string& path);
 bool fileExists(const std::string& path);
 
 } // namespace vs

@@ -12,11 +12,6 @@
 
 namespace vs::library {
 
-std::string fileTitle(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 namespace {
 
 const char* kNuevaSesion = "Nueva Sesión";
@@ -191,7 +186,7 @@ session::SaveResult SessionLibrary::save(bool elsewhere) {
                 removeRow(at);
             }
         }
-        appendRow({path, fileTitle(path), durationText()});
+        appendRow({path, fileName(path), durationText()});
         current_ = rowCount();
         prefs_.save(pref::NumeroSesion, std::to_string(n + 1));
     }
@@ -225,11 +220,12 @@ void SessionLibrary::anadirFichero(const std::string& path) {
     }
     for (int at = findRow(path, 2); at >= 1; at = findRow(path, 2))
         removeRow(at);
-    appendRow({path, fileTitle(path), ""});
+    appendRow({path, fileName(path), ""});
     current_ = rowCount();
-    document_.abrir(path);
-    rows_.back().duration = durationText();
+    // Activating reads the file once; reading it first as well would report
+    // a damaged file twice.
     activar();
+    if (current_ == rowCount()) rows_.back().duration = durationText();
     document_.setModified(false);
     changed();
 }

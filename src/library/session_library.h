@@ -103,7 +103,4 @@ inline constexpr std::array<DefaultSession, 3> kDefaultSessions = {{
     {"Meditación profunda.vso", "20:00"},
 }};
 
-// The file name with its extension, as the grid shows it.
-std::string fileTitle(const std::string& path);
-
 } // namespace vs::library

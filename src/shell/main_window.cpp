@@ -46,6 +46,13 @@
 #include <QTimer>
 
 namespace vs::shell {
+namespace {
+
+void showVolume(QLabel* label, int value) {
+    label->setText(QString::fromStdString(volumeLabel(value)));
+}
+
+} // namespace
 
 FrmSomnara::FrmSomnara(QWidget* parent, Dependencies deps)
     : QMainWindow(parent), deps_(std::move(deps)) {
@@ -121,13 +128,10 @@ void FrmSomnara::wire() {
     });
     connect(ui_.graph, &session::GraphFrame::edited, this, &FrmSomnara::refreshTitle);
 
-    auto showVolume = [](QScrollBar* bar, QLabel* label) {
-        connect(bar, &QScrollBar::valueChanged, label,
-                [label](int v) { label->setText(QString::fromStdString(volumeLabel(v))); });
-    };
-    showVolume(ui_.scrollVolumenBinaural, ui_.lblVolumenBinaural);
-    showVolume(ui_.scrollVolumenMascara, ui_.lblVolumenMascara);
-    showVolume(ui_.scrollVolumenMusica, ui_.lblVolumenMusica);
+    for (auto [bar, label] : {std::pair{ui_.scrollVolumenBinaural, ui_.lblVolumenBinaural},
+                              std::pair{ui_.scrollVolumenMascara, ui_.lblVolumenMascara},
+                              std::pair{ui_.scrollVolumenMusica, ui_.lblVolumenMusica}})
+        connect(bar, &QScrollBar::valueChanged, label, [label](int v) { showVolume(label, v); });
 
     auto toPlayer = [this](auto action) {
         return [this, action] {
@@ -289,9 +293,9 @@ void FrmSomnara::Inicializar() {
     settings_ = readShellSettings(Preferences::instance());
     // Setting a value the bar already holds raises no change: show it anyway.
     ui_.scrollVolumenMascara->setValue(settings_.volumenMascara);
-    ui_.lblVolumenMascara->setText(QString::fromStdString(volumeLabel(settings_.volumenMascara)));
+    showVolume(ui_.lblVolumenMascara, settings_.volumenMascara);
     ui_.scrollVolumenBinaural->setValue(settings_.volumenBinaural);
-    ui_.lblVolumenBinaural->setText(QString::fromStdString(volumeLabel(settings_.volumenBinaural)));
+    showVolume(ui_.lblVolumenBinaural, settings_.volumenBinaural);
     ui_.chkBinaural->setChecked(settings_.binauralActivo);
     ui_.chkMascara->setChecked(settings_.mascaraActivo);
     ui_.chkMusica->setChecked(settings_.musicaActivo);
