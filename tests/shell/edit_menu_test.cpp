@@ -161,6 +161,16 @@ TEST_F(EditMenuTest, ADragAVisitOfTheOptionsAndAChosenSequenceAreOneStepEach) {
     QTest::mouseRelease(graph(), Qt::LeftButton, {}, held - QPoint(0, 40));
     EXPECT_EQ(undo()->text(), "&Deshacer mover punto");
     const std::string dragged = file();
+    // A base point added and deleted again: two steps.
+    clickAt(3000, 1700, Qt::ShiftModifier);
+    ASSERT_EQ(int{m.NumPuntosFR}, 3);
+    QTest::mouseClick(graph(), Qt::RightButton, {}, markerPixel(m.PuntoFR[2]));
+    ASSERT_EQ(int{m.NumPuntosFR}, 2);
+    EXPECT_EQ(undo()->text(), "&Deshacer borrar punto");
+    undo()->trigger();
+    EXPECT_EQ(int{m.NumPuntosFR}, 3);
+    undo()->trigger();
+    EXPECT_EQ(file(), dragged);
 
     // The dialog moves the beat range twice and the base range once.
     options = [](const vs::options::Contexto& c) {
@@ -199,7 +209,10 @@ TEST_F(EditMenuTest, ADragAVisitOfTheOptionsAndAChosenSequenceAreOneStepEach) {
 
 TEST_F(EditMenuTest, SavingMarksTheCleanStateAndOpeningAnotherSessionEmptiesTheHistory) {
     auto& lib = w->sessions();
+    w->ui().graph->scrollSegundos()->setValue(59);
+    w->ui().graph->scrollSegundos()->setValue(60); // 1:59 to 2:00, one step
     minutes()->setValue(3);
+    EXPECT_EQ(w->edits().steps(), 3);
     dialogs.answer = dir.file("tres.vso");
     w->ui().mnuSesionGuardarSesion->trigger();
     ASSERT_EQ(lib.rowCount(), 2);
@@ -215,11 +228,15 @@ TEST_F(EditMenuTest, SavingMarksTheCleanStateAndOpeningAnotherSessionEmptiesTheH
     EXPECT_FALSE(w->isWindowModified());
     EXPECT_EQ(file(), vs::test::readFile(dir.file("tres.vso")));
     undo()->trigger(); // before the save: unsaved again
-    EXPECT_EQ(minutes()->value(), 1);
+    EXPECT_EQ(minutes()->value(), 2);
     EXPECT_TRUE(w->isWindowModified());
-    EXPECT_FALSE(undo()->isEnabled());
+    undo()->trigger();
+    EXPECT_EQ(w->ui().graph->lblTiempoText(), "01:59");
+    EXPECT_EQ(w->ui().graph->scrollSegundos()->value(), 59);
+    redo()->trigger();
     redo()->trigger();
     EXPECT_FALSE(w->isWindowModified());
+    EXPECT_EQ(w->edits().steps(), 4); // what undo moved made no steps
 
     // The new session (its question answered No) starts with no history.
     w->ui().mnuSesionNueva->trigger();
