@@ -23,14 +23,7 @@
 
 using namespace vs::session;
 using Clock = std::chrono::steady_clock;
-
-// CPU time of this thread: on a shared machine the wall clock also counts the
-// time other processes held the core.
-static double threadCpuMs() {
-    timespec ts{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-    return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
-}
+using bench::threadCpuMs;
 
 static void send(QWidget* w, QEvent::Type type, QPointF pos, Qt::MouseButton button,
                  Qt::MouseButtons buttons) {

@@ -109,8 +109,6 @@ void SessionPlayer::Tick() {
     if (TramoBinaural > N - 1) TramoBinaural = N - 1;
     if (TramoBinaural < N - 1 && m.Punto[TramoBinaural + 1].Left + k <= x) {
         ++TramoBinaural;
-        FrecBinauralA = static_cast<float>(m.binauralHz(m.Punto[TramoBinaural].Top));
-        FrecBinauralB = static_cast<float>(m.binauralHz(m.Punto[TramoBinaural + 1].Top));
         int seq = m.cellSequence(TramoBinaural);
         if (seq != 0) {
             SecuenciaActual = seq;
@@ -119,8 +117,16 @@ void SessionPlayer::Tick() {
     }
     const int M = m.NumPuntosFR;
     if (TramoBase > M - 1) TramoBase = M - 1;
-    if (TramoBase < M - 1 && m.PuntoFR[TramoBase + 1].Left + k <= x) {
-        ++TramoBase;
+    if (TramoBase < M - 1 && m.PuntoFR[TramoBase + 1].Left + k <= x) ++TramoBase;
+    // The segment's end frequencies are read afresh on every tick, as its
+    // times are: a point of the current segment moved, deleted or brought
+    // back by undo is heard at the next tick, not only from the next segment
+    // on. Unchanged points give the same values to the last bit.
+    if (TramoBinaural >= 1) {
+        FrecBinauralA = static_cast<float>(m.binauralHz(m.Punto[TramoBinaural].Top));
+        FrecBinauralB = static_cast<float>(m.binauralHz(m.Punto[TramoBinaural + 1].Top));
+    }
+    if (TramoBase >= 1) {
         FrecBaseA = static_cast<float>(m.baseHz(m.PuntoFR[TramoBase].Top));
         FrecBaseB = static_cast<float>(m.baseHz(m.PuntoFR[TramoBase + 1].Top));
     }

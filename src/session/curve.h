@@ -15,6 +15,7 @@ struct Marker {
     float Left = 0;
     float Top = 0;
     bool Visible = false;
+    bool operator==(const Marker&) const = default;
 };
 
 // Value at time t on the segment from (t0, f0) to (t1, f1), worked out in T
@@ -68,6 +69,8 @@ public:
     bool remove(int index);
     // A middle point moves by (dx, dy); an end point only changes height.
     void moveBy(int index, float dx, float dy);
+
+    bool operator==(const Curve&) const = default;
 
 private:
     std::array<Marker, kMaxPuntos + 1> markers_{};

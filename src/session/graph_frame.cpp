@@ -2,6 +2,7 @@
 #include "top_high_scroll_bar.h"
 
 #include "curve_editor.h"
+#include "edit_history.h"
 #include "graph_grid.h"
 #include "graph_view.h"
 #include "session_model.h"
@@ -58,7 +59,9 @@ bool optionOn(const PreferenceKey& key) {
 
 struct GraphFrame::Private {
     SessionModel* model = nullptr;
-    ListenerHandle listener;       // safe to drop after the model is gone
+    ListenerHandle listener; // safe to drop after the model is gone
+    EditHistory* history = nullptr;
+    bool lengthEnabled = true;
     double scaleX = 1, scaleY = 1; // design pixels to screen pixels, per axis
     QPointF origin;                // pixel offset of the design's top-left corner
     GraphLayout layout;
@@ -201,6 +204,11 @@ void GraphFrame::setSequencePalette(std::function<std::uint32_t(int sequence)> p
 void GraphFrame::setRandomSource(RandomSource* random) {
     d->Pic1->setRandomSource(random);
 }
+void GraphFrame::setEditHistory(EditHistory* history) {
+    d->history = history;
+    d->Pic1->setEditHistory(history);
+    if (history) history->setLengthLocked(!d->lengthEnabled);
+}
 
 void GraphFrame::resizeEvent(QResizeEvent*) {
     relayout();
@@ -319,6 +327,8 @@ void GraphFrame::syncScrollBars() {
 
 void GraphFrame::minutosChanged(int value) {
     if (d->syncing) return;
+    // Each change of the length label is a step.
+    const EditStep step(d->history, "cambiar duración");
     d->model->setMinutos(value);
     syncScrollBars();
     EscribirTiempos();
@@ -326,6 +336,7 @@ void GraphFrame::minutosChanged(int value) {
 
 void GraphFrame::segundosChanged(int value) {
     if (d->syncing) return;
+    const EditStep step(d->history, "cambiar duración");
     d->model->setSegundos(value);
     syncScrollBars();
     EscribirTiempos();
@@ -345,6 +356,8 @@ void GraphFrame::setCursorVisible(bool visible) {
 void GraphFrame::setLengthEnabled(bool enabled) {
     d->ScrollMinutos->setEnabled(enabled);
     d->ScrollSegundos->setEnabled(enabled);
+    d->lengthEnabled = enabled;
+    if (d->history) d->history->setLengthLocked(!enabled);
 }
 
 void GraphFrame::setStripEnabled(bool enabled) {

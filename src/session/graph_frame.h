@@ -21,6 +21,7 @@ class SessionModel;
 class GraphView;
 class StripView;
 class RandomSource;
+class EditHistory;
 
 class GraphFrame : public QWidget {
     Q_OBJECT
@@ -62,6 +63,9 @@ public:
     void setSequencePalette(std::function<std::uint32_t(int sequence)> palette);
     // Picks new segments' sequences; nullptr restores the clock-seeded one.
     void setRandomSource(RandomSource* random);
+    // Records the curve gestures and length changes as steps (nullptr: none);
+    // while the length bars are locked, the history keeps the length too.
+    void setEditHistory(EditHistory* history);
 
 signals:
     // Point information for the info frame; empty text clears a label.

@@ -163,11 +163,14 @@ void GraphView::mousePressEvent(QMouseEvent* e) {
     const Hit hit = markerAt(pixel);
     if (hit.index != 0) {
         if (e->button() == Qt::LeftButton) {
+            // The whole drag, press to release, is one step.
+            if (history_) history_->begin("mover punto");
             dragCurve_ = hit.curve;
             dragIndex_ = hit.index;
             dragBounds_ = limitesArrastre(m_, hit.curve, hit.index, upp_, uppY_);
             showInfo(hit.curve, hit.index);
         } else if (e->button() == Qt::RightButton) {
+            const EditStep step(history_, "borrar punto");
             bool removed = hit.curve == CurveKind::Binaural ? EliminarPunto(m_, hit.index)
                                                             : EliminarPuntoFR(m_, hit.index);
             if (removed) afterEdit();
@@ -176,6 +179,7 @@ void GraphView::mousePressEvent(QMouseEvent* e) {
     }
     if (e->button() != Qt::LeftButton) return;
     const auto mods = e->modifiers() & ~Qt::KeypadModifier;
+    const EditStep step(history_, "añadir punto");
     int added = 0;
     if (mods == Qt::NoModifier)
         added = agregarPunto(m_, u.x(), u.y(), *random_);
@@ -210,6 +214,7 @@ void GraphView::mouseReleaseEvent(QMouseEvent* e) {
     dragIndex_ = 0;
     m_.notify();
     update();
+    if (history_) history_->commit();
 }
 
 void GraphView::mouseDoubleClickEvent(QMouseEvent*) {

@@ -4,6 +4,7 @@
 // editor. Markers are painted squares found by a hit test rather than child
 // widgets, so a repaint is one pass over the model.
 #include "curve_editor.h"
+#include "edit_history.h"
 #include "graph_grid.h"
 
 #include <QWidget>
@@ -34,6 +35,8 @@ public:
 
     // nullptr restores the clock-seeded generator.
     void setRandomSource(RandomSource* random);
+    // Where each gesture is recorded as one step; nullptr records nothing.
+    void setEditHistory(EditHistory* history) { history_ = history; }
 
     // Pixel of the widget at graph position (x, y), and back (the pixel's
     // top-left corner, as pointer positions are read).
@@ -74,6 +77,7 @@ private:
     double cursorX_ = 0;
     bool cursorVisible_ = false;
     RandomSource* random_ = &clockRandom();
+    EditHistory* history_ = nullptr;
 
     CurveKind dragCurve_ = CurveKind::Binaural;
     int dragIndex_ = 0;

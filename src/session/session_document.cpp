@@ -17,6 +17,7 @@ bool SessionDocument::modified() const {
 
 void SessionDocument::setModified(bool modified) {
     model_.SesionModificada = modified;
+    if (!modified && onSaved) onSaved();
 }
 
 std::string SessionDocument::name() const {
@@ -29,15 +30,14 @@ void SessionDocument::nueva() {
     file_.clear();
     model_.SesionModificada = false;
     model_.notify();
+    if (onReplaced) onReplaced();
 }
 
 bool SessionDocument::abrir(const std::string& file) {
-    if (LeerSesion(model_, file)) {
-        file_ = file;
-        return true;
-    }
-    file_.clear();
-    return false;
+    const bool read = LeerSesion(model_, file);
+    file_ = read ? file : std::string();
+    if (onReplaced) onReplaced();
+    return read;
 }
 
 SaveResult SessionDocument::guardar() {
@@ -51,6 +51,7 @@ SaveResult SessionDocument::guardar() {
     if (!GuardarSesion(model_, file)) return SaveResult::Failed;
     file_ = file;
     model_.SesionModificada = false;
+    if (onSaved) onSaved();
     return SaveResult::Saved;
 }
 

@@ -57,6 +57,13 @@ public:
     // are only dropped by an explicit No. True when leaving may go on.
     bool preguntarGuardar();
 
+    // Told after the session was replaced (new, read, re-read) and whenever
+    // the session as it stands becomes the one its file holds (saved, or
+    // declared unmodified). The edit history keeps its steps and clean state
+    // by them.
+    std::function<void()> onReplaced;
+    std::function<void()> onSaved;
+
 private:
     SessionModel& model_;
     MessageService& messages_;

@@ -29,6 +29,7 @@ struct Cell {
     float Width = 0;
     std::string Tag; // "1".."7"
     bool Visible = false;
+    bool operator==(const Cell&) const = default;
 };
 
 // NumPuntos and NumPuntosFR: the count of one of the model's curves, read and
@@ -81,6 +82,9 @@ struct SessionState {
     std::int16_t FrecBinauralMaxPref = 15;
     std::int32_t FrecBaseMaxPref = 500;
     bool SesionModificada = false;
+
+    // Member by member, the flag included.
+    bool operator==(const SessionState&) const = default;
 
 protected:
     int minutos_ = 1;

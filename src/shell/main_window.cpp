@@ -14,6 +14,7 @@
 #include "glasses/sequences.h"
 #include "glasses/state.h"
 #include "glasses/step_clock.h"
+#include "edit_menu.h"
 #include "flash_marks.h"
 #include "library/session_grid.h"
 #include "library/session_library.h"
@@ -25,6 +26,7 @@
 #include "help.h"
 #include "player_links.h"
 #include "qt_services.h"
+#include "session/edit_history.h"
 #include "session/graph_frame.h"
 #include "session/session_document.h"
 #include "session/session_model.h"
@@ -83,6 +85,7 @@ FrmSomnara::FrmSomnara(QWidget* parent, Dependencies deps)
     model_ = std::make_unique<session::SessionModel>();
     document_ =
         std::make_unique<session::SessionDocument>(*model_, *deps_.messages, *deps_.dialogs);
+    edits_ = std::make_unique<session::EditHistory>(*document_);
     library_ = std::make_unique<library::SessionLibrary>(*document_, *deps_.messages,
                                                          *deps_.dialogs, Preferences::instance());
     audio_ = std::make_unique<playback::AudioSession>(*deps_.messages);
@@ -95,6 +98,8 @@ FrmSomnara::FrmSomnara(QWidget* parent, Dependencies deps)
     music_ = std::make_unique<NoMusic>();
     flashMarks_ =
         std::make_unique<FlashRiskMarks>(*model_, *ui_.graph->stripView(), glasses::estadoGafas());
+    editMenu_ = std::make_unique<EditMenu>(*edits_, *ui_.mnuEdicionDeshacer, *ui_.mnuEdicionRehacer,
+                                           *ui_.graph, [this] { refreshTitle(); });
     wire();
     resize(1180, 590);
     buildStartup();
@@ -161,6 +166,7 @@ void FrmSomnara::wire() {
             &FrmSomnara::cellDoubleClicked);
     connect(ui_.mnuArchivoSalir, &QAction::triggered, this, &FrmSomnara::mnuArchivoSalir_Click);
     connect(ui_.mnuArchivoOpciones, &QAction::triggered, this, [this] {
+        const session::EditStep step(edits_.get(), "cambiar rangos"); // one step per visit
         deps_.runOptions({*model_, ui_.graph, glasses::estadoGafas(), glasses::ledPort(), *ui_.led,
                           *deps_.messages,
                           [this] {
@@ -340,6 +346,7 @@ void FrmSomnara::trasOpciones() {
 
 void FrmSomnara::cellDoubleClicked(int index) {
     if (!sequencer_) return;
+    const session::EditStep step(edits_.get(), "cambiar secuencia");
     const int nuevo = sequencer_->choose(model_->cellSequence(index), model_->cellSequence(1));
     if (nuevo < 1 || nuevo > 7) return;
     model_->setCellSequence(index, nuevo);

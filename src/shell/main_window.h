@@ -13,6 +13,7 @@
 #include <memory>
 
 namespace vs::session {
+class EditHistory;
 class SessionDocument;
 class SessionModel;
 } // namespace vs::session
@@ -38,6 +39,7 @@ class SessionPlayer;
 
 namespace vs::shell {
 
+class EditMenu;
 class FlashRiskMarks;
 class GlassesPlayerLink;
 class NoMusic;
@@ -81,6 +83,7 @@ public:
     const MainWindowUi& ui() const { return ui_; }
     session::SessionModel& model() { return *model_; }
     session::SessionDocument& document() { return *document_; }
+    session::EditHistory& edits() { return *edits_; }
     library::SessionLibrary& sessions() { return *library_; }
     playback::SessionPlayer* player() const { return player_.get(); }
     playback::AudioSession& audio() { return *audio_; }
@@ -112,6 +115,7 @@ private:
     std::unique_ptr<DesktopService> ownDesktop_;
     std::unique_ptr<session::SessionModel> model_;
     std::unique_ptr<session::SessionDocument> document_;
+    std::unique_ptr<session::EditHistory> edits_;
     std::unique_ptr<library::SessionLibrary> library_;
     std::unique_ptr<playback::AudioSession> audio_;
     std::unique_ptr<audio::clsVolume> volume_;
@@ -124,6 +128,7 @@ private:
     std::unique_ptr<NoMusic> music_;
     std::unique_ptr<playback::SessionPlayer> player_;
     std::unique_ptr<FlashRiskMarks> flashMarks_;
+    std::unique_ptr<EditMenu> editMenu_;
     MainWindowUi ui_;
     StepSequence startup_;
     StepSequence shutdown_;

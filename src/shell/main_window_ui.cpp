@@ -197,6 +197,13 @@ void MainWindowUi::buildMenus(QMainWindow* window) {
     archivo->addSeparator();
     mnuArchivoSalir = add(archivo, "mnuArchivoSalir", QStringLiteral("&Salir"));
 
+    QMenu* edicion = menu("mnuEdicion", QStringLiteral("&Edición"));
+    mnuEdicionDeshacer = add(edicion, "mnuEdicionDeshacer", QStringLiteral("&Deshacer"));
+    mnuEdicionRehacer = add(edicion, "mnuEdicionRehacer", QStringLiteral("&Rehacer"));
+    mnuEdicionDeshacer->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    mnuEdicionRehacer->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+
     QMenu* sesion = menu("mnuSesion", QStringLiteral("&Sesión"));
     mnuSesion = sesion;
     mnuSesionNueva = add(sesion, "mnuSesionNueva", QStringLiteral("&Nueva"));

@@ -58,6 +58,8 @@ struct MainWindowUi {
 
     QAction* mnuArchivoOpciones = nullptr;
     QAction* mnuArchivoSalir = nullptr;
+    QAction* mnuEdicionDeshacer = nullptr;
+    QAction* mnuEdicionRehacer = nullptr;
     QAction* mnuSesionNueva = nullptr;
     QAction* mnuSesionGuardarSesion = nullptr;
     QAction* mnuSesionGuardarSesionComo = nullptr;

@@ -1,5 +1,10 @@
 #include "base/numeric.h"
 #include "player_fakes.h"
+#include "recording_messages.h"
+#include "scripted_dialogs.h"
+#include "session/curve_editor.h"
+#include "session/edit_history.h"
+#include "session/session_document.h"
 #include "session/session_model.h"
 
 #include <cmath>
@@ -327,4 +332,41 @@ TEST_F(PlayerTest, PointsDeletedDuringPlayNeverLeadPastTheLastSegment) {
     tick();
     EXPECT_EQ(player.tramoBinaural(), 1);
     EXPECT_TRUE(player.playing());
+}
+
+TEST_F(PlayerTest, APointOfTheCurrentSegmentMovedOrItsMoveUndoneIsHeardAtTheNextTick) {
+    RecordingMessageService shown;
+    ScriptedFileDialogs dialogs;
+    session::SessionDocument doc{model, shown, dialogs};
+    session::EditHistory history{doc};
+    player.Play();
+    clock.now += 30'000; // half-way through the flat minute: the only segment
+    player.Tick();
+    const std::int32_t left = tones.l.rate, right = tones.r.rate;
+    {
+        const session::EditStep step(&history, "mover punto");
+        session::moverPunto(model, 2, 0, -600); // the last point: a higher beat
+        session::soltarPunto(model, 2);
+    }
+    tick();
+    EXPECT_GT(tones.r.rate, right);
+    EXPECT_EQ(tones.l.rate, left);
+    history.undo();
+    tick();
+    EXPECT_EQ(tones.r.rate, right);
+    history.redo();
+    tick();
+    EXPECT_GT(tones.r.rate, right);
+    EXPECT_EQ(player.tramoBinaural(), 1);
+
+    // The base curve the same way, its first point lowered.
+    {
+        const session::EditStep step(&history, "mover punto");
+        session::moverPuntoFR(model, 1, 0, 300);
+    }
+    tick();
+    EXPECT_LT(tones.l.rate, left);
+    history.undo();
+    tick();
+    EXPECT_EQ(tones.l.rate, left);
 }

@@ -145,7 +145,7 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptions) {
     QStringList menus;
     for (QAction* a : w->menuBar()->actions())
         menus << a->text();
-    EXPECT_EQ(menus, (QStringList{"&Archivo", "&Sesión", "&Música", "A&yuda"}));
+    EXPECT_EQ(menus, (QStringList{"&Archivo", "&Edición", "&Sesión", "&Música", "A&yuda"}));
 }
 
 TEST_F(MainWindowTest, ExitWithAnUnchangedSessionAsksNothingAndStoresTheExitKeys) {

@@ -1,0 +1,43 @@
+#include "edit_menu.h"
+
+#include "session/edit_history.h"
+#include "session/graph_frame.h"
+
+#include <QAction>
+
+namespace vs::shell {
+
+namespace {
+
+QString captionFor(const QString& caption, const std::string& step) {
+    return step.empty() ? caption : caption + ' ' + QString::fromStdString(step);
+}
+
+} // namespace
+
+EditMenu::EditMenu(session::EditHistory& history, QAction& undo, QAction& redo,
+                   session::GraphFrame& graph, std::function<void()> afterChange)
+    : history_(history), undo_(undo), redo_(redo), undoCaption_(undo.text()),
+      redoCaption_(redo.text()), afterChange_(std::move(afterChange)) {
+    history_.onRestored = [&graph] { graph.refresh(); };
+    history_.onChanged = [this] { update(); };
+    QObject::connect(&undo_, &QAction::triggered, &undo_, [this] { history_.undo(); });
+    QObject::connect(&redo_, &QAction::triggered, &redo_, [this] { history_.redo(); });
+    graph.setEditHistory(&history_);
+    update();
+}
+
+EditMenu::~EditMenu() {
+    history_.onRestored = nullptr;
+    history_.onChanged = nullptr;
+}
+
+void EditMenu::update() {
+    undo_.setText(captionFor(undoCaption_, history_.undoName()));
+    redo_.setText(captionFor(redoCaption_, history_.redoName()));
+    undo_.setEnabled(history_.canUndo());
+    redo_.setEnabled(history_.canRedo());
+    if (afterChange_) afterChange_();
+}
+
+} // namespace vs::shell
