@@ -562,8 +562,8 @@ std::optional<StreamInfo> Engine::streamInfo(StreamId stream) const {
     if (si < 0) return std::nullopt;
     const Impl::StreamSlot& slot = m.streams[std::size_t(si)];
     const Stream& s = *slot.stream;
-    return StreamInfo{s.playRate.load(), slot.volume,      slot.pan,         s.sourceRate,
-                      s.sourceChannels,  s.frames,         s.sourceEightBit};
+    return StreamInfo{s.playRate.load(), slot.volume, slot.pan,        s.sourceRate,
+                      s.sourceChannels,  s.frames,    s.sourceEightBit};
 }
 
 // --- Lines and gains ---------------------------------------------------------
@@ -609,7 +609,8 @@ int Engine::renderOffline(float* out, int frames) {
     m.mixer.applyCommands();
     for (int done = 0; done < frames;) {
         const int n = std::min(kOfflinePiece, frames - done);
-        // No device is waiting on us: let the decoder catch up instead of
+        // No device is waiting on us: let the decoder (and a line source's
+        // reader, which tops its ring up by itself) catch up instead of
         // playing a gap (bounded, in case it is stuck on a broken file). The
         // waiting is here, never in the mixer.
         if (!m.mixer.streamsBuffered(n)) {
