@@ -1,10 +1,10 @@
 // Audio CD on libcdio. The table of contents comes from libcdio (a device or
 // the BIN/CUE image driver); the audio sectors of a playing track are read
 // through cdio-paranoia, which verifies and repairs what a real drive returns
-// and reads an image's sectors just the same, so drive and image share one
-// path. The reading runs on a thread of its own, because libcdio locks,
-// allocates and waits on the drive; it fills a lock-free ring of float stereo
-// that the CD line's source drains on the audio thread.
+// and reads an image's sectors just the same (verification off: an image reads
+// exactly), so drive and image share one path. The reading runs on a thread of its own, because
+// libcdio locks, allocates and waits on the drive; it fills a lock-free ring of float stereo that
+// the CD line's source drains on the audio thread.
 #include "audio/cd.h"
 #include "audio/cd_channel.h"
 #include "audio/engine.h"
@@ -172,7 +172,12 @@ public:
         if (cdio_cddap_open(t->drive_) != 0) return {};
         t->paranoia_ = cdio_paranoia_init(t->drive_);
         if (!t->paranoia_) return {};
-        cdio_paranoia_modeset(t->paranoia_, PARANOIA_MODE_FULL ^ PARANOIA_MODE_NEVERSKIP);
+        // A drive's reads jitter and need paranoia's overlapped, verified
+        // reads; an image's are exact, and verifying them would cost three
+        // times the CPU for nothing.
+        cdio_paranoia_modeset(t->paranoia_, isCueSheet(drive)
+                                                ? PARANOIA_MODE_DISABLE
+                                                : PARANOIA_MODE_FULL ^ PARANOIA_MODE_NEVERSKIP);
         cdio_paranoia_seek(t->paranoia_, t->span_.first, SEEK_SET);
         return t;
     }
