@@ -44,6 +44,9 @@ constexpr auto kStartWaitLimit = std::chrono::seconds(15);
 constexpr auto kReaderPoll = std::chrono::milliseconds(10);
 // Re-reads of one sector before paranoia gives up on it and moves on.
 constexpr int kReadRetries = 20;
+// Lead-out (6750), lead-in (4500) and pregap (150) between the sessions of a
+// CD-Extra disc.
+constexpr unsigned kSessionGap = 11400;
 
 static_assert(std::atomic<bool>::is_always_lock_free);
 
@@ -105,8 +108,20 @@ std::optional<TrackSpan> audioTrack(CdIo_t* cdio, std::uint32_t track) {
     const auto t = track_t(track);
     if (cdio_get_track_format(cdio, t) != TRACK_FORMAT_AUDIO) return std::nullopt;
     const lsn_t lsn = cdio_get_track_lsn(cdio, t);
-    const unsigned sectors = cdio_get_track_sec_count(cdio, t);
+    unsigned sectors = cdio_get_track_sec_count(cdio, t);
     if (lsn == CDIO_INVALID_LSN || sectors == 0) return std::nullopt;
+    // On a disc with a data session after the audio (CD-Extra), the last
+    // audio track is followed by its session's lead-out and the next one's
+    // lead-in and pregap, which hold no audio: counted in, they would make the
+    // track minutes too long and play unreadable sectors.
+    if (track + 1 < std::uint32_t(first) + count &&
+        cdio_get_track_format(cdio, track_t(t + 1)) != TRACK_FORMAT_AUDIO) {
+        lsn_t lastSession = 0;
+        const lsn_t next = cdio_get_track_lsn(cdio, track_t(t + 1));
+        if (cdio_get_last_session(cdio, &lastSession) == DRIVER_OP_SUCCESS && lastSession > 0 &&
+            next >= lastSession && sectors > kSessionGap)
+            sectors -= kSessionGap;
+    }
     return TrackSpan{lsn, sectors};
 }
 

@@ -165,6 +165,26 @@ TEST_F(CdImage, ReinitOnAnotherDiscStopsTheTrackAndReadsTheNewOne) {
     EXPECT_EQ(BASS_CDGetTrackLength(2), kNoLength);
 }
 
+// An enhanced disc: audio first, then a data track, which is neither listed
+// nor played, and whose sectors stay out of the audio track's length.
+TEST_F(CdImage, LeavesDataTracksOut) {
+    std::string sheet = readFile(cue);
+    const auto at = sheet.find("TRACK 02 AUDIO");
+    ASSERT_NE(at, std::string::npos);
+    sheet.replace(at, 14, "TRACK 02 MODE1/2352");
+    writeFile(cue, sheet);
+    ASSERT_NE(BASS_CDInit(cue.c_str(), 0), 0u);
+
+    const auto tracks = vs::audio::cdAudioTracks(cue);
+    ASSERT_EQ(tracks.size(), 2u);
+    EXPECT_EQ(tracks[0].number, 1);
+    EXPECT_EQ(tracks[1].number, 3);
+    EXPECT_EQ(BASS_CDGetTrackLength(1), 3000u);
+    EXPECT_EQ(BASS_CDGetTrackLength(2), kNoLength);
+    EXPECT_EQ(BASS_CDPlay(2, 0, 1), 0u);
+    EXPECT_EQ(BASS_ChannelIsActive(0), vs::audio::kInactive);
+}
+
 class CdFailures : public OfflineEngine {
 protected:
     void TearDown() override {
