@@ -169,8 +169,9 @@ public:
         if (drive_) cdio_cddap_close_no_free_cdio(drive_);
     }
 
-    // Opens the drive for reading `track`. Nothing when it is no audio track
-    // or the drive cannot be read.
+    // UI thread. Opens the drive for reading `track` (a real drive may take
+    // as long as it needs to spin up). Nothing when it is no audio track or
+    // the drive cannot be read.
     static std::unique_ptr<CdTrack> open(const std::string& drive, std::uint32_t track, bool loop) {
         auto t = std::unique_ptr<CdTrack>(new CdTrack);
         t->cdio_ = openDrive(drive);
@@ -197,6 +198,7 @@ public:
         return t;
     }
 
+    // UI thread, once.
     void start() {
         reader_ = std::thread([this] { read(); });
     }
