@@ -250,7 +250,8 @@ std::uint64_t BASS_StreamGetLength(std::uint32_t stream) {
     const auto id = asStream(stream);
     const auto info = id ? engine().streamInfo(*id) : std::nullopt;
     if (!info) return kNotAStream;
-    return std::uint64_t(info->frames) * bytesPerFrame(info->sourceChannels, info->eightBit);
+    return std::uint64_t(info->frames) *
+           bytesPerFrame(info->sourceChannels, info->eightBit);
 }
 
 std::uint64_t BASS_MusicGetLength(std::uint32_t, std::uint32_t) {

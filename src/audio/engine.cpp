@@ -562,8 +562,8 @@ std::optional<StreamInfo> Engine::streamInfo(StreamId stream) const {
     if (si < 0) return std::nullopt;
     const Impl::StreamSlot& slot = m.streams[std::size_t(si)];
     const Stream& s = *slot.stream;
-    return StreamInfo{s.playRate.load(), slot.volume, slot.pan,        s.sourceRate,
-                      s.sourceChannels,  s.frames,    s.sourceEightBit};
+    return StreamInfo{s.playRate.load(), slot.volume,      slot.pan,         s.sourceRate,
+                      s.sourceChannels,  s.frames,         s.sourceEightBit};
 }
 
 // --- Lines and gains ---------------------------------------------------------

@@ -242,8 +242,8 @@ public:
 
     // Offline only (after openOffline): the calling thread plays the part of
     // the audio thread (one thread at a time). Waits for decoded streams and
-    // line sources (LineSource::buffered) to catch up rather than play a gap. Frames written (0 and
-    // silence when not open offline).
+    // line sources (LineSource::buffered) to catch up rather than play a gap.
+    // Frames written (0 and silence when not open offline).
     int renderOffline(float* interleavedStereo, int frames);
 
 private:
