@@ -1,10 +1,12 @@
 // Audio CD tracks read from a CUE/BIN image and heard on the engine's CD line
 // through the offline render.
+#include "audio/audio_output.h"
 #include "audio/bass.h"
 #include "audio/cd.h"
 #include "audio/engine.h"
 #include "audio_fixture.h"
 #include "cd_image.h"
+#include "cranked_output.h"
 #include "temp_dir.h"
 #include "tone_analysis.h"
 
@@ -13,6 +15,7 @@
 #include <cmath>
 #include <filesystem>
 #include <numbers>
+#include <thread>
 
 namespace vs::test {
 namespace {
@@ -229,6 +232,45 @@ TEST_F(CdFailures, ImageRemovedAfterInitFailsCleanly) {
     std::filesystem::remove(dir.file("disc.bin"));
     std::filesystem::remove(cue);
     expectNoCd();
+}
+
+// With a device the callback never waits: wait 1 has the track's start in
+// the ring before BASS_CDPlay returns, and the reader keeps ahead of a
+// callback that asks at the device's pace until the track has played out.
+TEST(CdOnADevice, StartsBufferedAndEndsWhenPlayedOut) {
+    TempDir dir;
+    const auto cue = writeCdImage(dir.path(), kTracks);
+    vs::audio::setOutputFactory([] { return std::make_unique<CrankedOutput>(); });
+    ASSERT_NE(BASS_Init(-1, 44100, 0x20, nullptr), 0u);
+    ASSERT_NE(BASS_CDInit(cue.c_str(), 0x20), 0u);
+    ASSERT_NE(BASS_CDPlay(2, 0, 1), 0u);
+
+    constexpr int kCallback = 441;
+    std::vector<float> start(2 * 11025);
+    for (int i = 0; i < 11025; i += kCallback)
+        CrankedOutput::crank(&start[std::size_t(2 * i)], kCallback);
+    const double w = 2 * std::numbers::pi * 1000.0 / kRate;
+    double worst = 0;
+    for (std::size_t i = 0; i < 11025; ++i) {
+        const double expected = std::lround(std::sin(w * double(i)) * 0.5 * 32767.0) / 32768.0;
+        worst = std::max(worst, std::abs(start[2 * i] - expected));
+    }
+    EXPECT_LT(worst, 1e-6);
+
+    // 10 ms of sound per millisecond slept: far faster than a device, yet
+    // slow enough for the reader. A generous bound, not a timing check.
+    std::vector<float> block(2 * kCallback);
+    int callbacks = 0;
+    while (BASS_ChannelIsActive(0) == vs::audio::kPlaying && callbacks < 100000) {
+        CrankedOutput::crank(block.data(), kCallback);
+        ++callbacks;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    EXPECT_EQ(BASS_ChannelIsActive(0), vs::audio::kInactive);
+    EXPECT_GE(std::int64_t(callbacks) * kCallback, trackFrames(1) - 11025);
+    BASS_CDFree();
+    BASS_Free();
+    vs::audio::setOutputFactory(nullptr);
 }
 
 // Measuring works without the engine; playing needs it.
