@@ -2,6 +2,7 @@
 // typed ids are packed into 32-bit handles and the library's sentinel values
 // are mapped onto the typed calls. No engine state lives here.
 #include "audio/bass.h"
+#include "audio/cd_channel.h"
 #include "audio/engine.h"
 
 #include <algorithm>
@@ -52,6 +53,7 @@ std::optional<StreamId> asStream(std::uint32_t h) {
 }
 
 // --- Sentinels ---------------------------------------------------------------
+constexpr std::uint32_t kCdChannel = 0;      // the CD track of BASS_CDPlay (cd.h)
 constexpr std::int32_t kUnchanged = -1;      // rate or volume: leave it
 constexpr std::int32_t kOwnRate = 0;         // rate: the material's own
 constexpr std::int32_t kPanUnchanged = -101; // pan: leave it (centre when starting)
@@ -112,7 +114,9 @@ std::uint32_t BASS_Stop() {
     return engine().pauseOutput() ? 1 : 0;
 }
 
+// The CD track sounds through the engine's CD line: it goes with the engine.
 std::uint32_t BASS_Free() {
+    vs::audio::detail::stopCdTrack();
     return engine().close() ? 1 : 0;
 }
 
@@ -206,6 +210,7 @@ std::uint32_t BASS_ChannelGetFlags(std::uint32_t channel) {
 }
 
 std::uint32_t BASS_ChannelIsActive(std::uint32_t channel) {
+    if (channel == kCdChannel) return vs::audio::detail::cdTrackPlaying() ? kPlaying : kInactive;
     if (const auto v = asVoice(channel)) return result(engine().voiceState(*v));
     if (const auto s = asStream(channel)) return result(engine().streamState(*s));
     return kInactive;
@@ -224,6 +229,7 @@ std::uint32_t BASS_ChannelResume(std::uint32_t channel) {
 }
 
 std::uint32_t BASS_ChannelStop(std::uint32_t channel) {
+    if (channel == kCdChannel) return vs::audio::detail::stopCdTrack() ? 1 : 0;
     if (const auto v = asVoice(channel)) return engine().stopVoice(*v) ? 1 : 0;
     if (const auto s = asStream(channel)) return engine().stopStream(*s) ? 1 : 0;
     return 0;

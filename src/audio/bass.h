@@ -11,7 +11,9 @@
 // except: BASS_Start and BASS_Stop pause or resume the device under SDL's
 // device lock (SDL_PauseAudioDevice), so they may wait for one callback in
 // progress to finish; BASS_Free waits for a running callback to end
-// (SDL_CloseAudioDevice) and joins the decoder thread.
+// (SDL_CloseAudioDevice) and joins the decoder thread; BASS_Free and
+// BASS_ChannelStop(0) join the CD reader thread (cd.h), which may be in the
+// middle of reading one sector.
 #include <cstdint>
 
 namespace vs::audio {
@@ -50,8 +52,8 @@ std::uint32_t BASS_Start();
 // Pauses output; commands queue up until BASS_Start. Nonzero on success.
 // May wait for one callback to finish (SDL's device lock).
 std::uint32_t BASS_Stop();
-// Closes the device and frees every sample, playback and stream. Waits for a
-// running callback to finish.
+// Stops the CD track (cd.h), closes the device and frees every sample,
+// playback and stream. Waits for a running callback to finish.
 std::uint32_t BASS_Free();
 // Nothing is ever recorded: reports ready (nonzero) when the engine is up.
 std::uint32_t BASS_RecordInit(int device);
@@ -85,10 +87,13 @@ std::uint32_t BASS_ChannelSetAttributes(std::uint32_t channel, std::int32_t rate
 std::uint32_t BASS_ChannelGetAttributes(std::uint32_t channel, std::int32_t* rate,
                                         std::int32_t* volume, std::int32_t* pan);
 std::uint32_t BASS_ChannelGetFlags(std::uint32_t channel);
+// Channel 0: kPlaying while the CD track of BASS_CDPlay plays, kInactive once
+// it has played out or was stopped.
 std::uint32_t BASS_ChannelIsActive(std::uint32_t channel);
 std::uint32_t BASS_ChannelPause(std::uint32_t channel);
 std::uint32_t BASS_ChannelResume(std::uint32_t channel);
-// A stopped playback or stream is finished: it cannot be resumed.
+// A stopped playback or stream is finished: it cannot be resumed. Channel 0
+// stops the CD track (nonzero when one was there).
 std::uint32_t BASS_ChannelStop(std::uint32_t channel);
 
 // Opens a file (WAV, MP3, Ogg and whatever else libsndfile reads) for playing

@@ -36,6 +36,14 @@ class LineSource {
 public:
     virtual ~LineSource() = default;
     virtual void render(float* interleavedStereo, int frames) noexcept = 0;
+    // Audio thread, offline render only: whether the next `frames` frames are
+    // ready, so that renderOffline waits for a source fed by another thread
+    // (as it waits for a decoded stream) instead of playing a gap. A source
+    // that has nothing more to give answers true.
+    virtual bool buffered(int frames) const noexcept {
+        (void)frames;
+        return true;
+    }
 };
 
 // Ids of the engine's objects: a slot index and the generation the slot had
@@ -233,9 +241,9 @@ public:
     float masterGain() const;
 
     // Offline only (after openOffline): the calling thread plays the part of
-    // the audio thread (one thread at a time). Waits for decoded streams to
-    // catch up rather than play a gap. Frames written (0 and silence when not
-    // open offline).
+    // the audio thread (one thread at a time). Waits for decoded streams and
+    // line sources (LineSource::buffered) to catch up rather than play a gap.
+    // Frames written (0 and silence when not open offline).
     int renderOffline(float* interleavedStereo, int frames);
 
 private:
@@ -264,7 +272,8 @@ int outputDeviceCount();
 // Pulls `frames` frames of float stereo from the mixer that a device callback
 // would use. Only after BASS_Init(0, ...) ("no sound"): then the calling thread
 // plays the part of the audio thread (one thread at a time). Unlike a device,
-// it waits for a decoded stream that has not caught up rather than play a gap.
+// it waits for a decoded stream or a line source (the CD reader) that has not
+// caught up rather than play a gap.
 // Returns the frames written (0 and silence when there is no offline engine).
 int renderOffline(float* interleavedStereo, int frames);
 

@@ -2,6 +2,7 @@
 #include "audio/audio_output.h"
 #include "audio/spsc_queue.h"
 #include "audio_fixture.h"
+#include "cranked_output.h"
 #include "tone_analysis.h"
 
 #include <sndfile.h>
@@ -139,27 +140,6 @@ TEST(AudioEngine, InitOnceAndFreeReleasesEverything) {
     EXPECT_EQ(peak(out), 0.0);
     EXPECT_EQ(BASS_Start(), 0u);
 }
-
-namespace {
-
-// Stands in for a sound card: the test turns the crank of the callback.
-class CrankedOutput : public vs::audio::AudioOutput {
-public:
-    static inline Render render = nullptr;
-    static inline void* context = nullptr;
-    static inline bool opens = true;
-    static inline bool paused = true;
-    bool open(int, Render r, void* c) override {
-        if (!opens) return false;
-        render = r;
-        context = c;
-        return true;
-    }
-    void setPaused(bool p) override { paused = p; }
-    void close() override { render = nullptr; }
-};
-
-} // namespace
 
 TEST(AudioEngine, DeviceCallbackDrivesTheSameMixer) {
     TempDir dir;
