@@ -36,6 +36,14 @@ class LineSource {
 public:
     virtual ~LineSource() = default;
     virtual void render(float* interleavedStereo, int frames) noexcept = 0;
+    // Audio thread, offline render only: whether the next render() of
+    // `frames` frames would play everything there is to play, or a source fed
+    // by a thread of its own has fallen behind. renderOffline waits (bounded)
+    // until it answers true, so an offline render has no gaps.
+    virtual bool buffered(int frames) const noexcept {
+        (void)frames;
+        return true;
+    }
 };
 
 // Ids of the engine's objects: a slot index and the generation the slot had

@@ -352,6 +352,8 @@ bool Mixer::streamsBuffered(int frames) const noexcept {
         if (s.decodeDone.load(std::memory_order_acquire)) continue;
         if (s.ring.readAvailable() < need) return false;
     }
+    for (const LineSource* src : sources_)
+        if (src && !src->buffered(frames)) return false;
     return true;
 }
 
