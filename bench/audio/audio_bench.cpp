@@ -5,10 +5,9 @@
 //  c) CPU use of the process while the same sound plays live for ~10 s.
 #include "audio/bass.h"
 #include "audio/engine.h"
+#include "cpu_time.h"
 #include "playback/tone_waves.h"
 #include "tone_analysis.h"
-
-#include <sys/resource.h>
 
 #include <chrono>
 #include <cstdio>
@@ -20,12 +19,7 @@
 
 namespace {
 
-double cpuSeconds() {
-    rusage u{};
-    getrusage(RUSAGE_SELF, &u);
-    return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
-           double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) * 1e-6;
-}
+using vs::bench::cpuSeconds;
 
 struct Session {
     std::uint32_t left = 0, right = 0, mask = 0;
