@@ -38,27 +38,21 @@ Bytes tempoAcrossTracks() {
 
 } // namespace
 
-TEST(MidiFile, DefaultTempoAndEndOfTrackCount) {
-    TrackBytes t;
-    t.raw(0, {0x90, 60, 100}).raw(1920, {0x80, 60, 0}).end(480); // 4 beats + 1 beat of silence
-    EXPECT_EQ(lengthOf(smf(0, 480, {t})), 2500);                 // 120 bpm: 500 ms a beat
-}
-
 TEST(MidiFile, TempoMapIsTheUnionOfEveryTrack) {
     // 960 ticks at 1 s a beat (2 s), then 960 ticks at 0.25 s a beat (0.5 s).
     EXPECT_EQ(lengthOf(tempoAcrossTracks()), 2500);
 
-    // The same changes all in one format 0 track, with several changes in a row.
+    // The same changes all in one format 0 track, two of them on one tick.
     TrackBytes t;
     t.tempo(0, 1000000).raw(0, {0x90, 60, 90}).tempo(480, 2000000).tempo(0, 1000000);
     t.tempo(480, 250000).raw(960, {0x80, 60, 0}).end(0);
     EXPECT_EQ(lengthOf(smf(0, 480, {t})), 2500);
-}
 
-TEST(MidiFile, LongestTrackDecidesAndLaterTempoOnlyAffectsLaterTicks) {
+    // The default 120 bpm; the longest track decides, End of Track's delta
+    // counts, and nothing after End of Track is read.
     TrackBytes a, b;
-    a.raw(0, {0x90, 60, 90}).raw(480, {0x80, 60, 0}).end(0); // 1 beat
-    b.end(1440).tempo(0, 1000000); // ends after 3 beats; tempo after its end
+    a.raw(0, {0x90, 60, 90}).raw(480, {0x80, 60, 0}).end(0);
+    b.end(1440).tempo(0, 1000000);
     EXPECT_EQ(lengthOf(smf(1, 480, {a, b})), 1500);
 }
 
@@ -147,17 +141,6 @@ TEST(MidiFile, BrokenInputIsRefused) {
     TrackBytes lying; // a meta event claiming more bytes than the track has
     lying.raw(0, {0xFF, 0x01, 0x8F, 0xFF, 0xFF, 0x7F});
     EXPECT_FALSE(lengthOf(smf(0, 480, {lying})));
-
-    // Deterministic garbage of many sizes, some of it behind a valid header.
-    std::uint32_t x = 12345;
-    for (int round = 0; round < 200; ++round) {
-        Bytes b = round % 2 ? Bytes(good.begin(), good.begin() + 14) : Bytes();
-        for (int i = 0; i < round * 7; ++i) {
-            x = x * 1664525u + 1013904223u;
-            b.push_back(std::uint8_t(x >> 24));
-        }
-        (void)lengthOf(b); // must simply return
-    }
 }
 
 TEST(MidiFile, FromAFile) {
