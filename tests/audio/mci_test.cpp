@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -129,6 +130,11 @@ TEST_F(MciSound, PlayedNoteSoundsOnTheSynthLineUntilTheSongEnds) {
     for (double other : {220.0, 415.3, 466.2, 880.0})
         EXPECT_LT(fitSine(x, other, audio::kMixRate).amplitude, a440 / 5) << other << " Hz";
     EXPECT_NEAR(toneFrequency(x, audio::kMixRate), 440.0, 2.0);
+    // The offline render waited for the worker: no block of silence in the tone.
+    int zeros = 0, longestZeros = 0;
+    for (float v : x)
+        longestZeros = std::max(longestZeros, zeros = v == 0.0f ? zeros + 1 : 0);
+    EXPECT_LT(longestZeros, 8);
 
     // It plays out within the song plus the fading tail, and not before the song's end.
     int renderedMs = 1000;
