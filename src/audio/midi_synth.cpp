@@ -1,12 +1,14 @@
 #include "audio/midi_synth.h"
 
 #include "audio/engine.h"
+#include "audio/midi_file.h"
 #include "audio/spsc_queue.h"
 
 #include <fluidsynth.h>
 
 #include <atomic>
 #include <chrono>
+#include <functional>
 #include <mutex>
 #include <thread>
 
@@ -56,27 +58,21 @@ public:
     }
 };
 
-} // namespace
-
-// One playback: FluidSynth's objects, owned by the worker while it runs and
-// freed on the UI thread after it has been joined.
-struct MidiSynth::Run {
+// FluidSynth's objects for one playback. The worker makes, uses and frees
+// them: reading the SoundFont takes tens of milliseconds, which the UI thread
+// (and the LED steps it drives) must not wait for.
+struct FluidSong {
     fluid_settings_t* settings = nullptr;
     fluid_synth_t* synth = nullptr;
     fluid_player_t* player = nullptr;
-    std::shared_ptr<SynthLine> line = std::make_shared<SynthLine>();
-    std::atomic<bool> quit{false};
-    std::thread worker;
 
-    ~Run() {
-        quit.store(true, std::memory_order_relaxed);
-        if (worker.joinable()) worker.join();
+    ~FluidSong() {
         if (player) delete_fluid_player(player);
         if (synth) delete_fluid_synth(synth);
         if (settings) delete_fluid_settings(settings);
     }
 
-    bool prepare(const std::vector<std::uint8_t>& song, const std::string& soundFont) {
+    bool open(const std::vector<std::uint8_t>& song, const std::string& soundFont) {
         settings = new_fluid_settings();
         if (!settings) return false;
         fluid_settings_setnum(settings, "synth.sample-rate", double(kMixRate));
@@ -93,24 +89,42 @@ struct MidiSynth::Run {
         return player && fluid_player_add_mem(player, song.data(), song.size()) == FLUID_OK &&
                fluid_player_play(player) == FLUID_OK;
     }
+};
 
-    // Worker thread.
-    void work() {
+// Worker thread. A song FluidSynth will not take counts as played out at once.
+void renderSong(const std::vector<std::uint8_t>& song, const std::string& soundFont,
+                SynthLine& line, const std::atomic<bool>& quit) {
+    FluidSong f;
+    if (f.open(song, soundFont)) {
         float block[2 * kChunk];
         int tail = 0;
         while (!quit.load(std::memory_order_relaxed)) {
-            if (line->ring.writeSpace() < std::size_t(2 * kChunk)) {
+            if (line.ring.writeSpace() < std::size_t(2 * kChunk)) {
                 std::this_thread::sleep_for(kNap);
                 continue;
             }
-            fluid_synth_write_float(synth, kChunk, block, 0, 2, block, 1, 2);
-            line->ring.write(block, std::size_t(2 * kChunk));
-            if (fluid_player_get_status(player) != FLUID_PLAYER_PLAYING) {
+            fluid_synth_write_float(f.synth, kChunk, block, 0, 2, block, 1, 2);
+            line.ring.write(block, std::size_t(2 * kChunk));
+            if (fluid_player_get_status(f.player) != FLUID_PLAYER_PLAYING) {
                 tail += kChunk;
-                if (fluid_synth_get_active_voice_count(synth) == 0 || tail >= kMaxTailFrames) break;
+                if (fluid_synth_get_active_voice_count(f.synth) == 0 || tail >= kMaxTailFrames)
+                    break;
             }
         }
-        line->rendered.store(true, std::memory_order_release);
+    }
+    line.rendered.store(true, std::memory_order_release);
+}
+
+} // namespace
+
+struct MidiSynth::Run {
+    std::shared_ptr<SynthLine> line = std::make_shared<SynthLine>();
+    std::atomic<bool> quit{false};
+    std::thread worker;
+
+    ~Run() {
+        quit.store(true, std::memory_order_relaxed);
+        if (worker.joinable()) worker.join();
     }
 };
 
@@ -123,13 +137,17 @@ MidiSynth::~MidiSynth() {
 
 bool MidiSynth::play() {
     stop();
-    if (!Engine::instance().isOpen()) return false; // before the SoundFont is read for nothing
+    // What can be refused is refused here, cheaply; the rest is the worker's.
+    if (!Engine::instance().isOpen() || !midiLengthMs(song_.data(), song_.size()) ||
+        !fluid_is_soundfont(soundFont_.c_str()))
+        return false;
     silenceFluidSynthLog();
     auto run = std::make_unique<Run>();
-    if (!run->prepare(song_, soundFont_)) return false;
     if (!setLineSource(Line::Synth, run->line)) return false;
-    Run* r = run.get();
-    run->worker = std::thread([r] { r->work(); });
+    // song_ and soundFont_ stay unchanged while the worker runs: it is joined
+    // before the next play() and in the destructor.
+    run->worker = std::thread(renderSong, std::cref(song_), std::cref(soundFont_),
+                              std::ref(*run->line), std::cref(run->quit));
     run_ = std::move(run);
     return true;
 }

@@ -31,11 +31,14 @@ public:
     MidiSynth& operator=(const MidiSynth&) = delete;
 
     // UI thread. Plays the song from its start on the Synth line, replacing
-    // whatever fed that line. False when the engine is not open or FluidSynth
-    // will not take the SoundFont or the song. Playing again restarts.
+    // whatever fed that line. False when the engine is not open, the song is
+    // not a MIDI file or the SoundFont is not one. It returns at once: the
+    // worker reads the SoundFont, and a song FluidSynth then refuses simply
+    // plays out silent at once. Playing again restarts.
     bool play();
     // UI thread. Silences the line at once and ends the worker; it never waits
-    // on the audio thread, only for the worker to finish one short render.
+    // on the audio thread, only for the worker to finish one short render (or,
+    // right after play(), reading the SoundFont).
     void stop();
     // UI thread. From play() until stop(), or until the song has played out
     // and the line has sounded everything rendered.

@@ -1,6 +1,7 @@
 // The MIDI command strings: what each command answers, and the sound a played
 // song puts on the Synth line of an offline engine.
 #include "audio/mci.h"
+#include "audio/midi_synth.h"
 #include "audio_fixture.h"
 #include "midi_writer.h"
 #include "tone_analysis.h"
@@ -189,5 +190,15 @@ TEST_F(MciSound, MeasuringDoesNotDisturbPlaybackButAnotherSongTakesTheLine) {
     EXPECT_EQ(ask("status otra mode"), "playing");
     // Closing everything while a song plays returns promptly and leaves silence.
     ASSERT_EQ(mciSendString("close all", nullptr), 0u);
+    EXPECT_LT(rms(left(4096)), 1e-6);
+}
+
+TEST_F(MciSound, SynthRefusesWhatItCannotPlayAndStaysStopped) {
+    audio::MidiSynth noFont(oneNoteSong(kOcarina, kA4, 500), dir.file("nada.sf2"));
+    EXPECT_FALSE(noFont.play());
+    audio::MidiSynth noSong(Bytes{'M', 'T', 'h', 'd'});
+    EXPECT_FALSE(noSong.play());
+    EXPECT_FALSE(noFont.playing());
+    EXPECT_FALSE(noSong.playing());
     EXPECT_LT(rms(left(4096)), 1e-6);
 }
