@@ -5,8 +5,8 @@
 //  c) CPU use of the process while the same sound plays live for ~10 s.
 #include "audio/bass.h"
 #include "audio/engine.h"
-#include "cpu_time.h"
 #include "playback/tone_waves.h"
+#include "cpu_time.h"
 #include "tone_analysis.h"
 
 #include <chrono>

@@ -1,5 +1,6 @@
 #pragma once
-// CPU time of the whole process (every thread), for the benchmarks' figures.
+// CPU time of the whole process (every thread: callback, decoder, readers),
+// for the audio benchmarks' CPU figures.
 #include <sys/resource.h>
 
 namespace vs::bench {

@@ -610,8 +610,9 @@ int Engine::renderOffline(float* out, int frames) {
     for (int done = 0; done < frames;) {
         const int n = std::min(kOfflinePiece, frames - done);
         // No device is waiting on us: let the decoder (and a line source's
-        // own worker) catch up instead of playing a gap (bounded, in case it
-        // is stuck on a broken file). The waiting is here, never in the mixer.
+        // reader, which tops its ring up by itself) catch up instead of
+        // playing a gap (bounded, in case it is stuck on a broken file). The
+        // waiting is here, never in the mixer.
         if (!m.mixer.streamsBuffered(n)) {
             const auto giveUp = std::chrono::steady_clock::now() + kOfflineWaitLimit;
             do {

@@ -36,10 +36,10 @@ class LineSource {
 public:
     virtual ~LineSource() = default;
     virtual void render(float* interleavedStereo, int frames) noexcept = 0;
-    // Audio thread, offline render only: whether the next render() of
-    // `frames` frames would play everything there is to play, or a source fed
-    // by a thread of its own has fallen behind. renderOffline waits (bounded)
-    // until it answers true, so an offline render has no gaps.
+    // Audio thread, offline render only: whether the next `frames` frames are
+    // ready, so that renderOffline waits for a source fed by another thread
+    // (as it waits for a decoded stream) instead of playing a gap. A source
+    // that has nothing more to give answers true.
     virtual bool buffered(int frames) const noexcept {
         (void)frames;
         return true;

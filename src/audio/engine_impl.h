@@ -159,7 +159,7 @@ public:
     void applyCommands() noexcept;
     void mix(float* out, int frames) noexcept;
     // Audio thread: every sounding stream has `frames` frames decoded, or its
-    // decoder has finished, and every line source has its next `frames` ready.
+    // decoder has finished; and every line source has them ready.
     bool streamsBuffered(int frames) const noexcept;
     // Only while no audio thread runs: forget every voice, stream and source
     // (the gains stay).
