@@ -61,7 +61,9 @@ std::uint32_t openDevice(const std::string& command) {
         w = command.substr(start, end - start);
         end = start;
     }
-    const std::size_t from = command.find_first_not_of(" \t", command.find_first_not_of(" \t") + 4);
+    const char* const blanks = " \t\r\n";
+    const std::size_t from =
+        command.find_first_not_of(blanks, command.find_first_not_of(blanks) + 4);
     if (lower(tail[1]) != "alias" || lower(tail[3]) != "type" || tail[0].empty() ||
         from == std::string::npos || from >= end)
         return kMciUnknownCommand;
@@ -90,7 +92,7 @@ std::uint32_t play(const std::string& alias, Device& d) {
     // The Synth line carries one song: whatever else plays stops first.
     for (auto& [name, other] : devices())
         if (name != alias && other.synth) other.synth->stop();
-    if (!d.synth) d.synth = std::make_unique<MidiSynth>(d.song);
+    if (!d.synth) d.synth = std::make_unique<MidiSynth>(std::move(d.song));
     return d.synth->play() ? kMciOk : kMciPlayFailed;
 }
 
