@@ -17,7 +17,7 @@ namespace {
 struct Device {
     std::int64_t lengthMs = 0;
     std::unique_ptr<MidiSynth> synth; // only once it has been played
-    std::vector<std::uint8_t> song;
+    std::vector<std::uint8_t> song;   // the file as read at "open", until the synth takes it
 };
 
 // Aliases are case-blind, as the command words are.
