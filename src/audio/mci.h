@@ -1,0 +1,37 @@
+#pragma once
+// The multimedia command strings of the MIDI sequencer device ("open ... type
+// sequencer alias midi", "status midi mode", "close all"), interpreted over
+// midi_file (lengths) and midi_synth (playback). An alias only opened and
+// measured never starts FluidSynth; that happens at "play".
+#include <cstdint>
+#include <string>
+
+namespace vs::audio {
+
+// Results of mciSendString. Zero is success; the rest are ours.
+inline constexpr std::uint32_t kMciOk = 0;
+inline constexpr std::uint32_t kMciUnknownCommand = 1; // not a command, or wrong words after it
+inline constexpr std::uint32_t kMciUnknownAlias = 2;   // no device open under that alias
+inline constexpr std::uint32_t kMciAliasInUse = 3;     // "open" of an alias already open
+inline constexpr std::uint32_t kMciCannotRead = 4;     // the file does not open (or is too large)
+inline constexpr std::uint32_t kMciNotMidi = 5;        // the file is not a Standard MIDI File
+inline constexpr std::uint32_t kMciUnsupported =
+    6; // a device type, time format or position we do not offer
+inline constexpr std::uint32_t kMciPlayFailed = 7; // no open engine, or FluidSynth refused the song
+
+// Sends one multimedia command string to the MIDI sequencer device (FluidSynth
+// underneath). `reply` (may be null) receives the textual answer ("" when there
+// is none). Returns 0 on success, a nonzero error code otherwise. UI thread.
+// Commands understood (alias = any word; <path> may contain blanks and may be
+// in double quotes; the command words in any letter case):
+//  "open <path> type sequencer alias <a>"   -> 0, or error (unreadable / not MIDI / alias in use)
+//  "set <a> time format ms" (or "milliseconds") -> 0
+//  "status <a> length"                      -> reply = decimal milliseconds, e.g. "285000"
+//  "status <a> mode"                        -> reply "playing" or "stopped" (also "stopped" once
+//  the song has played out) "play <a> from 0", "play <a>"            -> 0 when it started (from the
+//  start; one alias plays at a time) "stop <a>", "close <a>", "close all"     -> 0 (close of an
+//  unknown alias: nonzero)
+// Unknown command / unknown alias: nonzero.
+std::uint32_t mciSendString(const std::string& command, std::string* reply);
+
+} // namespace vs::audio
