@@ -174,6 +174,20 @@ TEST_F(MusicWindowTest, TheMusicMenuAddsSongsAndCdTracksAndRemovesThem) {
     EXPECT_EQ(cell(*w, 2, 0), "/dev/sr0/Track02.cda");
     EXPECT_EQ(cell(*w, 2, 2), "01:30");
 
+    // A press on a row chooses it; a right-button release shows the menu there.
+    auto* grid = w->ui().FlexMusica;
+    w->show();
+    const QRect first = grid->visualItemRect(grid->item(0, 1));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, first.center());
+    EXPECT_EQ(w->music().library()->currentRow(), 1);
+    EXPECT_EQ(w->music().library()->cancion().kind, "mp3");
+    QTest::mouseClick(grid->viewport(), Qt::RightButton, {}, first.center());
+    EXPECT_TRUE(menu->isVisible());
+    menu->hide();
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                      grid->visualItemRect(grid->item(1, 1)).center());
+    EXPECT_EQ(w->music().library()->currentRow(), 2);
+
     recorder.answers = {true};
     w->ui().mnuMusicaEliminar->trigger();
     EXPECT_EQ(w->ui().FlexMusica->rowCount(), 1);
