@@ -6,6 +6,7 @@
 #include "../audio/tone_analysis.h"
 #include "../playback/player_fakes.h"
 #include "audio/volume.h"
+#include "library/engine_music_devices.h"
 #include "library/system_music_devices.h"
 #include "music_fixture.h"
 #include "playback/engine_links.h"
@@ -188,4 +189,39 @@ TEST_F(MusicSound, ASessionCarriesTheSongAtTheSliderLevelAndMovesOnWhenItEnds) {
     player->Stop();
     const auto after = render(kHalfSecond);
     EXPECT_LT(rms(after), 1e-6);
+}
+
+TEST(MusicOnItsOwnEngine, SongsAreMeasuredAndPlayedOnThatEngineAlone) {
+    TempDir dir;
+    dir.becomeProgramFolders();
+    audio::Engine engine;
+    ASSERT_TRUE(engine.openOffline());
+    library::ScriptedMusicDevices others;
+    library::EngineMusicDevices devices(engine, others);
+    RecordingMessageService shown;
+    ScriptedFileDialogs dialogs;
+    FakeMusicView view;
+    audio::clsVolume volume(std::make_unique<audio::RecordingMixerBackend>(), nullptr);
+    library::MusicLibrary lib(devices, volume, view, shown, dialogs, Preferences::instance());
+    library::MusicPlayer music(lib, devices, view, shown, Preferences::instance());
+
+    const std::string path = dir.file("sol.wav");
+    ASSERT_TRUE(writeTone(path, 550, 1.5, 1, 22050, SF_FORMAT_PCM_16));
+    ASSERT_TRUE(lib.anadirFichero(path));
+    EXPECT_EQ(lib.row(1).duration, "00:02"); // 1.5 s, halves to even
+    music.PlayMusica();
+    EXPECT_EQ(others.count("mci close all"), 1);
+    EXPECT_EQ(others.count("cdFree"), 1);
+
+    std::vector<float> out(std::size_t(kRate) * 2);
+    ASSERT_EQ(engine.renderOffline(out.data(), int(kRate)), int(kRate));
+    const SineFit fit = fitSine(channelOf(out, 0), 550, kRate);
+    EXPECT_NEAR(fit.amplitude, 0.5, 0.005);
+    EXPECT_FALSE(music.songEnded());
+    ASSERT_EQ(engine.renderOffline(out.data(), int(kRate)), int(kRate));
+    EXPECT_TRUE(music.songEnded());
+    EXPECT_TRUE(shown.entries.empty());
+    music.PararMusica();
+    engine.close();
+    clearFolderOverrides();
 }
