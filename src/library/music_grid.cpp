@@ -14,6 +14,11 @@ void MusicGrid::setLibrary(MusicLibrary* library) {
 
 void MusicGrid::sync() {
     if (!library_) return;
+    // A song chosen out of sight (the next one after the last visible row)
+    // comes into view at the top, so the songs after it show too.
+    const int current = library_->currentRow();
+    const QTableWidgetItem* it = current >= 1 ? item(current - 1, 1) : nullptr;
+    const bool hidden = it && !viewport()->rect().contains(visualItemRect(it));
     showRows(
         library_->songCount(),
         [this](int r) {
@@ -22,7 +27,8 @@ void MusicGrid::sync() {
                                           QString::fromStdString(row.name),
                                           QString::fromStdString(row.duration)};
         },
-        library_->highlightedRow(), library_->currentRow());
+        library_->highlightedRow(), current);
+    if (hidden) scrollToItem(item(current - 1, 1), QAbstractItemView::PositionAtTop);
 }
 
 void MusicGrid::pressed(int row) {

@@ -229,3 +229,27 @@ TEST_F(MusicWindowTest, ASessionPlaysTheMusicAndTheExitSavesAndClosesIt) {
     EXPECT_FALSE(w->music().timerVolumenExterno()->isActive());
     EXPECT_TRUE(recorder.entries.empty());
 }
+
+TEST_F(MusicWindowTest, TheNextSongOutOfSightComesIntoViewAtTheTop) {
+    std::vector<std::string> songs;
+    for (int i = 0; i < 30; ++i)
+        songs.push_back(song("s" + std::to_string(i) + ".mp3", 10 + i));
+    auto w = open(streams());
+    for (const std::string& p : songs) {
+        dialogs.answers = {p};
+        w->ui().mnuMusicaAnadir->trigger();
+    }
+    w->show();
+    auto* grid = w->ui().FlexMusica;
+    w->music().library()->pulsar(1);
+    grid->scrollToTop();
+    int lastVisible = 0; // 0-based: the last row wholly in view
+    while (grid->viewport()->rect().contains(grid->visualItemRect(grid->item(lastVisible + 1, 1))))
+        ++lastVisible;
+    ASSERT_GT(lastVisible, 0);
+    ASSERT_LT(lastVisible, 28);
+    w->music().library()->setCurrentRow(lastVisible + 1); // 1-based: the last visible row
+    w->music().SiguienteCancion();
+    EXPECT_EQ(w->music().library()->currentRow(), lastVisible + 2);
+    EXPECT_EQ(grid->rowAt(0), lastVisible + 1);
+}
