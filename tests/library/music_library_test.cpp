@@ -52,19 +52,6 @@ TEST(MusicSong, CdTrackNamesGiveTheirDriveAndTrack) {
     EXPECT_EQ(library::parseCdTrackPath(library::cdTrackPath("/x/d.cue", 21))->track, 21);
 }
 
-TEST(MusicSong, SecondsOfBytesFollowTheChannelFormat) {
-    using library::secondsOfBytes;
-    EXPECT_EQ(secondsOfBytes(44100 * 4 * 10, 44100, 0), 10);
-    EXPECT_EQ(secondsOfBytes(44100 * 2 * 10, 44100, audio::kChannelMono), 10);
-    EXPECT_EQ(secondsOfBytes(8000 * 10, 8000, audio::kChannelMono | audio::kChannel8Bit), 10);
-    EXPECT_EQ(secondsOfBytes(22050 * 2 * 25, 22050, audio::kChannel8Bit), 25);
-    // 2.5 s and 3.5 s: halves to even.
-    EXPECT_EQ(secondsOfBytes(44100 * 4 * 5 / 2, 44100, 0), 2);
-    EXPECT_EQ(secondsOfBytes(44100 * 4 * 7 / 2, 44100, 0), 4);
-    EXPECT_EQ(secondsOfBytes(1000, 0, 0), 0);
-    EXPECT_EQ(secondsOfBytes(audio::kNotAStream, 44100, 0), 0);
-}
-
 using MusicLibraryTest = MusicFixture;
 
 TEST_F(MusicLibraryTest, AddingASongMeasuresItStoresItsFolderAndChoosesIt) {
