@@ -8,6 +8,7 @@
 #include "base/services.h"
 #include "controls/boton_gradiente.h"
 #include "glasses/led_port.h"
+#include "library/music_library.h"
 #include "library/session_library.h"
 #include "shell/main_window.h"
 #include "session/graph_frame.h"
@@ -68,8 +69,14 @@ int main(int argc, char** argv) {
     vs::RecordingMessageService messages;
 
     // A first run beside the shipped default sessions.
-    for (const QString& name : QDir(VS_RUNTIME_DIR).entryList({"*.vso"}, QDir::Files))
+    for (const QString& name : QDir(VS_RUNTIME_DIR).entryList({"*.vso", "*.mid"}, QDir::Files))
         QFile::copy(QString(VS_RUNTIME_DIR) + "/" + name, tmp.path() + "/" + name);
+    // The shipped MIDI files, or stand-ins of the same names where the build
+    // has none yet: the first-run playlist lists them with their lengths.
+    for (const auto& d : vs::library::kDefaultSongs) {
+        QFile f(tmp.path() + "/" + d.file);
+        if (!f.exists() && f.open(QIODevice::WriteOnly)) f.write("MThd");
+    }
 
     vs::shell::Dependencies deps;
     deps.messages = &messages;
@@ -78,6 +85,12 @@ int main(int argc, char** argv) {
     w.sessions().pulsar(2); // the first default session, opened from the library
     wait(800);
     w.grab().save(out + "/main-window-library.png");
+    // A WAV song of the user's joins the playlist and is chosen.
+    const QString wav = tmp.path() + "/Olas lentas.wav";
+    QFile::copy(tmp.path() + "/OndaM.wav", wav);
+    w.music().library()->anadirFichero(wav.toStdString());
+    wait(300);
+    w.grab().save(out + "/main-window-playlist.png");
     w.sessions().pulsar(1);
     drawSession(w.model());
     w.model().setMinutos(0);
@@ -109,9 +122,9 @@ int main(int argc, char** argv) {
     w.grab().save(out + "/main-window-1920.png");
     w.model().SesionModificada = false;
     w.mnuArchivoSalir_Click();
-    std::printf(
-        "wrote %s/main-window.png, main-window-playing.png, main-window-flash-warning.png and "
-        "main-window-1920.png\n",
-        qPrintable(out));
+    std::printf("wrote %s/main-window.png, main-window-playlist.png, main-window-playing.png, "
+                "main-window-flash-warning.png and "
+                "main-window-1920.png\n",
+                qPrintable(out));
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "list_file.h"
 
 #include "base/file_replace.h"
+#include "base/services.h"
 #include "cp1252.h"
 
 #include <algorithm>
@@ -91,6 +92,14 @@ ListContents readListFile(const std::string& path, int startRow) {
         return out;
     }
     return parseListText(bytes, startRow);
+}
+
+std::vector<ListRow> loadListRows(const std::string& path, int startRow, MessageService& messages) {
+    ListContents list = readListFile(path, startRow);
+    if (list.status == ListReadStatus::BadHeader)
+        messages.critical("Se ha producido un error al leer los datos");
+    if (list.status != ListReadStatus::Ok) return {};
+    return std::move(list.rows);
 }
 
 std::string listFileText(const std::vector<ListRow>& rows) {

@@ -13,6 +13,10 @@
 #include <string_view>
 #include <vector>
 
+namespace vs {
+class MessageService;
+}
+
 namespace vs::library {
 
 inline constexpr const char* kListHeader = "Velorin Somnara";
@@ -52,6 +56,11 @@ struct ListContents {
 // counts) gives BadHeader. Line ends may be CR LF, LF or a lone CR.
 ListContents parseListText(std::string_view bytes, int startRow = 0);
 ListContents readListFile(const std::string& path, int startRow = 0);
+
+// A library's list at start-up: no rows when the file is missing or
+// unreadable; a wrong header is told to the user ("Se ha producido un error
+// al leer los datos") and gives no rows either.
+std::vector<ListRow> loadListRows(const std::string& path, int startRow, MessageService& messages);
 
 // The whole file as bytes: the header, then each row's three cells.
 std::string listFileText(const std::vector<ListRow>& rows);

@@ -70,14 +70,8 @@ void SessionLibrary::cargarLista() {
         // next start tries again.
         if (writeListFile(listFile(), defaults)) prefs_.save(pref::InicioSesiones, "1");
     }
-    const ListContents list = readListFile(listFile(), 1);
-    if (list.status == ListReadStatus::Unreadable) return;
-    if (list.status == ListReadStatus::BadHeader) {
-        messages_.critical("Se ha producido un error al leer los datos");
-        return;
-    }
     const bool rebuild = prefs_.getInt(pref::Setup) == 0;
-    for (const ListRow& cells : list.rows) {
+    for (const ListRow& cells : loadListRows(listFile(), 1, messages_)) {
         SessionRow r{cells[0], cells[1], cells[2]};
         // Until the first orderly exit the list may come from another machine:
         // its sessions are looked for beside the program. A path that does

@@ -1,5 +1,7 @@
 #pragma once
-// The session player's preferences.
+// The session player's preferences, and the playlist's two that the options
+// dialog writes (the music player in library/ and the dialog in options/ both
+// read them, so they live below both).
 #include "base/preference_key.h"
 
 namespace vs::playback::pref {
@@ -7,5 +9,10 @@ namespace vs::playback::pref {
 // Length of the closing fade in seconds, 0..120 (0: no fade).
 inline constexpr PreferenceKey UltimosSegundos{"Opciones", "Ultimos Segundos", "30"};
 inline constexpr int kUltimosSegundosMax = 120;
+
+// "1": the list starts again at its first song after the last one.
+inline constexpr PreferenceKey TocarCiclico{"Opciones", "Tocar Ciclico", "1"};
+// "1": only the chosen song plays, again and again.
+inline constexpr PreferenceKey TocarTodasCanciones{"Opciones", "Tocar Todas Canciones", "0"};
 
 } // namespace vs::playback::pref

@@ -16,6 +16,7 @@
 #include "glasses/step_clock.h"
 #include "edit_menu.h"
 #include "flash_marks.h"
+#include "library/music_grid.h"
 #include "library/session_grid.h"
 #include "library/session_library.h"
 #include "options/frm_opciones.h"
@@ -95,7 +96,8 @@ FrmSomnara::FrmSomnara(QWidget* parent, Dependencies deps)
     setAcceptDrops(true);
     playerView_ = std::make_unique<WindowPlayerView>(ui_);
     glassesLink_ = std::make_unique<GlassesPlayerLink>(glasses::estadoGafas(), *ui_.led);
-    music_ = std::make_unique<NoMusic>();
+    music_ = std::make_unique<MusicWiring>(ui_, this, *deps_.messages, *deps_.dialogs,
+                                           std::move(deps_.music));
     flashMarks_ =
         std::make_unique<FlashRiskMarks>(*model_, *ui_.graph->stripView(), glasses::estadoGafas());
     editMenu_ = std::make_unique<EditMenu>(*edits_, *ui_.mnuEdicionDeshacer, *ui_.mnuEdicionRehacer,
@@ -244,6 +246,7 @@ void FrmSomnara::buildStartup() {
     });
     startup_.add("ComprobarTarjetaSonido", [this] { audio_->comprobarTarjetaSonido(); });
     startup_.add("CargarListaSesiones", [this] { library_->cargarLista(); });
+    startup_.add("CargarListaMusica", [this] { music_->cargarLista(); });
     startup_.add("PrepararOndas", [this] {
         if (!audio_->prepararOndas(programFolder())) throw std::runtime_error("PrepararOndas");
     });
@@ -253,6 +256,7 @@ void FrmSomnara::buildStartup() {
         library_->activar();
         refreshTitle();
     });
+    startup_.add("ActivarCancion", [this] { music_->iniciar(); });
     startup_.add("AlinearTira",
                  [this] { ui_.graph->setStripEnabled(glasses::estadoGafas().GafasMentales); });
 }
@@ -269,7 +273,11 @@ void FrmSomnara::buildShutdown() {
         if (!library_->guardarLista())
             deps_.messages->critical("No se puede guardar la lista de sesiones en " +
                                      library_->listFile());
+        if (!music_->guardarLista())
+            deps_.messages->critical("No se puede guardar la lista de música en " +
+                                     music_->listFile());
     });
+    shutdown_.add("CerrarMusica", [this] { music_->cerrar(); });
     shutdown_.add("LiberarAudio", [this] { audio_->liberar(); });
     shutdown_.add("LiberarTimerSecuencia", [this] {
         if (timerSecuencia_) timerSecuencia_->setEnabled(false);
@@ -313,6 +321,7 @@ void FrmSomnara::Inicializar() {
 void FrmSomnara::configurarListas() {
     volume_ = deps_.makeVolume();
     master_ = std::make_unique<playback::MixerMaster>(*volume_);
+    music_->configurar(*volume_);
     player_ = std::make_unique<playback::SessionPlayer>(*model_, *playerView_, audio_->tones(),
                                                         *master_, *glassesLink_, *music_);
     player_->setNivelMaestroGuardado(volume_->VolumeLevel());

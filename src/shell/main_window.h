@@ -5,6 +5,7 @@
 // lives in plain classes beside it and below it.
 #include "base/services.h"
 #include "main_window_ui.h"
+#include "music_wiring.h"
 #include "shell_logic.h"
 
 #include <QDialog>
@@ -42,7 +43,7 @@ namespace vs::shell {
 class EditMenu;
 class FlashRiskMarks;
 class GlassesPlayerLink;
-class NoMusic;
+class MusicWiring;
 class WindowPlayerView;
 
 // What the window takes from outside; tests replace the parts that would touch
@@ -61,6 +62,8 @@ struct Dependencies {
     DesktopService* desktop = nullptr;
     // Runs a modal dialog (the about box); default: QDialog::exec.
     std::function<void(QDialog&)> runModal;
+    // The playlist's devices and CD track dialog; default: the real ones.
+    MusicParts music;
 };
 
 class FrmSomnara : public QMainWindow {
@@ -85,6 +88,7 @@ public:
     session::SessionDocument& document() { return *document_; }
     session::EditHistory& edits() { return *edits_; }
     library::SessionLibrary& sessions() { return *library_; }
+    MusicWiring& music() { return *music_; }
     playback::SessionPlayer* player() const { return player_.get(); }
     playback::AudioSession& audio() { return *audio_; }
     glasses::LedSequencer* sequencer() const { return sequencer_.get(); }
@@ -125,7 +129,7 @@ private:
     std::unique_ptr<glasses::SequenceChooser> chooser_;
     std::unique_ptr<WindowPlayerView> playerView_;
     std::unique_ptr<GlassesPlayerLink> glassesLink_;
-    std::unique_ptr<NoMusic> music_;
+    std::unique_ptr<MusicWiring> music_;
     std::unique_ptr<playback::SessionPlayer> player_;
     std::unique_ptr<FlashRiskMarks> flashMarks_;
     std::unique_ptr<EditMenu> editMenu_;

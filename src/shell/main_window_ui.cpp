@@ -2,6 +2,7 @@
 
 #include "controls/boton_gradiente.h"
 #include "glasses/led_panel.h"
+#include "library/music_grid.h"
 #include "library/session_grid.h"
 #include "session/graph_frame.h"
 #include "session/top_high_scroll_bar.h"
@@ -51,21 +52,6 @@ QScrollBar* volumeBar(QWidget* parent, int min, const char* name) {
     s->setRange(min, 100);
     s->setMinimumHeight(100);
     return s;
-}
-
-QTableWidget* libraryGrid(QWidget* parent, const char* name, const QString& title) {
-    auto* g = new QTableWidget(0, 3, parent);
-    g->setObjectName(name);
-    g->setHorizontalHeaderLabels({QStringLiteral("Path"), title, QStringLiteral("Duración")});
-    g->setColumnHidden(0, true);
-    g->horizontalHeaderItem(1)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    g->horizontalHeaderItem(2)->setTextAlignment(Qt::AlignCenter);
-    g->verticalHeader()->setVisible(false);
-    g->setSelectionBehavior(QAbstractItemView::SelectRows);
-    g->setSelectionMode(QAbstractItemView::SingleSelection);
-    g->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    g->horizontalHeader()->setStretchLastSection(false);
-    return g;
 }
 
 QTimer* windowTimer(QObject* owner, const char* name, int ms) {
@@ -172,7 +158,7 @@ void MainWindowUi::setupUi(QMainWindow* window, session::SessionModel& model) {
     right->addWidget(frame1);
 
     FlexSesion = new library::SessionGrid(central);
-    FlexMusica = libraryGrid(central, "FlexMusica", QStringLiteral("Canción"));
+    FlexMusica = new library::MusicGrid(central);
     right->addWidget(FlexSesion, 1);
     right->addWidget(FlexMusica, 1);
 
@@ -224,7 +210,10 @@ void MainWindowUi::buildMenus(QMainWindow* window) {
     mnuSesionAnadirSesion->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
 
     QMenu* musica = menu("mnuMusica", QStringLiteral("&Música"));
+    mnuMusica = musica;
     mnuMusicaAnadir = add(musica, "mnuMusicaAñadir", QStringLiteral("&Añadir Canción..."));
+    mnuMusicaAnadirPistaCd =
+        add(musica, "mnuMusicaAñadirPistaCD", QStringLiteral("Añadir pista de CD..."));
     mnuMusicaEliminar = add(musica, "mnuMusicaEliminar", QStringLiteral("&Eliminar Canción"));
 
     QMenu* ayuda = menu("mnuAyuda", QStringLiteral("A&yuda"));

@@ -22,8 +22,9 @@ namespace vs::glasses {
 class LedPanel;
 }
 namespace vs::library {
+class MusicGrid;
 class SessionGrid;
-}
+} // namespace vs::library
 namespace vs::controls {
 class BotonGradiente;
 }
@@ -52,7 +53,7 @@ struct MainWindowUi {
     QLabel* lblVolumenMascara = nullptr;
     QLabel* lblVolumenBinaural = nullptr;
     library::SessionGrid* FlexSesion = nullptr;
-    QTableWidget* FlexMusica = nullptr;
+    library::MusicGrid* FlexMusica = nullptr;
     QTimer* timerSesion = nullptr; // 500 ms
     QTimer* timerFade = nullptr;   // 1000 ms
 
@@ -66,10 +67,12 @@ struct MainWindowUi {
     QAction* mnuSesionAnadirSesion = nullptr;
     QAction* mnuSesionEliminarSesion = nullptr;
     QAction* mnuMusicaAnadir = nullptr;
+    QAction* mnuMusicaAnadirPistaCd = nullptr;
     QAction* mnuMusicaEliminar = nullptr;
     QAction* mnuAyudaContenido = nullptr;
     QAction* mnuAyudaAcrecaDe = nullptr;
     QMenu* mnuSesion = nullptr;
+    QMenu* mnuMusica = nullptr;
 
 private:
     void buildMenus(QMainWindow* window);

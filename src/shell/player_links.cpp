@@ -5,6 +5,7 @@
 #include "glasses/led_port.h"
 #include "glasses/state.h"
 #include "glasses/step_clock.h"
+#include "library/music_grid.h"
 #include "library/session_grid.h"
 #include "main_window_ui.h"
 #include "playback/playback_keys.h"

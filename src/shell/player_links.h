@@ -1,7 +1,7 @@
 #pragma once
 // What the session player talks to, made of the main window's parts: its
-// controls (PlayerView), the glasses (GlassesLink) and, until the music
-// library joins, silence (MusicLink). Each is a small adapter with no state of
+// controls (PlayerView) and the glasses (GlassesLink); the music is
+// MusicWiring's (music_wiring.h). Each is a small adapter with no state of
 // its own beyond the parts it was given.
 #include "playback/session_player.h"
 
@@ -56,14 +56,6 @@ private:
     glasses::EstadoGafas& estado_;
     glasses::LedIndicators& indicators_;
     glasses::StepClock* clock_ = nullptr;
-};
-
-class NoMusic : public playback::MusicLink {
-public:
-    void PlayMusica() override {}
-    void PararMusica() override {}
-    void SiguienteCancion() override {}
-    bool songEnded() override { return false; }
 };
 
 } // namespace vs::shell

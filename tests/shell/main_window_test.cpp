@@ -8,6 +8,7 @@
 #include "glasses/led_port.h"
 #include "glasses/led_sequencer.h"
 #include "glasses/state.h"
+#include "library/music_grid.h"
 #include "library/session_grid.h"
 #include "library/session_library.h"
 #include "shell/main_window.h"

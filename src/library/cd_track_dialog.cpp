@@ -1,0 +1,39 @@
+#include "cd_track_dialog.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace vs::library {
+
+std::vector<std::string> DialogCdTrackChooser::choose(const std::vector<CdTrackChoice>& tracks) {
+    QDialog dialog(owner_);
+    dialog.setObjectName("frmPistasCD");
+    dialog.setWindowTitle(QStringLiteral("Añadir pista de CD"));
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(new QLabel(QStringLiteral("Pistas del disco:"), &dialog));
+    auto* list = new QListWidget(&dialog);
+    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    for (const CdTrackChoice& t : tracks)
+        list->addItem(QString::fromStdString(t.label));
+    if (list->count() > 0) list->item(0)->setSelected(true);
+    layout->addWidget(list);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Aceptar"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Cancelar"));
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    QObject::connect(list, &QListWidget::itemDoubleClicked, &dialog, &QDialog::accept);
+    layout->addWidget(buttons);
+
+    std::vector<std::string> chosen;
+    if (dialog.exec() != QDialog::Accepted) return chosen;
+    for (int i = 0; i < list->count(); ++i)
+        if (list->item(i)->isSelected()) chosen.push_back(tracks[std::size_t(i)].path);
+    return chosen;
+}
+
+} // namespace vs::library

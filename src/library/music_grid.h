@@ -1,0 +1,27 @@
+#pragma once
+// FlexMusica: the playlist as a grid. It shows the playlist's rows, paints the
+// chosen song in the selection colours, and hands presses, Enter and the
+// right-button menu ("&Música") to the playlist.
+#include "library_grid.h"
+
+namespace vs::library {
+
+class MusicLibrary;
+
+class MusicGrid : public LibraryGrid {
+    Q_OBJECT
+public:
+    explicit MusicGrid(QWidget* parent = nullptr);
+
+    // The playlist shown; sync() shows its changes.
+    void setLibrary(MusicLibrary* library);
+    void sync();
+
+protected:
+    void pressed(int row) override;
+
+private:
+    MusicLibrary* library_ = nullptr;
+};
+
+} // namespace vs::library

@@ -1,0 +1,91 @@
+#include "song.h"
+
+#include "audio/bass.h"
+#include "base/numeric.h"
+#include "base/paths.h"
+#include "music_devices.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace vs::library {
+
+std::string songKind(const std::string& path) {
+    std::string kind = path.size() >= 3 ? path.substr(path.size() - 3) : path;
+    // "X.MP3" is the same file kind as "x.mp3": played, measured and sent to
+    // the wave line alike.
+    std::transform(kind.begin(), kind.end(), kind.begin(),
+                   [](unsigned char c) { return char(std::tolower(c)); });
+    if (kind == "wav" || kind == "ogg") return "mp3";
+    return kind;
+}
+
+namespace {
+std::string twoDigits(std::int64_t n) {
+    return n < 10 ? "0" + std::to_string(n) : std::to_string(n);
+}
+} // namespace
+
+std::string textoTiempo(std::int64_t s) {
+    if (s < 1) return "00:00";
+    // Whole numbers throughout: single-precision minutes would turn an exact
+    // hour and a minute into "01:00:60".
+    const std::int64_t h = s / 3600, m = s % 3600 / 60, sec = s % 60;
+    const std::string ms = twoDigits(m) + ":" + twoDigits(sec);
+    return h == 0 ? ms : twoDigits(h) + ":" + ms;
+}
+
+std::int64_t secondsOfBytes(std::uint64_t bytes, std::uint32_t rate, std::uint32_t flags) {
+    if (rate == 0 || bytes == audio::kNotAStream) return 0;
+    const double channels = (flags & audio::kChannelMono) ? 1 : 2;
+    const double bytesPerSample = (flags & audio::kChannel8Bit) ? 1 : 2;
+    return static_cast<std::int64_t>(
+        roundHalfEven(double(bytes) / (double(rate) * channels * bytesPerSample)));
+}
+
+std::int64_t secondsOfMs(double ms) {
+    return static_cast<std::int64_t>(roundHalfEven(ms / 1000.0));
+}
+
+std::int64_t openMidi(MusicDevices& devices, const std::string& path, const std::string& alias) {
+    devices.mci("open " + path + " type sequencer alias " + alias, nullptr);
+    devices.mci("set " + alias + " time format ms", nullptr);
+    std::string reply;
+    devices.mci("status " + alias + " length", &reply);
+    double ms = 0;
+    return parseNumber(reply, ms) ? secondsOfMs(ms) : 0;
+}
+
+std::int64_t channelLength(MusicDevices& devices, std::uint32_t handle) {
+    std::uint64_t bytes = devices.streamLengthBytes(handle);
+    if (bytes == audio::kNotAStream) bytes = devices.musicLengthBytes(handle);
+    return secondsOfBytes(bytes, devices.channelRate(handle), devices.channelFlags(handle));
+}
+
+std::optional<CdTrackRef> parseCdTrackPath(const std::string& path) {
+    if (songKind(path) != "cda" || path.size() < 6) return std::nullopt;
+    const auto slash = path.find_last_of('/');
+    if (slash == std::string::npos || slash == 0) return std::nullopt;
+    const char a = path[path.size() - 6], b = path[path.size() - 5];
+    if (!std::isdigit(static_cast<unsigned char>(a)) ||
+        !std::isdigit(static_cast<unsigned char>(b)) || path.size() - 6 <= slash)
+        return std::nullopt;
+    const int track = (a - '0') * 10 + (b - '0');
+    if (track < 1) return std::nullopt;
+    return CdTrackRef{path.substr(0, slash), track};
+}
+
+std::string cdTrackPath(const std::string& drive, int track) {
+    return drive + "/Track" + twoDigits(track) + ".cda";
+}
+
+bool songExists(MusicDevices& devices, const std::string& path) {
+    if (songKind(path) != "cda") return fileExists(path);
+    const auto ref = parseCdTrackPath(path);
+    if (!ref) return false;
+    const auto tracks = devices.cdTracks(ref->drive);
+    return std::any_of(tracks.begin(), tracks.end(),
+                       [&](const audio::CdTrackInfo& t) { return t.number == ref->track; });
+}
+
+} // namespace vs::library

@@ -1,0 +1,47 @@
+#pragma once
+// What the playlist works out from a song's path and from its stream: the
+// kind that decides how it is played, the time text of its length, and the
+// parts of a CD track's name.
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace vs::library {
+
+class MusicDevices;
+
+// The last three letters of the path in lower case, "wav" and "ogg" made
+// "mp3" (everything played as a decoded stream): "mp3", "mid", "cda" or
+// whatever else the name ends in.
+std::string songKind(const std::string& path);
+
+// Whole seconds as "mm:ss", or "hh:mm:ss" from one hour up; below 1: "00:00".
+std::string textoTiempo(std::int64_t seconds);
+
+// Seconds of a stream of `bytes` bytes at `rate` Hz with the audio library's
+// channel flags (8-bit, mono), rounded half to even; 0 when it cannot be said.
+std::int64_t secondsOfBytes(std::uint64_t bytes, std::uint32_t rate, std::uint32_t flags);
+// Milliseconds as whole seconds, halves to even.
+std::int64_t secondsOfMs(double ms);
+// The length of an open stream (or, failing that, music) handle in seconds;
+// 0 on any error.
+std::int64_t channelLength(MusicDevices& devices, std::uint32_t handle);
+
+// Opens a MIDI file on the sequencer under `alias` with times in
+// milliseconds, and returns its length in whole seconds (0 when the
+// sequencer does not say).
+std::int64_t openMidi(MusicDevices& devices, const std::string& path, const std::string& alias);
+
+// A CD track in the playlist is "<drive>/TrackNN.cda": the drive (a device
+// path or a disc image's .cue) is the folder part, NN the track number.
+struct CdTrackRef {
+    std::string drive;
+    int track = 0;
+};
+std::optional<CdTrackRef> parseCdTrackPath(const std::string& path);
+std::string cdTrackPath(const std::string& drive, int track);
+
+// A song's file is there: a file on disk, or a CD track on the disc in its drive.
+bool songExists(MusicDevices& devices, const std::string& path);
+
+} // namespace vs::library

@@ -1,0 +1,255 @@
+// The playlist in the main window: the first run's list, the "&Música" menu,
+// adding songs and CD tracks, the slider and the mixer, background music
+// during a session and the exit.
+#include "audio/volume.h"
+#include "base/paths.h"
+#include "base/preferences.h"
+#include "glasses/led_port.h"
+#include "glasses/state.h"
+#include "library/music_grid.h"
+#include "library/music_library.h"
+#include "playback/session_player.h"
+#include "shell/main_window.h"
+
+#include "recording_desktop.h"
+#include "recording_led_port.h"
+#include "recording_messages.h"
+#include "recording_mixer.h"
+#include "scripted_dialogs.h"
+#include "scripted_music_devices.h"
+#include "temp_dir.h"
+
+#include "controls/boton_gradiente.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QCheckBox>
+#include <QMenu>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using vs::audio::MixerLine;
+using vs::shell::FrmSomnara;
+
+namespace {
+
+// Made anew for each use of the menu item; what it was offered outlives it.
+struct ScriptedCdChooser : vs::library::CdTrackChooser {
+    std::vector<vs::library::CdTrackChoice>& offered;
+    explicit ScriptedCdChooser(std::vector<vs::library::CdTrackChoice>& o) : offered(o) {}
+    std::vector<std::string> choose(const std::vector<vs::library::CdTrackChoice>& t) override {
+        offered = t;
+        return {t.back().path};
+    }
+};
+
+struct MusicWindowTest : ::testing::Test {
+    vs::test::TempDir dir;
+    vs::RecordingMessageService recorder;
+    vs::ScriptedFileDialogs dialogs;
+    vs::glasses::RecordingLedPort port;
+    vs::RecordingDesktopService desktop;
+    vs::audio::RecordingMixerBackend* mixer = nullptr;    // owned by the window's clsVolume
+    vs::library::ScriptedMusicDevices* devices = nullptr; // owned by the window
+    std::vector<vs::library::CdTrackChoice> offered;      // by the last CD track dialog
+
+    void SetUp() override {
+        dir.becomeProgramFolders();
+        vs::glasses::setLedPort(&port);
+        vs::glasses::estadoGafas() = {};
+    }
+    void TearDown() override {
+        vs::setMessageService(nullptr);
+        vs::setFileDialogService(nullptr);
+        vs::glasses::setLedPort(nullptr);
+        vs::clearFolderOverrides();
+    }
+    std::unique_ptr<FrmSomnara>
+    open(std::function<void(vs::library::ScriptedMusicDevices&)> script = {}) {
+        vs::shell::Dependencies deps;
+        deps.runOptions = [](const vs::options::Contexto&, QWidget*) {};
+        deps.messages = &recorder;
+        deps.dialogs = &dialogs;
+        deps.desktop = &desktop;
+        deps.runModal = [](QDialog&) {};
+        deps.makeVolume = [this] {
+            auto rec = std::make_unique<vs::audio::RecordingMixerBackend>();
+            rec->levels.fill(50000);
+            mixer = rec.get();
+            return std::make_unique<vs::audio::clsVolume>(std::move(rec), nullptr);
+        };
+        deps.music.makeDevices = [this, script] {
+            auto d = std::make_unique<vs::library::ScriptedMusicDevices>();
+            devices = d.get();
+            if (script) script(*d);
+            return d;
+        };
+        deps.music.makeCdChooser = [this](QWidget*) {
+            return std::make_unique<ScriptedCdChooser>(offered);
+        };
+        return std::make_unique<FrmSomnara>(nullptr, deps);
+    }
+    std::string song(const std::string& name, int seconds) {
+        const std::string path = dir.file(name);
+        vs::test::writeFile(path, "x");
+        pending[path] = seconds;
+        return path;
+    }
+    // Songs made before the window exists, handed to its devices.
+    std::map<std::string, int> pending;
+    std::function<void(vs::library::ScriptedMusicDevices&)> streams() {
+        return [this](vs::library::ScriptedMusicDevices& d) {
+            for (const auto& [path, s] : pending)
+                d.streamFiles[path] = {std::uint64_t(s) * 44100 * 4, 44100, 0, true};
+        };
+    }
+    static QString cell(const FrmSomnara& w, int row, int column) {
+        return w.ui().FlexMusica->item(row - 1, column)->text();
+    }
+};
+
+} // namespace
+
+TEST_F(MusicWindowTest, FirstRunListsTheShippedMidiFilesAndChoosesTheFirst) {
+    for (const char* f : {"Amanecer.mid", "Bosque.mid", "Marea.mid", "Nubes.mid"})
+        vs::test::writeFile(dir.file(std::string("data/") + f), "MThd");
+    auto w = open();
+    EXPECT_TRUE(w->startup().failedSteps().empty());
+    const auto* grid = w->ui().FlexMusica;
+    ASSERT_EQ(grid->rowCount(), 4);
+    EXPECT_EQ(cell(*w, 1, 1), "Amanecer.mid");
+    EXPECT_EQ(cell(*w, 1, 2), "04:45");
+    EXPECT_EQ(cell(*w, 2, 2), "04:08");
+    EXPECT_EQ(cell(*w, 3, 2), "02:57");
+    EXPECT_EQ(cell(*w, 4, 1), "Nubes.mid");
+    EXPECT_EQ(cell(*w, 4, 2), "05:14");
+    EXPECT_TRUE(grid->isColumnHidden(0));
+    EXPECT_EQ(w->music().library()->currentRow(), 1);
+    EXPECT_EQ(w->music().library()->cancion().kind, "mid");
+    // The slider came from the synthesizer line: 50000 of 65535.
+    EXPECT_EQ(w->ui().scrollVolumenMusica->value(), 76);
+    EXPECT_EQ(w->ui().lblVolumenMusica->text(), "7.6");
+    EXPECT_TRUE(w->music().timerVolumenExterno()->isActive());
+    EXPECT_EQ(w->music().timerVolumenExterno()->interval(), 750);
+    EXPECT_TRUE(recorder.entries.empty());
+}
+
+TEST_F(MusicWindowTest, AnEmptyListLeavesTheMixerAloneAtStartUp) {
+    auto w = open();
+    EXPECT_EQ(w->ui().FlexMusica->rowCount(), 0);
+    EXPECT_TRUE(mixer->writes.empty());
+    // From now on the slider drives the wave line (no song chosen yet).
+    w->ui().scrollVolumenMusica->setValue(50);
+    ASSERT_FALSE(mixer->writes.empty());
+    EXPECT_EQ(mixer->writes.back(), std::pair(MixerLine::Wave, 32768));
+}
+
+TEST_F(MusicWindowTest, TheMusicMenuAddsSongsAndCdTracksAndRemovesThem) {
+    const std::string a = song("a.mp3", 75);
+    auto w = open([this](auto& d) {
+        streams()(d);
+        d.drives = {"/dev/sr0"};
+        d.discs["/dev/sr0"] = {{1, 61'000}, {2, 90'000}};
+    });
+    auto* menu = w->ui().mnuMusica;
+    ASSERT_NE(menu, nullptr);
+    QStringList captions;
+    for (QAction* act : menu->actions())
+        captions << act->text();
+    EXPECT_EQ(captions,
+              (QStringList{"&Añadir Canción...", "Añadir pista de CD...", "&Eliminar Canción"}));
+
+    dialogs.answers = {a};
+    w->ui().mnuMusicaAnadir->trigger();
+    ASSERT_EQ(w->ui().FlexMusica->rowCount(), 1);
+    EXPECT_EQ(cell(*w, 1, 1), "a.mp3");
+    EXPECT_EQ(cell(*w, 1, 2), "01:15");
+    EXPECT_EQ(vs::Preferences::instance().get("Preferencias", "InitDir", ""), dir.path());
+
+    w->ui().mnuMusicaAnadirPistaCd->trigger();
+    EXPECT_EQ(offered.size(), 2u);
+    ASSERT_EQ(w->ui().FlexMusica->rowCount(), 2);
+    EXPECT_EQ(cell(*w, 2, 0), "/dev/sr0/Track02.cda");
+    EXPECT_EQ(cell(*w, 2, 2), "01:30");
+
+    // A press on a row chooses it; a right-button release shows the menu there.
+    auto* grid = w->ui().FlexMusica;
+    w->show();
+    const QRect first = grid->visualItemRect(grid->item(0, 1));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, first.center());
+    EXPECT_EQ(w->music().library()->currentRow(), 1);
+    EXPECT_EQ(w->music().library()->cancion().kind, "mp3");
+    QTest::mouseClick(grid->viewport(), Qt::RightButton, {}, first.center());
+    EXPECT_TRUE(menu->isVisible());
+    menu->hide();
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                      grid->visualItemRect(grid->item(1, 1)).center());
+    EXPECT_EQ(w->music().library()->currentRow(), 2);
+
+    recorder.answers = {true};
+    w->ui().mnuMusicaEliminar->trigger();
+    EXPECT_EQ(w->ui().FlexMusica->rowCount(), 1);
+    EXPECT_TRUE(recorder.saw("Eliminar: Track02.cda?"));
+}
+
+TEST_F(MusicWindowTest, ASessionPlaysTheMusicAndTheExitSavesAndClosesIt) {
+    const std::string a = song("a.mp3", 75), b = song("b.ogg", 30);
+    auto w = open(streams());
+    for (const std::string& p : {a, b}) {
+        dialogs.answers = {p};
+        w->ui().mnuMusicaAnadir->trigger();
+    }
+    w->music().library()->pulsar(1);
+    QTest::mouseClick(w->ui().cmdPlay, Qt::LeftButton);
+    ASSERT_TRUE(w->player()->playing());
+    const std::uint32_t first = devices->streamOf(a);
+    ASSERT_NE(first, 0u);
+    EXPECT_TRUE(devices->streams[first].active);
+    EXPECT_FALSE(w->ui().FlexMusica->isEnabled());
+
+    // The song plays out: the next tick moves on to the next one.
+    devices->streams[first].active = false;
+    w->player()->Tick();
+    EXPECT_EQ(w->music().library()->currentRow(), 2);
+    EXPECT_TRUE(devices->streams[devices->streamOf(b)].active);
+
+    QTest::mouseClick(w->ui().cmdStop, Qt::LeftButton);
+    EXPECT_FALSE(devices->streams[devices->streamOf(b)].active);
+    EXPECT_TRUE(w->ui().FlexMusica->isEnabled());
+
+    w->mnuArchivoSalir_Click();
+    ASSERT_TRUE(w->ended());
+    EXPECT_EQ(vs::test::readFile(dir.file("VsoMusica.dat")),
+              "Velorin Somnara\r\n" + a + "\r\na.mp3\r\n01:15\r\n" + b + "\r\nb.ogg\r\n00:30\r\n");
+    ASSERT_GE(devices->log.size(), 2u);
+    EXPECT_EQ(devices->log[devices->log.size() - 2], "mci close all");
+    EXPECT_EQ(devices->log.back(), "cdFree");
+    EXPECT_FALSE(w->music().timerVolumenExterno()->isActive());
+    EXPECT_TRUE(recorder.entries.empty());
+}
+
+TEST_F(MusicWindowTest, TheNextSongOutOfSightComesIntoViewAtTheTop) {
+    std::vector<std::string> songs;
+    for (int i = 0; i < 30; ++i)
+        songs.push_back(song("s" + std::to_string(i) + ".mp3", 10 + i));
+    auto w = open(streams());
+    for (const std::string& p : songs) {
+        dialogs.answers = {p};
+        w->ui().mnuMusicaAnadir->trigger();
+    }
+    w->show();
+    auto* grid = w->ui().FlexMusica;
+    w->music().library()->pulsar(1);
+    grid->scrollToTop();
+    int lastVisible = 0; // 0-based: the last row wholly in view
+    while (grid->viewport()->rect().contains(grid->visualItemRect(grid->item(lastVisible + 1, 1))))
+        ++lastVisible;
+    ASSERT_GT(lastVisible, 0);
+    ASSERT_LT(lastVisible, 28);
+    w->music().library()->setCurrentRow(lastVisible + 1); // 1-based: the last visible row
+    w->music().SiguienteCancion();
+    EXPECT_EQ(w->music().library()->currentRow(), lastVisible + 2);
+    EXPECT_EQ(grid->rowAt(0), lastVisible + 1);
+}
