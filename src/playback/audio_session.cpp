@@ -1,6 +1,7 @@
 #include "audio_session.h"
 
 #include "audio/bass.h"
+#include "audio/cd.h"
 #include "audio/engine.h"
 #include "base/services.h"
 #include "tone_waves.h"
@@ -30,6 +31,7 @@ void AudioSession::iniciarAudio() {
         started_ = true;
         tones_.create();
     }
+    if (BASS_CDInit("", 0x20) == 0) messages_.critical("Can't initialize CD system");
     if (BASS_RecordInit(-1) == 0) messages_.critical("Error: Can't initialize device");
     if (BASS_Start() == 0) messages_.critical("Can't start digital output");
 }
@@ -45,6 +47,7 @@ void AudioSession::liberar() {
     BASS_Stop();
     BASS_Free();
     BASS_RecordFree();
+    BASS_CDFree();
     // The samples go last: their handles died with the library, so Free only
     // drops what the players still hold.
     tones_.release();
