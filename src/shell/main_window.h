@@ -11,6 +11,8 @@
 #include <QMainWindow>
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace vs::session {
 class SessionDocument;
@@ -39,6 +41,7 @@ class SessionPlayer;
 namespace vs::shell {
 
 class FlashRiskMarks;
+class GlassesOutputs;
 class GlassesPlayerLink;
 class NoMusic;
 class WindowPlayerView;
@@ -59,6 +62,8 @@ struct Dependencies {
     DesktopService* desktop = nullptr;
     // Runs a modal dialog (the about box); default: QDialog::exec.
     std::function<void(QDialog&)> runModal;
+    // The serial devices the options dialog offers; default: those present.
+    std::function<std::vector<std::string>()> serialDevices;
 };
 
 class FrmSomnara : public QMainWindow {
@@ -121,6 +126,7 @@ private:
     std::unique_ptr<glasses::SequenceChooser> chooser_;
     std::unique_ptr<WindowPlayerView> playerView_;
     std::unique_ptr<GlassesPlayerLink> glassesLink_;
+    std::unique_ptr<GlassesOutputs> outputs_;
     std::unique_ptr<NoMusic> music_;
     std::unique_ptr<playback::SessionPlayer> player_;
     std::unique_ptr<FlashRiskMarks> flashMarks_;
