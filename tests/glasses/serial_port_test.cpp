@@ -1,6 +1,7 @@
 // The glasses on a serial board, with a pseudo-terminal as the board: raw
 // bytes at 115200 8N1, never a stalled write, a vanished board reported once;
 // the program's output routing between the two ports; finding the devices.
+#include "glasses/crash_darkening.h"
 #include "glasses/glasses_output.h"
 #include "glasses/port_setup.h"
 #include "glasses/serial_led_port.h"
@@ -82,6 +83,19 @@ TEST(SerialLedPort, ABoardThatDoesNotReadNeverStallsAndGetsTheNewestPatternFirst
     EXPECT_LT(got.size(), 100001u); // stale patterns were dropped, not queued
     EXPECT_EQ(got.back(), 0);       // and the last one written is the last to arrive
     EXPECT_EQ(port.problema(), "");
+}
+
+TEST(SerialLedPort, AnAbnormalEndDarkensTheBoardAndAClosedPortIsNoLongerArmed) {
+    PseudoTerminal board;
+    ASSERT_TRUE(board.ok());
+    {
+        SerialLedPort port(board.slavePath());
+        port.Out32(0x378, 255);
+        darkenArmedPort(); // what the crash handler does
+        EXPECT_EQ(board.readBytes(2), (std::vector<int>{255, 0}));
+    }
+    darkenArmedPort();
+    EXPECT_TRUE(board.read(std::chrono::milliseconds(50)).empty());
 }
 
 TEST(SerialLedPort, AMissingDeviceSaysSoInSpanishAndIsNoLoss) {
