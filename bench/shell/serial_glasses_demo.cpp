@@ -62,7 +62,13 @@ int main(int argc, char** argv) {
 
     vs::shell::Dependencies deps;
     deps.messages = &messages;
-    deps.serialDevices = [&] { return std::vector<std::string>{board.slavePath()}; };
+    // A board's stable name beside the pseudo-terminal, as a machine with
+    // a real board plugged in would list it.
+    deps.serialDevices = [&] {
+        return std::vector<std::string>{
+            "/dev/serial/by-id/usb-Arduino__www.arduino.cc__0043_7573530323935160B1D1-if00",
+            board.slavePath()};
+    };
     deps.runOptions = [&](const vs::options::Contexto& c, QWidget* owner) {
         vs::options::frmOpciones d(c, owner);
         d.show();

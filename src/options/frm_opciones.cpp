@@ -201,6 +201,10 @@ void frmOpciones::construir() {
     framePuertoParalelo->setObjectName(QStringLiteral("framePuertoParalelo"));
     cmbPuertoParalelo = new QComboBox(framePuertoParalelo);
     cmbPuertoParalelo->setObjectName(QStringLiteral("cmbPuertoParalelo"));
+    // A board's stable name runs to some eighty characters: the list shows it
+    // whole, the closed box only its start rather than widen the dialog.
+    cmbPuertoParalelo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cmbPuertoParalelo->setMinimumContentsLength(12);
     (new QVBoxLayout(framePuertoParalelo))->addWidget(cmbPuertoParalelo);
     frameSalidaPuerto = new QGroupBox(QStringLiteral("Salida Puerto"), paginaGafas);
     frameSalidaPuerto->setObjectName(QStringLiteral("frameSalidaPuerto"));
