@@ -50,28 +50,12 @@ TEST(SerialLedTest, TheBoardGetsTheTestsBytesWithEitherPolarity) {
     }
 }
 
-TEST(PortList, ParallelAddressesFirstThenBoardsAndAStoredBoardIsNeverLost) {
-    const ListaPuertos none({}, "278", "");
-    EXPECT_EQ(none.size(), 3);
-    EXPECT_EQ(none.inicial(), 1);
-    EXPECT_EQ(none.dispositivo(1), "");
-
-    const ListaPuertos some({"/dev/ttyACM0", "/dev/ttyUSB0"}, "3BC", "/dev/ttyUSB0");
-    EXPECT_EQ(some.size(), 5);
-    EXPECT_EQ(some.texto(0), "378");
-    EXPECT_EQ(some.texto(3), "/dev/ttyACM0");
-    EXPECT_EQ(some.inicial(), 4);
-    EXPECT_EQ(some.dispositivo(4), "/dev/ttyUSB0");
-    // "Puerto Hex" keeps the stored address whatever board is picked.
-    EXPECT_EQ(some.posicionParalelo(3), 2);
-    EXPECT_EQ(some.posicionParalelo(0), 0);
-
-    // The board is unplugged while the dialog opens: still listed, still chosen.
-    const ListaPuertos unplugged({}, "378", "/dev/serial/by-id/usb-Placa-if00");
-    EXPECT_EQ(unplugged.size(), 4);
-    EXPECT_EQ(unplugged.inicial(), 3);
-    EXPECT_EQ(unplugged.dispositivo(-1), "");
-    EXPECT_EQ(unplugged.dispositivo(9), "");
+TEST(PortList, ABoardUnpluggedWhileTheDialogOpensIsStillListedAndChosen) {
+    const ListaPuertos unplugged({"/dev/ttyACM0"}, "3BC", "/dev/serial/by-id/usb-Placa-if00");
+    EXPECT_EQ(unplugged.size(), 5);
+    EXPECT_EQ(unplugged.inicial(), 4);
+    EXPECT_EQ(unplugged.dispositivo(4), "/dev/serial/by-id/usb-Placa-if00");
+    EXPECT_EQ(unplugged.posicionParalelo(4), 2); // "Puerto Hex" keeps "3BC"
 }
 
 namespace {
