@@ -562,8 +562,8 @@ std::optional<StreamInfo> Engine::streamInfo(StreamId stream) const {
     if (si < 0) return std::nullopt;
     const Impl::StreamSlot& slot = m.streams[std::size_t(si)];
     const Stream& s = *slot.stream;
-    return StreamInfo{s.playRate.load(), slot.volume,      slot.pan,         s.sourceRate,
-                      s.sourceChannels,  s.frames,         s.sourceEightBit};
+    return StreamInfo{s.playRate.load(), slot.volume, slot.pan,        s.sourceRate,
+                      s.sourceChannels,  s.frames,    s.sourceEightBit};
 }
 
 // --- Lines and gains ---------------------------------------------------------
@@ -595,6 +595,18 @@ void Engine::setMasterGain(float gain) {
 
 float Engine::masterGain() const {
     return impl_->mixer.masterGain.load(std::memory_order_relaxed);
+}
+
+void Engine::setLightSignal(bool on) {
+    impl_->mixer.lightOn.store(on, std::memory_order_relaxed);
+}
+
+void Engine::setLightByte(std::uint8_t byte) {
+    impl_->mixer.lightByte.store(byte, std::memory_order_relaxed);
+}
+
+bool Engine::lightSignal() const {
+    return impl_->mixer.lightOn.load(std::memory_order_relaxed);
 }
 
 // --- Offline render ----------------------------------------------------------
@@ -653,6 +665,13 @@ void setMasterGain(float gain) {
 }
 float masterGain() {
     return Engine::instance().masterGain();
+}
+
+void setLightSignal(bool on) {
+    Engine::instance().setLightSignal(on);
+}
+void setLightByte(std::uint8_t byte) {
+    Engine::instance().setLightByte(byte);
 }
 
 bool setLineSource(Line line, std::shared_ptr<LineSource> source) {

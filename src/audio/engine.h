@@ -239,6 +239,13 @@ public:
     float lineGain(Line line) const;
     void setMasterGain(float gain);
     float masterGain() const;
+    // Any thread. The lights carried in the sound (light_signal.h): on or off,
+    // and the LED byte they follow from the next mix block on (256 frames,
+    // 5.8 ms). Switching off glides the carrier out like an unlit byte. They
+    // are added after the master and line gains, so no fade touches them.
+    void setLightSignal(bool on);
+    void setLightByte(std::uint8_t byte);
+    bool lightSignal() const;
 
     // Offline only (after openOffline): the calling thread plays the part of
     // the audio thread (one thread at a time). Waits for decoded streams and
@@ -257,6 +264,10 @@ void setLineGain(Line line, float gain);
 float lineGain(Line line);
 void setMasterGain(float gain);
 float masterGain();
+
+// The light signal of the process's engine; any thread.
+void setLightSignal(bool on);
+void setLightByte(std::uint8_t byte);
 
 // Installs (or with nullptr removes) the source of the Synth or CD line (the
 // Wave line is the sample and stream mixer and has no slot). The engine keeps

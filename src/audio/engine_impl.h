@@ -4,6 +4,7 @@
 // the decoder thread). Not for other subsystems; they use engine.h and bass.h.
 #include "audio/audio_output.h"
 #include "audio/engine.h"
+#include "audio/light_signal.h"
 #include "audio/spsc_queue.h"
 
 #include <array>
@@ -172,6 +173,9 @@ public:
     // Written from any thread, read once per block.
     std::atomic<float> lineGain[3] = {1.0f, 1.0f, 1.0f};
     std::atomic<float> masterGain{1.0f};
+    // The light signal: whether it sounds, and the LED byte it follows.
+    std::atomic<bool> lightOn{false};
+    std::atomic<std::uint32_t> lightByte{0};
 
 private:
     struct Voice {
@@ -203,6 +207,7 @@ private:
     std::array<LineSource*, 3> sources_{};
     float lastLine_[3] = {1, 1, 1};
     float lastMaster_ = 1;
+    LightSignal light_;
     alignas(64) float busL_[kBlock];
     alignas(64) float busR_[kBlock];
     alignas(64) float chan_[2][kBlock];

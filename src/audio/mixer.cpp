@@ -314,6 +314,14 @@ void Mixer::mixBlock(float* out, int n) noexcept {
     for (int l = 0; l < 3; ++l)
         lastLine_[l] = line[l];
     lastMaster_ = master;
+    // After the gains: the lights are not the music's to fade. They keep the
+    // level the step clock gives them until the session stops and darkens
+    // them, as the glasses on a port do.
+    const std::uint8_t lit = lightOn.load(std::memory_order_relaxed)
+                                 ? std::uint8_t(lightByte.load(std::memory_order_relaxed))
+                                 : std::uint8_t(0);
+    light_.setByte(lit);
+    if (lit != 0 || !light_.settled()) light_.add(busL_, busR_, n);
     for (int k = 0; k < n; ++k) {
         out[2 * k] = std::clamp(busL_[k], -1.0f, 1.0f);
         out[2 * k + 1] = std::clamp(busR_[k], -1.0f, 1.0f);

@@ -9,6 +9,11 @@ namespace vs::glasses::pref {
 inline constexpr PreferenceKey PuertoHex{"Opciones", "Puerto Hex", "378"};
 inline constexpr PreferenceKey SalidaPuerto{"Opciones", "Salida Puerto", "Direct"};
 inline constexpr PreferenceKey GafasMentales{"Opciones", "Gafas Mentales", "0"};
+// The serial device that drives the glasses instead of the parallel port; ""
+// (the default, and every file written before there was a choice): none.
+inline constexpr PreferenceKey PuertoSerie{"Opciones", "Puerto Serie", ""};
+// "1": the lights are also carried in the sound, as a tone above hearing.
+inline constexpr PreferenceKey LuzEnAudio{"Opciones", "Luz en Audio", "0"};
 
 inline constexpr const char* kColourSection = "Opciones";
 // LED colours: "ColorLedLit" / "ColorLedUnLit" followed by the LED number 1..8.

@@ -18,17 +18,16 @@
 namespace fs = std::filesystem;
 
 namespace vs::glasses {
-namespace {
 
 const char* const kSinSenal = "; las gafas no recibirán señal.";
+
+namespace {
 
 std::string hex(std::uint16_t address) {
     char buf[8];
     std::snprintf(buf, sizeof buf, "%X", static_cast<unsigned>(address));
     return buf;
 }
-
-LedPort* installed = nullptr;
 
 // Runs inside a signal handler: one system call, nothing else.
 void writeZero(int fd) {
@@ -38,18 +37,23 @@ void writeZero(int fd) {
 
 } // namespace
 
-std::string motivoFallo(const std::string& device, int err) {
+std::string motivoFallo(const ClaseDispositivo& clase, const std::string& device, int err) {
+    const std::string nombre = clase.nombre;
     if (err == EACCES || err == EPERM)
-        return "No hay permiso para usar el puerto paralelo " + device +
-               ": el usuario debe pertenecer al grupo «lp» (hay que volver a iniciar la "
-               "sesión después de añadirlo)" +
-               kSinSenal;
+        return "No hay permiso para usar el " + nombre + " " + device +
+               ": el usuario debe pertenecer al grupo «" + clase.grupo +
+               "» (hay que volver a iniciar la sesión después de añadirlo)" + kSinSenal;
     if (err == ENOENT || err == ENODEV || err == ENXIO)
-        return "No existe el dispositivo " + device + " (¿está cargado el módulo «ppdev»?)" +
-               kSinSenal;
+        return "No existe el " + std::string(clase.dispositivo) + " " + device + " (" +
+               clase.pista + ")" + kSinSenal;
     if (err == EBUSY)
-        return "El puerto paralelo " + device + " está ocupado por otro programa" + kSinSenal;
-    return "No se puede usar el puerto paralelo " + device + ": " + std::strerror(err) + kSinSenal;
+        return "El " + nombre + " " + device + " está ocupado por otro programa" + kSinSenal;
+    return "No se puede usar el " + nombre + " " + device + ": " + std::strerror(err) + kSinSenal;
+}
+
+std::string motivoFallo(const std::string& device, int err) {
+    return motivoFallo({"puerto paralelo", "lp", "dispositivo", "¿está cargado el módulo «ppdev»?"},
+                       device, err);
 }
 
 ParportLedPort::ParportLedPort(std::string procRoot, std::string devRoot)
@@ -129,15 +133,6 @@ std::uint16_t ParportLedPort::Inp32(std::uint16_t port) {
     unsigned char byte = 0;
     if (::ioctl(fd_, PPRDATA, &byte) != 0) return 0;
     return byte;
-}
-
-LedPort& ledPort() {
-    static ParportLedPort real;
-    return installed ? *installed : real;
-}
-
-void setLedPort(LedPort* port) {
-    installed = port;
 }
 
 } // namespace vs::glasses

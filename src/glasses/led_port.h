@@ -20,6 +20,9 @@ public:
     // Why the last address used cannot be driven (Spanish, for the user); empty
     // when it can, or before any use.
     virtual std::string problema() const = 0;
+    // The serial device that takes the bytes in the parallel port's place
+    // ("" for none). A port with no serial side has nothing to switch.
+    virtual void useSerialDevice(const std::string& device) { (void)device; }
 };
 
 class ParportLedPort : public LedPort {
@@ -52,11 +55,23 @@ private:
     std::string problema_;
 };
 
-// The program-wide port; the real one until another is installed (tests).
+// The program-wide port; the real output (glasses_output.h) until another is
+// installed (tests).
 LedPort& ledPort();
 void setLedPort(LedPort* port); // nullptr restores the real one
 
-// Explains a failed open of `device` (errno `err`) for the user.
+// Explains a failed open of parallel port `device` (errno `err`) for the user.
 std::string motivoFallo(const std::string& device, int err);
+
+// The words a failure message uses for one kind of device.
+struct ClaseDispositivo {
+    const char* nombre;      // "puerto paralelo"
+    const char* grupo;       // the group that may use it: "lp"
+    const char* dispositivo; // what is missing when there is none: "dispositivo"
+    const char* pista;       // why it may be missing
+};
+std::string motivoFallo(const ClaseDispositivo& clase, const std::string& device, int err);
+// Ends every message about a port that cannot be driven.
+extern const char* const kSinSenal;
 
 } // namespace vs::glasses

@@ -16,10 +16,18 @@ std::string ConfigurarPuerto(EstadoGafas& estado, LedPort& port) {
     auto& prefs = Preferences::instance();
     estado.PuertoHex = prefs.get(pref::PuertoHex);
     if (std::uint16_t address = direccionPuerto(estado.PuertoHex)) estado.PuertoLed = address;
+    estado.PuertoSerie = prefs.get(pref::PuertoSerie);
+    estado.LuzEnAudio = prefs.getBool(pref::LuzEnAudio);
+    port.useSerialDevice(estado.PuertoSerie);
     port.Inp32(estado.PuertoLed);
     estado.SalidaPuerto = prefs.get(pref::SalidaPuerto);
     estado.GafasMentales = prefs.getBool(pref::GafasMentales);
-    return estado.GafasMentales ? port.problema() : std::string();
+    if (!estado.GafasMentales) return {};
+    // Lights carried in the sound need no port: a machine without a parallel
+    // port is then no fault to announce at every start. A chosen serial board
+    // that cannot be opened still is.
+    if (estado.LuzEnAudio && estado.PuertoSerie.empty()) return {};
+    return port.problema();
 }
 
 } // namespace vs::glasses

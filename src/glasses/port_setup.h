@@ -12,10 +12,12 @@ namespace vs::glasses {
 // "3BC" exactly (case matters); 0 for any other text.
 std::uint16_t direccionPuerto(const std::string& texto);
 
-// Reads "Puerto Hex", "Salida Puerto" and "Gafas Mentales". A text naming no
-// known port leaves PuertoLed as it was. Reads the port once. Returns the
-// message to show the user once when the glasses are enabled but the port
-// cannot be driven; empty otherwise.
+// Reads "Puerto Hex", "Puerto Serie", "Luz en Audio", "Salida Puerto" and
+// "Gafas Mentales". A text naming no known port leaves PuertoLed as it was.
+// Hands the serial choice to the port, then reads the port once. Returns the
+// message to show the user once when the glasses are enabled but their port
+// cannot be driven (with the light in the sound, only a chosen serial device
+// counts); empty otherwise.
 std::string ConfigurarPuerto(EstadoGafas& estado, LedPort& port);
 
 } // namespace vs::glasses

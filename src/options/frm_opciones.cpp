@@ -8,6 +8,7 @@
 #include "glasses/glasses_keys.h"
 #include "glasses/led_panel.h"
 #include "glasses/led_port.h"
+#include "glasses/serial_led_port.h"
 #include "glasses/state.h"
 #include "lumidot.h"
 #include "playback/playback_keys.h"
@@ -191,11 +192,19 @@ void frmOpciones::construir() {
     frameGafas->setObjectName(QStringLiteral("frameGafas"));
     chkGafasMentales = new QCheckBox(QStringLiteral("Gafas mentales conectadas"), frameGafas);
     chkGafasMentales->setObjectName(QStringLiteral("chkGafasMentales"));
-    (new QVBoxLayout(frameGafas))->addWidget(chkGafasMentales);
+    chkLuzEnAudio = new QCheckBox(QStringLiteral("Señal de luz en el audio"), frameGafas);
+    chkLuzEnAudio->setObjectName(QStringLiteral("chkLuzEnAudio"));
+    auto* gafas = new QVBoxLayout(frameGafas);
+    gafas->addWidget(chkGafasMentales);
+    gafas->addWidget(chkLuzEnAudio);
     framePuertoParalelo = new QGroupBox(QStringLiteral("Puerto Paralelo"), paginaGafas);
     framePuertoParalelo->setObjectName(QStringLiteral("framePuertoParalelo"));
     cmbPuertoParalelo = new QComboBox(framePuertoParalelo);
     cmbPuertoParalelo->setObjectName(QStringLiteral("cmbPuertoParalelo"));
+    // A board's stable name runs to some eighty characters: the list shows it
+    // whole, the closed box only its start rather than widen the dialog.
+    cmbPuertoParalelo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cmbPuertoParalelo->setMinimumContentsLength(12);
     (new QVBoxLayout(framePuertoParalelo))->addWidget(cmbPuertoParalelo);
     frameSalidaPuerto = new QGroupBox(QStringLiteral("Salida Puerto"), paginaGafas);
     frameSalidaPuerto->setObjectName(QStringLiteral("frameSalidaPuerto"));
@@ -315,19 +324,24 @@ void frmOpciones::abrir() {
     }
 
     // 4. The port lists.
-    for (const char* p : kPuertos)
-        cmbPuertoParalelo->addItem(QString::fromLatin1(p));
+    puertos_ = std::make_unique<ListaPuertos>(
+        c_.buscarSerie ? c_.buscarSerie() : glasses::dispositivosSerie(),
+        prefs.get(glasses::pref::PuertoHex), prefs.get(glasses::pref::PuertoSerie));
+    for (int i = 0; i < puertos_->size(); ++i)
+        cmbPuertoParalelo->addItem(QString::fromStdString(puertos_->texto(i)));
+    chkLuzEnAudio->setChecked(prefs.getBool(glasses::pref::LuzEnAudio));
     for (const char* s : kSalidas)
         cmbSalidaPuerto->addItem(QString::fromLatin1(s));
-    const int puerto =
-        cmbPuertoParalelo->findText(QString::fromStdString(prefs.get(glasses::pref::PuertoHex)));
-    cmbPuertoParalelo->setCurrentIndex(puerto >= 0 ? puerto : 0);
+    cmbPuertoParalelo->setCurrentIndex(puertos_->inicial());
     const int salida = cmbSalidaPuerto->findText(QString::fromStdString(c_.estado.SalidaPuerto));
     cmbSalidaPuerto->setCurrentIndex(salida >= 0 ? salida : 0);
     test_->PuertoTest = c_.estado.PuertoLed;
     test_->SalidaTest = c_.estado.SalidaPuerto;
-    connect(cmbPuertoParalelo, &QComboBox::currentIndexChanged, this,
-            [this](int pos) { test_->PuertoTest = direccionDePosicion(pos); });
+    // The test drives the output chosen here, before "Aceptar" stores it.
+    connect(cmbPuertoParalelo, &QComboBox::currentIndexChanged, this, [this](int pos) {
+        test_->PuertoTest = direccionDePosicion(puertos_->posicionParalelo(pos));
+        c_.port.useSerialDevice(puertos_->dispositivo(pos));
+    });
     connect(cmbSalidaPuerto, &QComboBox::currentIndexChanged, this,
             [this](int pos) { test_->SalidaTest = kSalidas[pos == 0 ? 0 : 1]; });
 
@@ -373,6 +387,7 @@ void frmOpciones::gafasPulsadas(bool porUsuario) {
     }
     Preferences::instance().save(glasses::pref::GafasMentales, on ? "1" : "0");
     cmdTest->setEnabled(on);
+    chkLuzEnAudio->setEnabled(on);
     frameColorLeds->setEnabled(on);
     framePuertoParalelo->setEnabled(on);
     frameSalidaPuerto->setEnabled(on);
@@ -406,13 +421,18 @@ void frmOpciones::cmdAceptar_Click() {
     std::array<ColoresLed, 9> colores{};
     for (int i = 1; i <= 8; ++i)
         colores[i] = {led_->led(i)->LitColour(), led_->led(i)->UnLitColour()};
-    guardarAceptar(Preferences::instance(), c_.estado, colores, cmbPuertoParalelo->currentIndex(),
+    const int puerto = cmbPuertoParalelo->currentIndex();
+    guardarAceptar(Preferences::instance(), c_.estado, colores, puertos_->posicionParalelo(puerto),
                    cmbSalidaPuerto->currentIndex());
+    guardarSalidas(Preferences::instance(), c_.estado, c_.port, puertos_->dispositivo(puerto),
+                   chkLuzEnAudio->isChecked());
     accept();
 }
 
 void frmOpciones::done(int result) {
     test_->stop();
+    // Closed without "Aceptar": the output goes back to the stored one.
+    c_.port.useSerialDevice(c_.estado.PuertoSerie);
     QDialog::done(result);
 }
 

@@ -7,6 +7,7 @@
 #include "glasses/frm_secuencia.h"
 #include "glasses_settings.h"
 #include "led_test.h"
+#include "port_choice.h"
 #include "range_bounds.h"
 
 #include <QDialog>
@@ -51,6 +52,8 @@ struct Contexto {
     std::function<void()> onGafasApagadas;
     // Makes the dialog's buttons (the program's own look); plain ones when empty.
     glasses::ButtonFactory makeButton = {};
+    // The serial devices offered beside the parallel ports; empty: those present.
+    SerialFinder buscarSerie = {};
 };
 
 class frmOpciones : public QDialog {
@@ -86,6 +89,7 @@ private:
     bool abriendo_ = false;
     int pestana_ = 0;
     std::unique_ptr<LedTest> test_;
+    std::unique_ptr<ListaPuertos> puertos_;
 
     QTabWidget* SSTab1 = nullptr;
     QScrollBar* scrollFrecuenciaBinaural = nullptr;
@@ -102,6 +106,7 @@ private:
     QScrollBar* scrollUltimosSegundos = nullptr;
     QLabel* lblUltimosSegundos = nullptr;
     QCheckBox* chkGafasMentales = nullptr;
+    QCheckBox* chkLuzEnAudio = nullptr;
     QGroupBox* framePuertoParalelo = nullptr;
     QGroupBox* frameSalidaPuerto = nullptr;
     QGroupBox* frameColorLeds = nullptr;

@@ -16,6 +16,8 @@
 #include "glasses/step_clock.h"
 #include "edit_menu.h"
 #include "flash_marks.h"
+#include "glasses/glasses_output.h"
+#include "glasses_outputs.h"
 #include "library/music_grid.h"
 #include "library/session_grid.h"
 #include "library/session_library.h"
@@ -175,7 +177,7 @@ void FrmSomnara::wire() {
                               if (timerSecuencia_) timerSecuencia_->setEnabled(false);
                               if (sequencer_) sequencer_->escribir(0);
                           },
-                          &controls::makeHouseButton},
+                          &controls::makeHouseButton, deps_.serialDevices},
                          this);
         trasOpciones();
     });
@@ -291,6 +293,9 @@ void FrmSomnara::Inicializar() {
     auto& gafas = glasses::estadoGafas();
     const std::string problema = glasses::ConfigurarPuerto(gafas, glasses::ledPort());
     if (!problema.empty()) deps_.messages->critical(problema);
+    outputs_ =
+        std::make_unique<GlassesOutputs>(glasses::glassesOutput(), gafas, *deps_.messages, this);
+    outputs_->apply();
     // A run that ended abnormally may have left a pattern lit.
     if (gafas.GafasMentales) glasses::ledPort().Out32(gafas.PuertoLed, 0);
     glasses::CargarSecuencias();
@@ -349,6 +354,7 @@ void FrmSomnara::configurarGrafico() {
 void FrmSomnara::trasOpciones() {
     glasses::CargarColoresLeds(*ui_.led, glasses::LectorColores::TrasOpciones);
     ui_.graph->setStripEnabled(glasses::estadoGafas().GafasMentales);
+    if (outputs_) outputs_->apply();
     flashMarks_->update();
     refreshTitle();
 }

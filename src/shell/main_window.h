@@ -12,6 +12,8 @@
 #include <QMainWindow>
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace vs::session {
 class EditHistory;
@@ -42,6 +44,7 @@ namespace vs::shell {
 
 class EditMenu;
 class FlashRiskMarks;
+class GlassesOutputs;
 class GlassesPlayerLink;
 class MusicWiring;
 class WindowPlayerView;
@@ -64,6 +67,8 @@ struct Dependencies {
     std::function<void(QDialog&)> runModal;
     // The playlist's devices and CD track dialog; default: the real ones.
     MusicParts music;
+    // The serial devices the options dialog offers; default: those present.
+    std::function<std::vector<std::string>()> serialDevices;
 };
 
 class FrmSomnara : public QMainWindow {
@@ -129,6 +134,7 @@ private:
     std::unique_ptr<glasses::SequenceChooser> chooser_;
     std::unique_ptr<WindowPlayerView> playerView_;
     std::unique_ptr<GlassesPlayerLink> glassesLink_;
+    std::unique_ptr<GlassesOutputs> outputs_;
     std::unique_ptr<MusicWiring> music_;
     std::unique_ptr<playback::SessionPlayer> player_;
     std::unique_ptr<FlashRiskMarks> flashMarks_;

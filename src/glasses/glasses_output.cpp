@@ -1,0 +1,69 @@
+#include "glasses_output.h"
+
+namespace vs::glasses {
+namespace {
+
+LedPort* installed = nullptr;
+const std::string kNinguno;
+
+} // namespace
+
+GlassesOutput::GlassesOutput(ParallelFactory makeParallel)
+    : makeParallel_(makeParallel ? std::move(makeParallel)
+                                 : [] { return std::make_unique<ParportLedPort>(); }) {}
+
+GlassesOutput::~GlassesOutput() = default;
+
+LedPort& GlassesOutput::actual() {
+    if (serial_) return *serial_;
+    if (!parallel_) parallel_ = makeParallel_();
+    return *parallel_;
+}
+
+void GlassesOutput::Out32(std::uint16_t port, std::uint16_t value) {
+    actual().Out32(port, value);
+    if (onByte) onByte(static_cast<std::uint8_t>(value & 0xFF));
+}
+
+std::uint16_t GlassesOutput::Inp32(std::uint16_t port) {
+    return actual().Inp32(port);
+}
+
+std::string GlassesOutput::problema() const {
+    if (serial_) return serial_->problema();
+    return parallel_ ? parallel_->problema() : std::string();
+}
+
+void GlassesOutput::useSerialDevice(const std::string& device) {
+    if (device.empty()) {
+        serial_.reset();
+        return;
+    }
+    if (serial_ && serial_->device() == device) return;
+    // The parallel port is let go (released and closed) before the board is
+    // opened: the two never drive lights at once.
+    parallel_.reset();
+    serial_ = std::make_unique<SerialLedPort>(device);
+    serial_->onLost = [this](const std::string& text) {
+        if (onLost) onLost(text);
+    };
+}
+
+const std::string& GlassesOutput::serialDevice() const {
+    return serial_ ? serial_->device() : kNinguno;
+}
+
+GlassesOutput& glassesOutput() {
+    static GlassesOutput output;
+    return output;
+}
+
+LedPort& ledPort() {
+    return installed ? *installed : glassesOutput();
+}
+
+void setLedPort(LedPort* port) {
+    installed = port;
+}
+
+} // namespace vs::glasses

@@ -1,0 +1,35 @@
+#include "glasses_outputs.h"
+
+#include "audio/engine.h"
+#include "base/services.h"
+#include "glasses/glasses_output.h"
+#include "glasses/state.h"
+
+#include <QPointer>
+#include <QTimer>
+
+namespace vs::shell {
+
+GlassesOutputs::GlassesOutputs(glasses::GlassesOutput& output, const glasses::EstadoGafas& estado,
+                               MessageService& messages, QObject* context)
+    : output_(output), estado_(estado) {
+    output_.onByte = [](std::uint8_t byte) { audio::setLightByte(byte); };
+    // Not from inside the write: a modal box there would run the event loop
+    // in the middle of a step of the sequencer.
+    output_.onLost = [&messages, guard = QPointer<QObject>(context)](const std::string& text) {
+        if (guard) QTimer::singleShot(0, guard, [&messages, text] { messages.critical(text); });
+    };
+    audio::setLightByte(0);
+}
+
+GlassesOutputs::~GlassesOutputs() {
+    output_.onByte = nullptr;
+    output_.onLost = nullptr;
+    audio::setLightSignal(false);
+}
+
+void GlassesOutputs::apply() {
+    audio::setLightSignal(estado_.GafasMentales && estado_.LuzEnAudio);
+}
+
+} // namespace vs::shell
