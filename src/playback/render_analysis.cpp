@@ -45,14 +45,18 @@ ToneReading readTone(const float* x, int stride, int frames, double hz) {
     const std::complex<double> rotate = std::polar(1.0, -w);
     std::complex<double> sums[kBlocks];
     double levels[kBlocks] = {};
+    bool clear[kBlocks] = {};
     const int blocks = std::min(kBlocks, frames / kBlockFrames);
     double loudest = 0;
     for (int b = 0; b < blocks; ++b) {
         const float* p = x + std::ptrdiff_t(b) * kBlockFrames * stride;
-        double mean = 0;
-        for (int n = 0; n < kBlockFrames; ++n)
+        double mean = 0, square = 0;
+        for (int n = 0; n < kBlockFrames; ++n) {
             mean += p[n * stride];
+            square += double(p[n * stride]) * p[n * stride];
+        }
         mean /= kBlockFrames;
+        const double variance = std::max(0.0, square / kBlockFrames - mean * mean);
         std::complex<double> z = std::polar(1.0, -w * double(b * kBlockFrames));
         std::complex<double> acc = 0;
         for (int n = 0; n < kBlockFrames; ++n) {
@@ -61,7 +65,10 @@ ToneReading readTone(const float* x, int stride, int frames, double hz) {
         }
         sums[b] = acc;
         levels[b] = 2 * std::abs(acc) / windowSum;
-        loudest = std::max(loudest, levels[b]);
+        // Noise alone reaches about 0.04 of its own RMS here; a tone reaches
+        // 0.7 of its RMS. Far above the one, so a tone is there.
+        clear[b] = levels[b] >= kQuietestTone && levels[b] >= 0.3 * std::sqrt(variance);
+        if (clear[b]) loudest = std::max(loudest, levels[b]);
     }
     ToneReading r;
     r.level = loudest;
@@ -71,7 +78,7 @@ ToneReading readTone(const float* x, int stride, int frames, double hz) {
     std::optional<double> previous;
     int used = 0;
     for (int b = 0; b < blocks; ++b) {
-        if (levels[b] < 0.25 * loudest) continue;
+        if (!clear[b] || levels[b] < 0.25 * loudest) continue;
         double phase = std::arg(sums[b]);
         if (previous) phase += kTwoPi * std::round((*previous - phase) / kTwoPi);
         previous = phase;
