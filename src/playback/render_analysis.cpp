@@ -115,6 +115,8 @@ std::string jsonString(const std::string& s) {
         if (c == '"' || c == '\\') {
             out += '\\';
             out += char(c);
+        } else if (c == '\n') {
+            out += "\\n";
         } else if (c < 0x20) {
             char buf[8];
             std::snprintf(buf, sizeof buf, "\\u%04x", c);

@@ -33,9 +33,10 @@ struct ExportOptions {
     bool binaural = true;
     bool mascara = false;
     bool musica = false;
-    int volumenBinaural = 50; // the bars, as the player reads them
-    int volumenMascara = 50;
+    int volumenBinaural = 50; // the bars, 0..100, as the player reads them
+    int volumenMascara = 20;
     int ultimosSegundos = 30; // fade seconds
+    // Defaults: the program's own for a first start.
 };
 
 // Background music over the private engine; empty: the render has none.
