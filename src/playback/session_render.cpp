@@ -171,6 +171,17 @@ std::optional<std::array<audio::SampleId, 3>> loadWaves(audio::Engine& engine) {
 
 } // namespace
 
+ExportOptions optionsFrom(const PlayerView& view) {
+    ExportOptions o;
+    o.binaural = view.chkBinaural();
+    o.mascara = view.chkMascara();
+    o.musica = view.chkMusica();
+    o.volumenBinaural = view.scrollVolumenBinaural();
+    o.volumenMascara = view.scrollVolumenMascara();
+    o.ultimosSegundos = view.ultimosSegundos();
+    return o;
+}
+
 double maskPeakFor(const ExportOptions& o) {
     return o.mascara ? engineVolume(o.volumenMascara) * kNoiseFilePeak : 0.0;
 }

@@ -39,6 +39,11 @@ struct ExportOptions {
     // Defaults: the program's own for a first start.
 };
 
+class PlayerView;
+
+// The options as the window's controls stand now.
+ExportOptions optionsFrom(const PlayerView& view);
+
 // Background music over the private engine; empty: the render has none.
 using MusicLinkFactory = std::function<std::unique_ptr<MusicLink>(audio::Engine&)>;
 

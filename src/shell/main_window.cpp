@@ -21,6 +21,7 @@
 #include "playback/audio_session.h"
 #include "playback/engine_links.h"
 #include "playback/session_player.h"
+#include "export_commands.h"
 #include "frm_about.h"
 #include "help.h"
 #include "player_links.h"
@@ -95,6 +96,15 @@ FrmSomnara::FrmSomnara(QWidget* parent, Dependencies deps)
     music_ = std::make_unique<NoMusic>();
     flashMarks_ =
         std::make_unique<FlashRiskMarks>(*model_, *ui_.graph->stripView(), glasses::estadoGafas());
+    exportCommands_ =
+        std::make_unique<ExportCommands>(ExportContext{this,
+                                                       ui_.mnuSesion,
+                                                       model_.get(),
+                                                       [this] { return document_->name(); },
+                                                       playerView_.get(),
+                                                       deps_.dialogs,
+                                                       deps_.messages,
+                                                       {}});
     wire();
     resize(1180, 590);
     buildStartup();

@@ -38,6 +38,7 @@ class SessionPlayer;
 
 namespace vs::shell {
 
+class ExportCommands;
 class FlashRiskMarks;
 class GlassesPlayerLink;
 class NoMusic;
@@ -124,6 +125,7 @@ private:
     std::unique_ptr<NoMusic> music_;
     std::unique_ptr<playback::SessionPlayer> player_;
     std::unique_ptr<FlashRiskMarks> flashMarks_;
+    std::unique_ptr<ExportCommands> exportCommands_;
     MainWindowUi ui_;
     StepSequence startup_;
     StepSequence shutdown_;
