@@ -29,11 +29,14 @@ struct ToneReading {
     bool found = false;
 };
 
-// The tone near `hz` in one second of one channel (`stride` apart from
-// `x`): each tenth is freed of its mean, Hann-windowed and correlated with a
-// phasor at `hz` whose phase counts from the start of the second; the phase
-// of that correlation drifts by 2 pi times the frequency error per second.
-ToneReading readTone(const float* x, int stride, int frames, double hz) {
+// The tone near `hz` in one second of one channel: each tenth is freed of
+// its mean, Hann-windowed and correlated with a phasor at `hz` whose phase
+// counts from the start of the second; the phase of that correlation drifts
+// by 2 pi times the frequency error per second. Every tenth starts on a
+// whole multiple of its length, so one table of window times phasor serves
+// them all, each turned by its own start phase.
+ToneReading readTone(const float* x, int frames, double hz, std::vector<float>& re,
+                     std::vector<float>& im) {
     static const std::vector<double> window = [] {
         std::vector<double> w(kBlockFrames);
         for (int n = 0; n < kBlockFrames; ++n)
@@ -42,27 +45,58 @@ ToneReading readTone(const float* x, int stride, int frames, double hz) {
     }();
     constexpr double windowSum = kBlockFrames / 2.0;
     const double w = kTwoPi * hz / kRate;
-    const std::complex<double> rotate = std::polar(1.0, -w);
+    re.resize(kBlockFrames);
+    im.resize(kBlockFrames);
+    // The phasor by repeated turning (in double, the drift over a tenth is
+    // far below float resolution), not by a sine and cosine per entry.
+    const std::complex<double> turn = std::polar(1.0, -w);
+    std::complex<double> z = 1;
+    double sumRe = 0, sumIm = 0;
+    for (int n = 0; n < kBlockFrames; ++n) {
+        re[std::size_t(n)] = float(window[std::size_t(n)] * z.real());
+        im[std::size_t(n)] = float(window[std::size_t(n)] * z.imag());
+        sumRe += re[std::size_t(n)];
+        sumIm += im[std::size_t(n)];
+        z *= turn;
+    }
     std::complex<double> sums[kBlocks];
     double levels[kBlocks] = {};
     bool clear[kBlocks] = {};
     const int blocks = std::min(kBlocks, frames / kBlockFrames);
     double loudest = 0;
     for (int b = 0; b < blocks; ++b) {
-        const float* p = x + std::ptrdiff_t(b) * kBlockFrames * stride;
-        double mean = 0, square = 0;
-        for (int n = 0; n < kBlockFrames; ++n) {
-            mean += p[n * stride];
-            square += double(p[n * stride]) * p[n * stride];
+        const float* p = x + std::ptrdiff_t(b) * kBlockFrames;
+        // Eight lanes of partial sums, so the compiler may use vector registers.
+        constexpr int kLanes = 8;
+        static_assert(kBlockFrames % 2 == 0);
+        float lSum[kLanes] = {}, lSquare[kLanes] = {}, lRe[kLanes] = {}, lIm[kLanes] = {};
+        int n = 0;
+        for (; n + kLanes <= kBlockFrames; n += kLanes)
+            for (int k = 0; k < kLanes; ++k) {
+                const float v = p[n + k];
+                lSum[k] += v;
+                lSquare[k] += v * v;
+                lRe[k] += v * re[std::size_t(n + k)];
+                lIm[k] += v * im[std::size_t(n + k)];
+            }
+        double sum = 0, square = 0, accRe = 0, accIm = 0;
+        for (; n < kBlockFrames; ++n) {
+            sum += p[n];
+            square += double(p[n]) * p[n];
+            accRe += double(p[n]) * re[std::size_t(n)];
+            accIm += double(p[n]) * im[std::size_t(n)];
         }
-        mean /= kBlockFrames;
+        for (int k = 0; k < kLanes; ++k) {
+            sum += lSum[k];
+            square += lSquare[k];
+            accRe += lRe[k];
+            accIm += lIm[k];
+        }
+        const double mean = sum / kBlockFrames;
         const double variance = std::max(0.0, square / kBlockFrames - mean * mean);
-        std::complex<double> z = std::polar(1.0, -w * double(b * kBlockFrames));
-        std::complex<double> acc = 0;
-        for (int n = 0; n < kBlockFrames; ++n) {
-            acc += (window[std::size_t(n)] * (p[n * stride] - mean)) * z;
-            z *= rotate;
-        }
+        const std::complex<double> acc =
+            std::complex<double>(accRe - mean * sumRe, accIm - mean * sumIm) *
+            std::polar(1.0, -w * double(b * kBlockFrames));
         sums[b] = acc;
         levels[b] = 2 * std::abs(acc) / windowSum;
         // Noise alone reaches about 0.04 of its own RMS here; a tone reaches
@@ -176,7 +210,7 @@ std::string VerificationReport::verdict() const {
 
 RenderAnalyser::RenderAnalyser(const session::SessionModel& model, const ExportOptions& options)
     : model_(model), tonePeak_(tonePeakFor(options)), maskPeak_(maskPeakFor(options)),
-      buffer_(std::size_t(2 * kRate)) {
+      buffer_(std::size_t(2 * kRate)), left_(std::size_t(kRate)), right_(std::size_t(kRate)) {
     report_.clicksChecked = !options.musica;
 }
 
@@ -206,8 +240,12 @@ void RenderAnalyser::analyseSecond() {
     c.drawnBase = std::max(0.0, model_.baseAt(tMs));
     c.drawnBeat = std::max(0.0, model_.binauralAt(tMs));
     const double wantL = c.drawnBase, wantR = c.drawnBase + c.drawnBeat;
-    const ToneReading l = readTone(buffer_.data(), 2, frames, wantL);
-    const ToneReading r = readTone(buffer_.data() + 1, 2, frames, wantR);
+    for (int i = 0; i < frames; ++i) {
+        left_[std::size_t(i)] = buffer_[std::size_t(2 * i)];
+        right_[std::size_t(i)] = buffer_[std::size_t(2 * i + 1)];
+    }
+    const ToneReading l = readTone(left_.data(), frames, wantL, re_, im_);
+    const ToneReading r = readTone(right_.data(), frames, wantR, re_, im_);
     c.levelLeft = l.level;
     c.levelRight = r.level;
     if (l.found && r.found && wantL >= VerificationReport::kLowestMeasurableHz) {
@@ -219,38 +257,57 @@ void RenderAnalyser::analyseSecond() {
         report_.maxErrorLeft = std::max(report_.maxErrorLeft, std::abs(c.left - wantL));
         report_.maxErrorRight = std::max(report_.maxErrorRight, std::abs(c.right - wantR));
         const double beatError = std::abs(c.beat - c.drawnBeat);
-        if (beatError > report_.maxErrorBeat || report_.worstBeatSecond < 0) {
-            if (beatError >= report_.maxErrorBeat) report_.worstBeatSecond = c.second;
-            report_.maxErrorBeat = std::max(report_.maxErrorBeat, beatError);
+        if (report_.worstBeatSecond < 0 || beatError > report_.maxErrorBeat) {
+            report_.worstBeatSecond = c.second;
+            report_.maxErrorBeat = beatError;
         }
     }
 
     // The largest step a tone of this level and pitch can take, plus the noise's.
     const double fastest = std::max({wantR, l.hz, r.hz}) + 5;
-    const double limit = kTwoPi * fastest / kRate * tonePeak_ * 1.05 + maskPeak_ + kStepMargin;
-    for (int i = 0; i < frames; ++i) {
-        const float L = buffer_[std::size_t(2 * i)], R = buffer_[std::size_t(2 * i + 1)];
-        const double t = double(start + i) / kRate;
-        const double a = std::max(std::abs(L), std::abs(R));
-        report_.peak = std::max(report_.peak, a);
-        if (a >= 1.0) {
-            if (report_.clippedSamples == 0) report_.firstClipSeconds = t;
-            ++report_.clippedSamples;
-        }
-        if (report_.clicksChecked && (start + i) > 0) {
-            const double step = std::max(std::abs(L - lastL_), std::abs(R - lastR_));
-            if (step > limit) {
+    const float limit =
+        float(kTwoPi * fastest / kRate * tonePeak_ * 1.05 + maskPeak_ + kStepMargin);
+    // A quick pass for the peak and the largest step; only a second that
+    // clips or steps too far is gone through sample by sample.
+    float peak = 0, step = 0;
+    for (const std::vector<float>* ch : {&left_, &right_}) {
+        const float* x = ch->data();
+        for (int i = 0; i < frames; ++i)
+            peak = std::max(peak, std::abs(x[i]));
+        for (int i = 1; i < frames; ++i)
+            step = std::max(step, std::abs(x[i] - x[i - 1]));
+    }
+    const bool firstFrame = start == 0;
+    if (!firstFrame) {
+        step = std::max({step, std::abs(left_[0] - lastL_), std::abs(right_[0] - lastR_)});
+    }
+    report_.peak = std::max(report_.peak, double(peak));
+    const bool checkClicks = report_.clicksChecked && step > limit;
+    if (peak >= 1.0f || checkClicks) {
+        float prevL = lastL_, prevR = lastR_;
+        for (int i = 0; i < frames; ++i) {
+            const float L = left_[std::size_t(i)], R = right_[std::size_t(i)];
+            const double t = double(start + i) / kRate;
+            if (std::max(std::abs(L), std::abs(R)) >= 1.0f) {
+                if (report_.clippedSamples == 0) report_.firstClipSeconds = t;
+                ++report_.clippedSamples;
+            }
+            if (checkClicks && (i > 0 || !firstFrame) &&
+                std::max(std::abs(L - prevL), std::abs(R - prevR)) > limit) {
                 ++report_.clicks;
                 // Steps close together are one click.
-                if (lastClick_ < 0 || t - lastClick_ > 0.01) {
-                    if (int(report_.clickSeconds.size()) < kMaxClickTimes)
-                        report_.clickSeconds.push_back(t);
-                }
+                if ((lastClick_ < 0 || t - lastClick_ > 0.01) &&
+                    int(report_.clickSeconds.size()) < kMaxClickTimes)
+                    report_.clickSeconds.push_back(t);
                 lastClick_ = t;
             }
+            prevL = L;
+            prevR = R;
         }
-        lastL_ = L;
-        lastR_ = R;
+    }
+    if (frames > 0) {
+        lastL_ = left_[std::size_t(frames - 1)];
+        lastR_ = right_[std::size_t(frames - 1)];
     }
     report_.seconds.push_back(c);
     report_.frames += frames;

@@ -65,8 +65,9 @@ private:
     session::SessionModel model_;
     double tonePeak_;
     double maskPeak_;
-    std::vector<float> buffer_; // one second, interleaved
-    std::size_t filled_ = 0;    // frames in buffer_
+    std::vector<float> buffer_;                 // one second, interleaved
+    std::size_t filled_ = 0;                    // frames in buffer_
+    std::vector<float> left_, right_, re_, im_; // the second's channels; a tenth's phasor table
     float lastL_ = 0, lastR_ = 0;
     double lastClick_ = -1;
     VerificationReport report_;
