@@ -56,13 +56,16 @@ QChart* chartOf(const playback::VerificationReport& r, bool beat, const QString&
     chart->addSeries(measured);
     auto* x = new QValueAxis;
     x->setTitleText(QStringLiteral("minutos"));
-    x->setLabelFormat(QStringLiteral("%.0f"));
+    x->setLabelFormat(QStringLiteral("%g"));
     x->setRange(0, std::max(1.0, double(r.seconds.size()) / 60.0));
     auto* y = new QValueAxis;
     y->setTitleText(QStringLiteral("Hz"));
+    y->setLabelFormat(QStringLiteral("%g"));
     if (lo > hi) lo = 0, hi = 1;
     const double pad = std::max(0.5, (hi - lo) * 0.08);
     y->setRange(std::max(0.0, lo - pad), hi + pad);
+    x->applyNiceNumbers();
+    y->applyNiceNumbers();
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     for (QLineSeries* s : {drawn, measured}) {
