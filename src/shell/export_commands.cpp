@@ -100,9 +100,11 @@ void ExportCommands::start(const std::string& path) {
     connect(progress_, &QProgressDialog::canceled, this, [this] {
         if (job_) job_->cancel();
     });
-    poll();
     progress_->show();
-    poll_->start();
+    // The job may have ended already (a folder that is not there); then this
+    // first poll takes the dialog down again at once.
+    poll();
+    if (job_) poll_->start();
 }
 
 void ExportCommands::poll() {
