@@ -13,6 +13,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace vs::playback {
 
@@ -61,10 +62,14 @@ public:
     bool finish();
 
 private:
+    bool writePcm16(const float* interleavedStereo, int frames);
+
     struct Sndfile;
     std::unique_ptr<ByteFile> file_;
     std::unique_ptr<Sndfile> snd_;
     std::string error_;
+    bool pcm16_ = false;
+    std::vector<short> shorts_; // one block, converted
 };
 
 // Sends frames to two sinks (the file and the report's measurements).

@@ -211,3 +211,27 @@ TEST_F(SessionExport, AnExistingFileIsReplacedOnlyByACompleteOne) {
     EXPECT_EQ(readBack(dir.file("keep.wav")).frames, 20 * kRate);
     EXPECT_EQ(filesIn(dir.path()).size(), 1u);
 }
+
+TEST_F(SessionExport, SamplesBeyondFullScaleAreHeldAtItNotWrapped) {
+    for (const char* name : {"clip.wav", "clip.flac"}) {
+        std::string error;
+        auto file = diskFiles()(dir.file(name), error);
+        ASSERT_NE(file, nullptr) << error;
+        AudioFileWriter writer(std::move(file), *formatForPath(name));
+        const float frames[] = {1.5f, -1.5f, 0.5f, -0.25f, std::nanf(""), 1.0f};
+        ASSERT_TRUE(writer.write(frames, 3));
+        ASSERT_TRUE(writer.finish());
+        SF_INFO info{};
+        SNDFILE* f = sf_open(dir.file(name).c_str(), SFM_READ, &info);
+        ASSERT_NE(f, nullptr);
+        short back[6] = {};
+        EXPECT_EQ(sf_readf_short(f, back, 3), 3);
+        sf_close(f);
+        EXPECT_EQ(back[0], 32767) << name;
+        EXPECT_EQ(back[1], -32767) << name;
+        EXPECT_EQ(back[2], 16384) << name;
+        EXPECT_EQ(back[3], -8192) << name;
+        EXPECT_EQ(back[4], 0) << name; // not a number: silence
+        EXPECT_EQ(back[5], 32767) << name;
+    }
+}
