@@ -293,6 +293,7 @@ ExportResult exportToFile(SessionRenderer& renderer, const std::string& path, Fr
         r = renderer.run(writer, cancel, progress);
     }
     const bool finished = writer.finish();
+    out.notes = r.notes;
     if (r.status == RenderStatus::Cancelled) {
         discard();
         out.status = RenderStatus::Cancelled;

@@ -13,6 +13,7 @@ BackgroundRender::BackgroundRender(const session::SessionModel& model, const Exp
         if (path_.empty()) {
             const RenderResult run = renderer_.run(analyser_, &cancel_, progress);
             r.status = run.status;
+            r.notes = run.notes;
             if (run.status == RenderStatus::Cancelled)
                 r.message = "Verificación cancelada";
             else if (run.status == RenderStatus::Failed)

@@ -314,7 +314,8 @@ void RenderAnalyser::analyseSecond() {
     filled_ = 0;
 }
 
-std::string reportJson(const VerificationReport& r, const std::string& sessionName) {
+std::string reportJson(const VerificationReport& r, const std::string& sessionName,
+                       const RenderNotes& notes) {
     std::ostringstream j;
     j << "{\n  \"sesion\": " << jsonString(sessionName) << ",\n";
     j << "  \"muestras\": " << r.frames << ",\n";
@@ -332,6 +333,9 @@ std::string reportJson(const VerificationReport& r, const std::string& sessionNa
     j << "  \"chasquidos_segundos\": [";
     for (std::size_t i = 0; i < r.clickSeconds.size(); ++i)
         j << (i ? ", " : "") << number(r.clickSeconds[i], 5);
+    j << "],\n  \"notas\": [";
+    for (std::size_t i = 0; i < notes.size(); ++i)
+        j << (i ? ", " : "") << jsonString(notes[i]);
     j << "],\n  \"veredicto\": " << jsonString(r.verdict()) << ",\n";
     j << "  \"segundos\": [\n";
     for (std::size_t i = 0; i < r.seconds.size(); ++i) {

@@ -74,7 +74,8 @@ private:
 };
 
 // The report as JSON, for the command-line renderer.
-std::string reportJson(const VerificationReport& report, const std::string& sessionName);
+std::string reportJson(const VerificationReport& report, const std::string& sessionName,
+                       const RenderNotes& notes = {});
 // One line for a terminal.
 std::string reportSummary(const VerificationReport& report);
 

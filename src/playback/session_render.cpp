@@ -228,7 +228,7 @@ RenderResult SessionRenderer::run(FrameSink& sink, const std::atomic<bool>* canc
     FixedView view(options_);
     NoGlasses glasses;
     std::unique_ptr<MusicLink> music;
-    if (music_) music = music_(engine);
+    if (music_) music = music_(engine, result.notes);
     if (!music) music = std::make_unique<NoMusic>();
     SimulatedClock clock;
     SessionPlayer player(model_, view, bank, master, glasses, *music, clock);

@@ -14,6 +14,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace vs::audio {
 class Engine;
@@ -44,8 +45,14 @@ class PlayerView;
 // The options as the window's controls stand now.
 ExportOptions optionsFrom(const PlayerView& view);
 
-// Background music over the private engine; empty: the render has none.
-using MusicLinkFactory = std::function<std::unique_ptr<MusicLink>(audio::Engine&)>;
+// What the render could not do as Play does (a CD track skipped, say): one
+// Spanish line each, shown with the report. The music link adds to it.
+using RenderNotes = std::vector<std::string>;
+
+// Background music over the private engine; empty: the render has none. The
+// link may keep `notes` for the whole render.
+using MusicLinkFactory =
+    std::function<std::unique_ptr<MusicLink>(audio::Engine&, RenderNotes& notes)>;
 
 // Where rendered frames go: interleaved stereo floats, -1..1.
 class FrameSink {
@@ -61,6 +68,7 @@ struct RenderResult {
     RenderStatus status = RenderStatus::Failed;
     std::int64_t frames = 0; // handed to the sink
     std::string error;       // Spanish, for a failure the renderer itself found
+    RenderNotes notes;
 };
 
 class SessionRenderer {

@@ -136,7 +136,10 @@ int runRenderCommand(const std::vector<std::string>& args, std::ostream& out, st
     }
     const playback::VerificationReport& report = analyser.finish();
     const std::string name = std::filesystem::path(a.session).stem().string();
-    if (!a.report.empty() && !replaceFileContents(a.report, playback::reportJson(report, name))) {
+    for (const std::string& note : r.notes)
+        err << "velorin-somnara-render: nota: " << note << "\n";
+    if (!a.report.empty() &&
+        !replaceFileContents(a.report, playback::reportJson(report, name, r.notes))) {
         err << "velorin-somnara-render: no se puede escribir " << a.report << "\n";
         return kExitFailed;
     }

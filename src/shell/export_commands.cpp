@@ -138,7 +138,7 @@ void ExportCommands::ended() {
     case playback::RenderStatus::Complete:
         if (report_) report_->deleteLater();
         report_ = new VerificationWindow(c_.window);
-        report_->setReport(job->report(), jobName_, job->path());
+        report_->setReport(job->report(), jobName_, job->path(), r.notes);
         report_->show();
         report_->raise();
         break;

@@ -116,7 +116,8 @@ VerificationWindow::VerificationWindow(QWidget* parent) : QWidget(parent, Qt::Wi
 }
 
 void VerificationWindow::setReport(const playback::VerificationReport& r,
-                                   const std::string& sessionName, const std::string& file) {
+                                   const std::string& sessionName, const std::string& file,
+                                   const std::vector<std::string>& notes) {
     QString head =
         QStringLiteral("Informe de verificación: «%1»").arg(QString::fromStdString(sessionName));
     if (!file.empty()) head += QStringLiteral("\n") + QString::fromStdString(file);
@@ -124,6 +125,8 @@ void VerificationWindow::setReport(const playback::VerificationReport& r,
     beat_->setChart(chartOf(r, true, QStringLiteral("Pulso binaural (derecho − izquierdo)")));
     carrier_->setChart(chartOf(r, false, QStringLiteral("Portadora (tono izquierdo)")));
     QString verdict = QString::fromStdString(r.verdict());
+    for (const std::string& note : notes)
+        verdict += QStringLiteral("\nNota: ") + QString::fromStdString(note);
     verdict_->setText(verdict);
     verdict_->setStyleSheet(r.passed() ? QStringLiteral("color: #1b6e20;")
                                        : QStringLiteral("color: #b00020; font-weight: bold;"));

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <string>
+#include <vector>
 
 class QLabel;
 class QChartView;
@@ -21,8 +22,9 @@ class VerificationWindow : public QWidget {
 public:
     explicit VerificationWindow(QWidget* parent = nullptr);
     // `file`: the exported file, empty for a verification alone.
+    // `notes`: what the render could not do as Play does.
     void setReport(const playback::VerificationReport& report, const std::string& sessionName,
-                   const std::string& file);
+                   const std::string& file, const std::vector<std::string>& notes = {});
 
     QString verdictText() const;
     QString figuresText() const;

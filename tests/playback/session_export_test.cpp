@@ -2,6 +2,7 @@
 // length, its tones and mask, its fade, its bytes, and what a cancelled or
 // failed export leaves on disk.
 #include "../audio/tone_analysis.h"
+#include "audio/engine.h"
 #include "filling_disk.h"
 #include "playback/audio_file_writer.h"
 #include "playback/session_player.h"
@@ -233,5 +234,72 @@ TEST_F(SessionExport, SamplesBeyondFullScaleAreHeldAtItNotWrapped) {
         EXPECT_EQ(back[3], -8192) << name;
         EXPECT_EQ(back[4], 0) << name; // not a number: silence
         EXPECT_EQ(back[5], 32767) << name;
+    }
+}
+
+namespace {
+
+// Background music as the music player will plug it in: a file streamed on
+// the render's own engine, played again from the start when it ends, and a
+// note for every "next song" (where a CD track would be skipped).
+class StreamedSong : public MusicLink {
+public:
+    StreamedSong(audio::Engine& engine, std::string path, RenderNotes& notes)
+        : engine_(engine), path_(std::move(path)), notes_(notes) {}
+    void PlayMusica() override {
+        stream_ = engine_.createStream(path_);
+        engine_.playStream(stream_);
+    }
+    void PararMusica() override {
+        if (stream_) engine_.freeStream(stream_);
+        stream_ = {};
+    }
+    void SiguienteCancion() override { notes_.push_back("Pista de CD omitida"); }
+    bool songEnded() override { return engine_.streamState(stream_) == audio::PlayState::Inactive; }
+
+private:
+    audio::Engine& engine_;
+    std::string path_;
+    RenderNotes& notes_;
+    audio::StreamId stream_;
+};
+
+void writeTone(const std::string& path, double hz, double seconds) {
+    SF_INFO info{};
+    info.samplerate = kRate;
+    info.channels = 2;
+    info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
+    SNDFILE* f = sf_open(path.c_str(), SFM_WRITE, &info);
+    std::vector<float> x(std::size_t(2 * seconds * kRate));
+    for (std::size_t i = 0; i < x.size() / 2; ++i)
+        x[2 * i] = x[2 * i + 1] =
+            float(0.3 * std::sin(2 * 3.14159265358979 * hz * double(i) / kRate));
+    sf_writef_float(f, x.data(), sf_count_t(x.size() / 2));
+    sf_close(f);
+}
+
+} // namespace
+
+TEST_F(SessionExport, MusicPluggedIntoTheRenderIsHeardAndItsNotesComeBack) {
+    const std::string song = dir.file("song.wav");
+    writeTone(song, 440, 2.0);
+    options.binaural = false;
+    options.musica = true;
+    options.ultimosSegundos = 0;
+    model.setSegundos(6);
+    SessionRenderer renderer(model, options, [&](audio::Engine& e, RenderNotes& notes) {
+        return std::make_unique<StreamedSong>(e, song, notes);
+    });
+    const ExportResult r = exportToFile(renderer, dir.file("music.wav"), nullptr, nullptr, {});
+    ASSERT_EQ(r.status, RenderStatus::Complete) << r.message;
+    ASSERT_FALSE(r.notes.empty());
+    EXPECT_EQ(r.notes[0], "Pista de CD omitida");
+    std::filesystem::remove(song);
+    const Sound s = readBack(dir.file("music.wav"));
+    const auto left = test::channelOf(s.samples, 0);
+    // Play starts the music at once, and a tick after its end starts it again.
+    for (double from : {0.1, 1.0, 3.0}) {
+        const auto part = secondOf(left, from, from + 0.4);
+        EXPECT_NEAR(test::fitSine(part, 440, kRate).amplitude, 0.3, 0.01) << from;
     }
 }
