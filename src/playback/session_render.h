@@ -94,10 +94,10 @@ private:
     MusicLinkFactory music_;
 };
 
-// A second of the render as the player sets it: the peak level each masking
-// noise sample may reach (the step a sample may take from the one before).
+// Levels on the -1..1 scale at full master level, as the player sets them:
+// the highest a masking-noise sample reaches (so also the largest step from
+// one sample to the next), and the peak of each tone.
 double maskPeakFor(const ExportOptions& options);
-// The peak of each tone on the -1..1 scale at full master level.
 double tonePeakFor(const ExportOptions& options);
 
 } // namespace vs::playback
