@@ -123,6 +123,20 @@ TEST_F(RenderAnalysis, AToneHalfAHertzOffIsFoundWhereItIs) {
     }
 }
 
+TEST_F(RenderAnalysis, ARenderHalfAHertzOffItsCarrierCurveIsFound) {
+    render();
+    // The same render judged against a base curve drawn 0.5 Hz higher: both
+    // tones are off by that much, the beat between them is not.
+    session::SessionModel higher = model;
+    for (int i = 1; i <= int(higher.NumPuntosFR); ++i)
+        higher.PuntoFR[i].Top = higher.topForBase(higher.baseHz(higher.PuntoFR[i].Top) + 0.5);
+    const VerificationReport r = analyse(higher, options, rendered.x);
+    EXPECT_FALSE(r.passed());
+    EXPECT_NEAR(r.maxErrorLeft, 0.5, 0.02);
+    EXPECT_NEAR(r.maxErrorRight, 0.5, 0.02);
+    EXPECT_LT(r.maxErrorBeat, 1 / 44.1);
+}
+
 TEST_F(RenderAnalysis, AClickIsFoundAtItsTime) {
     // Over the mask a click must outdo the noise's own steps (0.019 at bar
     // 40); over the tones alone a smaller one shows.
