@@ -2,6 +2,7 @@
 // dialog and its proposed name, the progress dialog and its "Cancelar", the
 // report window, and the Spanish reason when nothing could be written.
 #include "../playback/player_fakes.h"
+#include "audio/engine.h"
 #include "export_commands.h"
 #include "recording_messages.h"
 #include "scripted_dialogs.h"
@@ -20,6 +21,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <future>
 
 using namespace vs;
 using namespace vs::shell;
@@ -38,6 +40,13 @@ struct ExportMenu : ::testing::Test {
     std::string name = "Relajación.vso";
     std::unique_ptr<ExportCommands> commands;
 
+    // The worker waits at its start (where it makes the render's music) until
+    // the test opens the gate, so the test sees the job running whatever the
+    // machine's speed.
+    std::promise<void> gate;
+    std::shared_future<void> opened = gate.get_future().share();
+    bool gateOpen = false;
+
     void SetUp() override {
         model.SesionNueva();
         model.setMinutos(0);
@@ -45,6 +54,24 @@ struct ExportMenu : ::testing::Test {
         menu.addAction(QStringLiteral("&Nueva"));
         commands = std::make_unique<ExportCommands>(ExportContext{
             &window, &menu, &model, [this] { return name; }, &view, &dialogs, &messages, {}});
+    }
+    void TearDown() override {
+        openGate();
+        commands.reset();
+    }
+    void useGate() {
+        view.musica = true;
+        commands.reset();
+        commands = std::make_unique<ExportCommands>(ExportContext{
+            &window, &menu, &model, [this] { return name; }, &view, &dialogs, &messages,
+            [this](audio::Engine&, playback::RenderNotes&) -> std::unique_ptr<playback::MusicLink> {
+                opened.wait();
+                return std::make_unique<test::FakeMusic>();
+            }});
+    }
+    void openGate() {
+        if (!gateOpen) gate.set_value();
+        gateOpen = true;
     }
     // The window's event loop while the job runs (it has a generous limit:
     // the machine is shared).
@@ -73,6 +100,7 @@ TEST_F(ExportMenu, TheCommandsCloseTheSessionMenu) {
 }
 
 TEST_F(ExportMenu, AnExportEndsInTheReportWindow) {
+    useGate();
     dialogs.answer = dir.file("salida"); // no extension: WAV
     commands->exportAction()->trigger();
     ASSERT_EQ(dialogs.suggested, std::vector<std::string>{"Relajación.wav"});
@@ -83,6 +111,7 @@ TEST_F(ExportMenu, AnExportEndsInTheReportWindow) {
     ASSERT_NE(p, nullptr);
     EXPECT_TRUE(p->isVisible());
     EXPECT_TRUE(p->labelText().startsWith(QStringLiteral("Exportando «Relajación»")));
+    openGate();
     ASSERT_TRUE(waitForEnd());
     EXPECT_TRUE(messages.entries.empty());
     EXPECT_TRUE(std::filesystem::exists(dir.file("salida.wav")));
@@ -95,7 +124,7 @@ TEST_F(ExportMenu, AnExportEndsInTheReportWindow) {
 }
 
 TEST_F(ExportMenu, CancelStopsTheExportAndLeavesNoFile) {
-    model.setMinutos(10); // long enough to be caught running
+    useGate();
     dialogs.answer = dir.file("larga.flac");
     commands->exportAction()->trigger();
     ASSERT_TRUE(commands->running());
@@ -103,6 +132,7 @@ TEST_F(ExportMenu, CancelStopsTheExportAndLeavesNoFile) {
     ASSERT_NE(cancel, nullptr);
     EXPECT_EQ(cancel->text(), QStringLiteral("Cancelar"));
     cancel->click();
+    openGate();
     ASSERT_TRUE(waitForEnd());
     ASSERT_EQ(messages.entries.size(), 1u);
     EXPECT_EQ(messages.entries[0].kind, Entry::Information);
@@ -135,11 +165,13 @@ TEST_F(ExportMenu, AFailureSaysWhyAndShowsNoReport) {
 }
 
 TEST_F(ExportMenu, TheReportAloneWritesNothing) {
+    useGate();
     view.mascara = true;
     commands->reportAction()->trigger();
     EXPECT_EQ(dialogs.asked, 0);
     ASSERT_TRUE(commands->running());
     EXPECT_TRUE(commands->progressDialog()->labelText().startsWith(QStringLiteral("Comprobando")));
+    openGate();
     ASSERT_TRUE(waitForEnd());
     ASSERT_NE(commands->reportWindow(), nullptr);
     EXPECT_TRUE(commands->reportWindow()->verdictText().startsWith(QStringLiteral("Correcto")));
