@@ -7,7 +7,7 @@ mode="${1:-run}"
 
 packages=(
   build-essential cmake ninja-build pkg-config git
-  qt6-base-dev libgl-dev
+  qt6-base-dev libgl-dev qt6-charts-dev libqt6opengl6-dev
   libsdl2-dev libsndfile1-dev libsamplerate0-dev
   libfluidsynth-dev timgm6mb-soundfont
   libcdio-dev libcdio-paranoia-dev libasound2-dev

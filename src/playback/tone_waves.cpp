@@ -62,6 +62,10 @@ int toneSample(int i, double freq) {
 }
 
 std::string waveFileBytes(const std::string& name, double freq) {
+    return waveFileBytes(name, freq, freshSeed());
+}
+
+std::string waveFileBytes(const std::string& name, double freq, std::uint64_t seed) {
     const bool left = name == "OndaL", right = name == "OndaR", mask = name == "OndaM";
     if (!left && !right && !mask) return {};
     std::string b(kWaveFileSize, '\0');
@@ -77,7 +81,7 @@ std::string waveFileBytes(const std::string& name, double freq) {
     put16(b, 34, 16);
     b.replace(36, 4, "data");
     put32(b, 40, kWaveFileSize - 44);
-    std::mt19937_64 gen(freshSeed());
+    std::mt19937_64 gen(seed);
     for (int i = 0; i < kWaveFrames; ++i) {
         std::int32_t l = 0, r = 0;
         if (mask) {

@@ -7,6 +7,7 @@
 // cycles loops without a seam.
 //
 // Thread rule: UI thread.
+#include <cstdint>
 #include <string>
 
 namespace vs::audio {
@@ -52,5 +53,8 @@ void BorrarOndas();
 // Sample values (for checks): the tone at frame i, and the file's bytes.
 int toneSample(int i, double freq);
 std::string waveFileBytes(const std::string& name, double freq);
+// The same with the noise drawn from `seed`: a render that must come out the
+// same byte for byte every time uses a fixed one.
+std::string waveFileBytes(const std::string& name, double freq, std::uint64_t seed);
 
 } // namespace vs::playback

@@ -25,6 +25,7 @@
 #include "playback/audio_session.h"
 #include "playback/engine_links.h"
 #include "playback/session_player.h"
+#include "export_commands.h"
 #include "frm_about.h"
 #include "help.h"
 #include "player_links.h"
@@ -104,6 +105,15 @@ FrmSomnara::FrmSomnara(QWidget* parent, Dependencies deps)
         std::make_unique<FlashRiskMarks>(*model_, *ui_.graph->stripView(), glasses::estadoGafas());
     editMenu_ = std::make_unique<EditMenu>(*edits_, *ui_.mnuEdicionDeshacer, *ui_.mnuEdicionRehacer,
                                            *ui_.graph, [this] { refreshTitle(); });
+    exportCommands_ =
+        std::make_unique<ExportCommands>(ExportContext{this,
+                                                       ui_.mnuSesion,
+                                                       model_.get(),
+                                                       [this] { return document_->name(); },
+                                                       playerView_.get(),
+                                                       deps_.dialogs,
+                                                       deps_.messages,
+                                                       {}});
     wire();
     resize(1180, 590);
     buildStartup();

@@ -43,6 +43,7 @@ class SessionPlayer;
 namespace vs::shell {
 
 class EditMenu;
+class ExportCommands;
 class FlashRiskMarks;
 class GlassesOutputs;
 class GlassesPlayerLink;
@@ -139,6 +140,7 @@ private:
     std::unique_ptr<playback::SessionPlayer> player_;
     std::unique_ptr<FlashRiskMarks> flashMarks_;
     std::unique_ptr<EditMenu> editMenu_;
+    std::unique_ptr<ExportCommands> exportCommands_;
     MainWindowUi ui_;
     StepSequence startup_;
     StepSequence shutdown_;

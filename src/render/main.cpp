@@ -1,0 +1,21 @@
+// The command-line renderer; everything but the process's own parts (the
+// arguments, the terminal, Ctrl+C) is in render_command.
+#include "render/render_command.h"
+
+#include <atomic>
+#include <csignal>
+#include <iostream>
+#include <unistd.h>
+
+namespace {
+std::atomic<bool> g_interrupted{false};
+static_assert(std::atomic<bool>::is_always_lock_free);
+} // namespace
+
+int main(int argc, char** argv) {
+    std::signal(SIGINT, [](int) { g_interrupted = true; });
+    std::signal(SIGTERM, [](int) { g_interrupted = true; });
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    return vs::render::runRenderCommand(args, std::cout, std::cerr, isatty(STDERR_FILENO) != 0,
+                                        &g_interrupted);
+}

@@ -1,0 +1,88 @@
+#pragma once
+// "E&xportar a audio..." and "&Informe de verificación" in the session menu:
+// the save dialog, the render on a worker thread behind a progress dialog
+// with the time left and "Cancelar", then the verification window, or the
+// reason in Spanish when the export failed or was cancelled. The window only
+// makes one of these and hands it its menu and parts.
+#include "playback/session_render.h"
+
+#include <QObject>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+class QAction;
+class QMenu;
+class QProgressDialog;
+class QTimer;
+class QWidget;
+
+namespace vs {
+class FileDialogService;
+class MessageService;
+} // namespace vs
+
+namespace vs::playback {
+class BackgroundRender;
+class PlayerView;
+} // namespace vs::playback
+
+namespace vs::session {
+class SessionModel;
+}
+
+namespace vs::shell {
+
+class VerificationWindow;
+
+struct ExportContext {
+    QWidget* window = nullptr;
+    QMenu* menu = nullptr; // the session menu; the two commands are added to its end
+    const session::SessionModel* model = nullptr;
+    std::function<std::string()> sessionName; // as the title shows it
+    const playback::PlayerView* view = nullptr;
+    FileDialogService* dialogs = nullptr;
+    MessageService* messages = nullptr;
+    // Background music over the render's own engine; empty: the render has none.
+    playback::MusicLinkFactory music;
+};
+
+class ExportCommands : public QObject {
+    Q_OBJECT
+public:
+    explicit ExportCommands(ExportContext context);
+    ~ExportCommands() override;
+
+    QAction* exportAction() const { return exportAction_; }
+    QAction* reportAction() const { return reportAction_; }
+    void exportToAudio();
+    void verify();
+
+    // While a job runs (tests and screenshots look at them).
+    bool running() const { return job_ != nullptr; }
+    QProgressDialog* progressDialog() const { return progress_; }
+    // The last report shown; null before any.
+    VerificationWindow* reportWindow() const { return report_; }
+
+    // The file name proposed for a session name: the name without ".vso",
+    // characters no file name should hold replaced, ".wav" added.
+    static std::string proposedFileName(const std::string& sessionName);
+
+private:
+    playback::ExportOptions options() const;
+    void start(const std::string& path);
+    void poll();
+    void ended();
+
+    ExportContext c_;
+    QAction* exportAction_ = nullptr;
+    QAction* reportAction_ = nullptr;
+    std::unique_ptr<playback::BackgroundRender> job_;
+    std::string jobName_;
+    QProgressDialog* progress_ = nullptr;
+    QTimer* poll_ = nullptr;
+    VerificationWindow* report_ = nullptr;
+};
+
+} // namespace vs::shell
