@@ -24,9 +24,8 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://velorin-somnara.example.org/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # libtickora and liblumidot are inside the package itself.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${CMAKE_BINARY_DIR}/src/tickora ${CMAKE_BINARY_DIR}/src/lumidot)
-set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA
-  ${PROJECT_SOURCE_DIR}/packaging/debian/postinst
-  ${PROJECT_SOURCE_DIR}/packaging/debian/postrm)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${PROJECT_SOURCE_DIR}/packaging/debian/postinst)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/packaging/deb_triggers.cmake)
 
 include(CPack)
