@@ -13,6 +13,7 @@ packages=(
   libcdio-dev libcdio-paranoia-dev libasound2-dev
   libgtest-dev libgmock-dev
   xvfb xauth
+  desktop-file-utils appstream libxml2-utils shared-mime-info file
 )
 
 missing=()

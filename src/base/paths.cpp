@@ -25,6 +25,15 @@ bool writable(const std::string& folder) {
     return ::access(folder.c_str(), W_OK) == 0;
 }
 
+fs::path installedDataFolder(const std::string& exeFolder) {
+    return fs::path(exeFolder).parent_path() / "share" / "velorin-somnara";
+}
+
+bool isDirectory(const fs::path& p) {
+    std::error_code ec;
+    return fs::is_directory(p, ec);
+}
+
 } // namespace
 
 std::string executableFolder() {
@@ -34,23 +43,35 @@ std::string executableFolder() {
     return exe.parent_path().string();
 }
 
-std::string programFolder() {
-    if (programOverride) return *programOverride;
-    std::string exe = executableFolder();
-    if (writable(exe)) return exe;
+std::string userDataFolder() {
     std::string user = xdgHome("XDG_DATA_HOME", ".local/share") + "/" + kAppName;
     std::error_code ec;
     fs::create_directories(user, ec);
     return user;
 }
 
+std::string programFolderOf(const std::string& exeFolder) {
+    // Writing into PREFIX/bin would leave files there that no package owns.
+    if (isDirectory(installedDataFolder(exeFolder))) return userDataFolder();
+    if (writable(exeFolder)) return exeFolder;
+    return userDataFolder();
+}
+
+std::string dataFolderOf(const std::string& exeFolder) {
+    if (isDirectory(exeFolder + "/data")) return exeFolder + "/data";
+    const fs::path installed = installedDataFolder(exeFolder);
+    if (isDirectory(installed)) return installed.string();
+    return exeFolder;
+}
+
+std::string programFolder() {
+    if (programOverride) return *programOverride;
+    return programFolderOf(executableFolder());
+}
+
 std::string dataFolder() {
     if (dataOverride) return *dataOverride;
-    std::string exe = executableFolder();
-    if (fs::is_directory(exe + "/data")) return exe + "/data";
-    fs::path installed = fs::path(exe).parent_path() / "share" / "velorin-somnara";
-    if (fs::is_directory(installed)) return installed.string();
-    return exe;
+    return dataFolderOf(executableFolder());
 }
 
 std::string configFolder() {

@@ -15,6 +15,16 @@ std::string dataFolder();
 // Per-user configuration folder of this program ($XDG_CONFIG_HOME/Velorin Somnara).
 std::string configFolder();
 
+// The same decisions for an executable in `exeFolder`. A program installed
+// under a prefix (its executable in PREFIX/bin, its shipped data in
+// PREFIX/share/velorin-somnara) reads that data there and writes into the
+// per-user data folder ($XDG_DATA_HOME/Velorin Somnara), even when it could
+// write beside itself (run by root, or installed into a prefix the user owns).
+std::string programFolderOf(const std::string& exeFolder);
+std::string dataFolderOf(const std::string& exeFolder);
+// $XDG_DATA_HOME/Velorin Somnara, created on demand.
+std::string userDataFolder();
+
 // Tests point every folder at a temporary directory.
 void overrideFolders(const std::string& program, const std::string& data,
                      const std::string& config);

@@ -129,6 +129,10 @@ frmAbout::frmAbout(DesktopService& desktop, QWidget* owner) : QDialog(owner), de
     auto* Label3 =
         new QLabel(QStringLiteral("Sesiones de ondas binaurales con\ngafas de luz y sonido"), this);
     Label3->setObjectName(QStringLiteral("Label3"));
+    auto* lblLicencia = new QLabel(QStringLiteral("Software libre: GNU GPL versión 3 o posterior\n"
+                                                  "(GPL-3.0-or-later), sin ninguna garantía."),
+                                   this);
+    lblLicencia->setObjectName(QStringLiteral("lblLicencia"));
     Label2_ = new ClickLabel(QString::fromLatin1(kWebAddress), this);
     Label2_->setObjectName(QStringLiteral("Label2"));
     lblEmail_ = new ClickLabel(QString::fromLatin1(kEmail), this);
@@ -150,6 +154,8 @@ frmAbout::frmAbout(DesktopService& desktop, QWidget* owner) : QDialog(owner), de
     texts->addWidget(lblVersion_);
     texts->addSpacing(8);
     texts->addWidget(Label3);
+    texts->addSpacing(4);
+    texts->addWidget(lblLicencia);
     texts->addStretch();
     texts->addWidget(Label2_);
     texts->addWidget(lblEmail_);

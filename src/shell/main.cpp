@@ -1,4 +1,5 @@
 #include "main_window.h"
+#include "session_arguments.h"
 
 #include "glasses/crash_darkening.h"
 
@@ -7,6 +8,8 @@
 #include <QTimer>
 #include <cstdio>
 #include <ctime>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -41,6 +44,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velorin Somnara"));
     vs::shell::FrmSomnara window;
+    // QApplication has taken its own options out of argv by now.
+    window.addSessionFiles(
+        vs::shell::sessionFilesFromArguments(std::vector<std::string>(argv + 1, argv + argc)));
     FirstPaintReporter reporter(window);
     if (qEnvironmentVariableIsSet("VS_REPORT_SHOWN")) window.installEventFilter(&reporter);
     window.show();

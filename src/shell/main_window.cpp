@@ -247,6 +247,12 @@ void FrmSomnara::dropEvent(QDropEvent* event) {
     refreshTitle();
 }
 
+void FrmSomnara::addSessionFiles(const std::vector<std::string>& paths) {
+    for (const std::string& path : paths)
+        library_->anadirFichero(path);
+    refreshTitle();
+}
+
 void FrmSomnara::buildStartup() {
     startup_.add("MedioPunto", [this] { model_->MedioPunto = session::kMarkerSize / 2; });
     startup_.add("Inicializar", [this] { Inicializar(); });

@@ -87,6 +87,9 @@ public:
     // After the options dialog has closed: the LED colours are read again (with
     // that moment's defaults) and the strip follows the glasses flag.
     void trasOpciones();
+    // Session files given at start (opened from a file manager): each joins
+    // the library as "Añadir Sesión" would add it; the last one stays open.
+    void addSessionFiles(const std::vector<std::string>& paths);
 
     // For tests, benchmarks and screenshots: the parts as they stand.
     const MainWindowUi& ui() const { return ui_; }

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QRegularExpression>
 #include <QFile>
+#include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -94,6 +95,12 @@ TEST(About, ShowsItsVersionAndBandsAndHandsTheLinksToTheDesktop) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&about));
     EXPECT_EQ(about.lblVersion()->text(), "v1.2");
     EXPECT_FALSE(about.Image1()->pixmap().isNull());
+    // The licence is stated whole and fits inside the box.
+    const auto* licence = about.findChild<QLabel*>("lblLicencia");
+    ASSERT_NE(licence, nullptr);
+    EXPECT_TRUE(licence->text().contains("GPL-3.0-or-later"));
+    EXPECT_TRUE(
+        about.rect().contains(QRect(licence->mapTo(&about, QPoint(0, 0)), licence->sizeHint())));
 
     const QImage shot = about.grab().toImage();
     const int H = shot.height();

@@ -373,6 +373,29 @@ TEST_F(MainWindowTest, DroppedSessionFilesJoinTheLibraryAndTheTitleFollowsTheSes
     EXPECT_EQ(w->ui().mnuSesionAnadirSesion->shortcut(), QKeySequence("Ctrl+O"));
 }
 
+TEST_F(MainWindowTest, SessionFilesGivenAtStartJoinTheLibraryAndTheLastStaysOpen) {
+    const std::string body =
+        "Velorin Somnara\r\n 4 \r\n 0 \r\n 15 \r\n 500 \r\n 2 \r\n 0 \r\n 600 \r\n"
+        " 6000 \r\n 600 \r\n 2 \r\n 0 \r\n 1450 \r\n 6000 \r\n 1450 \r\n3\r\n";
+    vs::test::writeFile(dir.file("uno.vso"), body);
+    vs::test::writeFile(dir.file("dos.vso"), body);
+    auto w = open();
+    const int before = w->sessions().rowCount();
+    w->addSessionFiles({dir.file("uno.vso"), dir.file("dos.vso")});
+    auto& lib = w->sessions();
+    ASSERT_EQ(lib.rowCount(), before + 2);
+    EXPECT_EQ(lib.row(before + 1).path, dir.file("uno.vso"));
+    EXPECT_EQ(lib.row(before + 2).name, "dos.vso");
+    EXPECT_EQ(lib.row(before + 2).duration, "04:00");
+    EXPECT_EQ(lib.currentRow(), before + 2);
+    EXPECT_EQ(w->windowTitle(), "Velorin Somnara - dos.vso[*]");
+    // Opened again (a second double-click in the file manager), it is not listed twice.
+    w->addSessionFiles({dir.file("uno.vso")});
+    EXPECT_EQ(lib.rowCount(), before + 2);
+    EXPECT_EQ(lib.row(before + 2).name, "uno.vso");
+    EXPECT_TRUE(recorder.entries.empty());
+}
+
 TEST_F(MainWindowTest, ADrawnSessionSavedFromTheLibraryComesBackWhenItsRowIsChosen) {
     auto w = open();
     w->show();
