@@ -22,6 +22,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION sound)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://velorin-somnara.example.org/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# What no shared library reveals: the MIDI songs play through this SoundFont,
+# opened by its path.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "timgm6mb-soundfont")
 # libtickora and liblumidot are inside the package itself.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${CMAKE_BINARY_DIR}/src/tickora ${CMAKE_BINARY_DIR}/src/lumidot)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${PROJECT_SOURCE_DIR}/packaging/debian/postinst)
