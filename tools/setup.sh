@@ -13,6 +13,7 @@ packages=(
   libcdio-dev libcdio-paranoia-dev libasound2-dev
   libgtest-dev libgmock-dev
   xvfb xauth
+  xdotool x11-apps netpbm  # driving and photographing the program from outside
 )
 
 missing=()
