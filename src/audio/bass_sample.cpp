@@ -31,8 +31,11 @@ BassSample::~BassSample() {
     sample_ = 0;
 }
 
+// Channel 0 is the audio library's CD channel: before its first Play (or
+// after Load or Free) this player has no channel, and a CD track playing
+// meanwhile must neither pass for it nor be stopped or paused through it.
 bool BassSample::Playing() const {
-    return BASS_ChannelIsActive(channel_) == kPlaying;
+    return channel_ != 0 && BASS_ChannelIsActive(channel_) == kPlaying;
 }
 
 void BassSample::setVolume(std::int32_t& vol) {
@@ -140,11 +143,11 @@ void BassSample::Free() {
 }
 
 void BassSample::Pause() {
-    if (sample_ != 0) BASS_ChannelPause(channel_);
+    if (sample_ != 0 && channel_ != 0) BASS_ChannelPause(channel_);
 }
 
 void BassSample::ResumePlay() {
-    if (sample_ != 0) BASS_ChannelResume(channel_);
+    if (sample_ != 0 && channel_ != 0) BASS_ChannelResume(channel_);
 }
 
 } // namespace vs::audio

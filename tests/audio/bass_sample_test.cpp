@@ -1,7 +1,9 @@
 // The sample player: its stored defaults, its clamps, and what it tells the user.
 #include "audio/bass_sample.h"
+#include "audio/cd.h"
 #include "audio_fixture.h"
 #include "base/services.h"
+#include "cd_image.h"
 #include "tone_analysis.h"
 #include "recording_messages.h"
 
@@ -187,4 +189,29 @@ TEST_F(SamplePlayer, PauseResumeStopAndTeardown) {
     freed.Free();
     EXPECT_FALSE(freed.FileLoaded());
     EXPECT_TRUE(shown.entries.empty());
+}
+
+// A session started beside a CD track: the CD owns channel 0, which is also
+// what a player that has not played yet holds.
+TEST_F(SamplePlayer, ACdTrackPlayingIsNotTakenForAPlayerThatHasNotStarted) {
+    const std::string cue = writeCdImage(dir.path(), {{1000, 2.0}});
+    ASSERT_NE(BASS_CDInit(cue.c_str(), 0x20), 0u);
+    ASSERT_NE(BASS_CDPlay(1, 0, 1), 0u);
+    {
+        BassSample s;
+        loadLooped(s, rutasOndas().left);
+        EXPECT_FALSE(s.Playing());
+        s.Pause();
+        EXPECT_EQ(BASS_ChannelIsActive(0), vs::audio::kPlaying);
+        s.Play(50, std::nullopt, 8820);
+        EXPECT_TRUE(s.Playing());
+        s.Free();
+        EXPECT_FALSE(s.Playing());
+        s.ResumePlay();
+    } // the teardown of an unplayed player leaves the CD alone too
+    EXPECT_EQ(BASS_ChannelIsActive(0), vs::audio::kPlaying);
+    const auto x = channelOf(render(8192), 0);
+    EXPECT_NEAR(fitSine(x, 1000, 44100).amplitude, 0.5, 0.005);
+    EXPECT_TRUE(shown.entries.empty());
+    BASS_CDFree();
 }

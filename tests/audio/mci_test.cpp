@@ -18,20 +18,11 @@ namespace audio = vs::audio;
 
 namespace {
 
-void save(const std::string& path, const Bytes& b) {
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(b.data()), std::streamsize(b.size()));
-}
-
 std::string ask(const std::string& command) {
     std::string reply = "untouched";
     EXPECT_EQ(mciSendString(command, &reply), 0u) << command;
     return reply;
 }
-
-// A4 on the ocarina, the plainest tone of the SoundFont: nearly a sine.
-constexpr std::uint8_t kOcarina = 79;
-constexpr std::uint8_t kA4 = 69;
 
 class MciCommands : public ::testing::Test {
 protected:

@@ -20,11 +20,6 @@ std::optional<std::int64_t> lengthOf(const Bytes& b) {
     return midiLengthMs(b.data(), b.size());
 }
 
-void save(const std::string& path, const Bytes& b) {
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(b.data()), std::streamsize(b.size()));
-}
-
 // A format 1 song: tempo 60 bpm in the conductor track, a change to 240 bpm
 // after two beats placed in the *second* track, and the notes running longest
 // in the third.

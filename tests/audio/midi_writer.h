@@ -2,6 +2,7 @@
 // Standard MIDI Files built byte by byte, so each test states exactly what the
 // reader is given (running status, odd chunk layouts, broken data).
 #include <cstdint>
+#include <fstream>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -77,6 +78,15 @@ inline Bytes oneNoteSong(std::uint8_t program, std::uint8_t key, std::uint32_t m
     TrackBytes t;
     t.raw(0, {0xC0, program}).raw(0, {0x90, key, 100}).raw(ms, {0x80, key, 0}).end(0);
     return smf(0, 500, {t});
+}
+
+// A4 on the ocarina, the plainest tone of the SoundFont: nearly a sine.
+inline constexpr std::uint8_t kOcarina = 79;
+inline constexpr std::uint8_t kA4 = 69;
+
+inline void save(const std::string& path, const Bytes& b) {
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(b.data()), std::streamsize(b.size()));
 }
 
 } // namespace vs::test

@@ -1,11 +1,14 @@
-// The playlist heard through the real engine: WAV songs the test writes,
-// measured and played by the music player on the program's devices, beside a
-// session played offline on a simulated clock, and the sound judged from the
-// rendered samples alone.
+// The playlist heard through the real engine: WAV and MIDI songs the test
+// writes and tracks of a CD image, measured and played by the music player on
+// the program's devices, beside a session played offline on a simulated
+// clock, and the sound judged from the rendered samples alone.
 #include "../audio/audio_fixture.h"
+#include "../audio/midi_writer.h"
 #include "../audio/tone_analysis.h"
 #include "../playback/player_fakes.h"
+#include "audio/mci.h"
 #include "audio/volume.h"
+#include "cd_image.h"
 #include "library/engine_music_devices.h"
 #include "library/system_music_devices.h"
 #include "music_fixture.h"
@@ -15,6 +18,7 @@
 #include <sndfile.h>
 
 #include <cmath>
+#include <functional>
 
 using namespace vs;
 using namespace vs::test;
@@ -103,6 +107,33 @@ struct MusicSound : OfflineEngine {
         out.insert(out.end(), part.begin(), part.end());
     }
     std::size_t frames() const { return out.size() / 2; }
+
+    // Plays the session on for `steps` ticks and returns the frame where the
+    // second song starts (0: it never did). While the first song is current,
+    // `ended()` is asked before each tick, and the playlist must move on at
+    // exactly the first tick that finds it true.
+    std::size_t playUntilTheNextSong(int steps, const std::function<bool()>& ended) {
+        std::size_t next = 0;
+        for (int i = 0; i < steps; ++i) {
+            const bool first = lib->currentRow() == 1;
+            const bool over = first && ended();
+            step();
+            if (first) {
+                EXPECT_EQ(lib->currentRow() == 2, over) << "tick " << i + 1;
+            }
+            if (!next && lib->currentRow() == 2) next = frames() - kHalfSecond;
+        }
+        return next;
+    }
+    // The session's own tones at their pitches, each at `level`, from `from`.
+    void expectTheSessionTones(double level, std::size_t from, std::size_t count) {
+        const double fl = player->rateLeft() / 44.1, fr = player->rateRight() / 44.1;
+        EXPECT_NEAR(fl, model.baseHz(model.PuntoFR[1].Top), 1 / 44.1);
+        for (const auto& [ch, own] : {std::pair{0, fl}, std::pair{1, fr}}) {
+            const auto part = slice(channelOf(out, ch), from, count);
+            EXPECT_NEAR(fitSine(part, own, kRate).amplitude, level, level * 0.02) << "ear " << ch;
+        }
+    }
 };
 
 } // namespace
@@ -224,4 +255,94 @@ TEST(MusicOnItsOwnEngine, SongsAreMeasuredAndPlayedOnThatEngineAlone) {
     music.PararMusica();
     engine.close();
     clearFolderOverrides();
+}
+
+TEST_F(MusicSound, AMidiSongSoundsOnTheSynthLineAtTheSliderLevelUntilTheSequencerStops) {
+    const std::string mid = dir.file("la 440.mid"), wav = dir.file("mi.wav");
+    save(mid, oneNoteSong(kOcarina, kA4, 2000));
+    ASSERT_TRUE(writeTone(wav, 660, 4.0, 2, 44100, SF_FORMAT_PCM_16));
+    // What the song alone gives on the Synth line at full gain, from its start.
+    ASSERT_EQ(audio::mciSendString("open " + mid + " type sequencer alias midi", nullptr), 0u);
+    ASSERT_EQ(audio::mciSendString("play midi from 0", nullptr), 0u);
+    const auto alone = channelOf(render(4 * kHalfSecond), 0);
+    audio::mciSendString("close all", nullptr);
+    const std::size_t win = 2 * kHalfSecond;
+    const double full = fitSine(slice(alone, kHalfSecond, win), 440, kRate).amplitude;
+    ASSERT_GT(full, 0.01);
+
+    ASSERT_TRUE(lib->anadirFichero(mid));
+    ASSERT_TRUE(lib->anadirFichero(wav));
+    lib->iniciar();
+    ASSERT_EQ(lib->cancion().kind, "mid");
+    musicView.setScrollVolumenMusica(50); // the Synth line at 32768
+    view.musica = true;
+    player->Play();
+    ASSERT_EQ(lib->currentRow(), 1);
+    EXPECT_EQ(music->modoMidi(), "playing");
+    const std::size_t next = playUntilTheNextSong(
+        20, [this] { return music->modoMidi().find("stopped") != std::string::npos; });
+    ASSERT_TRUE(player->playing());
+    ASSERT_NE(next, 0u);
+    // The note is 2 s long and fades for at most 2 s more.
+    EXPECT_GE(next, 88200u);
+    EXPECT_LE(next, 88200u + 2 * 88200u + kHalfSecond);
+
+    const double song = full * 32768.0 / 65535.0;
+    for (int ch = 0; ch < 2; ++ch) {
+        const auto x = channelOf(out, ch);
+        const auto first = slice(x, kHalfSecond, win);
+        EXPECT_NEAR(fitSine(first, 440, kRate).amplitude, song, song * 0.02) << "ear " << ch;
+        for (double other : {415.3, 466.2, 880.0})
+            EXPECT_LT(fitSine(first, other, kRate).amplitude, song / 5) << other << " Hz";
+        // The WAV that follows takes the slider from the wave line, at 100.
+        const auto second = slice(x, next + kHalfSecond / 2, win);
+        EXPECT_NEAR(fitSine(second, 660, kRate).amplitude, 0.5, 0.005) << "ear " << ch;
+        EXPECT_LT(fitSine(second, 440, kRate).amplitude, song * 0.02) << "ear " << ch;
+    }
+    // The Synth slider left the session's tones on the wave line alone.
+    expectTheSessionTones(0.05 * kTonePeak, kHalfSecond, win);
+    EXPECT_EQ(lib->row(1).duration, "00:02");
+    EXPECT_TRUE(shown.entries.empty());
+    player->Stop();
+    EXPECT_LT(rms(render(kHalfSecond)), 1e-6);
+}
+
+TEST_F(MusicSound, ACdTrackSoundsOnTheCdLineAtTheSliderLevelUntilItIsPlayedOut) {
+    const std::string cue = writeCdImage(dir.path(), {{300, 1.0}, {1000, 2.0}, {1500, 3.0, 0.4}});
+    ASSERT_TRUE(lib->anadirFichero(cue + "/Track02.cda"));
+    ASSERT_TRUE(lib->anadirFichero(cue + "/Track03.cda"));
+    EXPECT_EQ(lib->row(1).name, "Track02.cda");
+    EXPECT_EQ(lib->row(2).duration, "00:03");
+    lib->iniciar();
+    ASSERT_EQ(lib->cancion().kind, "cda");
+    musicView.setScrollVolumenMusica(50); // the CD line at 32768
+    view.musica = true;
+    player->Play();
+    ASSERT_EQ(lib->currentRow(), 1);
+    EXPECT_TRUE(devices.cdActive());
+    const std::size_t next = playUntilTheNextSong(10, [this] { return !devices.cdActive(); });
+    ASSERT_TRUE(player->playing());
+    ASSERT_NE(next, 0u);
+    EXPECT_GE(next, 88200u);
+    EXPECT_LE(next, 88200u + 2 * kHalfSecond);
+
+    const double gain = 32768.0 / 65535.0;
+    const std::size_t win = 2 * kHalfSecond;
+    for (int ch = 0; ch < 2; ++ch) {
+        const auto x = channelOf(out, ch);
+        const auto first = slice(x, kHalfSecond / 2, win);
+        EXPECT_NEAR(fitSine(first, 1000, kRate).amplitude, 0.5 * gain, 0.005 * gain);
+        EXPECT_LT(fitSine(first, 300, kRate).amplitude, 0.001);
+        // The next track keeps the CD line where the slider put it.
+        const auto second = slice(x, next + kHalfSecond / 2, win);
+        EXPECT_NEAR(fitSine(second, 1500, kRate).amplitude, 0.4 * gain, 0.004 * gain);
+        EXPECT_LT(fitSine(second, 1000, kRate).amplitude, 0.001);
+    }
+    expectTheSessionTones(0.05 * kTonePeak, kHalfSecond, win);
+    EXPECT_EQ(lib->row(1).duration, "00:02");
+    for (const auto& e : shown.entries)
+        ADD_FAILURE() << e.text;
+    player->Stop();
+    EXPECT_FALSE(devices.cdActive());
+    EXPECT_LT(rms(render(kHalfSecond)), 1e-6);
 }

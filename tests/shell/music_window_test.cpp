@@ -1,6 +1,8 @@
 // The playlist in the main window: the first run's list, the "&Música" menu,
 // adding songs and CD tracks, the slider and the mixer, background music
-// during a session and the exit.
+// during a session and the exit; and the shipped songs on the real devices.
+#include "audio/engine.h"
+#include "audio/mci.h"
 #include "audio/volume.h"
 #include "base/paths.h"
 #include "base/preferences.h"
@@ -8,6 +10,8 @@
 #include "glasses/state.h"
 #include "library/music_grid.h"
 #include "library/music_library.h"
+#include "library/song.h"
+#include "playback/audio_session.h"
 #include "playback/session_player.h"
 #include "shell/main_window.h"
 
@@ -29,6 +33,11 @@
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 
 using vs::audio::MixerLine;
 using vs::shell::FrmSomnara;
@@ -66,14 +75,19 @@ struct MusicWindowTest : ::testing::Test {
         vs::glasses::setLedPort(nullptr);
         vs::clearFolderOverrides();
     }
-    std::unique_ptr<FrmSomnara>
-    open(std::function<void(vs::library::ScriptedMusicDevices&)> script = {}) {
+    // What every window of these tests is given: no modal dialog, the recorder.
+    vs::shell::Dependencies quietDependencies() {
         vs::shell::Dependencies deps;
         deps.runOptions = [](const vs::options::Contexto&, QWidget*) {};
         deps.messages = &recorder;
         deps.dialogs = &dialogs;
         deps.desktop = &desktop;
         deps.runModal = [](QDialog&) {};
+        return deps;
+    }
+    std::unique_ptr<FrmSomnara>
+    open(std::function<void(vs::library::ScriptedMusicDevices&)> script = {}) {
+        vs::shell::Dependencies deps = quietDependencies();
         deps.makeVolume = [this] {
             auto rec = std::make_unique<vs::audio::RecordingMixerBackend>();
             rec->levels.fill(50000);
@@ -107,6 +121,80 @@ struct MusicWindowTest : ::testing::Test {
     }
     static QString cell(const FrmSomnara& w, int row, int column) {
         return w.ui().FlexMusica->item(row - 1, column)->text();
+    }
+};
+
+namespace fs = std::filesystem;
+
+const char* const kSongs[] = {"Amanecer.mid", "Bosque.mid", "Marea.mid", "Nubes.mid"};
+
+// Sets an environment variable for the life of the object.
+struct ScopedEnv {
+    std::string name, before;
+    bool had;
+    ScopedEnv(const char* n, const std::string& value) : name(n) {
+        const char* b = std::getenv(n);
+        had = b != nullptr;
+        if (had) before = b;
+        setenv(n, value.c_str(), 1);
+    }
+    ~ScopedEnv() {
+        if (had)
+            setenv(name.c_str(), before.c_str(), 1);
+        else
+            unsetenv(name.c_str());
+    }
+};
+
+// Float stereo samples of the capture from frame `from` on.
+std::vector<float> captured(const std::string& path, std::size_t from) {
+    std::ifstream in(path, std::ios::binary);
+    std::vector<float> all;
+    float buf[4096];
+    while (in.read(reinterpret_cast<char*>(buf), sizeof buf) || in.gcount() > 0)
+        all.insert(all.end(), buf, buf + in.gcount() / std::streamsize(sizeof(float)));
+    if (all.size() <= 2 * from) return {};
+    return {all.begin() + std::ptrdiff_t(2 * from), all.end()};
+}
+
+double loudest(const std::vector<float>& x) {
+    double m = 0;
+    for (float v : x)
+        m = std::max(m, double(std::fabs(v)));
+    return m;
+}
+
+// The four songs the program ships with, on a first run with the real music
+// devices and the real SDL output (its "disk" driver, which writes what it
+// plays to a file); only the system mixer is recorded, the music lines are
+// the engine's own gains.
+struct ShippedMusicTest : MusicWindowTest {
+    std::string capture;
+
+    void SetUp() override {
+        MusicWindowTest::SetUp();
+        fs::create_directories(dir.file("data"));
+        for (const char* f : kSongs)
+            fs::copy_file(fs::path(VS_SHIPPED_DATA_DIR) / f, dir.file(std::string("data/") + f));
+        capture = dir.file("salida.raw");
+    }
+    std::unique_ptr<FrmSomnara> openReal() {
+        vs::shell::Dependencies deps = quietDependencies();
+        deps.makeVolume = [] {
+            auto sys = std::make_unique<vs::audio::RecordingMixerBackend>();
+            sys->present = {true, false, false, false};
+            sys->levels[std::size_t(MixerLine::Master)] = 48000;
+            return std::make_unique<vs::audio::clsVolume>(std::move(sys),
+                                                          vs::audio::makeEngineMixer());
+        };
+        ScopedEnv driver("SDL_AUDIODRIVER", "disk");
+        ScopedEnv file("SDL_DISKAUDIOFILE", capture);
+        return std::make_unique<FrmSomnara>(nullptr, deps);
+    }
+    static std::string mode() {
+        std::string reply;
+        vs::audio::mciSendString("status midi mode", &reply);
+        return reply;
     }
 };
 
@@ -252,4 +340,61 @@ TEST_F(MusicWindowTest, TheNextSongOutOfSightComesIntoViewAtTheTop) {
     w->music().SiguienteCancion();
     EXPECT_EQ(w->music().library()->currentRow(), lastVisible + 2);
     EXPECT_EQ(grid->rowAt(0), lastVisible + 1);
+}
+
+TEST_F(ShippedMusicTest, TheFirstRunListsThemAndASessionPlaysTheFirstOnTheSynthLine) {
+    auto w = openReal();
+    ASSERT_TRUE(w->audio().started());
+    EXPECT_TRUE(w->startup().failedSteps().empty());
+    const auto* grid = w->ui().FlexMusica;
+    ASSERT_EQ(grid->rowCount(), 4);
+    const char* const lengths[] = {"04:45", "04:08", "02:57", "05:14"};
+    for (int r = 1; r <= 4; ++r) {
+        EXPECT_EQ(cell(*w, r, 0).toStdString(), dir.file(std::string("data/") + kSongs[r - 1]));
+        EXPECT_EQ(cell(*w, r, 1), kSongs[r - 1]);
+        EXPECT_EQ(cell(*w, r, 2), lengths[r - 1]);
+    }
+    // Each listed length is what the sequencer measures in the file itself.
+    for (int r = 1; r <= 4; ++r) {
+        const std::string path = cell(*w, r, 0).toStdString();
+        ASSERT_EQ(vs::audio::mciSendString("open " + path + " type sequencer alias midi1", nullptr),
+                  0u);
+        std::string ms;
+        vs::audio::mciSendString("status midi1 length", &ms);
+        vs::audio::mciSendString("close midi1", nullptr);
+        EXPECT_EQ(vs::library::textoTiempo(vs::library::secondsOfMs(std::stod(ms))), lengths[r - 1])
+            << kSongs[r - 1];
+    }
+    ASSERT_EQ(w->music().library()->cancion().kind, "mid");
+
+    // Music alone, so whatever the device plays is the song.
+    w->ui().chkBinaural->setChecked(false);
+    w->ui().chkMascara->setChecked(false);
+    w->ui().chkMusica->setChecked(true);
+    w->ui().scrollVolumenMusica->setValue(80);
+    EXPECT_NEAR(vs::audio::lineGain(vs::audio::Line::Synth), 52428 / 65535.0, 1e-4);
+    QTest::qWait(100);
+    const std::size_t before = captured(capture, 0).size() / 2;
+    EXPECT_LT(loudest(captured(capture, 0)), 1e-6);
+
+    QTest::mouseClick(w->ui().cmdPlay, Qt::LeftButton);
+    ASSERT_TRUE(w->player()->playing());
+    EXPECT_EQ(w->music().library()->currentRow(), 1);
+    EXPECT_EQ(mode(), "playing");
+    EXPECT_EQ(cell(*w, 1, 2), "04:45"); // written again from the song just opened
+    // The device plays in real time: wait (generously) for the song's first sound.
+    double heard = 0;
+    for (int i = 0; i < 200 && heard < 0.01; ++i) {
+        QTest::qWait(50);
+        heard = loudest(captured(capture, before));
+    }
+    EXPECT_GT(heard, 0.01);
+    EXPECT_LE(heard, 1.0);
+    EXPECT_FALSE(w->music().songEnded());
+
+    QTest::mouseClick(w->ui().cmdStop, Qt::LeftButton);
+    EXPECT_EQ(mode(), "stopped");
+    w->mnuArchivoSalir_Click();
+    EXPECT_TRUE(w->ended());
+    EXPECT_TRUE(recorder.entries.empty());
 }
