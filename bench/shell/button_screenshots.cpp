@@ -20,15 +20,9 @@
 #include "recording_desktop.h"
 #include "recording_led_port.h"
 #include "recording_messages.h"
+#include "screenshot_sandbox.h"
 
 namespace {
-
-void wait(int ms) {
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < ms)
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-}
 
 void send(vs::controls::BotonGradiente& b, QEvent::Type type, Qt::MouseButton button) {
     const QPointF at(b.width() / 2.0, b.height() / 2.0);
@@ -43,12 +37,8 @@ void send(vs::controls::BotonGradiente& b, QEvent::Type type, Qt::MouseButton bu
 int main(int argc, char** argv) {
     setenv("SDL_AUDIODRIVER", "dummy", 0);
     QApplication app(argc, argv);
-    const QString out = argc > 1 ? argv[1] : QStringLiteral("docs");
-    QDir().mkpath(out);
-    QTemporaryDir tmp;
-    vs::overrideFolders(tmp.path().toStdString(), tmp.path().toStdString(),
-                        tmp.path().toStdString());
-    vs::Preferences::setInstanceFile((tmp.path() + "/prefs.ini").toStdString());
+    const vs::bench::ScreenshotSandbox sandbox(argc, argv);
+    const QString& out = sandbox.out;
     vs::glasses::RecordingLedPort port;
     vs::glasses::setLedPort(&port);
     vs::RecordingMessageService messages;
@@ -59,7 +49,7 @@ int main(int argc, char** argv) {
     deps.desktop = &desktop;
     vs::shell::FrmSomnara w(nullptr, deps);
     w.show();
-    wait(600);
+    vs::bench::pumpEvents(600);
     w.grab().save(out + "/main-window-buttons.png");
 
     // The transport frame in its three looks, side by side.
@@ -71,10 +61,10 @@ int main(int argc, char** argv) {
     QMouseEvent move(QEvent::MouseMove, centre, play.mapToGlobal(centre), Qt::NoButton,
                      Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(&play, &move);
-    wait(100);
+    vs::bench::pumpEvents(100);
     shots << frame->grab();
     send(play, QEvent::MouseButtonPress, Qt::LeftButton);
-    wait(100);
+    vs::bench::pumpEvents(100);
     shots << frame->grab();
     // Let go off the button so nothing plays.
     play.setPointerSource([] { return QPoint(-1000, -1000); });
@@ -94,7 +84,7 @@ int main(int argc, char** argv) {
 
     vs::shell::frmAbout about(desktop, &w);
     about.show();
-    wait(300);
+    vs::bench::pumpEvents(300);
     about.grab().save(out + "/about-box.png");
     about.close();
 

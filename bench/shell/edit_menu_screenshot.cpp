@@ -24,27 +24,13 @@
 
 #include "recording_led_port.h"
 #include "recording_messages.h"
-
-namespace {
-
-void wait(int ms) {
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < ms)
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-}
-
-} // namespace
+#include "screenshot_sandbox.h"
 
 int main(int argc, char** argv) {
     setenv("SDL_AUDIODRIVER", "dummy", 0);
     QApplication app(argc, argv);
-    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");
-    QDir().mkpath(out);
-    QTemporaryDir tmp;
-    vs::overrideFolders(tmp.path().toStdString(), tmp.path().toStdString(),
-                        tmp.path().toStdString());
-    vs::Preferences::setInstanceFile((tmp.path() + "/prefs.ini").toStdString());
+    const vs::bench::ScreenshotSandbox sandbox(argc, argv);
+    const QString& out = sandbox.out;
     vs::glasses::RecordingLedPort port;
     vs::glasses::setLedPort(&port);
     vs::RecordingMessageService messages;
@@ -53,7 +39,7 @@ int main(int argc, char** argv) {
     deps.messages = &messages;
     vs::shell::FrmSomnara w(nullptr, deps);
     w.show();
-    wait(500);
+    vs::bench::pumpEvents(500);
     auto* frame = w.ui().graph;
     auto* graph = frame->graphView();
     auto at = [&](float left, float top) {
@@ -65,11 +51,11 @@ int main(int argc, char** argv) {
     QTest::mouseClick(graph, Qt::LeftButton, Qt::ShiftModifier, at(3000, 1800));
     frame->scrollMinutos()->setValue(5);
     w.ui().mnuEdicionDeshacer->trigger();
-    wait(300);
+    vs::bench::pumpEvents(300);
 
     auto* menu = w.findChild<QMenu*>("mnuEdicion");
     w.menuBar()->setActiveAction(menu->menuAction());
-    wait(500);
+    vs::bench::pumpEvents(500);
     QPixmap picture = w.grab();
     {
         QPainter p(&picture);

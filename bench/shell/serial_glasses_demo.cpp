@@ -14,6 +14,7 @@
 
 #include "pseudo_terminal.h"
 #include "recording_messages.h"
+#include "screenshot_sandbox.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -49,14 +50,10 @@ void wait(vs::test::PseudoTerminal& board, int ms) {
 int main(int argc, char** argv) {
     setenv("SDL_AUDIODRIVER", "dummy", 0);
     QApplication app(argc, argv);
-    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");
-    QDir().mkpath(out);
     vs::test::PseudoTerminal board;
     if (!board.ok()) return 1;
-    QTemporaryDir tmp;
-    vs::overrideFolders(tmp.path().toStdString(), tmp.path().toStdString(),
-                        tmp.path().toStdString());
-    vs::Preferences::setInstanceFile((tmp.path() + "/prefs.ini").toStdString());
+    const vs::bench::ScreenshotSandbox sandbox(argc, argv);
+    const QString& out = sandbox.out;
     vs::Preferences::instance().save("Opciones", "Gafas Mentales", "1");
     vs::RecordingMessageService messages;
 

@@ -23,6 +23,7 @@
 #include <cstdio>
 #include "recording_led_port.h"
 #include "recording_messages.h"
+#include "screenshot_sandbox.h"
 
 namespace {
 
@@ -45,24 +46,13 @@ void drawSession(vs::session::SessionModel& m) {
         m.PuntoFR[j].Visible = false;
 }
 
-void wait(int ms) {
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < ms)
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
     setenv("SDL_AUDIODRIVER", "dummy", 0);
     QApplication app(argc, argv);
-    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");
-    QDir().mkpath(out);
-    QTemporaryDir tmp;
-    vs::overrideFolders(tmp.path().toStdString(), tmp.path().toStdString(),
-                        tmp.path().toStdString());
-    vs::Preferences::setInstanceFile((tmp.path() + "/prefs.ini").toStdString());
+    const vs::bench::ScreenshotSandbox sandbox(argc, argv);
+    const QString& out = sandbox.out;
     vs::Preferences::instance().save("Opciones", "Gafas Mentales", "1");
     vs::glasses::RecordingLedPort port;
     vs::glasses::setLedPort(&port);
@@ -70,11 +60,11 @@ int main(int argc, char** argv) {
 
     // A first run beside the shipped default sessions.
     for (const QString& name : QDir(VS_RUNTIME_DIR).entryList({"*.vso", "*.mid"}, QDir::Files))
-        QFile::copy(QString(VS_RUNTIME_DIR) + "/" + name, tmp.path() + "/" + name);
+        QFile::copy(QString(VS_RUNTIME_DIR) + "/" + name, sandbox.path() + "/" + name);
     // The shipped MIDI files, or stand-ins of the same names where the build
     // has none yet: the first-run playlist lists them with their lengths.
     for (const auto& d : vs::library::kDefaultSongs) {
-        QFile f(tmp.path() + "/" + d.file);
+        QFile f(sandbox.path() + "/" + d.file);
         if (!f.exists() && f.open(QIODevice::WriteOnly)) f.write("MThd");
     }
 
@@ -83,13 +73,13 @@ int main(int argc, char** argv) {
     vs::shell::FrmSomnara w(nullptr, deps);
     w.show();
     w.sessions().pulsar(2); // the first default session, opened from the library
-    wait(800);
+    vs::bench::pumpEvents(800);
     w.grab().save(out + "/main-window-library.png");
     // A WAV song of the user's joins the playlist and is chosen.
-    const QString wav = tmp.path() + "/Olas lentas.wav";
-    QFile::copy(tmp.path() + "/OndaM.wav", wav);
+    const QString wav = sandbox.path() + "/Olas lentas.wav";
+    QFile::copy(sandbox.path() + "/OndaM.wav", wav);
     w.music().library()->anadirFichero(wav.toStdString());
-    wait(300);
+    vs::bench::pumpEvents(300);
     w.grab().save(out + "/main-window-playlist.png");
     w.sessions().pulsar(1);
     drawSession(w.model());
@@ -98,11 +88,11 @@ int main(int argc, char** argv) {
     w.ui().graph->EscribirTiempos();
     w.ui().graph->refresh();
     w.show();
-    wait(800);
+    vs::bench::pumpEvents(800);
     w.grab().save(out + "/main-window.png");
 
     w.ui().cmdPlay->click();
-    wait(9300);
+    vs::bench::pumpEvents(9300);
     w.grab().save(out + "/main-window-playing.png");
     w.ui().cmdStop->click();
 
@@ -114,11 +104,11 @@ int main(int argc, char** argv) {
         m.Punto[i].Top = m.topForBinaural(climb[i - 1]);
     m.notify();
     w.ui().graph->refresh();
-    wait(300);
+    vs::bench::pumpEvents(300);
     w.grab().save(out + "/main-window-flash-warning.png");
     // A full-HD screen: everything grows with the window, nothing is cut.
     w.resize(1920, 1080);
-    wait(500);
+    vs::bench::pumpEvents(500);
     w.grab().save(out + "/main-window-1920.png");
     w.model().SesionModificada = false;
     w.mnuArchivoSalir_Click();

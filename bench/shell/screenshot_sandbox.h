@@ -1,0 +1,42 @@
+#pragma once
+// What the picture-taking programs share: the output folder named on the
+// command line (default docs/), folders and preferences in a temporary
+// directory so the user's own are never read or written, and a wait that
+// keeps the event loop turning so timers, repaints and the player run.
+#include "base/paths.h"
+#include "base/preferences.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QString>
+#include <QTemporaryDir>
+
+namespace vs::bench {
+
+class ScreenshotSandbox {
+public:
+    // After the QApplication exists.
+    ScreenshotSandbox(int argc, char** argv)
+        : out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs")) {
+        QDir().mkpath(out);
+        const std::string folder = tmp.path().toStdString();
+        vs::overrideFolders(folder, folder, folder);
+        vs::Preferences::setInstanceFile((tmp.path() + "/prefs.ini").toStdString());
+    }
+    QString path() const { return tmp.path(); }
+
+    const QString out;
+
+private:
+    QTemporaryDir tmp;
+};
+
+inline void pumpEvents(int ms) {
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < ms)
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+} // namespace vs::bench
