@@ -44,8 +44,10 @@ struct ExportContext {
     const playback::PlayerView* view = nullptr;
     FileDialogService* dialogs = nullptr;
     MessageService* messages = nullptr;
-    // Background music over the render's own engine; empty: the render has none.
-    playback::MusicLinkFactory music;
+    // Called on the UI thread as each job starts: background music over the
+    // render's own engine, from a copy of the playlist as it stands then
+    // (empty, or an empty factory: the render has none).
+    std::function<playback::MusicLinkFactory()> music;
 };
 
 class ExportCommands : public QObject {
@@ -70,7 +72,6 @@ public:
     static std::string proposedFileName(const std::string& sessionName);
 
 private:
-    playback::ExportOptions options() const;
     void start(const std::string& path);
     void poll();
     void ended();

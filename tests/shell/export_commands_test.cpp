@@ -64,9 +64,13 @@ struct ExportMenu : ::testing::Test {
         commands.reset();
         commands = std::make_unique<ExportCommands>(ExportContext{
             &window, &menu, &model, [this] { return name; }, &view, &dialogs, &messages,
-            [this](audio::Engine&, playback::RenderNotes&) -> std::unique_ptr<playback::MusicLink> {
-                opened.wait();
-                return std::make_unique<test::FakeMusic>();
+            [this] {
+                return playback::MusicLinkFactory(
+                    [this](audio::Engine&,
+                           playback::RenderNotes&) -> std::unique_ptr<playback::MusicLink> {
+                        opened.wait();
+                        return std::make_unique<test::FakeMusic>();
+                    });
             }});
     }
     void openGate() {
