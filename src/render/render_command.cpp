@@ -4,6 +4,7 @@
 #include "base/paths.h"
 #include "base/preferences.h"
 #include "base/services.h"
+#include "library/export_lights.h"
 #include "library/list_file.h"
 #include "library/render_music.h"
 #include "playback/audio_file_writer.h"
@@ -23,11 +24,12 @@ namespace vs::render {
 namespace {
 
 constexpr const char* kUsage = "uso: velorin-somnara-render SESION.vso SALIDA.{wav,flac,ogg,mp3} "
-                               "[--informe INFORME.json] [--sin-musica]";
+                               "[--informe INFORME.json] [--sin-musica] [--luz]";
 
 struct Arguments {
     std::string session, output, report;
     bool noMusic = false;
+    bool light = false;
 };
 
 bool parse(const std::vector<std::string>& args, Arguments& a, std::string& error) {
@@ -35,6 +37,8 @@ bool parse(const std::vector<std::string>& args, Arguments& a, std::string& erro
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--sin-musica") {
             a.noMusic = true;
+        } else if (args[i] == "--luz") {
+            a.light = true;
         } else if (args[i] == "--informe") {
             if (i + 1 >= args.size()) {
                 error = "falta el nombre del informe tras --informe";
@@ -163,7 +167,12 @@ int runRenderCommand(const std::vector<std::string>& args, std::ostream& out, st
             music = library::renderMusic(std::move(playlist), Preferences::instance().file());
     }
     options.musica = bool(music);
-    playback::SessionRenderer renderer(model, options, std::move(music));
+    // The lights in the sound only when asked for: the glasses' settings
+    // belong to the window's machine, a file may be meant for another.
+    options.luz = a.light;
+    playback::SessionRenderer renderer(model, options, std::move(music),
+                                       a.light ? library::exportLights()
+                                               : playback::GlassesLinkFactory{});
     playback::RenderAnalyser analyser(model, options);
     ProgressBar bar(err, renderer.totalFrames());
     std::function<void(std::int64_t)> progress;

@@ -107,7 +107,8 @@ FrmSomnara::FrmSomnara(QWidget* parent, Dependencies deps)
                                            *ui_.graph, [this] { refreshTitle(); });
     exportCommands_ = std::make_unique<ExportCommands>(ExportContext{
         this, ui_.mnuSesion, model_.get(), [this] { return document_->name(); }, playerView_.get(),
-        deps_.dialogs, deps_.messages, [this] { return music_->exportMusic(); }});
+        deps_.dialogs, deps_.messages, [this] { return music_->exportMusic(); },
+        [this] { return outputs_ ? outputs_->exportLights() : playback::GlassesLinkFactory{}; }});
     wire();
     resize(1180, 590);
     buildStartup();

@@ -2,6 +2,7 @@
 // status 2, a failure or an interruption status 1 and no file, a complete
 // render status 0, its file, its JSON and an untouched session file.
 #include "../audio/tone_analysis.h"
+#include "audio/light_signal.h"
 #include "base/preferences.h"
 #include "library/list_file.h"
 #include "playback/playback_keys.h"
@@ -189,4 +190,19 @@ TEST_F(RenderCommand, TheUsersPlaylistIsHeardUnlessToldOtherwise) {
     Preferences::instance().save(playback::pref::MusicaActivo, "0");
     ASSERT_EQ(run({session, dir.file("apagada.wav")}).status, render::kExitComplete);
     EXPECT_EQ(test::readFile(dir.file("apagada.wav")), test::readFile(dir.file("sin.wav")));
+}
+
+TEST_F(RenderCommand, TheLightsAreInTheFileOnlyWithLuz) {
+    ASSERT_EQ(run({session, dir.file("luz.wav"), "--luz", "--sin-musica"}).status,
+              render::kExitComplete);
+    ASSERT_EQ(run({session, dir.file("sin.wav"), "--sin-musica"}).status, render::kExitComplete);
+    const double one = audio::LightSignal::amplitudeFor(1);
+    for (int second = 2; second < 6; ++second) {
+        const auto lit = leftOf(dir.file("luz.wav"), second, second + 1);
+        const auto plain = leftOf(dir.file("sin.wav"), second, second + 1);
+        EXPECT_GT(test::fitSine(lit, audio::LightSignal::kCarrierHz, 44100).amplitude, one * 0.3)
+            << second;
+        EXPECT_LT(test::fitSine(plain, audio::LightSignal::kCarrierHz, 44100).amplitude, one * 1e-3)
+            << second;
+    }
 }
