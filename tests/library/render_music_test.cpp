@@ -4,7 +4,9 @@
 // is there at the slider's level and the session's tones are as without it.
 #include "../audio/midi_writer.h"
 #include "../audio/tone_analysis.h"
+#include "base/preferences.h"
 #include "library/render_music.h"
+#include "playback/playback_keys.h"
 #include "playback/session_render.h"
 #include "session/session_model.h"
 #include "temp_dir.h"
@@ -34,7 +36,7 @@ public:
     std::vector<float> samples;
 };
 
-void writeTone(const std::string& path, double seconds) {
+void writeTone(const std::string& path, double seconds, double hz = kSongHz) {
     SF_INFO info{};
     info.samplerate = int(kRate);
     info.channels = 2;
@@ -43,8 +45,7 @@ void writeTone(const std::string& path, double seconds) {
     ASSERT_NE(f, nullptr);
     std::vector<float> x(std::size_t(2 * seconds * kRate));
     for (std::size_t i = 0; i < x.size() / 2; ++i)
-        x[2 * i] = x[2 * i + 1] =
-            float(kSongPeak * std::sin(2 * M_PI * kSongHz * double(i) / kRate));
+        x[2 * i] = x[2 * i + 1] = float(kSongPeak * std::sin(2 * M_PI * hz * double(i) / kRate));
     sf_writef_float(f, x.data(), sf_count_t(x.size() / 2));
     sf_close(f);
 }
@@ -160,4 +161,24 @@ TEST_F(RenderMusic, MusicBoxOffOrAnEmptyListRendersNoMusic) {
     ASSERT_EQ(render(off, a).status, RenderStatus::Complete);
     ASSERT_EQ(render({}, b).status, RenderStatus::Complete);
     EXPECT_EQ(a.samples, b.samples);
+}
+
+TEST_F(RenderMusic, ASongThatEndsIsFollowedAsTheOptionsSay) {
+    const std::string first = dir.file("corta.wav"), second = dir.file("larga.wav");
+    writeTone(first, 1.0, 3000);
+    writeTone(second, 10.0, 5000);
+    auto heard = [&](double hz) {
+        Frames out;
+        EXPECT_EQ(render(playlist({first, second}, 100), out).status, RenderStatus::Complete);
+        // The first song ends at 1 s; the tick at 1.5 s starts the next one.
+        const auto later = part(test::channelOf(out.samples, 0), 1.55, 2.45);
+        return test::fitSine(later, hz, kRate).amplitude;
+    };
+    // The next song, by default.
+    EXPECT_NEAR(heard(5000), kSongPeak, 0.005);
+    EXPECT_LT(heard(3000), 0.001);
+    // "Tocar Todas Canciones": the chosen song again and again.
+    Preferences(dir.file("preferencias.ini")).save(pref::TocarTodasCanciones, "1");
+    EXPECT_NEAR(heard(3000), kSongPeak, 0.005);
+    EXPECT_LT(heard(5000), 0.001);
 }
