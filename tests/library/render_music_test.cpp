@@ -3,6 +3,7 @@
 // tone, a one-note MIDI file) are judged from the rendered frames: the song
 // is there at the slider's level and the session's tones are as without it.
 #include "../audio/midi_writer.h"
+#include "../audio/sine_file.h"
 #include "../audio/tone_analysis.h"
 #include "base/preferences.h"
 #include "library/render_music.h"
@@ -37,17 +38,7 @@ public:
 };
 
 void writeTone(const std::string& path, double seconds, double hz = kSongHz) {
-    SF_INFO info{};
-    info.samplerate = int(kRate);
-    info.channels = 2;
-    info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
-    SNDFILE* f = sf_open(path.c_str(), SFM_WRITE, &info);
-    ASSERT_NE(f, nullptr);
-    std::vector<float> x(std::size_t(2 * seconds * kRate));
-    for (std::size_t i = 0; i < x.size() / 2; ++i)
-        x[2 * i] = x[2 * i + 1] = float(kSongPeak * std::sin(2 * M_PI * hz * double(i) / kRate));
-    sf_writef_float(f, x.data(), sf_count_t(x.size() / 2));
-    sf_close(f);
+    ASSERT_TRUE(test::writeSineWav(path, hz, seconds, kSongPeak));
 }
 
 void writeBytes(const std::string& path, const test::Bytes& bytes) {

@@ -1,6 +1,7 @@
 // The command-line renderer: each bad input gets its one-line reason and
 // status 2, a failure or an interruption status 1 and no file, a complete
 // render status 0, its file, its JSON and an untouched session file.
+#include "../audio/sine_file.h"
 #include "../audio/tone_analysis.h"
 #include "audio/light_signal.h"
 #include "base/preferences.h"
@@ -153,24 +154,11 @@ std::vector<float> leftOf(const std::string& path, double from, double to) {
     return {left.begin() + std::ptrdiff_t(from * 44100), left.begin() + std::ptrdiff_t(to * 44100)};
 }
 
-void writeSong(const std::string& path, double hz, double peak) {
-    SF_INFO info{};
-    info.samplerate = 44100;
-    info.channels = 2;
-    info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
-    SNDFILE* f = sf_open(path.c_str(), SFM_WRITE, &info);
-    std::vector<float> x(2 * 10 * 44100);
-    for (std::size_t i = 0; i < x.size() / 2; ++i)
-        x[2 * i] = x[2 * i + 1] = float(peak * std::sin(2 * M_PI * hz * double(i) / 44100));
-    sf_writef_float(f, x.data(), sf_count_t(x.size() / 2));
-    sf_close(f);
-}
-
 } // namespace
 
 TEST_F(RenderCommand, TheUsersPlaylistIsHeardUnlessToldOtherwise) {
     const std::string song = dir.file("cancion.wav");
-    writeSong(song, 3000, 0.3);
+    ASSERT_TRUE(test::writeSineWav(song, 3000, 10.0, 0.3));
     ASSERT_TRUE(
         library::writeListFile(dir.file(library::kPlaylistName), {{song, "cancion.wav", "00:10"}}));
     ASSERT_EQ(run({session, dir.file("con.wav")}).status, render::kExitComplete);
