@@ -2,9 +2,11 @@
 // copy of the rows, on the render's own engine. Songs the test writes (a WAV
 // tone, a one-note MIDI file) are judged from the rendered frames: the song
 // is there at the slider's level and the session's tones are as without it.
+#include "../audio/audio_fixture.h"
 #include "../audio/midi_writer.h"
 #include "../audio/sine_file.h"
 #include "../audio/tone_analysis.h"
+#include "audio/mci.h"
 #include "base/preferences.h"
 #include "library/render_music.h"
 #include "playback/playback_keys.h"
@@ -172,4 +174,46 @@ TEST_F(RenderMusic, ASongThatEndsIsFollowedAsTheOptionsSay) {
     Preferences(dir.file("preferencias.ini")).save(pref::TocarTodasCanciones, "1");
     EXPECT_NEAR(heard(3000), kSongPeak, 0.005);
     EXPECT_LT(heard(5000), 0.001);
+}
+
+// An export while the program plays a MIDI song: each sequencer keeps to its
+// own engine, and closing the export's devices leaves the program's song on.
+struct RenderMusicBesideTheProgram : test::OfflineEngine {};
+
+TEST_F(RenderMusicBesideTheProgram, TheProgramsMidiSongPlaysOnThroughAnExportOfAnother) {
+    const std::string live = dir.file("viva.mid"), exported = dir.file("exportada.mid");
+    writeBytes(live, test::oneNoteSong(73, 69, 20000));     // A4 on the program's engine
+    writeBytes(exported, test::oneNoteSong(73, 86, 20000)); // D6 in the export
+    ASSERT_EQ(audio::mciSendString("open " + live + " type sequencer alias midi", nullptr), 0u);
+    ASSERT_EQ(audio::mciSendString("play midi from 0", nullptr), 0u);
+    render(22050);
+
+    session::SessionModel model;
+    model.SesionNueva();
+    model.setMinutos(0);
+    model.setSegundos(2);
+    ExportOptions options;
+    options.binaural = false;
+    options.musica = true;
+    options.ultimosSegundos = 0;
+    library::PlaylistSnapshot playlist;
+    playlist.rows = {{exported, "exportada.mid", ""}};
+    playlist.musica = true;
+    Frames out;
+    SessionRenderer renderer(model, options,
+                             library::renderMusic(playlist, dir.file("preferencias.ini")));
+    ASSERT_EQ(renderer.run(out).status, RenderStatus::Complete);
+    // Each song on its own engine alone (no harmonic of A4 is near D6).
+    const double a4 = 440.0, d6 = 1174.66;
+    const auto exportedSound = part(test::channelOf(out.samples, 0), 0.5, 1.5);
+    EXPECT_GT(test::fitSine(exportedSound, d6, kRate).amplitude, 0.005);
+    EXPECT_LT(test::fitSine(exportedSound, a4, kRate).amplitude, 0.0005);
+
+    std::string mode;
+    ASSERT_EQ(audio::mciSendString("status midi mode", &mode), 0u);
+    EXPECT_EQ(mode, "playing");
+    const auto program = test::channelOf(render(44100), 0);
+    EXPECT_GT(test::fitSine(program, a4, kRate).amplitude, 0.001);
+    EXPECT_LT(test::fitSine(program, d6, kRate).amplitude, 0.0005);
+    audio::mciSendString("close all", nullptr);
 }
