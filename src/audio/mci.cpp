@@ -12,13 +12,14 @@
 #include <vector>
 
 namespace vs::audio {
-namespace {
 
-struct Device {
+struct MciSequencer::Device {
     std::int64_t lengthMs = 0;
     std::unique_ptr<MidiSynth> synth; // only once it has been played
     std::vector<std::uint8_t> song;   // the file as read at "open", until the synth takes it
 };
+
+namespace {
 
 // Aliases are case-blind, as the command words are.
 std::string lower(std::string s) {
@@ -35,21 +36,26 @@ std::vector<std::string> words(const std::string& text) {
     return out;
 }
 
-std::map<std::string, Device>& devices() {
+MciSequencer& processSequencer() {
     // The engine is made first so that it outlives the songs, which let go of
     // its Synth line as they are destroyed at exit.
-    Engine::instance();
-    static std::map<std::string, Device> open;
-    return open;
+    static MciSequencer sequencer(Engine::instance());
+    return sequencer;
 }
 
 bool isBlank(char c) {
     return std::isspace(static_cast<unsigned char>(c)) != 0;
 }
 
+} // namespace
+
+MciSequencer::MciSequencer(Engine& engine) : engine_(engine) {}
+
+MciSequencer::~MciSequencer() = default;
+
 // "open <path> type sequencer alias <a>": the path is everything between the
 // command word and the last four words, so it may hold blanks of its own.
-std::uint32_t openDevice(const std::string& command) {
+std::uint32_t MciSequencer::open(const std::string& command) {
     std::size_t end = command.size();
     std::string tail[4]; // alias, "alias", device type, "type" (read from the end)
     for (auto& w : tail) {
@@ -76,46 +82,48 @@ std::uint32_t openDevice(const std::string& command) {
     const std::string alias = lower(tail[0]);
     if (path.empty()) return kMciUnknownCommand;
     if (alias == "all") return kMciUnknownCommand; // "close all" must stay unambiguous
-    if (devices().count(alias)) return kMciAliasInUse;
+    if (devices_.count(alias)) return kMciAliasInUse;
 
     auto bytes = readMidiFileBytes(path);
     if (!bytes) return kMciCannotRead;
     const auto length = midiLengthMs(bytes->data(), bytes->size());
     if (!length) return kMciNotMidi;
-    Device& d = devices()[alias];
+    Device& d = devices_[alias];
     d.lengthMs = *length;
     d.song = std::move(*bytes);
     return kMciOk;
 }
 
-std::uint32_t play(const std::string& alias, Device& d) {
+std::uint32_t MciSequencer::play(const std::string& alias, Device& d) {
     // The Synth line carries one song: whatever else plays stops first.
-    for (auto& [name, other] : devices())
+    for (auto& [name, other] : devices_)
         if (name != alias && other.synth) other.synth->stop();
-    if (!d.synth) d.synth = std::make_unique<MidiSynth>(std::move(d.song));
+    if (!d.synth) d.synth = std::make_unique<MidiSynth>(std::move(d.song), engine_);
     return d.synth->play() ? kMciOk : kMciPlayFailed;
 }
 
-} // namespace
-
 std::uint32_t mciSendString(const std::string& command, std::string* reply) {
+    return processSequencer().send(command, reply);
+}
+
+std::uint32_t MciSequencer::send(const std::string& command, std::string* reply) {
     if (reply) reply->clear();
     const std::vector<std::string> w = words(command);
     if (w.empty()) return kMciUnknownCommand;
-    if (w[0] == "open") return openDevice(command);
+    if (w[0] == "open") return open(command);
     if (w.size() == 2 && w[0] == "close" && w[1] == "all") {
-        devices().clear(); // each synth stops as it goes
+        devices_.clear(); // each synth stops as it goes
         return kMciOk;
     }
     if (w.size() < 2) return kMciUnknownCommand;
     const auto known = {"close", "stop", "play", "status", "set"};
     if (std::find(known.begin(), known.end(), w[0]) == known.end()) return kMciUnknownCommand;
-    const auto it = devices().find(w[1]);
-    if (it == devices().end()) return kMciUnknownAlias;
+    const auto it = devices_.find(w[1]);
+    if (it == devices_.end()) return kMciUnknownAlias;
     Device& d = it->second;
 
     if (w[0] == "close" && w.size() == 2) {
-        devices().erase(it);
+        devices_.erase(it);
         return kMciOk;
     }
     if (w[0] == "stop" && w.size() == 2) {

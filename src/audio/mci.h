@@ -4,9 +4,12 @@
 // midi_file (lengths) and midi_synth (playback). An alias only opened and
 // measured never starts FluidSynth; that happens at "play".
 #include <cstdint>
+#include <map>
 #include <string>
 
 namespace vs::audio {
+
+class Engine;
 
 // Results of mciSendString. Zero is success; the rest are ours.
 inline constexpr std::uint32_t kMciOk = 0;
@@ -33,5 +36,28 @@ inline constexpr std::uint32_t kMciPlayFailed = 7; // no open engine, or FluidSy
 //  unknown alias: nonzero)
 // Unknown command / unknown alias: nonzero.
 std::uint32_t mciSendString(const std::string& command, std::string* reply);
+
+// The same device on one engine's Synth line: mciSendString is the process's
+// sequencer on Engine::instance(); an offline render has its own over its
+// private engine. Used on the thread that controls `engine`, which outlives it.
+class MciSequencer {
+public:
+    explicit MciSequencer(Engine& engine);
+    // Every device closed (each song stops as it goes).
+    ~MciSequencer();
+    MciSequencer(const MciSequencer&) = delete;
+    MciSequencer& operator=(const MciSequencer&) = delete;
+
+    // As mciSendString.
+    std::uint32_t send(const std::string& command, std::string* reply);
+
+private:
+    struct Device;
+    std::uint32_t open(const std::string& command);
+    std::uint32_t play(const std::string& alias, Device& device);
+
+    Engine& engine_;
+    std::map<std::string, Device> devices_;
+};
 
 } // namespace vs::audio

@@ -129,7 +129,10 @@ struct MidiSynth::Run {
 };
 
 MidiSynth::MidiSynth(std::vector<std::uint8_t> song, std::string soundFont)
-    : song_(std::move(song)), soundFont_(std::move(soundFont)) {}
+    : MidiSynth(std::move(song), Engine::instance(), std::move(soundFont)) {}
+
+MidiSynth::MidiSynth(std::vector<std::uint8_t> song, Engine& engine, std::string soundFont)
+    : engine_(engine), song_(std::move(song)), soundFont_(std::move(soundFont)) {}
 
 MidiSynth::~MidiSynth() {
     stop();
@@ -138,12 +141,12 @@ MidiSynth::~MidiSynth() {
 bool MidiSynth::play() {
     stop();
     // What can be refused is refused here, cheaply; the rest is the worker's.
-    if (!Engine::instance().isOpen() || !midiLengthMs(song_.data(), song_.size()) ||
+    if (!engine_.isOpen() || !midiLengthMs(song_.data(), song_.size()) ||
         !fluid_is_soundfont(soundFont_.c_str()))
         return false;
     silenceFluidSynthLog();
     auto run = std::make_unique<Run>();
-    if (!setLineSource(Line::Synth, run->line)) return false;
+    if (!engine_.setLineSource(Line::Synth, run->line)) return false;
     // song_ and soundFont_ stay unchanged while the worker runs: it is joined
     // before the next play() and in the destructor.
     run->worker = std::thread(renderSong, std::cref(song_), std::cref(soundFont_),
@@ -156,7 +159,7 @@ void MidiSynth::stop() {
     if (!run_) return;
     // Off the line first, so the callback stops reading before the ring goes
     // (the engine keeps the source alive until the callback lets go of it).
-    setLineSource(Line::Synth, nullptr);
+    engine_.setLineSource(Line::Synth, nullptr);
     run_.reset();
 }
 

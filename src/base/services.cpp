@@ -37,6 +37,9 @@ MessageService& messages() {
 void setMessageService(MessageService* s) {
     currentMessages = s ? s : &silentMessages;
 }
+FileDialogService& cancelledFileDialogs() {
+    return noFileDialogs;
+}
 FileDialogService& fileDialogs() {
     return *currentDialogs;
 }

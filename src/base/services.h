@@ -47,5 +47,8 @@ MessageService& messages();
 void setMessageService(MessageService* service); // nullptr restores the silent one
 FileDialogService& fileDialogs();
 void setFileDialogService(FileDialogService* service);
+// The one that answers every dialog as cancelled (what fileDialogs() is
+// before anything is installed); any thread, it holds nothing.
+FileDialogService& cancelledFileDialogs();
 
 } // namespace vs

@@ -2,6 +2,8 @@
 
 #include "tickora.h"
 
+#include <algorithm>
+
 namespace vs::glasses {
 
 TickoraStepClock::TickoraStepClock(std::int32_t intervalMs)
@@ -25,6 +27,26 @@ bool TickoraStepClock::enabled() const {
 }
 void TickoraStepClock::setEnabled(bool on) {
     timer_->setEnabled(on);
+}
+
+void SimulatedStepClock::setInterval(std::int32_t ms) {
+    ms = std::max(ms, 1); // a clock of 0 ms would never let time move on
+    if (enabled_ && ms != interval_) next_ = now_ + ms;
+    interval_ = ms;
+}
+
+void SimulatedStepClock::setEnabled(bool on) {
+    if (on && !enabled_) next_ = now_ + interval_;
+    enabled_ = on;
+}
+
+void SimulatedStepClock::advanceTo(std::int64_t ms) {
+    while (enabled_ && next_ <= ms) {
+        now_ = next_;
+        next_ += interval_;
+        if (onTick) onTick();
+    }
+    now_ = std::max(now_, ms);
 }
 
 } // namespace vs::glasses

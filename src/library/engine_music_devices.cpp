@@ -3,6 +3,7 @@
 #include "audio/bass.h"
 #include "audio/engine.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace vs::library {
@@ -56,6 +57,11 @@ std::uint32_t EngineMusicDevices::channelFlags(std::uint32_t s) {
     if (!info) return 0;
     return (info->sourceChannels == 1 ? audio::kChannelMono : 0) |
            (info->eightBit ? audio::kChannel8Bit : 0);
+}
+
+void EngineMusicDevices::setStreamVolume(std::uint32_t s, int volume) {
+    if (s != 0)
+        engine_.setStream(idOf(s), {std::nullopt, std::clamp(volume, 0, 100), std::nullopt});
 }
 
 } // namespace vs::library

@@ -25,6 +25,9 @@ public:
     std::uint64_t musicLengthBytes(std::uint32_t handle) override;
     std::uint32_t channelRate(std::uint32_t channel) override;
     std::uint32_t channelFlags(std::uint32_t channel) override;
+    // The stream's own volume, 0..100 (an offline render's music level, which
+    // must not move the tones sharing the engine's wave line).
+    void setStreamVolume(std::uint32_t stream, int volume);
 
     std::uint32_t mci(const std::string& command, std::string* reply) override {
         return others_.mci(command, reply);

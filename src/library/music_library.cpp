@@ -39,6 +39,17 @@ void MusicLibrary::setCurrentRow(int r) {
     changed();
 }
 
+void MusicLibrary::adoptRows(std::vector<SongRow> rows, int current) {
+    rows_ = std::move(rows);
+    highlighted_ = 0;
+    current_ = 0;
+    if (songCount() > 0) {
+        current_ = current >= 1 && current <= songCount() ? current : 1;
+        clic();
+    }
+    changed();
+}
+
 void MusicLibrary::setDuration(int r, const std::string& text) {
     if (r < 1 || r > songCount()) return;
     rows_[std::size_t(r - 1)].duration = text;

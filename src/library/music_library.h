@@ -74,6 +74,10 @@ public:
     int currentRow() const { return current_; }
     int highlightedRow() const { return highlighted_; }
     void setCurrentRow(int r);
+    const std::vector<SongRow>& rows() const { return rows_; }
+    // A copy of another playlist's rows (an export's own playlist); `current`
+    // 0 or out of range: the first song.
+    void adoptRows(std::vector<SongRow> rows, int current);
     void setDuration(int r, const std::string& text);
 
     CancionActual& cancion() { return cancion_; }

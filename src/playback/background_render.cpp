@@ -3,8 +3,9 @@
 namespace vs::playback {
 
 BackgroundRender::BackgroundRender(const session::SessionModel& model, const ExportOptions& options,
-                                   std::string path, MusicLinkFactory music, ByteFileOpener open)
-    : renderer_(model, options, std::move(music)), analyser_(model, options),
+                                   std::string path, MusicLinkFactory music,
+                                   GlassesLinkFactory lights, ByteFileOpener open)
+    : renderer_(model, options, std::move(music), std::move(lights)), analyser_(model, options),
       path_(std::move(path)), open_(std::move(open)), total_(renderer_.totalFrames()),
       start_(std::chrono::steady_clock::now()) {
     worker_ = std::thread([this] {

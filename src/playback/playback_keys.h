@@ -6,6 +6,9 @@
 
 namespace vs::playback::pref {
 
+// The music box as the window left it; the command-line renderer reads it too.
+inline constexpr PreferenceKey MusicaActivo{"Volumen", "Musica Activo", "1"};
+
 // Length of the closing fade in seconds, 0..120 (0: no fade).
 inline constexpr PreferenceKey UltimosSegundos{"Opciones", "Ultimos Segundos", "30"};
 inline constexpr int kUltimosSegundosMax = 120;

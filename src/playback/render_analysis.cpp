@@ -1,6 +1,7 @@
 #include "playback/render_analysis.h"
 
 #include "audio/engine.h"
+#include "audio/light_signal.h"
 #include "base/numeric.h"
 
 #include <algorithm>
@@ -22,6 +23,13 @@ constexpr double kQuietestTone = 1e-4;
 // What a step may exceed the tones' and the noise's largest by: rounding in
 // the mixer and the gain glides.
 constexpr double kStepMargin = 0.002;
+
+// The largest step of the light carrier with an eye's four LEDs lit: a sine
+// of that peak moves by at most 2 sin(pi f / rate) times it between samples.
+double lightStepFor() {
+    return 2 * std::sin(std::numbers::pi * audio::LightSignal::kCarrierHz / kRate) *
+           audio::LightSignal::amplitudeFor(4);
+}
 
 struct ToneReading {
     double hz = 0;
@@ -210,7 +218,8 @@ std::string VerificationReport::verdict() const {
 
 RenderAnalyser::RenderAnalyser(const session::SessionModel& model, const ExportOptions& options)
     : model_(model), tonePeak_(tonePeakFor(options)), maskPeak_(maskPeakFor(options)),
-      buffer_(std::size_t(2 * kRate)), left_(std::size_t(kRate)), right_(std::size_t(kRate)) {
+      lightStep_(options.luz ? lightStepFor() : 0.0), buffer_(std::size_t(2 * kRate)),
+      left_(std::size_t(kRate)), right_(std::size_t(kRate)) {
     report_.clicksChecked = !options.musica;
 }
 
@@ -263,10 +272,11 @@ void RenderAnalyser::analyseSecond() {
         }
     }
 
-    // The largest step a tone of this level and pitch can take, plus the noise's.
+    // The largest step a tone of this level and pitch can take, plus the
+    // noise's and the light carrier's.
     const double fastest = std::max({wantR, l.hz, r.hz}) + 5;
     const float limit =
-        float(kTwoPi * fastest / kRate * tonePeak_ * 1.05 + maskPeak_ + kStepMargin);
+        float(kTwoPi * fastest / kRate * tonePeak_ * 1.05 + maskPeak_ + lightStep_ + kStepMargin);
     // A quick pass for the peak and the largest step; only a second that
     // clips or steps too far is gone through sample by sample.
     float peak = 0, step = 0;

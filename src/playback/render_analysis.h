@@ -3,7 +3,7 @@
 // second the frequency of the left and the right tone and the beat between
 // them against what the drawn curves ask for, the peak level, clipping, and
 // clicks (a step from one sample to the next larger than the tones and the
-// masking noise at their levels can make).
+// masking noise, and the light carrier when it is on, at their levels can make).
 //
 // Frequencies are found by following the phase of each tone near the drawn
 // value through ten windowed tenths of the second, so an error of a few
@@ -65,6 +65,7 @@ private:
     session::SessionModel model_;
     double tonePeak_;
     double maskPeak_;
+    double lightStep_;                          // the light carrier's largest step, 0 without it
     std::vector<float> buffer_;                 // one second, interleaved
     std::size_t filled_ = 0;                    // frames in buffer_
     std::vector<float> left_, right_, re_, im_; // the second's channels; a tenth's phasor table

@@ -191,8 +191,8 @@ double tonePeakFor(const ExportOptions& o) {
 }
 
 SessionRenderer::SessionRenderer(const session::SessionModel& model, const ExportOptions& options,
-                                 MusicLinkFactory music)
-    : model_(model), options_(options), music_(std::move(music)) {}
+                                 MusicLinkFactory music, GlassesLinkFactory lights)
+    : model_(model), options_(options), music_(std::move(music)), lights_(std::move(lights)) {}
 
 SessionRenderer::~SessionRenderer() = default;
 
@@ -226,7 +226,11 @@ RenderResult SessionRenderer::run(FrameSink& sink, const std::atomic<bool>* canc
     EngineMaster master(engine);
     master.setVolumeLevel(EngineMaster::kLevelMax);
     FixedView view(options_);
-    NoGlasses glasses;
+    NoGlasses noGlasses;
+    std::unique_ptr<RenderGlassesLink> lights;
+    if (options_.luz && lights_) lights = lights_(engine);
+    if (lights) engine.setLightSignal(true);
+    GlassesLink& glasses = lights ? static_cast<GlassesLink&>(*lights) : noGlasses;
     std::unique_ptr<MusicLink> music;
     if (music_) music = music_(engine, result.notes);
     if (!music) music = std::make_unique<NoMusic>();
@@ -241,14 +245,18 @@ RenderResult SessionRenderer::run(FrameSink& sink, const std::atomic<bool>* canc
     }
 
     // The window's two timers, replayed: the session timer every 500 ms from
-    // Play, the fade timer every 1000 ms from the tick that switched it on.
+    // Play, the fade timer every 1000 ms from the tick that switched it on;
+    // and the LED step clock, whose steps change the light signal from the
+    // very frame of their time.
     std::array<float, 2 * kBlockFrames> block{};
     std::int64_t nextTick = kTickMs;
     std::int64_t nextFade = -1; // not running
     const std::int64_t total = totalFrames();
     const std::int64_t lastMs = std::int64_t(model_.lengthSeconds()) * 1000 + kTickMs;
     while (player.playing() && clock.now <= lastMs) {
-        const std::int64_t until = nextFade >= 0 ? std::min(nextTick, nextFade) : nextTick;
+        std::int64_t until = nextFade >= 0 ? std::min(nextTick, nextFade) : nextTick;
+        const std::int64_t nextStep = lights ? lights->nextStepMs() : -1;
+        if (nextStep >= 0) until = std::min(until, std::max(nextStep, clock.now));
         std::int64_t pending = std::min(framesAt(until), total) - result.frames;
         while (pending > 0) {
             if (cancel && cancel->load(std::memory_order_relaxed)) {
@@ -267,6 +275,7 @@ RenderResult SessionRenderer::run(FrameSink& sink, const std::atomic<bool>* canc
             if (progress) progress(result.frames);
         }
         clock.now = until;
+        if (lights) lights->stepTo(until);
         if (nextFade == until) {
             player.FadeTick();
             nextFade += kFadeTickMs;

@@ -3,10 +3,12 @@
 // itself, on a simulated clock, drives a private engine opened offline, and
 // the frames between two timer ticks are mixed and handed on in blocks. The
 // three tone waves are loaded into that engine, the fade goes to its master
-// gain, the LEDs have nothing to do. Memory stays the same whatever the length.
+// gain; the LED steps, when asked for, drive its light signal. Memory stays
+// the same whatever the length.
 //
 // Thread rule: a renderer is used by one thread at a time, any thread (the
 // engine it makes is private to run()); it reads its own copy of the session.
+#include "playback/session_player.h"
 #include "session/session_model.h"
 
 #include <atomic>
@@ -22,8 +24,6 @@ class Engine;
 
 namespace vs::playback {
 
-class MusicLink;
-
 // The fixed seed of the masking noise in a render: exporting a session twice
 // gives the same bytes.
 inline constexpr std::uint64_t kRenderNoiseSeed = 0x5645'4C4F'5249'4E00ull;
@@ -37,6 +37,9 @@ struct ExportOptions {
     int volumenBinaural = 50; // the bars, 0..100, as the player reads them
     int volumenMascara = 20;
     int ultimosSegundos = 30; // fade seconds
+    // The lights carried in the sound (offered while "Luz en Audio" and the
+    // glasses are on); they need a glasses link for the render.
+    bool luz = false;
     // Defaults: the program's own for a first start.
 };
 
@@ -53,6 +56,19 @@ using RenderNotes = std::vector<std::string>;
 // link may keep `notes` for the whole render.
 using MusicLinkFactory =
     std::function<std::unique_ptr<MusicLink>(audio::Engine&, RenderNotes& notes)>;
+
+// The glasses in a render: what the player switches, and the LED steps the
+// render runs at their times (the light signal follows each step's byte).
+class RenderGlassesLink : public GlassesLink {
+public:
+    // The next step's time in ms since Play; -1 while none is due.
+    virtual std::int64_t nextStepMs() const = 0;
+    // Time has come to `ms`: every step due by then is taken.
+    virtual void stepTo(std::int64_t ms) = 0;
+};
+
+// The LED steps over the private engine's light signal; empty: none.
+using GlassesLinkFactory = std::function<std::unique_ptr<RenderGlassesLink>(audio::Engine&)>;
 
 // Where rendered frames go: interleaved stereo floats, -1..1.
 class FrameSink {
@@ -75,8 +91,9 @@ class SessionRenderer {
 public:
     static constexpr int kBlockFrames = 4410;
 
+    // The lights are rendered when options.luz is set and `lights` is given.
     SessionRenderer(const session::SessionModel& model, const ExportOptions& options,
-                    MusicLinkFactory music = {});
+                    MusicLinkFactory music = {}, GlassesLinkFactory lights = {});
     ~SessionRenderer();
 
     // The length of the render: the whole session, to the frame.
@@ -92,6 +109,7 @@ private:
     session::SessionModel model_;
     ExportOptions options_;
     MusicLinkFactory music_;
+    GlassesLinkFactory lights_;
 };
 
 // Levels on the -1..1 scale at full master level, as the player sets them:

@@ -1,7 +1,14 @@
 #include "render/render_command.h"
 
 #include "base/file_replace.h"
+#include "base/paths.h"
+#include "base/preferences.h"
+#include "base/services.h"
+#include "library/export_lights.h"
+#include "library/list_file.h"
+#include "library/render_music.h"
 #include "playback/audio_file_writer.h"
+#include "playback/playback_keys.h"
 #include "playback/render_analysis.h"
 #include "playback/session_render.h"
 #include "session/random_source.h"
@@ -17,11 +24,12 @@ namespace vs::render {
 namespace {
 
 constexpr const char* kUsage = "uso: velorin-somnara-render SESION.vso SALIDA.{wav,flac,ogg,mp3} "
-                               "[--informe INFORME.json] [--sin-musica]";
+                               "[--informe INFORME.json] [--sin-musica] [--luz]";
 
 struct Arguments {
     std::string session, output, report;
     bool noMusic = false;
+    bool light = false;
 };
 
 bool parse(const std::vector<std::string>& args, Arguments& a, std::string& error) {
@@ -29,6 +37,8 @@ bool parse(const std::vector<std::string>& args, Arguments& a, std::string& erro
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--sin-musica") {
             a.noMusic = true;
+        } else if (args[i] == "--luz") {
+            a.light = true;
         } else if (args[i] == "--informe") {
             if (i + 1 >= args.size()) {
                 error = "falta el nombre del informe tras --informe";
@@ -60,6 +70,36 @@ bool readSession(const std::string& path, session::SessionModel& model) {
     model.SesionNueva();
     session::applySession(data, model);
     return true;
+}
+
+// What reading the playlist had to say goes to the terminal, one line each.
+class TerminalMessages : public MessageService {
+public:
+    explicit TerminalMessages(std::ostream& err) : err_(err) {}
+    void critical(const std::string& text) override { say(text); }
+    void information(const std::string& text) override { say(text); }
+    bool askYesNo(const std::string& text) override {
+        say(text);
+        return false;
+    }
+
+private:
+    void say(const std::string& text) { err_ << "velorin-somnara-render: nota: " << text << "\n"; }
+    std::ostream& err_;
+};
+
+// The user's playlist as the program left it: its file, the stored music box,
+// the first song current and the slider where the window starts it.
+library::PlaylistSnapshot userPlaylist(std::ostream& err) {
+    library::PlaylistSnapshot p;
+    p.musica = Preferences::instance().getBool(playback::pref::MusicaActivo);
+    if (!p.musica) return p;
+    TerminalMessages messages(err);
+    const std::string file = joinPath(programFolder(), library::kPlaylistName);
+    for (const library::ListRow& cells : library::loadListRows(file, 0, messages))
+        p.rows.push_back({cells[0], cells[1], cells[2]});
+    p.currentRow = 1;
+    return p;
 }
 
 std::string clockText(double seconds) {
@@ -118,11 +158,21 @@ int runRenderCommand(const std::vector<std::string>& args, std::ostream& out, st
         }
     }
 
-    // The program's defaults for the source boxes and bars. There is no music
-    // to render yet, so --sin-musica changes nothing for now.
+    // The program's defaults for the tone and mask boxes and bars.
     playback::ExportOptions options;
-    options.musica = false;
-    playback::SessionRenderer renderer(model, options);
+    playback::MusicLinkFactory music;
+    if (!a.noMusic) {
+        library::PlaylistSnapshot playlist = userPlaylist(err);
+        if (playlist.musica && !playlist.rows.empty())
+            music = library::renderMusic(std::move(playlist), Preferences::instance().file());
+    }
+    options.musica = bool(music);
+    // The lights in the sound only when asked for: the glasses' settings
+    // belong to the window's machine, a file may be meant for another.
+    options.luz = a.light;
+    playback::SessionRenderer renderer(model, options, std::move(music),
+                                       a.light ? library::exportLights()
+                                               : playback::GlassesLinkFactory{});
     playback::RenderAnalyser analyser(model, options);
     ProgressBar bar(err, renderer.totalFrames());
     std::function<void(std::int64_t)> progress;

@@ -50,14 +50,6 @@ std::string ExportCommands::proposedFileName(const std::string& sessionName) {
     return name + ".wav";
 }
 
-playback::ExportOptions ExportCommands::options() const {
-    playback::ExportOptions o = playback::optionsFrom(*c_.view);
-    // Without a music player for the render's engine the file has no music,
-    // and the report must not count on it.
-    if (!c_.music) o.musica = false;
-    return o;
-}
-
 void ExportCommands::exportToAudio() {
     if (job_) return;
     const std::vector<FileFilter> filters = {
@@ -76,16 +68,24 @@ void ExportCommands::exportToAudio() {
         c_.messages->critical("Formato desconocido: use .wav, .flac, .ogg o .mp3");
         return;
     }
-    start(path);
+    playback::GlassesLinkFactory lights = c_.lights ? c_.lights() : playback::GlassesLinkFactory{};
+    if (lights && !c_.messages->askYesNo(kLightQuestion)) lights = {};
+    start(path, std::move(lights));
 }
 
 void ExportCommands::verify() {
     if (!job_) start({});
 }
 
-void ExportCommands::start(const std::string& path) {
-    const playback::ExportOptions o = options();
-    job_ = std::make_unique<playback::BackgroundRender>(*c_.model, o, path, c_.music);
+void ExportCommands::start(const std::string& path, playback::GlassesLinkFactory lights) {
+    playback::ExportOptions o = playback::optionsFrom(*c_.view);
+    o.luz = bool(lights);
+    playback::MusicLinkFactory music = c_.music ? c_.music() : playback::MusicLinkFactory{};
+    // Without music for the render's engine the file has none, and the
+    // report must not count on it.
+    if (!music) o.musica = false;
+    job_ = std::make_unique<playback::BackgroundRender>(*c_.model, o, path, std::move(music),
+                                                        std::move(lights));
     jobName_ = withoutVso(c_.sessionName());
     progress_ = new QProgressDialog(c_.window);
     progress_->setWindowTitle(path.empty() ? QStringLiteral("Informe de verificación")

@@ -44,8 +44,14 @@ struct ExportContext {
     const playback::PlayerView* view = nullptr;
     FileDialogService* dialogs = nullptr;
     MessageService* messages = nullptr;
-    // Background music over the render's own engine; empty: the render has none.
-    playback::MusicLinkFactory music;
+    // Called on the UI thread as each job starts: background music over the
+    // render's own engine, from a copy of the playlist as it stands then
+    // (empty, or an empty factory: the render has none).
+    std::function<playback::MusicLinkFactory()> music;
+    // Called on the UI thread as an export starts: the LED steps for its
+    // light signal, empty while the lights are not carried in the sound (then
+    // the export does not offer them).
+    std::function<playback::GlassesLinkFactory()> lights;
 };
 
 class ExportCommands : public QObject {
@@ -68,10 +74,12 @@ public:
     // The file name proposed for a session name: the name without ".vso",
     // characters no file name should hold replaced, ".wav" added.
     static std::string proposedFileName(const std::string& sessionName);
+    // The question after the save dialog while the lights are carried in the sound.
+    static constexpr const char* kLightQuestion =
+        "¿Incluir en el audio la señal de luz de las gafas (19.200 Hz)?";
 
 private:
-    playback::ExportOptions options() const;
-    void start(const std::string& path);
+    void start(const std::string& path, playback::GlassesLinkFactory lights = {});
     void poll();
     void ended();
 

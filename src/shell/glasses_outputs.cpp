@@ -4,6 +4,7 @@
 #include "base/services.h"
 #include "glasses/glasses_output.h"
 #include "glasses/state.h"
+#include "library/export_lights.h"
 
 #include <QPointer>
 #include <QTimer>
@@ -28,8 +29,18 @@ GlassesOutputs::~GlassesOutputs() {
     audio::setLightSignal(false);
 }
 
+namespace {
+bool lightInSound(const glasses::EstadoGafas& estado) {
+    return estado.GafasMentales && estado.LuzEnAudio;
+}
+} // namespace
+
 void GlassesOutputs::apply() {
-    audio::setLightSignal(estado_.GafasMentales && estado_.LuzEnAudio);
+    audio::setLightSignal(lightInSound(estado_));
+}
+
+playback::GlassesLinkFactory GlassesOutputs::exportLights() const {
+    return lightInSound(estado_) ? library::exportLights() : playback::GlassesLinkFactory{};
 }
 
 } // namespace vs::shell

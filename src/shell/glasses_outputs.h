@@ -2,6 +2,8 @@
 // Joins the glasses' output to the sound engine and the user: every LED byte
 // also sets the light carried in the sound, and a serial board that goes away
 // is reported once, after the tick that found it, so the session goes on.
+#include "playback/session_render.h"
+
 #include <QObject>
 
 namespace vs {
@@ -26,6 +28,10 @@ public:
     // The light in the sound follows the settings: it sounds only while the
     // glasses are on (so the photosensitivity warning came first) and chosen.
     void apply();
+
+    // The lights for an export starting now: offered under the same two
+    // settings; empty otherwise.
+    playback::GlassesLinkFactory exportLights() const;
 
 private:
     glasses::GlassesOutput& output_;

@@ -105,15 +105,10 @@ FrmSomnara::FrmSomnara(QWidget* parent, Dependencies deps)
         std::make_unique<FlashRiskMarks>(*model_, *ui_.graph->stripView(), glasses::estadoGafas());
     editMenu_ = std::make_unique<EditMenu>(*edits_, *ui_.mnuEdicionDeshacer, *ui_.mnuEdicionRehacer,
                                            *ui_.graph, [this] { refreshTitle(); });
-    exportCommands_ =
-        std::make_unique<ExportCommands>(ExportContext{this,
-                                                       ui_.mnuSesion,
-                                                       model_.get(),
-                                                       [this] { return document_->name(); },
-                                                       playerView_.get(),
-                                                       deps_.dialogs,
-                                                       deps_.messages,
-                                                       {}});
+    exportCommands_ = std::make_unique<ExportCommands>(ExportContext{
+        this, ui_.mnuSesion, model_.get(), [this] { return document_->name(); }, playerView_.get(),
+        deps_.dialogs, deps_.messages, [this] { return music_->exportMusic(); },
+        [this] { return outputs_ ? outputs_->exportLights() : playback::GlassesLinkFactory{}; }});
     wire();
     resize(1180, 590);
     buildStartup();

@@ -5,6 +5,7 @@
 #include "library/music_grid.h"
 #include "library/music_library.h"
 #include "library/music_player.h"
+#include "library/render_music.h"
 #include "library/system_music_devices.h"
 #include "main_window_ui.h"
 
@@ -95,6 +96,13 @@ std::string MusicWiring::listFile() const {
 void MusicWiring::cerrar() {
     timer_->stop();
     if (player_) player_->cerrar();
+}
+
+playback::MusicLinkFactory MusicWiring::exportMusic() const {
+    if (!library_ || library_->songCount() < 1 || !ui_.chkMusica->isChecked()) return {};
+    return library::renderMusic(
+        {library_->rows(), library_->currentRow(), true, ui_.scrollVolumenMusica->value()},
+        Preferences::instance().file());
 }
 
 void MusicWiring::PlayMusica() {

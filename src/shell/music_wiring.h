@@ -4,6 +4,7 @@
 // timerVolumenExterno. It is also the session player's MusicLink, handing the
 // player's calls to the music player once the mixer exists.
 #include "playback/session_player.h"
+#include "playback/session_render.h"
 
 #include <functional>
 #include <memory>
@@ -55,6 +56,9 @@ public:
     std::string listFile() const;
     // Exit: the MIDI devices closed, the CD let go.
     void cerrar();
+    // The music of an export starting now: a copy of the rows, the current
+    // song, the box and the slider; empty when there is nothing to play.
+    playback::MusicLinkFactory exportMusic() const;
 
     void PlayMusica() override;
     void PararMusica() override;

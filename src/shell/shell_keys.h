@@ -13,7 +13,7 @@ inline constexpr PreferenceKey VolumenBinaural{"Volumen", "Binaural", "50"};
 inline constexpr PreferenceKey VolumenMascara{"Volumen", "Mascara", "20"};
 inline constexpr PreferenceKey BinauralActivo{"Volumen", "Binaural Activo", "1"};
 inline constexpr PreferenceKey MascaraActivo{"Volumen", "Mascara Activo", "0"};
-inline constexpr PreferenceKey MusicaActivo{"Volumen", "Musica Activo", "1"};
+// "Musica Activo" is in playback/playback_keys.h: the renderer reads it too.
 // "Grid": column widths in twips
 inline constexpr PreferenceKey AnchoSesion{"Grid", "Ancho Sesion", "2580"};
 inline constexpr PreferenceKey AnchoDuracionSesion{"Grid", "Ancho Duracion Sesion", "800"};

@@ -4,6 +4,7 @@
 #include "base/preferences.h"
 #include "library/library_keys.h"
 #include "session/session_keys.h"
+#include "playback/playback_keys.h"
 #include "shell_keys.h"
 
 #include <algorithm>
@@ -32,7 +33,7 @@ ShellSettings readShellSettings(const Preferences& prefs) {
     s.volumenBinaural = std::clamp(prefs.getInt(pref::VolumenBinaural), 0, 100);
     s.binauralActivo = prefs.getBool(pref::BinauralActivo);
     s.mascaraActivo = prefs.getBool(pref::MascaraActivo);
-    s.musicaActivo = prefs.getBool(pref::MusicaActivo);
+    s.musicaActivo = prefs.getBool(playback::pref::MusicaActivo);
     s.minutos = 1;
     s.segundos = 0;
     s.frecBinauralMaxPref = prefs.getInt16(pref::FrecuenciaBinauralMaxima);
@@ -66,7 +67,7 @@ std::vector<Setting> exitSettings(const ExitValues& v) {
         s(pref::BinauralActivo, b(v.binauralActivo)),
         s(pref::VolumenMascara, n(v.volumenMascara)),
         s(pref::MascaraActivo, b(v.mascaraActivo)),
-        s(pref::MusicaActivo, b(v.musicaActivo)),
+        s(playback::pref::MusicaActivo, b(v.musicaActivo)),
         s(pref::FrecuenciaBinauralMaxima, n(v.frecBinauralMaxPref)),
         s(pref::FrecuenciaBaseMaxima, n(v.frecBaseMaxPref)),
         s(library::pref::Setup, "1"),

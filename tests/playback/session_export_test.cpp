@@ -1,6 +1,7 @@
 // A session exported to a sound file and read back with libsndfile: its
 // length, its tones and mask, its fade, its bytes, and what a cancelled or
 // failed export leaves on disk.
+#include "../audio/sine_file.h"
 #include "../audio/tone_analysis.h"
 #include "audio/engine.h"
 #include "filling_disk.h"
@@ -265,17 +266,7 @@ private:
 };
 
 void writeTone(const std::string& path, double hz, double seconds) {
-    SF_INFO info{};
-    info.samplerate = kRate;
-    info.channels = 2;
-    info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
-    SNDFILE* f = sf_open(path.c_str(), SFM_WRITE, &info);
-    std::vector<float> x(std::size_t(2 * seconds * kRate));
-    for (std::size_t i = 0; i < x.size() / 2; ++i)
-        x[2 * i] = x[2 * i + 1] =
-            float(0.3 * std::sin(2 * 3.14159265358979 * hz * double(i) / kRate));
-    sf_writef_float(f, x.data(), sf_count_t(x.size() / 2));
-    sf_close(f);
+    ASSERT_TRUE(test::writeSineWav(path, hz, seconds, 0.3));
 }
 
 } // namespace

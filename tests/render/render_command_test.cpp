@@ -1,6 +1,12 @@
 // The command-line renderer: each bad input gets its one-line reason and
 // status 2, a failure or an interruption status 1 and no file, a complete
 // render status 0, its file, its JSON and an untouched session file.
+#include "../audio/sine_file.h"
+#include "../audio/tone_analysis.h"
+#include "audio/light_signal.h"
+#include "base/preferences.h"
+#include "library/list_file.h"
+#include "playback/playback_keys.h"
 #include "render/render_command.h"
 #include "temp_dir.h"
 
@@ -8,6 +14,7 @@
 #include <sndfile.h>
 
 #include <atomic>
+#include <cmath>
 #include <algorithm>
 #include <cstdlib>
 #include <unistd.h>
@@ -31,6 +38,8 @@ struct RenderCommand : ::testing::Test {
     std::string session;
 
     void SetUp() override {
+        // The playlist and the music box are read from the user's folders.
+        dir.becomeProgramFolders();
         // A shipped session cut to 8 seconds: its minutes and seconds lines
         // follow the header.
         session = dir.file("corta.vso");
@@ -93,7 +102,7 @@ TEST_F(RenderCommand, EachBadInputHasItsReasonAndStatusTwo) {
         EXPECT_TRUE(r.out.empty());
     }
     ::chmod(dir.file("solo_lectura").c_str(), 0755);
-    EXPECT_EQ(entries(), 3); // the two sessions and the folder: nothing written
+    EXPECT_EQ(entries(), 5); // the two sessions, the folder and the program's two: nothing written
 }
 
 TEST_F(RenderCommand, AnInterruptedRenderLeavesNoFileAndStatusOne) {
@@ -131,4 +140,57 @@ TEST_F(RenderCommand, TheProgramRendersTheFileAndTheReportAndLeavesTheSessionAlo
                             "\"segundos\": [", "\"t\": 7,"})
         EXPECT_NE(json.find(key), std::string::npos) << key;
     EXPECT_EQ(test::readFile(session), before);
+}
+
+namespace {
+
+std::vector<float> leftOf(const std::string& path, double from, double to) {
+    SF_INFO info{};
+    SNDFILE* f = sf_open(path.c_str(), SFM_READ, &info);
+    std::vector<float> x(std::size_t(info.frames) * 2);
+    if (f) sf_readf_float(f, x.data(), info.frames);
+    if (f) sf_close(f);
+    const auto left = test::channelOf(x, 0);
+    return {left.begin() + std::ptrdiff_t(from * 44100), left.begin() + std::ptrdiff_t(to * 44100)};
+}
+
+} // namespace
+
+TEST_F(RenderCommand, TheUsersPlaylistIsHeardUnlessToldOtherwise) {
+    const std::string song = dir.file("cancion.wav");
+    ASSERT_TRUE(test::writeSineWav(song, 3000, 10.0, 0.3));
+    ASSERT_TRUE(
+        library::writeListFile(dir.file(library::kPlaylistName), {{song, "cancion.wav", "00:10"}}));
+    ASSERT_EQ(run({session, dir.file("con.wav")}).status, render::kExitComplete);
+    ASSERT_EQ(run({session, dir.file("sin.wav"), "--sin-musica"}).status, render::kExitComplete);
+    const auto with = leftOf(dir.file("con.wav"), 0.1, 0.5),
+               without = leftOf(dir.file("sin.wav"), 0.1, 0.5);
+    ASSERT_EQ(with.size(), without.size());
+    std::vector<float> music(with.size());
+    for (std::size_t i = 0; i < with.size(); ++i)
+        music[i] = with[i] - without[i];
+    // The slider stands where the window starts it, at its top (this early,
+    // before the closing fade's first step).
+    EXPECT_NEAR(test::fitSine(music, 3000, 44100).amplitude, 0.3, 0.005);
+    EXPECT_LT(test::fitSine(without, 3000, 44100).amplitude, 0.001);
+
+    // The music box left off in the window: no music either.
+    Preferences::instance().save(playback::pref::MusicaActivo, "0");
+    ASSERT_EQ(run({session, dir.file("apagada.wav")}).status, render::kExitComplete);
+    EXPECT_EQ(test::readFile(dir.file("apagada.wav")), test::readFile(dir.file("sin.wav")));
+}
+
+TEST_F(RenderCommand, TheLightsAreInTheFileOnlyWithLuz) {
+    ASSERT_EQ(run({session, dir.file("luz.wav"), "--luz", "--sin-musica"}).status,
+              render::kExitComplete);
+    ASSERT_EQ(run({session, dir.file("sin.wav"), "--sin-musica"}).status, render::kExitComplete);
+    const double one = audio::LightSignal::amplitudeFor(1);
+    for (int second = 2; second < 6; ++second) {
+        const auto lit = leftOf(dir.file("luz.wav"), second, second + 1);
+        const auto plain = leftOf(dir.file("sin.wav"), second, second + 1);
+        EXPECT_GT(test::fitSine(lit, audio::LightSignal::kCarrierHz, 44100).amplitude, one * 0.3)
+            << second;
+        EXPECT_LT(test::fitSine(plain, audio::LightSignal::kCarrierHz, 44100).amplitude, one * 1e-3)
+            << second;
+    }
 }

@@ -2,7 +2,10 @@
 // dialog and its proposed name, the progress dialog and its "Cancelar", the
 // report window, and the Spanish reason when nothing could be written.
 #include "../playback/player_fakes.h"
+#include "../audio/tone_analysis.h"
 #include "audio/engine.h"
+#include "audio/light_signal.h"
+#include "library/export_lights.h"
 #include "export_commands.h"
 #include "recording_messages.h"
 #include "scripted_dialogs.h"
@@ -19,6 +22,7 @@
 #include <QWidget>
 
 #include <gtest/gtest.h>
+#include <sndfile.h>
 
 #include <filesystem>
 #include <future>
@@ -64,9 +68,13 @@ struct ExportMenu : ::testing::Test {
         commands.reset();
         commands = std::make_unique<ExportCommands>(ExportContext{
             &window, &menu, &model, [this] { return name; }, &view, &dialogs, &messages,
-            [this](audio::Engine&, playback::RenderNotes&) -> std::unique_ptr<playback::MusicLink> {
-                opened.wait();
-                return std::make_unique<test::FakeMusic>();
+            [this] {
+                return playback::MusicLinkFactory(
+                    [this](audio::Engine&,
+                           playback::RenderNotes&) -> std::unique_ptr<playback::MusicLink> {
+                        opened.wait();
+                        return std::make_unique<test::FakeMusic>();
+                    });
             }});
     }
     void openGate() {
@@ -176,4 +184,43 @@ TEST_F(ExportMenu, TheReportAloneWritesNothing) {
     ASSERT_NE(commands->reportWindow(), nullptr);
     EXPECT_TRUE(commands->reportWindow()->verdictText().startsWith(QStringLiteral("Correcto")));
     EXPECT_EQ(files(), 0u);
+}
+
+TEST_F(ExportMenu, TheLightsAreAskedForWhileCarriedInTheSoundAndGoIntoTheFileWhenWanted) {
+    commands.reset();
+    commands =
+        std::make_unique<ExportCommands>(ExportContext{&window,
+                                                       &menu,
+                                                       &model,
+                                                       [this] { return name; },
+                                                       &view,
+                                                       &dialogs,
+                                                       &messages,
+                                                       {},
+                                                       [] { return library::exportLights(); }});
+    for (const bool yes : {true, false}) {
+        messages.entries.clear();
+        messages.answers = {yes};
+        dialogs.answer = dir.file(yes ? "luz.wav" : "sin_luz.wav");
+        commands->exportAction()->trigger();
+        ASSERT_TRUE(waitForEnd());
+        ASSERT_EQ(messages.entries.size(), 1u);
+        EXPECT_EQ(messages.entries[0].kind, Entry::Question);
+        EXPECT_EQ(messages.entries[0].text, ExportCommands::kLightQuestion);
+        EXPECT_TRUE(commands->reportWindow()->verdictText().startsWith(QStringLiteral("Correcto")));
+    }
+    // The carrier over the second from 2 s to 3 s, when the steps are running.
+    auto carrier = [this](const std::string& file, int channel) {
+        SF_INFO info{};
+        SNDFILE* f = sf_open(dir.file(file).c_str(), SFM_READ, &info);
+        std::vector<float> x(std::size_t(info.frames) * 2);
+        if (f) sf_readf_float(f, x.data(), info.frames);
+        if (f) sf_close(f);
+        const auto c = test::channelOf(x, channel);
+        const std::vector<float> second(c.begin() + 2 * 44100, c.begin() + 3 * 44100);
+        return test::fitSine(second, audio::LightSignal::kCarrierHz, 44100).amplitude;
+    };
+    const double one = audio::LightSignal::amplitudeFor(1);
+    EXPECT_GT(carrier("luz.wav", 0) + carrier("luz.wav", 1), one * 0.5);
+    EXPECT_LT(carrier("sin_luz.wav", 0) + carrier("sin_luz.wav", 1), one * 1e-3);
 }

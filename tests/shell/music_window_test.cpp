@@ -13,6 +13,10 @@
 #include "library/song.h"
 #include "playback/audio_session.h"
 #include "playback/session_player.h"
+#include "playback/session_render.h"
+#include "playback/tone_waves.h"
+#include "session/session_model.h"
+#include "../audio/tone_analysis.h"
 #include "shell/main_window.h"
 
 #include "recording_desktop.h"
@@ -397,4 +401,52 @@ TEST_F(ShippedMusicTest, TheFirstRunListsThemAndASessionPlaysTheFirstOnTheSynthL
     w->mnuArchivoSalir_Click();
     EXPECT_TRUE(w->ended());
     EXPECT_TRUE(recorder.entries.empty());
+}
+
+TEST_F(MusicWindowTest, AnExportTakesACopyOfThePlaylistAsShownAndPlaysTheCurrentSong) {
+    // Two real files (the program's own 1000 Hz and 1500 Hz tone waves), so
+    // the render's own engine can play them.
+    const std::string a = dir.file("a.wav"), b = dir.file("b.wav");
+    vs::test::writeFile(a, vs::playback::waveFileBytes("OndaL", 1000));
+    vs::test::writeFile(b, vs::playback::waveFileBytes("OndaL", 1500));
+    pending[a] = 1;
+    pending[b] = 1;
+    auto w = open(streams());
+    EXPECT_FALSE(w->music().exportMusic()) << "an empty list has nothing to play";
+    for (const std::string& p : {a, b}) {
+        dialogs.answers = {p};
+        w->ui().mnuMusicaAnadir->trigger();
+    }
+    w->music().library()->pulsar(2);
+    w->ui().chkMusica->setChecked(true);
+    w->ui().scrollVolumenMusica->setValue(50);
+    const vs::playback::MusicLinkFactory music = w->music().exportMusic();
+    ASSERT_TRUE(music);
+    // The window's list changes after the export began: the export keeps its copy.
+    w->music().library()->eliminar();
+    w->music().library()->eliminar();
+
+    vs::session::SessionModel model;
+    model.SesionNueva();
+    model.setMinutos(0);
+    model.setSegundos(2);
+    vs::playback::ExportOptions options;
+    options.binaural = false;
+    options.musica = true;
+    options.ultimosSegundos = 0;
+    struct Frames : vs::playback::FrameSink {
+        std::vector<float> left;
+        bool write(const float* x, int n) override {
+            for (int i = 0; i < n; ++i)
+                left.push_back(x[2 * i]);
+            return true;
+        }
+    } out;
+    vs::playback::SessionRenderer renderer(model, options, music);
+    ASSERT_EQ(renderer.run(out).status, vs::playback::RenderStatus::Complete);
+    const std::vector<float> first(out.left.begin() + 4410, out.left.begin() + 44100);
+    EXPECT_NEAR(vs::test::toneFrequency(first, 44100), 1500, 2);
+    EXPECT_NEAR(vs::test::peak(first), 0.5 * 32760 / 32768.0, 0.01);
+    w->ui().chkMusica->setChecked(false);
+    EXPECT_FALSE(w->music().exportMusic());
 }

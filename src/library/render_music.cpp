@@ -1,0 +1,192 @@
+#include "library/render_music.h"
+
+#include "audio/engine.h"
+#include "audio/mci.h"
+#include "audio/volume.h"
+#include "base/numeric.h"
+#include "base/preferences.h"
+#include "base/services.h"
+#include "library/engine_music_devices.h"
+#include "library/music_player.h"
+
+#include <algorithm>
+#include <array>
+#include <memory>
+
+namespace vs::library {
+namespace {
+
+// The highest track number a disc may hold.
+constexpr int kMaxCdTracks = 99;
+
+void addNote(playback::RenderNotes& notes, const std::string& text) {
+    // A song that cannot play is met again at every turn of the list.
+    if (std::find(notes.begin(), notes.end(), text) == notes.end()) notes.push_back(text);
+}
+
+// What the music player would show in a box goes into the render's notes.
+class NoteMessages : public MessageService {
+public:
+    explicit NoteMessages(playback::RenderNotes& notes) : notes_(notes) {}
+    void critical(const std::string& text) override { addNote(notes_, text); }
+    void information(const std::string& text) override { addNote(notes_, text); }
+    bool askYesNo(const std::string& text) override {
+        addNote(notes_, text);
+        return false;
+    }
+
+private:
+    playback::RenderNotes& notes_;
+};
+
+// The music controls as they stood when the export began.
+class FixedMusicView : public MusicView {
+public:
+    FixedMusicView(bool on, int slider) : on_(on), slider_(slider) {}
+    bool chkMusica() const override { return on_; }
+    int scrollVolumenMusica() const override { return slider_; }
+    void setScrollVolumenMusica(int value) override { slider_ = value; }
+
+private:
+    bool on_;
+    int slider_;
+};
+
+// The music lines of the render at the slider's level: MIDI and CD have lines
+// of their own on the private engine; the wave line also carries the tones,
+// so a song's stream takes the level on itself (RenderDevices) instead.
+class RenderLevels : public audio::MixerBackend {
+public:
+    RenderLevels(audio::Engine& engine, int slider) : engine_(engine) {
+        const std::int32_t level = toInt32(double(audio::kMixerMax) / 100.0 * slider);
+        for (auto line : {audio::MixerLine::Wave, audio::MixerLine::Synth, audio::MixerLine::CD})
+            write(line, level);
+    }
+    bool hasLine(audio::MixerLine line) const override { return line != audio::MixerLine::Master; }
+    bool read(audio::MixerLine line, std::int32_t& level) override {
+        level = levels_[std::size_t(line)];
+        return true;
+    }
+    bool write(audio::MixerLine line, std::int32_t level) override {
+        levels_[std::size_t(line)] = level;
+        const float gain = float(level) / float(audio::kMixerMax);
+        if (line == audio::MixerLine::Synth) engine_.setLineGain(audio::Line::Synth, gain);
+        if (line == audio::MixerLine::CD) engine_.setLineGain(audio::Line::CD, gain);
+        return true;
+    }
+    int streamVolume() const {
+        return toInt32(levels_[std::size_t(audio::MixerLine::Wave)] * 100.0 / audio::kMixerMax);
+    }
+
+private:
+    audio::Engine& engine_;
+    std::array<std::int32_t, 4> levels_{};
+};
+
+// The MIDI sequencer on the private engine, and a CD that is never read:
+// every track looks present and starts, sounds nothing and has ended at once.
+class RenderSequencerAndCd : public MusicDevices {
+public:
+    RenderSequencerAndCd(audio::Engine& engine, playback::RenderNotes& notes)
+        : sequencer_(engine), notes_(notes) {}
+
+    std::uint32_t streamCreate(const std::string&) override { return 0; }
+    std::uint32_t streamPlay(std::uint32_t) override { return 0; }
+    void streamStop(std::uint32_t) override {}
+    void streamFree(std::uint32_t) override {}
+    bool streamActive(std::uint32_t) override { return false; }
+    std::uint64_t streamLengthBytes(std::uint32_t) override { return 0; }
+    std::uint64_t musicLengthBytes(std::uint32_t) override { return 0; }
+    std::uint32_t channelRate(std::uint32_t) override { return 0; }
+    std::uint32_t channelFlags(std::uint32_t) override { return 0; }
+
+    std::uint32_t mci(const std::string& command, std::string* reply) override {
+        return sequencer_.send(command, reply);
+    }
+
+    std::uint32_t cdInit(const std::string& drive) override {
+        drive_ = drive;
+        return 1;
+    }
+    void cdFree() override {}
+    std::uint32_t cdTrackLengthMs(std::uint32_t) override { return kNoCdTrack; }
+    std::uint32_t cdPlay(std::uint32_t track) override {
+        addNote(notes_, skippedCdNote(drive_, int(track)));
+        return 1;
+    }
+    bool cdActive() override { return false; }
+    void cdStop() override {}
+    std::vector<std::string> cdDrives() override { return {}; }
+    std::vector<audio::CdTrackInfo> cdTracks(const std::string&) override {
+        std::vector<audio::CdTrackInfo> all;
+        for (int n = 1; n <= kMaxCdTracks; ++n)
+            all.push_back({n, 0});
+        return all;
+    }
+
+private:
+    audio::MciSequencer sequencer_;
+    playback::RenderNotes& notes_;
+    std::string drive_;
+};
+
+class RenderDevices : public EngineMusicDevices {
+public:
+    RenderDevices(audio::Engine& engine, MusicDevices& others, const RenderLevels& levels)
+        : EngineMusicDevices(engine, others), levels_(levels) {}
+    std::uint32_t streamPlay(std::uint32_t stream) override {
+        setStreamVolume(stream, levels_.streamVolume());
+        return EngineMusicDevices::streamPlay(stream);
+    }
+
+private:
+    const RenderLevels& levels_;
+};
+
+class RenderMusicLink : public playback::MusicLink {
+public:
+    RenderMusicLink(audio::Engine& engine, playback::RenderNotes& notes,
+                    const PlaylistSnapshot& playlist, const std::string& preferencesFile)
+        : messages_(notes), prefs_(preferencesFile), view_(playlist.musica, playlist.volumenMusica),
+          levels_(new RenderLevels(engine, playlist.volumenMusica)),
+          volume_(nullptr, std::unique_ptr<audio::MixerBackend>(levels_)),
+          midiAndCd_(engine, notes), devices_(engine, midiAndCd_, *levels_),
+          library_(devices_, volume_, view_, messages_, cancelledFileDialogs(), prefs_),
+          player_(library_, devices_, view_, messages_, prefs_) {
+        library_.adoptRows(playlist.rows, playlist.currentRow);
+    }
+    ~RenderMusicLink() override { player_.cerrar(); }
+
+    void PlayMusica() override { player_.PlayMusica(); }
+    void PararMusica() override { player_.PararMusica(); }
+    void SiguienteCancion() override { player_.SiguienteCancion(); }
+    bool songEnded() override { return player_.songEnded(); }
+
+private:
+    NoteMessages messages_;
+    Preferences prefs_;
+    FixedMusicView view_;
+    RenderLevels* levels_; // owned by volume_
+    audio::clsVolume volume_;
+    RenderSequencerAndCd midiAndCd_;
+    RenderDevices devices_;
+    MusicLibrary library_;
+    MusicPlayer player_;
+};
+
+} // namespace
+
+std::string skippedCdNote(const std::string& drive, int track) {
+    return "Pista de CD omitida: pista " + std::to_string(track) + " de " + drive;
+}
+
+playback::MusicLinkFactory renderMusic(PlaylistSnapshot playlist, std::string preferencesFile) {
+    return [playlist = std::move(playlist), preferencesFile = std::move(preferencesFile)](
+               audio::Engine& engine,
+               playback::RenderNotes& notes) -> std::unique_ptr<playback::MusicLink> {
+        if (!playlist.musica || playlist.rows.empty()) return nullptr;
+        return std::make_unique<RenderMusicLink>(engine, notes, playlist, preferencesFile);
+    };
+}
+
+} // namespace vs::library
