@@ -6,6 +6,7 @@
 // libcdio locks, allocates and waits on the drive; it fills a lock-free ring of float stereo that
 // the CD line's source drains on the audio thread.
 #include "audio/cd.h"
+#include "fed_line.h"
 #include "audio/cd_channel.h"
 #include "audio/engine.h"
 #include "audio/spsc_queue.h"
@@ -131,25 +132,7 @@ std::int64_t sectorsToMs(std::uint32_t sectors) {
 }
 
 // The CD line's source: the audio thread's end of the reader's ring.
-class CdLine final : public LineSource {
-public:
-    SpscRing<float> ring{kRingSamples};
-    std::atomic<bool> readDone{false}; // reader: every sector is in the ring
-    std::atomic<bool> ended{false};    // audio thread: the ring ran dry after that
-
-    // Audio thread.
-    void render(float* out, int frames) noexcept override {
-        // readDone first: once it is seen, the ring holds everything there will be.
-        const bool done = readDone.load(std::memory_order_acquire);
-        const std::size_t want = std::size_t(frames) * 2;
-        if (ring.read(out, want) < want && done) ended.store(true, std::memory_order_release);
-    }
-    // Audio thread (the offline render).
-    bool buffered(int frames) const noexcept override {
-        return readDone.load(std::memory_order_acquire) ||
-               ring.readAvailable() >= std::size_t(frames) * 2;
-    }
-};
+using CdLine = FedLine;
 
 void ignoreProgress(long, paranoia_cb_mode_t) {}
 
@@ -249,7 +232,7 @@ private:
                 cv_.notify_all();
             }
         }
-        line_->readDone.store(true, std::memory_order_release);
+        line_->complete.store(true, std::memory_order_release);
         std::lock_guard<std::mutex> lock(mutex_);
         startedOrDone_ = true;
         cv_.notify_all();
@@ -260,7 +243,7 @@ private:
     cdrom_paranoia_t* paranoia_ = nullptr;
     TrackSpan span_;
     bool loop_ = false;
-    std::shared_ptr<CdLine> line_ = std::make_shared<CdLine>();
+    std::shared_ptr<CdLine> line_ = std::make_shared<CdLine>(kRingSamples);
     std::thread reader_;
 
     std::mutex mutex_;
@@ -290,7 +273,7 @@ namespace vs::audio::detail {
 bool cdTrackPlaying() {
     const auto& t = cd().track;
     // A closed engine has dropped the line's source: nothing drains the ring.
-    return t && Engine::instance().isOpen() && !t->line()->ended.load(std::memory_order_acquire);
+    return t && Engine::instance().isOpen() && !t->line()->drained.load(std::memory_order_acquire);
 }
 
 bool stopCdTrack() {

@@ -1,6 +1,7 @@
 #include "audio/midi_synth.h"
 
 #include "audio/engine.h"
+#include "audio/fed_line.h"
 #include "audio/midi_file.h"
 #include "audio/spsc_queue.h"
 
@@ -38,25 +39,7 @@ void silenceFluidSynthLog() {
 }
 
 // The audio-thread end: the ring and two flags, nothing else.
-class SynthLine final : public LineSource {
-public:
-    SpscRing<float> ring{kRingFrames * 2};
-    std::atomic<bool> rendered{false}; // worker: the song and its tail are all in the ring
-    std::atomic<bool> drained{false};  // audio thread: ...and all of it has been played
-
-    // Audio thread.
-    void render(float* out, int frames) noexcept override {
-        // Read the flag before the ring: whatever was in it by then is read now.
-        const bool complete = rendered.load(std::memory_order_acquire);
-        const std::size_t want = std::size_t(frames) * 2;
-        if (ring.read(out, want) < want && complete) drained.store(true, std::memory_order_release);
-    }
-    // Audio thread (the offline render).
-    bool buffered(int frames) const noexcept override {
-        return rendered.load(std::memory_order_acquire) ||
-               ring.readAvailable() >= std::size_t(frames) * 2;
-    }
-};
+using SynthLine = FedLine;
 
 // FluidSynth's objects for one playback. The worker makes, uses and frees
 // them: reading the SoundFont takes tens of milliseconds, which the UI thread
@@ -112,13 +95,13 @@ void renderSong(const std::vector<std::uint8_t>& song, const std::string& soundF
             }
         }
     }
-    line.rendered.store(true, std::memory_order_release);
+    line.complete.store(true, std::memory_order_release);
 }
 
 } // namespace
 
 struct MidiSynth::Run {
-    std::shared_ptr<SynthLine> line = std::make_shared<SynthLine>();
+    std::shared_ptr<SynthLine> line = std::make_shared<SynthLine>(kRingFrames * 2);
     std::atomic<bool> quit{false};
     std::thread worker;
 
