@@ -6,7 +6,7 @@
 // libcdio locks, allocates and waits on the drive; it fills a lock-free ring of float stereo that
 // the CD line's source drains on the audio thread.
 #include "audio/cd.h"
-#include "fed_line.h"
+#include "audio/fed_line.h"
 #include "audio/cd_channel.h"
 #include "audio/engine.h"
 #include "audio/spsc_queue.h"
