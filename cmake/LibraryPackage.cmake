@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs one of the two shared libraries as a CMake package, so that a
 # program outside this tree can say find_package(<Package>) and link
 # <Package>::<target>. The headers go where PUBLIC_HEADER already puts them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target for the MIDI length reader. Whatever the bytes, it must
 // return (no overrun, no overflow the sanitizers see, no allocation the input
 // size does not bound), and an accepted file must have a length that makes sense.

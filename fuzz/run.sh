@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz targets with clang in build-fuzz/ and runs one of them for the
 # given number of seconds (default 600): the session file reader (default) or
 # the MIDI length reader.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target for the session file reader. Every accepted input must give
 // a model the rest of the program can trust, and that model must survive a
 // write and a second read unchanged.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package, built from the build tree with `cpack -G DEB`. Its
 # Depends come from the libraries the executables really link (dpkg-shlibdeps);
 # the two shared libraries of this project travel inside it.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Run by CPack after it has written the Debian package. CPack adds a postrm
 # that runs ldconfig whenever a package ships libraries in /usr/lib, and a
 # package with a postrm stays in dpkg's database after `apt-get remove` until

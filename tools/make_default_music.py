@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the four background songs the program ships with into data/.
 
 Each is an original, slow General MIDI piece: a warm pad holding the chords,

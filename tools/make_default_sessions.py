@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the three sessions the program ships with into data/.
 
 Each design is given in minutes and Hz; this converts it to the graph units a

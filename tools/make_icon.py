@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes the program's scalable icon: the picture of the about box (two tones a
 # little apart, the slow beat they make, the glasses' two diamonds of lights)
 # drawn as SVG on a 256-unit square. The PNG sizes come from the about box's

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what a fresh Debian 12 machine lacks, builds, then starts the
 # program ("run") or runs every test ("test"). Safe to run again.
 set -euo pipefail

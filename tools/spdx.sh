@@ -30,7 +30,7 @@ comment_for() {
     CMakeLists.txt | */CMakeLists.txt | *.cmake | *.cmake.in | *.sh | *.py) echo "#" ;;
     *)
       local first
-      first="$(head -n 1 -- "$1" 2>/dev/null || true)"
+      first="$(head -n 1 -- "$1" 2>/dev/null | tr -d '\0' || true)"
       if [[ "$first" =~ ^#!.*(sh|bash|python) ]]; then echo "#"; fi
       ;;
   esac

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Figures for the sound engine, printed for a person to read:
 //  a) offline render speed of a session's sound (two tones and the masking
 //     noise, retuned twice a second) over one hour: real-time factor;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads what SDL's "disk" driver captured (raw float32 stereo at 44100 Hz) and
 // prints, second by second, the tone of each ear and the beat between them.
 // Used to check the program itself plays a session:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Figures for audio CD tracks, read from a disc image, printed for a person to read:
 //  a) offline render speed of a 5-minute CD track: real-time factor;
 //  b) time BASS_CDPlay with its wait flag takes to return, and one track-length query;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // CPU time of the whole process (every thread: callback, decoder, readers),
 // for the audio benchmarks' CPU figures.

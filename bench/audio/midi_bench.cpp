@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Figures for MIDI playback, printed for a person to read:
 //  a) offline: how much faster than real time a shipped song renders through
 //     the synth worker and the mixer;

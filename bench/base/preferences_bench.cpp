@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time to open a preference store whose file has grown large (a hand-edited
 // or runaway file must not hold up the window): 1 MB and 10 MB of keys, first
 // read and then a read of an unchanged file.

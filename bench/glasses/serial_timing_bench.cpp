@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How late the LED bytes reach a serial board against the step clock's
 // deadlines: the real step clock and sequencer stepping sequence 6 at 7.21 Hz
 // into a serial port whose far end is a pseudo-terminal read by a thread of

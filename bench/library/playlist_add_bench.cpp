@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The time to add a one-hour MP3 to the playlist: the stream is opened, its
 // length measured from the stream and the stream let go, as "Añadir
 // Canción" does, on the real engine (offline, no device). Target: < 100 ms.

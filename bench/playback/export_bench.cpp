@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Figures for the session export, printed for a person to read: the new
 // session's curves stretched to the length asked (one hour by default) with
 // the program's first-start controls, rendered to WAV and to FLAC, with and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A drawn session for the benchmark and the screenshots: a beat curve that
 // climbs from Delta into Alfa and settles back, and a slowly falling carrier.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cost of the undo history on a full session (30 beat and 30 base points):
 // CPU time to record a step, to undo it and to redo it, and the memory a
 // step holds. Each step is one point moved, as a drag records it.

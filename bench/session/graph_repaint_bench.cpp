@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Repaint cost of the graph while a point of a 30-point session is dragged,
 // with the group filling a 1920x1080 window. Each frame is one pointer move
 // (the editor's work) followed by a full paint of the graph into an image.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves pictures of the graph group: a session of 10 beat and 6 base points,
 // with the grid on and off, at the design size and at twice it.
 // Usage: graph_screenshot [output folder]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Documentation screenshots of the gradient buttons: the main window at its
 // opening size, its transport frame with Play normal, hovered and pressed, and
 // the about box. Uses a throw-away preference store and no glasses port.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Documentation screenshot of the open "Edición" menu after a few edits of
 // the default session, one of them undone, so both entries name their step.
 // The menu is its own popup window: it is painted onto the window's picture

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Documentation screenshots of the export: the progress dialog part-way
 // through an export of a shipped session, and the report window of its
 // verification. The controls are the program's first-start ones with the mask on.

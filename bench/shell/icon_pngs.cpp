@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's icon at the fixed sizes of the icon theme, from the about
 // box's own picture (tools/make_icon.py draws the same picture as SVG):
 //   build/bench/shell/icon_pngs packaging/icons

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the picture-taking programs share: the output folder named on the
 // command line (default docs/), folders and preferences in a temporary

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program as a person uses it with glasses on a USB board, a
 // pseudo-terminal standing in for the board: the options dialog's glasses
 // tab lists it, it is chosen there with the light in the sound, "Aceptar",

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Process start to main window shown (first paint), over repeated cold-ish
 // starts of the real program. Uses the display in $DISPLAY when there is one
 // (run under xvfb-run for a real X server), else the offscreen platform.

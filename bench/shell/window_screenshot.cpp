@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Documentation screenshots of the main window: a first run's library with a
 // default session open, idle with a drawn session, and mid-session with the
 // cursor, the labels and the LEDs running. Uses a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How late periodic ticks arrive against their ideal schedule t0 + k * period,
 // for Tickora's Timer on the UI thread, a bare clock_nanosleep loop on a plain
 // thread (the floor), and a QTimer with Qt::PreciseTimer on the UI thread.

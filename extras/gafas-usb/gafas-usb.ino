@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Light glasses on a USB board: every byte received at 115200 baud sets eight
 // pins to its eight bits, exactly as the program's LED byte would set the data
 // lines of a parallel port. Bit 0 is LED 1 (left eye) ... bit 7 is LED 8

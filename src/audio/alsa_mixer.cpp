@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The system mixer through ALSA's simple mixer interface.
 #include "audio/volume.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sound device seen through a narrow window, so the engine can be started
 // without hardware (tests inject a double; "no sound" needs none at all).

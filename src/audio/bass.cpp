@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The audio library's operations as a thin adapter over vs::audio::Engine:
 // typed ids are packed into 32-bit handles and the library's sentinel values
 // are mapped onto the typed calls. No engine state lives here.

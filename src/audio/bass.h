@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The audio library's operations, served by our own engine. Handles are 32-bit
 // unsigned and 0 means failure; channel handle 0 stands for the CD and is never

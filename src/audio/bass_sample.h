@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One sound sample held in memory and its current playback: load a wave file,
 // play it (as a rule looping), retune and re-level the sounding playback on

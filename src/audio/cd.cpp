@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Audio CD on libcdio. The table of contents comes from libcdio (a device or
 // the BIN/CUE image driver); the audio sectors of a playing track are read
 // through cdio-paranoia, which verifies and repairs what a real drive returns

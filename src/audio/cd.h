@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Audio CD tracks for the background music, read with libcdio from a drive or
 // from a CUE/BIN disc image, and sounded through the engine's CD line.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The CD channel (handle 0) as bass.cpp routes it: the state and the stop of
 // the track BASS_CDPlay started (cd.cpp). Not for other subsystems; they use

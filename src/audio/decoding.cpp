@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Everything that reads sound files, all with libsndfile (WAV, Ogg, MP3, ...):
 //  - samples, decoded whole into memory on the UI thread, one plane per channel;
 //  - streams, turned into stereo, resampled to the mix rate with libsamplerate

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The engine's control side (UI thread): the tables of samples, voices and
 // streams, the ordered command channel to the mixer, the output's life cycle,
 // and the offline render. The mixer itself is in mixer.cpp, file decoding in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sound engine's own face towards the rest of the program: the typed
 // engine (samples, voices, streams, line sources, gains), and the free

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Inside the engine: shared between the mixer (audio thread), the engine's
 // tables (UI thread, engine.cpp) and the file decoding (decoding.cpp, partly on

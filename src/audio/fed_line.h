@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The source of a Synth or CD line whose sound a worker thread makes ahead
 // (FluidSynth, libcdio: both lock and allocate, so neither may run in the

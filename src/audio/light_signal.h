@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The lights carried in the sound, for light-and-sound machines that take
 // their light from the audio input: in each channel a 19,200 Hz sine whose

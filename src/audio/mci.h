@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The multimedia command strings of the MIDI sequencer device ("open ... type
 // sequencer alias midi", "status midi mode", "close all"), interpreted over

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Standard MIDI Files measured without playing them: the length follows from
 // the tempo map alone, so a song is timed without a synthesizer. Plain C++,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // MIDI songs played through FluidSynth into the engine's Synth line.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The audio thread's side of the engine. Nothing in this file may lock,
 // allocate, sleep, wait, do I/O or log.
 #include "audio/engine_impl.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Wait-free single-producer/single-consumer containers for talking to the
 // audio callback: no locks, no allocation after construction, so the

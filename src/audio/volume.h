@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Volume levels of the master output and of the lines that carry the music
 // (wave for sampled sound and streams, synth for MIDI, CD), on one scale of

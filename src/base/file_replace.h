@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Replacing a file whole, so a failure half-way never leaves a damaged file:
 // the bytes go to a temporary file in the same folder, which is renamed over

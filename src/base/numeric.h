@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Number conventions shared by every subsystem: whole-number conversions round
 // half to even; "Int" in formulas rounds towards minus infinity.

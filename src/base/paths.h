@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the program reads and writes. The "program's folder" is the folder of
 // the executable; when it is not writable (an installed program) everything the

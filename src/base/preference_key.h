@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A preference as its owner declares it: where it lives and what a read of an
 // absent or unreadable value gives. Each subsystem declares its own keys beside

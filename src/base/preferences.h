@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Per-user preference store: application -> section -> key -> text value, kept
 // in one text file. Section and key names compare without regard to case; a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Seams for every modal interaction. The program installs Qt-backed services at
 // start-up; tests install recorders, so no test ever waits on a window.

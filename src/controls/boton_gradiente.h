@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // BotonGradiente: the program's own push button. It paints itself in the
 // gradient look, follows the pointer (hover) with a 3 ms timer, can act as a

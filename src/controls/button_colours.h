@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The button's colour arithmetic and its four colour schemes, in plain
 // integers so they can be checked without a window. Colours are 0x00BBGGRR.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The gradient look with rounded corners, drawn pixel by pixel in the
 // control's device pixels: plain lines and frames, no antialiasing, so every

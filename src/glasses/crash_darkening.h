@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Leaves the glasses dark when the program ends abnormally: a crash or a
 // terminating signal would otherwise leave the last pattern lit on the port,

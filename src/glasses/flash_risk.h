@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which beat segments cross the band where flashing light most often
 // triggers seizures in photosensitive people. The glasses flash at the beat

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sequence chooser: a grid of the seven sequences, a rate spinner for the
 // live preview and two buttons. Pressing a row switches the running preview to

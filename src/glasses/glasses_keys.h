@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The light glasses' preferences, all under "Opciones".
 #include "base/preference_key.h"

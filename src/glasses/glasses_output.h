@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's glasses output: the parallel port, or a serial board in its
 // place when one is chosen ("Puerto Serie"), never both. Every byte the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The eight on-screen LED indicators that mirror the glasses, and what is shown
 // on them: a LED byte (bit k lights LED k+1) and the colours from the preferences.

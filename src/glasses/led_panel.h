@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The eight LED indicators laid out as the glasses' two diamonds; draws
 // nothing of its own.

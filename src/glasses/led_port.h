@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The glasses' output: the data register of a parallel port. On Linux the
 // register is reached through the ppdev device node whose port sits at the

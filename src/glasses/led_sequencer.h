@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Steps the current LED sequence on the glasses and the indicators, once per
 // period of FrecuenciaLed, and runs the strip's preview and choose gestures.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Start-up choice of the glasses' port from the preferences.
 #include "led_port.h"

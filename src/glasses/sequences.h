@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The seven fixed LED patterns of the glasses: name, strip colour and the LED
 // byte of each step (bit k lights LED k+1).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The glasses on a microcontroller board at the end of a USB serial link
 // (/dev/ttyACM*, /dev/ttyUSB*): each LED byte goes out as that one raw byte at

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Program-wide light-glasses state: one copy, read and written on the UI thread.
 #include <cstdint>

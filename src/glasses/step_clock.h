@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The LED step clock seen by the sequencer: a periodic tick on the UI thread.
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Añadir pista de CD...": the tracks of the discs in the drives in a list,
 // several may be chosen. A modal dialog; tests use a scripted chooser instead.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Windows-1252, the 8-bit code page the list files are kept in on disk. In
 // memory every string is UTF-8; these convert at the file's edge.

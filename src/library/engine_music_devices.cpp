@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine_music_devices.h"
 
 #include "audio/bass.h"

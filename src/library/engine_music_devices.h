@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The playlist's devices on an engine of one's own (an offline render of a
 // session to a file): the streams are that engine's; the MIDI sequencer and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "library/export_lights.h"
 
 #include "audio/engine.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The LED steps of an exported session, carried in its sound: the glasses'
 // own sequencer and sequence table on a simulated step clock, each step's byte

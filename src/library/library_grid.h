@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the two library grids share: their columns (hidden path, name,
 // centred duration), how their rows are shown (the highlighted one, the open

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The session library's and the playlist's preferences.
 #include "base/preference_key.h"

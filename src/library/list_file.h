@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The list files of the session library (VsoSesion.dat) and the playlist
 // (VsoMusica.dat): a header line, then the cells of a three-column grid one per

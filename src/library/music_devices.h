@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Everything the playlist and the music player do to the outside world: the
 // engine's file streams, the MIDI sequencer's command strings and the CD.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // FlexMusica: the playlist as a grid. It shows the playlist's rows, paints the
 // chosen song in the selection colours, and hands presses, Enter and the

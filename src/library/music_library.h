@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The playlist: the rows of FlexMusica and every command on them (load and
 // save the list file, add a song or CD tracks, remove, choose a row), the

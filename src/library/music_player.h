@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Background music during a session: plays the playlist's current song by the
 // means its kind needs (a file stream for "mp3", the MIDI sequencer for

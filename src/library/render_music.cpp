@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "library/render_music.h"
 
 #include "audio/engine.h"

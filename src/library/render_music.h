@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Background music in an offline render: the real music player over a copy of
 // the playlist, on the render's private engine. Streams play on that engine,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // FlexSesion: the session library as a grid. It shows the library's rows,
 // paints the highlighted row (the open session) in the selection colours,

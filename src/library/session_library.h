@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The session library: the rows of FlexSesion and every command on them
 // (choose a row, save, save as, add, new, remove), kept free of widgets so

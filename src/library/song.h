@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the playlist works out from a song's path and from its stream: the
 // kind that decides how it is played, the time text of its length, and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The playlist's devices as the program has them: the audio library's streams
 // and CD (bass.h, cd.h) and the MIDI sequencer's command strings (mci.h).

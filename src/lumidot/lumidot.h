@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One round LED, lit or unlit, in two chosen colours; optionally toggled by a
 // left click. Colours cross the interface as 0x00BBGGRR numbers (red in the low

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "General" property page of a Lumidot: its Lit and AllowClick settings.
 // Changes reach the control on "OK" or "Apply" only.

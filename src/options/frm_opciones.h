@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The options dialog: the open session's ranges, what the graph shows, how
 // the playlist plays, the fade time and the light glasses (connected or not,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The glasses tab's decisions that are not the test: the colour a clicked
 // indicator takes next, the warning before the glasses are first switched on,

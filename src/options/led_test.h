@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The LED test of the options dialog: all eight LEDs flashing together, then
 // both diamonds turning, to the dialog's own port and polarity.

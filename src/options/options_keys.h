@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Preferences first written by the options dialog. The two playlist keys are
 // the music player's, declared in playback/ so that both can read them; the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The glasses tab's port list: the three parallel port addresses, then the
 // serial devices present, and what "Aceptar" stores for a choice among them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "range_bounds.h"
 
 #include "session/session_model.h"

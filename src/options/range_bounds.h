@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The two range spinners of the options dialog: how far they may go so that
 // no point of the open session falls off the graph, and how the points move

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "playback/audio_file_writer.h"
 
 #include "audio/engine.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writing rendered sound to a file through libsndfile: WAV and FLAC as 16-bit
 // PCM, Ogg Vorbis, MP3. The bytes go through a narrow file seam, so a disk

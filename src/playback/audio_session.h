@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sound side of the program's life: the start-up check for a sound device,
 // the three tone wave files, the audio library with its three sample players,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An export or a verification run on a worker thread of its own, so the
 // window stays responsive: the UI thread starts it, polls its progress and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine_links.h"
 
 #include "tone_waves.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The session player's outside world made of the real parts: three sample
 // players over the audio engine and the system mixer's master level.

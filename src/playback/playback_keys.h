@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The session player's preferences, and the playlist's two that the options
 // dialog writes (the music player in library/ and the dialog in options/ both

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The verification of a render, from the rendered samples alone: second by
 // second the frequency of the left and the right tone and the beat between

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Plays the open session: from Play to Stop, the 500 ms tick turns the drawn
 // curves into tone rates, mask volume, the LED beat and the cursor; the last

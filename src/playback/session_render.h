@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A session rendered as Play sounds it, without a device: the session player
 // itself, on a simulated clock, drives a private engine opened offline, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "playback/tone_waves.h"
 
 #include "audio/bass_sample.h"

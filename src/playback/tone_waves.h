@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The three one-second wave files the session plays: a 1000 Hz tone in the
 // left channel only (OndaL), the same in the right only (OndaR), and a masking

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command-line renderer; everything but the process's own parts (the
 // arguments, the terminal, Ctrl+C) is in render_command.
 #include "render/render_command.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // velorin-somnara-render SESION.vso SALIDA.{wav,flac,ogg,mp3}
 //                        [--informe INFORME.json] [--sin-musica]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One drawn curve: its point markers, 1-based like the marker controls they
 // stand for (index 0 is unused), and how many of them are in use. Positions

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Mouse editing of the two curves, free of any window: each gesture of the
 // graph is a function on the model that keeps the points ordered, the beat

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Undo and redo of the open session's edits, as many steps as were made since
 // it was opened. A step holds the whole session before and after the edit

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The graph group of the main window: the frame picture around the graph, the
 // graph with its markers, curves, grid and time cursor, the sequence strip

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Geometry of the graph's frame of reference: band lines, fifths of the time
 // axis, band names and axis values on the graph, and the fixed layout of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The graph picture: black ground, grid, both curves, the point markers and the
 // time cursor, all painted from the model; and the mouse gestures of the curve

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the random sequences of new segments come from: the curve editor picks
 // one for every point it adds, the file reader for every segment a file leaves

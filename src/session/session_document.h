@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The open session as a document: which file it belongs to, whether it has
 // unsaved edits (the model's SesionModificada), saving it and asking to save

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The session file (*.vso): one value per line, CR LF line ends, numbers in the
 // classic print-to-file style (" 25 ", "-3 ", " 1087.5 ").

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The graph's display preferences (set in the options dialog, read on every grid draw).
 #include "base/preference_key.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The open session: two curves of at most 30 points each, the LED sequence of
 // every beat segment, the ranges of both axes and the session length.

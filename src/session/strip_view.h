@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sequence strip under the graph: one coloured cell per beat segment,
 // from centre to centre of its two points, and the cursor bar. Mouse work on

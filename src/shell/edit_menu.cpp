@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "edit_menu.h"
 
 #include "session/edit_history.h"

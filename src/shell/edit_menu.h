@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "Edición" menu: undo and redo of the open session's edits, each entry
 // naming the step it would take and disabled when there is none. After a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "E&xportar a audio..." and "&Informe de verificación" in the session menu:
 // the save dialog, the render on a worker thread behind a progress dialog

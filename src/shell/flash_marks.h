@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Keeps the strip's warning edges on the beat segments that flash through
 // 15-20 Hz, while the glasses are on; follows every change of the session.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The about box: the program's name, version and picture over two grey bands,
 // the project's web address and mail link, and a button that closes it.

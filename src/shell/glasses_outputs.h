@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Joins the glasses' output to the sound engine and the user: every LED byte
 // also sets the light carried in the sound, and a serial board that goes away

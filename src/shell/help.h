@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The help menu's "Contenido...": the manual beside the program, opened with
 // the desktop's default program.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: view and wiring. It owns the open session, the playback
 // objects and every control, runs the start-up sequence when built and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "main_window_ui.h"
 
 #include "controls/boton_gradiente.h"

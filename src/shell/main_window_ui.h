@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's controls, built and laid out in one place, the way a
 // form designer would: no behaviour, no connections. The window wires them.

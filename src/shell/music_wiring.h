@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The playlist and the music player joined to the main window: the grid
 // FlexMusica, the "&Música" menu and its pop-up, the music volume slider and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the session player talks to, made of the main window's parts: its
 // controls (PlayerView) and the glasses (GlassesLink); the music is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The real message boxes, file dialogs and desktop, owned by the main window.
 #include "base/services.h"

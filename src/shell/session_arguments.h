@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Session files handed to the program when it starts: a file manager opens a
 // .vso with it (the desktop entry passes the files as plain paths). These are

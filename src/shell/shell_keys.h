@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the main window reads at start-up and stores at an orderly exit.
 #include "base/preference_key.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Start-up and shutdown without widgets: the step runner, the settings read at
 // start-up and the preferences written at exit, so both can be tested headless.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "Informe de verificación" window: the beat and the carrier the curves
 // draw against those measured in the render, second by second over the

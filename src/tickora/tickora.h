@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A periodic timer with millisecond periods whose Timer signal always arrives on
 // the thread that enabled it, serialised with that thread's other events.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An engine in "no sound" mode over a temporary program folder holding the
 // three tone wave files; the mix is pulled with renderOffline.

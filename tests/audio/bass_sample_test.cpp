@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sample player: its stored defaults, its clamps, and what it tells the user.
 #include "audio/bass_sample.h"
 #include "audio/cd.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Audio CD tracks read from a CUE/BIN image and heard on the engine's CD line
 // through the offline render.
 #include "audio/audio_output.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The typed engine (vs::audio::Engine) on its own, the mixer on its own, and
 // how the audio-library adapter maps handles and sentinels onto them.
 #include "audio/engine.h"

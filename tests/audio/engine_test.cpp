@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Engine life cycle, decoded streams and the lock-free queues.
 #include "audio/audio_output.h"
 #include "audio/spsc_queue.h"

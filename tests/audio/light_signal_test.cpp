@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lights carried in the sound, measured on the offline render with the
 // two binaural tones playing: the 19,200 Hz carrier is in each channel while
 // that eye's LEDs are lit, at its level, glides in and out without spreading

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The MIDI command strings: what each command answers, and the sound a played
 // song puts on the Synth line of an offline engine.
 #include "audio/mci.h"

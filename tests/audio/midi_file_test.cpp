@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The MIDI length reader: tempo maps across tracks, the event kinds a file may
 // hold, and broken input.
 #include "audio/midi_file.h"

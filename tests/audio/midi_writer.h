@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Standard MIDI Files built byte by byte, so each test states exactly what the
 // reader is given (running status, odd chunk layouts, broken data).

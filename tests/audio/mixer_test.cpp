@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sample mixer judged by ear, so to speak: every check measures the
 // rendered sound rather than the engine's bookkeeping.
 #include "audio_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A steady sine written as a 16-bit stereo WAV file at the mix rate, the same
 // in both channels: a song the tests can hand to the playlist and find again

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Measuring rendered sound: pitch from interpolated zero crossings, level and
 // distortion from a least-squares sine fit. Shared by the tests and the

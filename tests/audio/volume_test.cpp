@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The mixer volume: the system mixer where it has the line, the engine's own
 // gains where it does not, and silence about every failure.
 #include "audio/engine.h"

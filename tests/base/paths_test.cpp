@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where a program in a given folder reads its shipped data and writes its own
 // files: the build tree, an installation under a prefix, a read-only folder.
 #include "base/paths.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "base/preferences.h"
 #include "recording_messages.h"
 #include "temp_dir.h"

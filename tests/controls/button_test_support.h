@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Shared by the button tests: a shown 75 x 25 house button on a known palette,
 // and the look's colours worked out from the design's own formulas.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "glasses/frm_secuencia.h"
 #include "glasses/sequences.h"
 #include "glasses/step_clock.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A child process lights the glasses through a port stand-in and then ends
 // abnormally; the parent reads what reached the port.
 #include "glasses/crash_darkening.h"

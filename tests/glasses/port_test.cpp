@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "glasses/led_port.h"
 #include "glasses/port_setup.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the documentation pictures of the LED panel, the sequence chooser and
 // the LED widget into the folder given as the only argument.
 #include "glasses/frm_secuencia.h"

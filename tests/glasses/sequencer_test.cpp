@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "glasses/led_sequencer.h"
 #include "glasses/sequences.h"
 #include "glasses/step_clock.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The glasses on a serial board, with a pseudo-terminal as the board: raw
 // bytes at 115200 8N1, never a stalled write, a vanished board reported once;
 // the program's output routing between the two ports; finding the devices.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Each shipped session played from start to end through the real player on a
 // simulated clock: it runs its whole length, the tones stay in a comfortable
 // range, the glasses follow a valid sequence, and the closing fade comes.

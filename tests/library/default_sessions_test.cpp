@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sessions shipped in data/: each must open cleanly in a new window's
 // model and sound within comfortable ranges from start to end.
 #include "session/session_file.h"

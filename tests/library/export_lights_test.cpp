@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lights carried in an exported file: the glasses' own sequencer and
 // table on the render's simulated step clock. Judged from the file alone: in
 // each channel the 19,200 Hz carrier stands at the level of that eye's lit

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A playlist and its music player on the music-device double and a recorded
 // mixer, in a temporary program folder.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The playlist's rules without a window: the song's kind and time text, the
 // CD track names, adding, removing and choosing songs, the list file at
 // start-up and exit, and the volume slider kept in step with the mixer.

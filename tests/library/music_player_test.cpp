@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The music player on the music-device double: starting and stopping each
 // kind, the end-of-song check, the next song for the four settings of the two
 // playlist keys, and what happens when songs are missing or fail.

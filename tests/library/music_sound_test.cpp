@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The playlist heard through the real engine: WAV and MIDI songs the test
 // writes and tracks of a CD image, measured and played by the music player on
 // the program's devices, beside a session played offline on a simulated

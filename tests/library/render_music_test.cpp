@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The playlist's music in an offline render: the real music player over a
 // copy of the rows, on the render's own engine. Songs the test writes (a WAV
 // tone, a one-note MIDI file) are judged from the rendered frames: the song

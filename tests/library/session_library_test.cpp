@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The session library's rules, on its rows, without a window: the list file
 // at start-up and exit, choosing rows, the save questions, save, save as, add,
 // new and remove.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "options/glasses_settings.h"
 #include "options/led_test.h"
 #include "options/range_bounds.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes a picture of each of the options dialog's five tabs, with the glasses
 // on, into the folder given as the only argument.
 //   xvfb-run -a build/tests/options/options_screenshots docs/

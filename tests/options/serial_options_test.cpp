@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The glasses tab with serial boards: the LED test reaching a board (a
 // pseudo-terminal) with both polarities, the port list, and what "Aceptar"
 // stores and what closing without it leaves.

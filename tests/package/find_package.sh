@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds and runs the consumer project against an installed prefix.
 # Usage: find_package.sh PREFIX CONSUMER_SOURCE CXX_COMPILER CXX_FLAGS LINKER_FLAGS
 set -eu

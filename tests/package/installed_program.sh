@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the program installed under PREFIX headless, as a new user, with one
 # session file given as a file manager would, and checks what it found and
 # where it wrote. Usage: installed_program.sh PREFIX

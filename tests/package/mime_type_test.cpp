@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The installed session type, compiled by update-mime-database as a package
 // installation does and read back through Qt's MIME database: session files
 // are recognised by their first line, not only by their name.

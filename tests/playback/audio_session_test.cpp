@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound side of start-up and exit, without a window.
 #include "audio/bass.h"
 #include "playback/audio_session.h"

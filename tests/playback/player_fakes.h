@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Doubles for everything the session player touches, recording what it did.
 #include "playback/session_player.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The verification report judged on renders whose faults are known: a clean
 // render of the player passes, and a tone off by half a hertz, a click and a
 // clipped stretch are each found where they were put.

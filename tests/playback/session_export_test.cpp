@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A session exported to a sound file and read back with libsndfile: its
 // length, its tones and mask, its fade, its bytes, and what a cancelled or
 // failed export leaves on disk.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The session player heard through the real engine: three sample players over
 // the offline mixer, the player driven tick by tick on a simulated clock, and
 // the sound judged from the rendered samples alone.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tone wave files, byte for byte.
 #include "audio/bass.h"
 #include "audio/bass_sample.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command-line renderer: each bad input gets its one-line reason and
 // status 2, a failure or an interruption status 1 and no file, a complete
 // render status 0, its file, its JSON and an untouched session file.

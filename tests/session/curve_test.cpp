@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The curve type on its own, and the model's two curves seen through the
 // names the rest of the program uses.
 #include "session/curve.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Undo and redo on the model: every kind of edit comes back exactly, the
 // modified flag follows the saved state, and the history belongs to the
 // session that is open.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editing rules on the model alone, to the graph unit.
 #include "editor_test_support.h"
 

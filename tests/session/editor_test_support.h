@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Helpers shared by the curve editor tests: a scripted random source and a
 // check that the strip cells still follow the beat points.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The curve editor driven through the real graph widget with synthetic mouse
 // events: pixels in, graph units and cells out.
 #include "editor_test_support.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The graph group as the main window sees it: grid options, axis labels, the
 // length scroll bars, the sequence strip's mouse signals and the time cursor.
 #include "session/graph_frame.h"

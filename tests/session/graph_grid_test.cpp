@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Band lines, band names, axis values and the fixed tick layout.
 #include "session/graph_grid.h"
 #include "session/session_model.h"

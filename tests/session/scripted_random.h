@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Random source for the session tests: plays back the given numbers in a loop
 // and counts draws and reseeds.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fixed LED sequence table the strip colours and the glasses patterns
 // come from. It belongs with the glasses tests; it is built here because this
 // is where it was written.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The open session as a document: its file, its modified flag, saving and the
 // question before it is left.
 #include "base/paths.h"

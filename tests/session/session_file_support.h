@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Shared by the session file tests: the example session, a scripted random
 // source and a recorder installed as the message service.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Edición" menu on the real window: which edits make a step, what the
 // entries say, the modified mark, and the history of the session that is open.
 #include "audio/volume.h"

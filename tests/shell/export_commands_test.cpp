@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The export commands of the session menu driven as a user would: the save
 // dialog and its proposed name, the progress dialog and its "Cancelar", the
 // report window, and the Spanish reason when nothing could be written.

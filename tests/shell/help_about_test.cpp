@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "base/paths.h"
 #include "controls/boton_gradiente.h"
 #include "glasses/frm_secuencia.h"

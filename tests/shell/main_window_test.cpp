@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "audio/volume.h"
 #include "base/paths.h"
 #include "base/preferences.h"

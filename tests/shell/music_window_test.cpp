@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The playlist in the main window: the first run's list, the "&Música" menu,
 // adding songs and CD tracks, the slider and the mixer, background music
 // during a session and the exit; and the shipped songs on the real devices.

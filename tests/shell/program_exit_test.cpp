@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real program, started and shown, leaves through its exit command when
 // asked to report its first paint (the start-up benchmark's way of running
 // it): nothing of it stays behind in the program's folder.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole program driving a serial board, with a pseudo-terminal as the
 // board and no stand-in for the port: the board is chosen in the real options
 // dialog, the default session's steps arrive at its beat, the lights go out at

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which start-up arguments open a session: existing .vso files only, made
 // absolute, each once.
 #include "shell/session_arguments.h"

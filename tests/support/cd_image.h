@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Audio CD images for tests: a BIN of raw 2352-byte sectors (44100 Hz 16-bit
 // stereo, little-endian, 75 sectors a second) and the CUE sheet that names

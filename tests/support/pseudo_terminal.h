@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A pseudo-terminal standing in for a USB serial board: the program opens the
 // slave path as it would /dev/ttyACM0, the test reads what arrives at the

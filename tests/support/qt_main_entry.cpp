@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Entry point of every test executable: headless defaults (offscreen windows,
 // the silent audio driver) unless the caller chose otherwise, and a
 // QApplication for the tests that need one.

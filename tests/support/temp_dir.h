@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A fresh folder per test, removed afterwards; also points the program's
 // folders and preference store at it so no test touches the user's files.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Real ticks on the test's event loop. Counts are checked with wide margins
 // only where a tick must or must not happen; no timing is asserted.
 #include "tickora.h"

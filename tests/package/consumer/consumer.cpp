@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lights an indicator on the first tick of a timer; exits 0 once it is lit.
 #include <lumidot.h>
 #include <tickora.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Stands in for a sound card: the test turns the crank of the callback, on
 // its own thread, as the device would. Install it with

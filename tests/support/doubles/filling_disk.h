@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A disk that fills up: files are real (so what was written can be looked
 // for afterwards), but every write past the first `room` bytes of all files

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Step-clock double: ticks only when the test calls fire().
 #include "glasses/step_clock.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Port stand-in for abnormal-end tests: each byte goes down a file descriptor
 // (a pipe) that another process reads, and the descriptor is armed for the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Desktop double: records what would have been handed to the default
 // programs, so no browser, mail program or help viewer starts in a test.

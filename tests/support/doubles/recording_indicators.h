@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Indicator double: the state of eight on-screen LEDs.
 #include "glasses/led_display.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Port double: records every write and read, drives nothing.
 #include "glasses/led_port.h"

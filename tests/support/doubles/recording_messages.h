@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Message service double: records every message and answers questions from a
 // script, so no test ever waits on a message box.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Mixer double: every line present, levels kept in memory, every write recorded.
 #include "audio/volume.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // File-dialog double: answers from a script and remembers what was asked, so
 // no test ever waits on a dialog.

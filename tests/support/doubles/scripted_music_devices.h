@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Music-device double: streams, MIDI files and CD discs from a script, every
 // call written to a log, so playlist and player tests need no sound at all.
