@@ -75,6 +75,7 @@ int main(int argc, char** argv) {
                                  &controls,
                                  &dialogs,
                                  &messages,
+                                 {},
                                  {}});
     auto waitForEnd = [&] {
         QElapsedTimer t;

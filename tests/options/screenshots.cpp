@@ -37,7 +37,7 @@ int main(int argc, char** argv) {
     vs::options::frmOpciones d(
         {model, nullptr, estado, port, principal, messages, {}, &vs::controls::makeHouseButton});
     d.show();
-    QTest::qWaitForWindowExposed(&d);
+    if (!QTest::qWaitForWindowExposed(&d)) return 1;
     auto* tabs = d.findChild<QTabWidget*>("SSTab1");
     const char* names[5] = {"frecuencias", "ver", "musica", "fade", "gafas"};
     bool ok = true;

@@ -58,7 +58,7 @@ struct ExportMenu : ::testing::Test {
         model.setSegundos(12);
         menu.addAction(QStringLiteral("&Nueva"));
         commands = std::make_unique<ExportCommands>(ExportContext{
-            &window, &menu, &model, [this] { return name; }, &view, &dialogs, &messages, {}});
+            &window, &menu, &model, [this] { return name; }, &view, &dialogs, &messages, {}, {}});
     }
     void TearDown() override {
         openGate();
@@ -68,7 +68,13 @@ struct ExportMenu : ::testing::Test {
         view.musica = true;
         commands.reset();
         commands = std::make_unique<ExportCommands>(ExportContext{
-            &window, &menu, &model, [this] { return name; }, &view, &dialogs, &messages,
+            &window,
+            &menu,
+            &model,
+            [this] { return name; },
+            &view,
+            &dialogs,
+            &messages,
             [this] {
                 return playback::MusicLinkFactory(
                     [this](audio::Engine&,
@@ -76,7 +82,8 @@ struct ExportMenu : ::testing::Test {
                         opened.wait();
                         return std::make_unique<test::FakeMusic>();
                     });
-            }});
+            },
+            {}});
     }
     void openGate() {
         if (!gateOpen) gate.set_value();
