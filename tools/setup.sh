@@ -14,11 +14,8 @@ packages=(
   libcdio-dev libcdio-paranoia-dev libasound2-dev
   libgtest-dev libgmock-dev
   xvfb xauth
-<<<<<<< HEAD
   desktop-file-utils appstream libxml2-utils shared-mime-info file
-=======
   xdotool x11-apps netpbm  # driving and photographing the program from outside
->>>>>>> music2
 )
 
 missing=()
