@@ -123,8 +123,15 @@ void VerificationWindow::setReport(const playback::VerificationReport& r,
         QStringLiteral("Informe de verificación: «%1»").arg(QString::fromStdString(sessionName));
     if (!file.empty()) head += QStringLiteral("\n") + QString::fromStdString(file);
     heading_->setText(head);
-    beat_->setChart(chartOf(r, true, QStringLiteral("Pulso binaural (derecho − izquierdo)")));
-    carrier_->setChart(chartOf(r, false, QStringLiteral("Portadora (tono izquierdo)")));
+    // A chart view lets go of its previous chart (its own empty one, the
+    // first time) without deleting it.
+    auto replace = [](QChartView* view, QChart* chart) {
+        QChart* old = view->chart();
+        view->setChart(chart);
+        delete old;
+    };
+    replace(beat_, chartOf(r, true, QStringLiteral("Pulso binaural (derecho − izquierdo)")));
+    replace(carrier_, chartOf(r, false, QStringLiteral("Portadora (tono izquierdo)")));
     QString verdict = QString::fromStdString(r.verdict());
     for (const std::string& note : notes)
         verdict += QStringLiteral("\nNota: ") + QString::fromStdString(note);
