@@ -11,7 +11,7 @@ packages=(
   qt6-base-dev libgl-dev qt6-charts-dev libqt6opengl6-dev
   libsdl2-dev libsndfile1-dev libsamplerate0-dev
   libfluidsynth-dev timgm6mb-soundfont
-  libcdio-dev libcdio-paranoia-dev libasound2-dev
+  libcdio-dev libcdio-paranoia-dev libasound2-dev libhwy-dev
   libgtest-dev libgmock-dev
   xvfb xauth
   desktop-file-utils appstream libxml2-utils shared-mime-info file

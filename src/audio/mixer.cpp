@@ -2,30 +2,13 @@
 // The audio thread's side of the engine. Nothing in this file may lock,
 // allocate, sleep, wait, do I/O or log.
 #include "audio/engine_impl.h"
+#include "audio/tone_interpolation.h"
 
 #include <algorithm>
 #include <cstring>
 
 namespace vs::audio::detail {
 namespace {
-
-// Cubic Hermite segment between y0 and y1 whose slopes come from fourth-order
-// central differences over six points. Plain Catmull-Rom slopes leave the
-// 1000 Hz tone's error near -89 dB; these put it below the 16-bit floor of the
-// wave files (about -98 dB) for the same cubic evaluation.
-inline float hermite6(const float* p, float t) noexcept {
-    const float ym2 = p[-2], ym1 = p[-1], y0 = p[0], y1 = p[1], y2 = p[2], y3 = p[3];
-    const float d0 = (ym2 - y2 + 8.0f * (y1 - ym1)) * (1.0f / 12.0f);
-    const float d1 = (ym1 - y3 + 8.0f * (y2 - y0)) * (1.0f / 12.0f);
-    const float dy = y1 - y0;
-    const float c2 = 3.0f * dy - 2.0f * d0 - d1;
-    const float c3 = d0 + d1 - 2.0f * dy;
-    return ((c3 * t + c2) * t + d0) * t + y0;
-}
-
-inline float fraction(std::uint64_t pos) noexcept {
-    return float(std::uint32_t(pos)) * (1.0f / 4294967296.0f);
-}
 
 // Sample `i` of a channel, wrapping for a loop, silence outside a one-shot.
 inline float tap(const float* d, std::int64_t n, std::int64_t i, bool loop) noexcept {
@@ -51,10 +34,10 @@ inline void ramp(float* bus, const float* src, int n, float from, float to) noex
     }
 }
 
-} // namespace
-
-int renderChannel(const float* d, std::int64_t n, std::uint64_t& pos, std::uint64_t inc, bool loop,
-                  float* out, int count) noexcept {
+// renderChannel with the kernel `Run` for the runs whose taps all lie inside.
+template <auto Run>
+int renderWith(const float* d, std::int64_t n, std::uint64_t& pos, std::uint64_t inc, bool loop,
+               float* out, int count) noexcept {
     const std::uint64_t span = std::uint64_t(n) << 32;
     int k = 0;
     // Material at the mix rate on a whole frame: a copy, exact and cheap.
@@ -80,13 +63,7 @@ int renderChannel(const float* d, std::int64_t n, std::uint64_t& pos, std::uint6
         if (pos >= kOne * 2 && pos < fastEnd) {
             std::uint64_t m64 = (fastEnd - 1 - pos) / inc + 1;
             const int m = int(std::min<std::uint64_t>(m64, std::uint64_t(count - k)));
-            float* o = out + k;
-            std::uint64_t p = pos;
-            for (int j = 0; j < m; ++j) {
-                o[j] = hermite6(d + (p >> 32), fraction(p));
-                p += inc;
-            }
-            pos = p;
+            pos = Run(d, n, pos, inc, out + k, m);
             k += m;
         } else {
             const std::int64_t i = std::int64_t(pos >> 32);
@@ -104,6 +81,18 @@ int renderChannel(const float* d, std::int64_t n, std::uint64_t& pos, std::uint6
         if (loop && pos >= span) pos %= span;
     }
     return k;
+}
+
+} // namespace
+
+int renderChannel(const float* d, std::int64_t n, std::uint64_t& pos, std::uint64_t inc, bool loop,
+                  float* out, int count) noexcept {
+    return renderWith<interpolateVector>(d, n, pos, inc, loop, out, count);
+}
+
+int renderChannelScalar(const float* d, std::int64_t n, std::uint64_t& pos, std::uint64_t inc,
+                        bool loop, float* out, int count) noexcept {
+    return renderWith<interpolateScalar>(d, n, pos, inc, loop, out, count);
 }
 
 Mixer::Mixer() {
