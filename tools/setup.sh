@@ -15,6 +15,7 @@ packages=(
   libgtest-dev libgmock-dev
   xvfb xauth
   desktop-file-utils appstream libxml2-utils shared-mime-info file
+  lintian  # the suite checks the Debian packages it makes
   xdotool x11-apps netpbm  # driving and photographing the program from outside
 )
 

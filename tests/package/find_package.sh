@@ -1,9 +1,9 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds and runs the consumer project against an installed prefix.
-# Usage: find_package.sh PREFIX CONSUMER_SOURCE CXX_COMPILER CXX_FLAGS LINKER_FLAGS
+# Usage: find_package.sh PREFIX LIBDIR CONSUMER_SOURCE CXX_COMPILER CXX_FLAGS LINKER_FLAGS
 set -eu
-prefix=$1 source=$2 cxx=$3 flags=$4 ldflags=$5
+prefix=$1 libdir=$2 source=$3 cxx=$4 flags=$5 ldflags=$6
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cmake -S "$source" -B "$work" -G Ninja -DCMAKE_BUILD_TYPE=Release \
@@ -13,6 +13,6 @@ cmake -S "$source" -B "$work" -G Ninja -DCMAKE_BUILD_TYPE=Release \
 # The libraries must come from the prefix, not from the build tree.
 grep -q "$prefix" "$work/CMakeCache.txt"
 cmake --build "$work" >"$work/build.log" || { cat "$work/build.log"; exit 1; }
-ldd "$work/consumer" | grep -q "$prefix/lib/libtickora.so.1"
-ldd "$work/consumer" | grep -q "$prefix/lib/liblumidot.so.1"
+ldd "$work/consumer" | grep -q "$prefix/$libdir/libtickora.so.1"
+ldd "$work/consumer" | grep -q "$prefix/$libdir/liblumidot.so.1"
 QT_QPA_PLATFORM=offscreen "$work/consumer"

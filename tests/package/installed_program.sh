@@ -2,15 +2,24 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the program installed under PREFIX headless, as a new user, with one
 # session file given as a file manager would, and checks what it found and
-# where it wrote. Usage: installed_program.sh PREFIX
+# where it wrote, and that both executables take the project's libraries from
+# the installation. Usage: installed_program.sh PREFIX LIBDIR
 set -eu
-prefix=$1
+prefix=$1 libdir=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 home=$work/home
 user="$home/.local/share/Velorin Somnara"
 shared="$prefix/share/velorin-somnara"
 fail() { echo "FAIL: $*" >&2; exit 1; }
+
+libraries=$(realpath "$prefix/$libdir")
+for program in velorin-somnara velorin-somnara-render; do
+  ldd "$prefix/bin/$program" | grep -E 'lib(tickora|lumidot)\.so' | while read -r library arrow path rest; do
+    [ "$(dirname "$(realpath -m "$path")")" = "$libraries" ] ||
+      fail "$program takes $library from $path, not from $libraries"
+  done
+done
 
 (cd "$prefix" && find . | sort) >"$work/before"
 mkdir -p "$home"
