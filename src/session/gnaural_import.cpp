@@ -36,20 +36,12 @@ constexpr int kPinkNoiseType = 1;
 constexpr std::size_t kMaxPoints = 1000000; // the binaural voice, repeats included
 constexpr double kLongest = 59 * 60 + 59;
 
-struct Stop {
-    ImportRejection rejection;
-};
-
 [[noreturn]] void stop(int line, std::string reason) {
-    throw Stop{{line, std::move(reason)}};
+    import::reject(line, std::move(reason));
 }
 
 std::string shown(const QString& text) {
-    std::string out;
-    for (QChar c : text.left(40))
-        out += (c.unicode() >= 32 && c.unicode() < 127) ? char(c.unicode()) : '?';
-    if (text.size() > 40) out += "...";
-    return "«" + out + "»";
+    return import::quoted(text.toStdString());
 }
 
 struct RawEntry {
@@ -259,11 +251,7 @@ private:
 } // namespace
 
 ImportResult importGnaural(std::string_view text, const ImportScale& scale) {
-    try {
-        return import::finish(GnauralReader(text).read(), scale);
-    } catch (const Stop& s) {
-        return s.rejection;
-    }
+    return import::finishWith([text] { return GnauralReader(text).read(); }, scale);
 }
 
 } // namespace vs::session

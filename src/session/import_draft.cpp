@@ -89,6 +89,18 @@ void place(Curve& curve, const Polyline& line, const SessionModel& m, bool beat)
 
 } // namespace
 
+void reject(int line, std::string reason) {
+    throw Rejected{{line, std::move(reason)}};
+}
+
+std::string quoted(std::string_view text) {
+    std::string out;
+    for (char c : text.substr(0, 40))
+        out += (c >= 32 && c < 127) ? c : '?';
+    if (text.size() > 40) out += "...";
+    return "«" + out + "»";
+}
+
 std::string shortNumber(double v, int decimals) {
     std::string text = formatFixed(v, decimals);
     if (text.find('.') != std::string::npos) {

@@ -8,6 +8,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vs::session::import {
@@ -57,5 +58,23 @@ struct Draft {
 // The session made of a draft whose length is above 0. Rejected only when it
 // rounds to no whole second.
 ImportResult finish(Draft draft, const ImportScale& scale);
+
+// How a reader stops at the first fault: reject() throws, finishWith() catches.
+struct Rejected {
+    ImportRejection rejection;
+};
+[[noreturn]] void reject(int line, std::string reason);
+
+// The session made of what `read` returns, or the rejection it threw.
+template <typename Read> ImportResult finishWith(Read read, const ImportScale& scale) {
+    try {
+        return finish(read(), scale);
+    } catch (const Rejected& r) {
+        return r.rejection;
+    }
+}
+
+// The file's text as a reason shows it: «...», printable ASCII, cut short.
+std::string quoted(std::string_view text);
 
 } // namespace vs::session::import

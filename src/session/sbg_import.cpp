@@ -45,21 +45,10 @@ constexpr double kChangeHalf = 30; // a change takes 30 s either side of its tim
 constexpr int kMaxExpansion = 100000; // time lines read, block stamps included
 constexpr int kMaxDepth = 100;         // blocks within blocks
 
-struct Stop {
-    ImportRejection rejection;
-};
+using import::quoted;
 
 [[noreturn]] void stop(int line, std::string reason) {
-    throw Stop{{line, std::move(reason)}};
-}
-
-// Text of the file shown in a reason: printable ASCII, not too long.
-std::string quoted(std::string_view text) {
-    std::string out;
-    for (char c : text.substr(0, 40))
-        out += (c >= 32 && c < 127) ? c : '?';
-    if (text.size() > 40) out += "...";
-    return "«" + out + "»";
+    import::reject(line, std::move(reason));
 }
 
 bool isDigit(char c) {
@@ -532,11 +521,7 @@ private:
 } // namespace
 
 ImportResult importSbg(std::string_view text, const ImportScale& scale) {
-    try {
-        return import::finish(SbgReader(text).read(), scale);
-    } catch (const Stop& s) {
-        return s.rejection;
-    }
+    return import::finishWith([text] { return SbgReader(text).read(); }, scale);
 }
 
 } // namespace vs::session
