@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Schedules of the command-line beat generators (*.sbg). What is read:
-//  - comments from '#' to the line's end, blank lines;
+//  - comments from '#' to the line's end, blank lines, a byte-order mark;
 //  - option lines ("-SE", "-m file"): -S, -E, -Q and -D mean nothing here,
 //    every other option is listed as not carried; -p and -i (a program made
 //    by the option, not by the file) are refused;
@@ -170,7 +170,8 @@ public:
 
     Draft read() {
         int lineNo = 0;
-        std::size_t pos = 0;
+        // Windows editors put a byte-order mark in front of UTF-8 text.
+        std::size_t pos = text_.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0;
         while (pos <= text_.size()) {
             std::size_t end = text_.find('\n', pos);
             if (end == std::string_view::npos) end = text_.size();

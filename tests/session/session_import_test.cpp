@@ -78,7 +78,7 @@ void expectSession(const ImportResult& result, const Expected& want, const char*
 
 const std::vector<Case> kSbgCases = {
     {"NowAndRelativeTimesSlideWithArrows",
-     "## a comment printed by the generator\n-SE\n\n"
+     "\xEF\xBB\xBF## a comment printed by the generator\n-SE\n\n"
      "a: 200+10/30  # alpha\r\nb: 150+4/30\n"
      "NOW == a ->\n+00:10:00 == b ->\n+00:20 == a\n",
      {1200, {{0, 10}, {600, 4}, {1200, 10}}, {{0, 195}, {600, 148}, {1200, 195}}}},
