@@ -4,16 +4,8 @@
 #include "session/session_model.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace vs::options {
-namespace {
-
-// Markers sit at float positions: a point drawn exactly at 17 Hz may read
-// 17.00001 and must not push the floor to 18.
-constexpr double kHolgura = 1e-3;
-
-} // namespace
 
 FrecuenciasPuntos leerFrecuencias(const session::SessionModel& m) {
     FrecuenciasPuntos f;
@@ -26,16 +18,14 @@ FrecuenciasPuntos leerFrecuencias(const session::SessionModel& m) {
 
 LimitesRango limitesPara(const session::SessionModel& m, const FrecuenciasPuntos& f) {
     LimitesRango l;
-    for (int i = 1; i <= m.NumPuntos && i <= session::kMaxPuntos; ++i) {
-        const int techo = static_cast<int>(std::ceil(f.FrecuenciasPunto[i] - kHolgura));
-        l.binauralMin = std::max(l.binauralMin, techo);
-    }
+    for (int i = 1; i <= m.NumPuntos && i <= session::kMaxPuntos; ++i)
+        l.binauralMin =
+            std::max(l.binauralMin, session::binauralMaxRange(f.FrecuenciasPunto[i]).lowest);
     for (int i = 1; i <= m.NumPuntosFR && i <= session::kMaxPuntos; ++i) {
         const double hz = f.FrecuenciasPuntoFR[i];
-        const int arriba = static_cast<int>(std::ceil((hz - kHolgura) / 10)) * 10;
-        const int abajo = static_cast<int>(std::floor((hz + kHolgura) / 10)) * 10 + 450;
-        l.baseMin = std::max(l.baseMin, arriba);
-        l.baseMax = std::min(l.baseMax, abajo);
+        const session::MaxRange r = session::baseMaxRange(hz, hz);
+        l.baseMin = std::max(l.baseMin, r.lowest);
+        l.baseMax = std::min(l.baseMax, r.highest);
     }
     // A session read from a file may hold points beyond what the spinners
     // allow; the floor wins, so the highest point stays on the graph.

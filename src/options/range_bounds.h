@@ -3,6 +3,8 @@
 // The two range spinners of the options dialog: how far they may go so that
 // no point of the open session falls off the graph, and how the points move
 // when a range changes so each keeps its frequency.
+#include "session/frequency_range.h"
+
 #include <array>
 
 namespace vs::session {
@@ -12,10 +14,10 @@ class SessionModel;
 namespace vs::options {
 
 // Design bounds of the spinners.
-inline constexpr int kBinauralMinimo = 14;
-inline constexpr int kBinauralMaximo = 30;
-inline constexpr int kBaseMinimo = 450;
-inline constexpr int kBaseMaximo = 1000;
+inline constexpr int kBinauralMinimo = session::kBinauralMaxLowest;
+inline constexpr int kBinauralMaximo = session::kBinauralMaxHighest;
+inline constexpr int kBaseMinimo = session::kBaseMaxLowest;
+inline constexpr int kBaseMaximo = session::kBaseMaxHighest;
 
 // Every point's frequency when the dialog opened (index = point number).
 struct FrecuenciasPuntos {
