@@ -5,6 +5,7 @@
 // ignored.
 #include "shell/exit_signals.h"
 
+#include "pipe_child.h"
 #include "pipe_led_port.h"
 
 #include <gtest/gtest.h>
@@ -17,24 +18,17 @@
 
 namespace {
 
-struct Ending {
-    std::vector<int> bytes; // what reached the port, and 0x7F for "asked, still running"
-    int signal = 0;
-    int status = -1;
-};
+using vs::test::Ending;
 
+// 0x7F on the port stands for "asked for an orderly end, still running".
 Ending runChild(int sig, bool ignoredBefore) {
-    int fds[2];
-    EXPECT_EQ(pipe(fds), 0);
-    const pid_t pid = fork();
-    if (pid == 0) {
-        close(fds[0]);
+    return vs::test::runPipeChild([&](int fd) {
         for (int s : {SIGTERM, SIGHUP, SIGINT})
             std::signal(s, SIG_DFL);
         if (ignoredBefore) std::signal(sig, SIG_IGN);
         vs::glasses::installCrashDarkening();
         vs::shell::installExitSignals();
-        auto* port = new vs::glasses::PipeLedPort(fds[1]); // the end is abrupt
+        auto* port = new vs::glasses::PipeLedPort(fd); // the end is abrupt
         port->Out32(0x378, 0xA5);
         kill(getpid(), sig);
         pollfd p{vs::shell::exitSignalFd(), POLLIN, 0};
@@ -43,18 +37,7 @@ Ending runChild(int sig, bool ignoredBefore) {
         if (ignoredBefore) _exit(asked ? 1 : 0);
         kill(getpid(), sig); // the second
         _exit(2);            // not reached
-    }
-    close(fds[1]);
-    Ending out;
-    unsigned char b;
-    while (read(fds[0], &b, 1) == 1)
-        out.bytes.push_back(b);
-    close(fds[0]);
-    int status = 0;
-    waitpid(pid, &status, 0);
-    if (WIFSIGNALED(status)) out.signal = WTERMSIG(status);
-    if (WIFEXITED(status)) out.status = WEXITSTATUS(status);
-    return out;
+    });
 }
 
 } // namespace
