@@ -10,6 +10,7 @@
 #include <functional>
 #include <sstream>
 #include <string>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -19,7 +20,7 @@
 namespace vs::test {
 
 // Generous: CTest runs two at once on a loaded machine.
-inline constexpr std::chrono::seconds kChildTimeout{90};
+inline constexpr std::chrono::seconds kChildTimeout{60};
 
 inline bool waitUntil(const std::function<bool()>& done,
                       std::chrono::milliseconds limit = kChildTimeout) {
@@ -39,6 +40,8 @@ public:
         : log_(std::move(log)) {
         pid_ = fork();
         if (pid_ != 0) return;
+        // Should the test itself be killed (its time ran out), the child goes with it.
+        prctl(PR_SET_PDEATHSIG, SIGKILL);
         const int fd = ::open(log_.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         dup2(fd, 1);
         dup2(fd, 2);
