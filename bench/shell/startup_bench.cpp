@@ -23,6 +23,8 @@ int main(int argc, char** argv) {
     char confTemplate[] = "/tmp/vs-bench-XXXXXX";
     std::string conf = mkdtemp(confTemplate);
     setenv("XDG_CONFIG_HOME", conf.c_str(), 1);
+    // A runtime folder of its own: a program the user runs would take the start over.
+    setenv("XDG_RUNTIME_DIR", conf.c_str(), 1);
     setenv("VS_REPORT_SHOWN", "1", 1);
     setenv("SDL_AUDIODRIVER", getenv("SDL_AUDIODRIVER") ? getenv("SDL_AUDIODRIVER") : "dummy", 1);
     if (!getenv("DISPLAY")) setenv("QT_QPA_PLATFORM", "offscreen", 1);

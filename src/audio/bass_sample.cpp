@@ -112,7 +112,7 @@ void BassSample::Load(const std::string& path, std::int32_t& maxPlaybacks, bool&
     if (sample_ == 0) {
         // The old sample is gone already; holding its stale handle would let a
         // later call reach whatever reuses it.
-        messages().critical("No se puede cargar el fichero");
+        messages().critical("No se puede cargar el fichero " + path);
     }
     if (rate_ == 0) rate_ = -1;
     if (volume_ == 0) volume_ = -1;

@@ -47,7 +47,8 @@ public:
     void setPanEx(std::int32_t& lPan);
 
     // Replaces the held sample with the file's. `maxPlaybacks` is clamped to
-    // 1..65535. On failure shows "No se puede cargar el fichero" and holds no sample.
+    // 1..65535. On failure shows "No se puede cargar el fichero" and the path,
+    // and holds no sample.
     void Load(const std::string& path, std::int32_t& maxPlaybacks, bool& eightBit, bool& mono,
               bool& looped);
     // Omitted arguments take the stored defaults; given volume and pan are clamped.

@@ -2,6 +2,7 @@
 #include "file_replace.h"
 
 #include "paths.h"
+#include "process_files.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -25,7 +26,10 @@ bool replaceableTarget(const std::string& path, std::string& target, struct stat
                        bool& exists) {
     target = path;
     exists = false;
-    if (path.empty()) return false;
+    if (path.empty()) {
+        errno = ENOENT;
+        return false;
+    }
     if (::lstat(target.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
         if (char* real = ::realpath(target.c_str(), nullptr)) {
             target = real;
@@ -33,10 +37,16 @@ bool replaceableTarget(const std::string& path, std::string& target, struct stat
         }
     }
     if (::stat(target.c_str(), &st) != 0) return true;
-    if (!S_ISREG(st.st_mode)) return false;
+    if (!S_ISREG(st.st_mode)) {
+        errno = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+        return false;
+    }
     // A rename would quietly replace a file the user has made read-only;
     // the mode bits are checked too because access() says yes to root.
-    if ((st.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0) return false;
+    if ((st.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0) {
+        errno = EACCES;
+        return false;
+    }
     exists = true;
     return true;
 }
@@ -73,12 +83,10 @@ bool replaceFileContents(const std::string& path, std::string_view bytes, Durabi
 
     static unsigned counter = 0;
     const std::string folder = folderOf(target);
-    const std::string name = fileName(target).substr(0, 200);
     std::string temp;
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temp = folder + "/." + name + "." + std::to_string(::getpid()) + "-" +
-               std::to_string(++counter) + ".tmp";
+        temp = replaceTemporaryName(target, ++counter);
         fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST) return false;
     }
@@ -89,7 +97,9 @@ bool replaceFileContents(const std::string& path, std::string_view bytes, Durabi
     if (::close(fd) != 0) ok = false;
     if (ok && ::rename(temp.c_str(), target.c_str()) != 0) ok = false;
     if (!ok) {
+        const int why = errno;
         ::unlink(temp.c_str());
+        errno = why;
         return false;
     }
     if (durability == Durability::Scratch) return true;

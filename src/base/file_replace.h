@@ -16,7 +16,7 @@ enum class Durability {
 // False (and nothing changed on disk) when the folder is missing or not
 // writable, the target is read-only or not a regular file, or any write fails.
 // A link is followed: the file it points to is replaced. The target keeps its
-// permissions.
+// permissions. On false errno says why, for the message that names the file.
 bool replaceFileContents(const std::string& path, std::string_view bytes,
                          Durability durability = Durability::Synced);
 

@@ -51,6 +51,10 @@ std::string userDataFolder() {
     return user;
 }
 
+std::string recoveryFolder() {
+    return joinPath(programOverride ? *programOverride : userDataFolder(), "Recuperación");
+}
+
 std::string programFolderOf(const std::string& exeFolder) {
     // Writing into PREFIX/bin would leave files there that no package owns.
     if (isDirectory(installedDataFolder(exeFolder))) return userDataFolder();

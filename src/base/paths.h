@@ -25,6 +25,9 @@ std::string programFolderOf(const std::string& exeFolder);
 std::string dataFolderOf(const std::string& exeFolder);
 // $XDG_DATA_HOME/Velorin Somnara, created on demand.
 std::string userDataFolder();
+// Where the copies of unsaved sessions are kept: "Recuperación" in the
+// per-user data folder (in the program folder while tests override them).
+std::string recoveryFolder();
 
 // Tests point every folder at a temporary directory.
 void overrideFolders(const std::string& program, const std::string& data,

@@ -100,16 +100,25 @@ void Preferences::reloadIfChanged() const {
     index_.clear();
     std::ifstream in(file_, std::ios::binary);
     std::string line, section;
+    bool first = true, validSection = true;
     while (std::getline(in, line)) {
+        // An editor may have saved the file with a byte-order mark.
+        if (first && line.starts_with("\xEF\xBB\xBF")) line.erase(0, 3);
+        first = false;
         if (!line.empty() && line.back() == '\r') line.pop_back();
         if (line.empty() || line[0] == '#' || line[0] == ';') continue;
         if (line.front() == '[' && line.back() == ']') {
             section = line.substr(1, line.size() - 2);
+            // The index joins section and key with a NUL: a name holding one
+            // would reach another entry. Its keys belong nowhere either.
+            validSection = section.find('\0') == std::string::npos;
             continue;
         }
         auto eq = line.find('=');
-        if (eq == std::string::npos) continue;
-        put(section, line.substr(0, eq), unescape(line.substr(eq + 1)));
+        if (eq == std::string::npos || !validSection) continue;
+        const std::string key = line.substr(0, eq);
+        if (key.find('\0') != std::string::npos) continue;
+        put(section, key, unescape(line.substr(eq + 1)));
     }
 }
 
@@ -136,6 +145,9 @@ std::string Preferences::get(const std::string& section, const std::string& key,
 
 bool Preferences::save(const std::string& section, const std::string& key,
                        const std::string& value) {
+    // Such a name would be dropped by the next read (and meet another entry before).
+    if (section.find('\0') != std::string::npos || key.find('\0') != std::string::npos)
+        return false;
     reloadIfChanged();
     put(section, key, value);
     bool ok = writeFile();

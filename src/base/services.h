@@ -16,6 +16,9 @@ public:
     virtual void information(const std::string& text) = 0;
     // Question icon, Yes/No buttons; true for Yes.
     virtual bool askYesNo(const std::string& text) = 0;
+    // Yes/No with no icon and the toolkit's default title (the program's
+    // name): the one question the design asks that way.
+    virtual bool askPlainYesNo(const std::string& text) { return askYesNo(text); }
 };
 
 struct FileFilter {

@@ -79,11 +79,13 @@ void ring(Canvas& c, int w, int h, const Ring& r) {
     c.line(w - 3, 3, w - 3, h - 3, r.sides);
 }
 
-// The gradient's amount at row y: 25 / h kept in single precision, as the
-// look was designed, then made whole with halves to even.
+// The gradient's amount at row y: 25 / h and its product with the row kept in
+// single precision, as the look was designed, then made whole with halves to
+// even. In double the product misses a half by a hair on some rows.
 int gradientAmount(int h, int y) {
     const float step = 25.0f / static_cast<float>(h);
-    return static_cast<int>(roundHalfEven(static_cast<double>(step) * y));
+    const float amount = step * static_cast<float>(y);
+    return static_cast<int>(roundHalfEven(static_cast<double>(amount)));
 }
 
 void caption(QImage& image, const LookInput& in, Colour colour, bool pressed) {

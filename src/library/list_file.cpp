@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 #include <optional>
 
@@ -95,12 +96,64 @@ ListContents readListFile(const std::string& path, int startRow) {
     return parseListText(bytes, startRow);
 }
 
-std::vector<ListRow> loadListRows(const std::string& path, int startRow, MessageService& messages) {
+std::vector<ListRow> loadListRows(const std::string& path, int startRow, MessageService& messages,
+                                  UnreadableList unreadable) {
     ListContents list = readListFile(path, startRow);
-    if (list.status == ListReadStatus::BadHeader)
-        messages.critical("Se ha producido un error al leer los datos");
+    if (list.status == ListReadStatus::BadHeader) {
+        std::string text = "Se ha producido un error al leer los datos de " + path;
+        if (unreadable == UnreadableList::KeepAside) {
+            const std::string kept = keepUnreadableList(path);
+            if (!kept.empty()) text += "; se conserva como " + kept;
+        }
+        messages.critical(text);
+    }
     if (list.status != ListReadStatus::Ok) return {};
     return std::move(list.rows);
+}
+
+std::string keepUnreadableList(const std::string& path) {
+    for (int n = 1; n < 100; ++n) {
+        const std::string kept = path + ".ilegible" + (n > 1 ? "." + std::to_string(n) : "");
+        std::error_code ec;
+        if (std::filesystem::symlink_status(kept, ec).type() != std::filesystem::file_type::not_found)
+            continue;
+        return std::rename(path.c_str(), kept.c_str()) == 0 ? kept : std::string();
+    }
+    return {};
+}
+
+std::vector<ListRow> mergeListRows(const std::vector<ListRow>& base,
+                                   const std::vector<ListRow>& mine,
+                                   const std::vector<ListRow>& disk) {
+    if (disk == base) return mine;
+    auto find = [](const std::vector<ListRow>& rows, const std::string& path) -> const ListRow* {
+        const auto it = std::find_if(rows.begin(), rows.end(),
+                                     [&](const ListRow& r) { return r[0] == path; });
+        return it == rows.end() ? nullptr : &*it;
+    };
+    std::vector<ListRow> out;
+    for (const ListRow& d : disk) {
+        if (find(out, d[0])) continue;
+        const ListRow* before = find(base, d[0]);
+        const ListRow* now = find(mine, d[0]);
+        if (before && !now) continue; // removed here
+        out.push_back(now && (!before || *now != *before) ? *now : d);
+    }
+    for (const ListRow& m : mine) {
+        if (find(out, m[0])) continue;
+        const ListRow* before = find(base, m[0]);
+        if (before && *before == m) continue; // removed by the other run, untouched here
+        out.push_back(m);
+    }
+    return out;
+}
+
+bool writeMergedListFile(const std::string& path, const std::optional<std::vector<ListRow>>& base,
+                         const std::vector<ListRow>& mine) {
+    const ListContents disk = readListFile(path);
+    if (disk.status == ListReadStatus::BadHeader && keepUnreadableList(path).empty()) return false;
+    const bool merge = base && disk.status == ListReadStatus::Ok;
+    return writeListFile(path, merge ? mergeListRows(*base, mine, disk.rows) : mine);
 }
 
 std::string listFileText(const std::vector<ListRow>& rows) {

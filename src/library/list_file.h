@@ -10,6 +10,7 @@
 // byte-order mark instead, and read back that way. In memory it is all UTF-8.
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -58,10 +59,34 @@ struct ListContents {
 ListContents parseListText(std::string_view bytes, int startRow = 0);
 ListContents readListFile(const std::string& path, int startRow = 0);
 
+// A file whose header is wrong: the program moves it aside before its list
+// is written over it; a reader that never writes the list leaves it alone.
+enum class UnreadableList { KeepAside, Leave };
+
 // A library's list at start-up: no rows when the file is missing or
 // unreadable; a wrong header is told to the user ("Se ha producido un error
-// al leer los datos") and gives no rows either.
-std::vector<ListRow> loadListRows(const std::string& path, int startRow, MessageService& messages);
+// al leer los datos de ...", and where the file was kept) and gives no rows
+// either.
+std::vector<ListRow> loadListRows(const std::string& path, int startRow, MessageService& messages,
+                                  UnreadableList unreadable = UnreadableList::KeepAside);
+
+// Moves the file to path + ".ilegible" (".ilegible.2" and on when that is
+// taken); the new name, or "" when it could not be moved.
+std::string keepUnreadableList(const std::string& path);
+
+// Two runs of the program may share the list. The rows to write when this
+// run read `base` at start and holds `mine` now while the file holds `disk`:
+// the file's rows (in its order) with this run's own changes made to them,
+// rows keyed by their path. Rows this run removed go, rows it changed or
+// added are its own (added ones at the end); the other run's changes stay.
+std::vector<ListRow> mergeListRows(const std::vector<ListRow>& base,
+                                   const std::vector<ListRow>& mine,
+                                   const std::vector<ListRow>& disk);
+// Reads the file again and writes the merge; a file with a wrong header is
+// kept aside first (false, nothing written, when it cannot be). With no
+// `base` (the list was never read) `mine` replaces the file.
+bool writeMergedListFile(const std::string& path, const std::optional<std::vector<ListRow>>& base,
+                         const std::vector<ListRow>& mine);
 
 // The whole file as bytes: the header, then each row's three cells.
 std::string listFileText(const std::vector<ListRow>& rows);

@@ -72,7 +72,8 @@ void MusicLibrary::cargarLista() {
         if (writeListFile(listFile(), defaults)) prefs_.save(pref::InicioMusica, "1");
     }
     // Unlike the session list, the paths are taken as written.
-    for (const ListRow& cells : loadListRows(listFile(), 0, messages_))
+    loaded_ = loadListRows(listFile(), 0, messages_);
+    for (const ListRow& cells : *loaded_)
         rows_.push_back({cells[0], cells[1], cells[2]});
     changed();
 }
@@ -87,7 +88,7 @@ bool MusicLibrary::guardarLista() const {
     std::vector<ListRow> out;
     for (const SongRow& r : rows_)
         out.push_back({r.path, r.name, r.duration});
-    return writeListFile(listFile(), out);
+    return writeMergedListFile(listFile(), loaded_, out);
 }
 
 void MusicLibrary::anadir() {

@@ -9,6 +9,8 @@
 // Songs are rows 1..songCount(); there is no special row.
 //
 // Thread rule: UI thread only (it shows modal messages and dialogs).
+#include "list_file.h"
+
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -131,6 +133,9 @@ private:
     FileDialogService& dialogs_;
     Preferences& prefs_;
     std::vector<SongRow> rows_;
+    // The rows as the list file held them at start: what another run of the
+    // program may have changed since is merged with this run's changes.
+    std::optional<std::vector<ListRow>> loaded_;
     int current_ = 0;
     int highlighted_ = 0;
     CancionActual cancion_;

@@ -24,7 +24,9 @@ void MusicPlayer::PlayMusica() {
     if (!view_.chkMusica() || library_.songCount() < 1 || starting_) return;
     if (library_.currentRow() < 1) library_.setCurrentRow(1);
     std::string path = library_.row(library_.currentRow()).path;
-    for (int tries = library_.songCount() - 1; !songExists(devices_, path) && tries > 0; --tries) {
+    // As many tries as the grid has rows below its heading: with every song
+    // missing and the list cycling, the search ends where it began.
+    for (int tries = library_.songCount(); !songExists(devices_, path) && tries > 0; --tries) {
         SiguienteCancion();
         path = library_.row(library_.currentRow()).path;
     }

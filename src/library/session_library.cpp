@@ -72,7 +72,8 @@ void SessionLibrary::cargarLista() {
         if (writeListFile(listFile(), defaults)) prefs_.save(pref::InicioSesiones, "1");
     }
     const bool rebuild = prefs_.getInt(pref::Setup) == 0;
-    for (const ListRow& cells : loadListRows(listFile(), 1, messages_)) {
+    loaded_ = loadListRows(listFile(), 1, messages_);
+    for (const ListRow& cells : *loaded_) {
         SessionRow r{cells[0], cells[1], cells[2]};
         // Until the first orderly exit the list may come from another machine:
         // its sessions are looked for beside the program. A path that does
@@ -91,7 +92,7 @@ bool SessionLibrary::guardarLista() const {
     std::vector<ListRow> out;
     for (int r = 2; r <= rowCount(); ++r)
         out.push_back({row(r).path, row(r).name, row(r).duration});
-    return writeListFile(listFile(), out);
+    return writeMergedListFile(listFile(), loaded_, out);
 }
 
 void SessionLibrary::activar() {
@@ -228,7 +229,7 @@ void SessionLibrary::anadirFichero(const std::string& path) {
 void SessionLibrary::nueva() {
     if (onStop) onStop();
     if (document_.modified()) {
-        if (messages_.askYesNo("Guardar la sesión modificada?") &&
+        if (messages_.askPlainYesNo("Guardar la sesión modificada?") &&
             save(false) != session::SaveResult::Saved)
             return;
     }

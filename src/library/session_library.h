@@ -7,6 +7,8 @@
 // forwards the user's gestures.
 //
 // Thread rule: UI thread only (it shows modal questions and dialogs).
+#include "list_file.h"
+
 #include <array>
 #include <functional>
 #include <string>
@@ -88,6 +90,9 @@ private:
     FileDialogService& dialogs_;
     Preferences& prefs_;
     std::vector<SessionRow> rows_;
+    // The rows as the list file held them at start: what another run of the
+    // program may have changed since is merged with this run's changes.
+    std::optional<std::vector<ListRow>> loaded_;
     int current_ = 1;
     int highlighted_ = 0;
     bool saveAs_ = false;

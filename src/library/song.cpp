@@ -3,11 +3,12 @@
 
 #include "audio/bass.h"
 #include "base/numeric.h"
-#include "base/paths.h"
 #include "music_devices.h"
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
+#include <system_error>
 
 namespace vs::library {
 
@@ -81,7 +82,14 @@ std::string cdTrackPath(const std::string& drive, int track) {
 }
 
 bool songExists(MusicDevices& devices, const std::string& path) {
-    if (songKind(path) != "cda") return fileExists(path);
+    // Whatever goes by the name counts, as for a search of the folder: a
+    // folder or a broken link named like a song is tried, and fails to play
+    // like any other song that cannot.
+    if (songKind(path) != "cda") {
+        std::error_code ec;
+        const auto type = std::filesystem::symlink_status(path, ec).type();
+        return !ec && type != std::filesystem::file_type::not_found;
+    }
     const auto ref = parseCdTrackPath(path);
     if (!ref) return false;
     const auto tracks = devices.cdTracks(ref->drive);

@@ -42,7 +42,8 @@ struct CdTrackRef {
 std::optional<CdTrackRef> parseCdTrackPath(const std::string& path);
 std::string cdTrackPath(const std::string& drive, int track);
 
-// A song's file is there: a file on disk, or a CD track on the disc in its drive.
+// A song's file is there: anything on disk by its name, or a CD track on the
+// disc in its drive.
 bool songExists(MusicDevices& devices, const std::string& path);
 
 } // namespace vs::library

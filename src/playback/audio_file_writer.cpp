@@ -2,6 +2,7 @@
 #include "playback/audio_file_writer.h"
 
 #include "audio/engine.h"
+#include "base/process_files.h"
 
 #include <sndfile.h>
 
@@ -132,11 +133,8 @@ SF_VIRTUAL_IO virtualIo() {
 std::unique_ptr<ByteFile> openTemporary(const std::string& path, const ByteFileOpener& open,
                                         std::string& tempPath, std::string& error) {
     static std::atomic<unsigned> counter{0};
-    const std::filesystem::path target(path);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::string name = "." + target.filename().string() + ".parcial-" +
-                                 std::to_string(::getpid()) + "-" + std::to_string(counter++);
-        tempPath = (target.parent_path() / name).string();
+        tempPath = partialTemporaryName(path, counter++);
         if (std::filesystem::exists(tempPath)) continue;
         return open(tempPath, error);
     }

@@ -4,8 +4,12 @@
 #include "audio/bass.h"
 #include "audio/cd.h"
 #include "audio/engine.h"
+#include "base/process_files.h"
 #include "base/services.h"
 #include "tone_waves.h"
+
+#include <cerrno>
+#include <cstring>
 
 namespace vs::playback {
 
@@ -22,7 +26,13 @@ void AudioSession::comprobarTarjetaSonido() {
 
 bool AudioSession::prepararOndas(const std::string& folder) {
     wavesWritten_ = true; // even a partial write leaves files to delete
-    return PrepararOndas(folder);
+    // Another run working in the same folder keeps its own files there.
+    folder_ = claimScratchFolder(folder);
+    if (PrepararOndas(folder_)) return true;
+    const int why = errno;
+    messages_.critical("No se pueden escribir los ficheros de sonido en " + folder_ + ": " +
+                       std::strerror(why));
+    return false;
 }
 
 void AudioSession::iniciarAudio() {
@@ -39,6 +49,7 @@ void AudioSession::iniciarAudio() {
 
 void AudioSession::borrarOndas() {
     BorrarOndas();
+    releaseScratchFolder(folder_);
     wavesWritten_ = false;
 }
 

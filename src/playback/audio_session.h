@@ -29,8 +29,10 @@ public:
     // Start-up: "No se encuentra la tarjeta de sonido" when the system lists
     // no output device. Start-up goes on either way.
     void comprobarTarjetaSonido();
-    // Start-up: writes OndaL, OndaR and OndaM into `folder`; false at the
-    // first file that could not be written (the rest are not written).
+    // Start-up: writes OndaL, OndaR and OndaM into `folder` (into a folder of
+    // this run's own inside it while another run uses it); false at the first
+    // file that could not be written (the rest are not written), told to the
+    // user with the folder and the reason.
     bool prepararOndas(const std::string& folder);
     // Start-up: the audio library on the default device, then recording and
     // output; each failure has its own message and the next step still runs.
@@ -50,6 +52,7 @@ private:
     SampleToneBank tones_;
     bool started_ = false;
     bool wavesWritten_ = false;
+    std::string folder_;
 };
 
 } // namespace vs::playback

@@ -31,7 +31,8 @@ struct WavePaths {
 const WavePaths& rutasOndas();
 
 // Sets the paths, removes old files, then writes OndaL, OndaR and OndaM in
-// that order. Stops at the first file that cannot be written; false then.
+// that order. Stops at the first file that cannot be written; false then,
+// with errno saying why.
 bool PrepararOndas();
 // Same, in another folder (tests, or a program folder chosen by the caller).
 bool PrepararOndas(const std::string& folder);

@@ -4,6 +4,7 @@
 #include "base/file_replace.h"
 #include "base/paths.h"
 #include "base/preferences.h"
+#include "base/process_files.h"
 #include "base/services.h"
 #include "library/export_lights.h"
 #include "library/list_file.h"
@@ -97,7 +98,7 @@ library::PlaylistSnapshot userPlaylist(std::ostream& err) {
     if (!p.musica) return p;
     TerminalMessages messages(err);
     const std::string file = joinPath(programFolder(), library::kPlaylistName);
-    for (const library::ListRow& cells : library::loadListRows(file, 0, messages))
+    for (const library::ListRow& cells : library::loadListRows(file, 0, messages, library::UnreadableList::Leave))
         p.rows.push_back({cells[0], cells[1], cells[2]});
     p.currentRow = 1;
     return p;
@@ -158,6 +159,9 @@ int runRenderCommand(const std::vector<std::string>& args, std::ostream& out, st
             return kExitBadInput;
         }
     }
+
+    // What an export killed earlier left beside its file.
+    removeStaleTemporariesBeside(a.output);
 
     // The program's defaults for the tone and mask boxes and bars.
     playback::ExportOptions options;

@@ -17,9 +17,9 @@ QString captionFor(const QString& caption, const std::string& step) {
 } // namespace
 
 EditMenu::EditMenu(session::EditHistory& history, QAction& undo, QAction& redo,
-                   session::GraphFrame& graph, std::function<void()> afterChange)
+                   session::GraphFrame& graph)
     : history_(history), undo_(undo), redo_(redo), undoCaption_(undo.text()),
-      redoCaption_(redo.text()), afterChange_(std::move(afterChange)) {
+      redoCaption_(redo.text()) {
     history_.onRestored = [&graph] { graph.refresh(); };
     history_.onChanged = [this] { update(); };
     QObject::connect(&undo_, &QAction::triggered, &undo_, [this] { history_.undo(); });
@@ -38,7 +38,6 @@ void EditMenu::update() {
     redo_.setText(captionFor(redoCaption_, history_.redoName()));
     undo_.setEnabled(history_.canUndo());
     redo_.setEnabled(history_.canRedo());
-    if (afterChange_) afterChange_();
 }
 
 } // namespace vs::shell

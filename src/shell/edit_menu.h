@@ -5,8 +5,6 @@
 // step is undone or redone the whole graph group shows the model again.
 #include <QString>
 
-#include <functional>
-
 class QAction;
 
 namespace vs::session {
@@ -18,10 +16,8 @@ namespace vs::shell {
 
 class EditMenu {
 public:
-    // `afterChange` runs whenever the history changed (the window's title
-    // follows the modified flag through it).
     EditMenu(session::EditHistory& history, QAction& undo, QAction& redo,
-             session::GraphFrame& graph, std::function<void()> afterChange);
+             session::GraphFrame& graph);
     ~EditMenu();
     EditMenu(const EditMenu&) = delete;
     EditMenu& operator=(const EditMenu&) = delete;
@@ -34,7 +30,6 @@ private:
     QAction& redo_;
     QString undoCaption_;
     QString redoCaption_;
-    std::function<void()> afterChange_;
 };
 
 } // namespace vs::shell

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "exit_signals.h"
 #include "main_window.h"
+#include "safekeeping.h"
 #include "session_arguments.h"
+#include "single_instance.h"
 
 #include "glasses/crash_darkening.h"
 
@@ -42,12 +45,23 @@ private:
 
 int main(int argc, char** argv) {
     vs::glasses::installCrashDarkening();
+    vs::shell::installExitSignals();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velorin Somnara"));
-    vs::shell::FrmSomnara window;
     // QApplication has taken its own options out of argv by now.
-    window.addSessionFiles(
-        vs::shell::sessionFilesFromArguments(std::vector<std::string>(argv + 1, argv + argc)));
+    const std::vector<std::string> files =
+        vs::shell::sessionFilesFromArguments(std::vector<std::string>(argv + 1, argv + argc));
+    vs::shell::SingleInstance instance;
+    if (instance.handOver(files)) return 0;
+    vs::shell::FrmSomnara window;
+    window.addSessionFiles(files);
+    instance.receive([&window](const std::vector<std::string>& more) {
+        window.addSessionFiles(more);
+        window.setWindowState((window.windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+        window.raise();
+        window.activateWindow();
+    });
+    vs::shell::Safekeeping safekeeping(window);
     FirstPaintReporter reporter(window);
     if (qEnvironmentVariableIsSet("VS_REPORT_SHOWN")) window.installEventFilter(&reporter);
     window.show();

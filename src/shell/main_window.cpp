@@ -105,7 +105,7 @@ FrmSomnara::FrmSomnara(QWidget* parent, Dependencies deps)
     flashMarks_ =
         std::make_unique<FlashRiskMarks>(*model_, *ui_.graph->stripView(), glasses::estadoGafas());
     editMenu_ = std::make_unique<EditMenu>(*edits_, *ui_.mnuEdicionDeshacer, *ui_.mnuEdicionRehacer,
-                                           *ui_.graph, [this] { refreshTitle(); });
+                                           *ui_.graph);
     exportCommands_ = std::make_unique<ExportCommands>(ExportContext{
         this, ui_.mnuSesion, model_.get(), [this] { return document_->name(); }, playerView_.get(),
         deps_.dialogs, deps_.messages, [this] { return music_->exportMusic(); },
@@ -137,11 +137,8 @@ void FrmSomnara::wire() {
     connect(ui_.graph, &session::GraphFrame::infoFR, ui_.lblInfoFR, &QLabel::setText);
     connect(ui_.graph, &session::GraphFrame::infoTime, ui_.lblInfoTime, &QLabel::setText);
     // The graph reports only real changes of the caption: a new length.
-    connect(ui_.graph, &session::GraphFrame::lengthTextChanged, this, [this](const QString& t) {
-        library_->duracionCambiada(t.toStdString());
-        refreshTitle();
-    });
-    connect(ui_.graph, &session::GraphFrame::edited, this, &FrmSomnara::refreshTitle);
+    connect(ui_.graph, &session::GraphFrame::lengthTextChanged, this,
+            [this](const QString& t) { library_->duracionCambiada(t.toStdString()); });
 
     for (auto [bar, label] : {std::pair{ui_.scrollVolumenBinaural, ui_.lblVolumenBinaural},
                               std::pair{ui_.scrollVolumenMascara, ui_.lblVolumenMascara},
@@ -202,29 +199,17 @@ void FrmSomnara::wire() {
         if (player_) player_->Stop();
     };
     library_->onSessionReplaced = [this] { ui_.graph->refresh(); };
-    library_->onRowsChanged = [this] {
-        ui_.FlexSesion->sync();
-        refreshTitle();
-    };
+    library_->onRowsChanged = [this] { ui_.FlexSesion->sync(); };
     ui_.FlexSesion->setLibrary(library_.get());
     ui_.FlexSesion->setPopupMenu(ui_.mnuSesion);
     auto command = [this](QAction* action, auto run) {
-        connect(action, &QAction::triggered, this, [this, run] {
-            run(*library_);
-            refreshTitle();
-        });
+        connect(action, &QAction::triggered, this, [this, run] { run(*library_); });
     };
     command(ui_.mnuSesionNueva, [](library::SessionLibrary& l) { l.nueva(); });
     command(ui_.mnuSesionGuardarSesion, [](library::SessionLibrary& l) { l.guardar(); });
     command(ui_.mnuSesionGuardarSesionComo, [](library::SessionLibrary& l) { l.guardarComo(); });
     command(ui_.mnuSesionAnadirSesion, [](library::SessionLibrary& l) { l.anadir(); });
     command(ui_.mnuSesionEliminarSesion, [](library::SessionLibrary& l) { l.eliminar(); });
-}
-
-void FrmSomnara::refreshTitle() {
-    setWindowTitle(
-        QStringLiteral("Velorin Somnara - %1[*]").arg(QString::fromStdString(document_->name())));
-    setWindowModified(document_->modified());
 }
 
 void FrmSomnara::dragEnterEvent(QDragEnterEvent* event) {
@@ -240,13 +225,11 @@ void FrmSomnara::dropEvent(QDropEvent* event) {
         if (url.isLocalFile() && url.toLocalFile().endsWith(".vso", Qt::CaseInsensitive))
             library_->anadirFichero(url.toLocalFile().toStdString());
     event->acceptProposedAction();
-    refreshTitle();
 }
 
 void FrmSomnara::addSessionFiles(const std::vector<std::string>& paths) {
     for (const std::string& path : paths)
         library_->anadirFichero(path);
-    refreshTitle();
 }
 
 void FrmSomnara::buildStartup() {
@@ -266,10 +249,7 @@ void FrmSomnara::buildStartup() {
     });
     startup_.add("CargarPuntos", [this] { model_->CargarPuntos(); });
     startup_.add("IniciarAudio", [this] { audio_->iniciarAudio(); });
-    startup_.add("ActivarSesion", [this] {
-        library_->activar();
-        refreshTitle();
-    });
+    startup_.add("ActivarSesion", [this] { library_->activar(); });
     startup_.add("ActivarCancion", [this] { music_->iniciar(); });
     startup_.add("AlinearTira",
                  [this] { ui_.graph->setStripEnabled(glasses::estadoGafas().GafasMentales); });
@@ -317,10 +297,7 @@ void FrmSomnara::Inicializar() {
                                                          glasses::ledPort(), *ui_.led);
     chooser_ = deps_.makeChooser(this);
     sequencer_->setChooser(chooser_.get());
-    sequencer_->onSesionModificada = [this] {
-        document_->setModified(true);
-        refreshTitle();
-    };
+    sequencer_->onSesionModificada = [this] { document_->setModified(true); };
     settings_ = readShellSettings(Preferences::instance());
     // Setting a value the bar already holds raises no change: show it anyway.
     ui_.scrollVolumenMascara->setValue(settings_.volumenMascara);
@@ -330,7 +307,7 @@ void FrmSomnara::Inicializar() {
     ui_.chkBinaural->setChecked(settings_.binauralActivo);
     ui_.chkMascara->setChecked(settings_.mascaraActivo);
     ui_.chkMusica->setChecked(settings_.musicaActivo);
-    ui_.scrollVolumenMusica->setValue(100);
+    showVolume(ui_.lblVolumenMusica, ui_.scrollVolumenMusica->value()); // 1, as designed
     model_->setMinutos(settings_.minutos);
     model_->setSegundos(settings_.segundos);
 }
@@ -368,7 +345,6 @@ void FrmSomnara::trasOpciones() {
     ui_.graph->setStripEnabled(glasses::estadoGafas().GafasMentales);
     if (outputs_) outputs_->apply();
     flashMarks_->update();
-    refreshTitle();
 }
 
 void FrmSomnara::cellDoubleClicked(int index) {
@@ -402,11 +378,11 @@ ExitValues FrmSomnara::exitValues() const {
     return v;
 }
 
-bool FrmSomnara::salir() {
+bool FrmSomnara::salir(bool preguntar) {
     if (ended_) return true;
     if (player_) player_->Stop();
     // The user may go back to the window when the save asked for failed.
-    if (!document_->preguntarGuardar()) return false;
+    if (preguntar && !document_->preguntarGuardar()) return false;
     ended_ = true;
     shutdown_.run();
     return true;

@@ -84,6 +84,9 @@ public:
     // unless the user goes back to the window, runs the rest of the shutdown
     // sequence once and closes the window.
     void mnuArchivoSalir_Click();
+    // The exit a signal from the desktop asks for: nothing is asked (unsaved
+    // edits are left to their recovery copy), the rest runs as above.
+    void salirSinPreguntas() { salir(false); }
     bool ended() const { return ended_; }
     // After the options dialog has closed: the LED colours are read again (with
     // that moment's defaults) and the strip follows the glasses flag.
@@ -111,9 +114,7 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    bool salir();
-    // The title names the open session, marked while it has unsaved edits.
-    void refreshTitle();
+    bool salir(bool preguntar = true);
     void wire();
     void buildStartup();
     void buildShutdown();

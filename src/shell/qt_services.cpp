@@ -38,6 +38,13 @@ bool QtMessageService::askYesNo(const std::string& text) {
                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
+bool QtMessageService::askPlainYesNo(const std::string& text) {
+    // An empty title shows the application's name.
+    QMessageBox box(QMessageBox::NoIcon, QString(), QString::fromStdString(text),
+                    QMessageBox::Yes | QMessageBox::No, owner_);
+    return box.exec() == QMessageBox::Yes;
+}
+
 std::string QtFileDialogService::openFile(const std::string& title, const std::string& folder,
                                           const std::vector<FileFilter>& filters) {
     return QFileDialog::getOpenFileName(owner_, QString::fromStdString(title),

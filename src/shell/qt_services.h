@@ -13,6 +13,7 @@ public:
     void critical(const std::string& text) override;
     void information(const std::string& text) override;
     bool askYesNo(const std::string& text) override;
+    bool askPlainYesNo(const std::string& text) override;
 
 private:
     QWidget* owner_;

@@ -137,7 +137,7 @@ TEST_F(SamplePlayer, FailuresAreShownInSpanish) {
     loadLooped(s, rutasOndas().left);
     const auto held = s.sampleHandle();
     loadLooped(s, dir.file("no-existe.wav"));
-    EXPECT_TRUE(shown.saw("No se puede cargar el fichero"));
+    EXPECT_TRUE(shown.saw("No se puede cargar el fichero " + dir.file("no-existe.wav")));
     EXPECT_FALSE(s.FileLoaded());
     EXPECT_EQ(BASS_SampleStop(held), 0u); // the old sample was freed, not leaked
 

@@ -161,3 +161,30 @@ TEST(Preferences, DeclaredKeysReadTheirOwnDefault) {
     EXPECT_FALSE(p.getBool(activo));
     EXPECT_EQ(p.get(volumen), "junk");
 }
+
+TEST(Preferences, AByteOrderMarkIsSkippedAndANameHoldingNulIsNoEntry) {
+    using namespace std::string_literals;
+    // Joined by NUL in the index, ("a", "b\0c") and ("a\0b", "c") were one entry.
+    const std::string clash = "[a]\nb\0c=1\n[a\0b]\nc=2\n[a]\nd=3\n"s;
+    const struct {
+        std::string text, section, key, expected;
+    } cases[] = {
+        // An editor's mark before the first section hid it.
+        {"\xEF\xBB\xBF[Volumen]\nBinaural=73\n", "Volumen", "Binaural", "73"},
+        {"\xEF\xBB\xBF[Volumen]\r\nBinaural=73\r\n", "Volumen", "Binaural", "73"},
+        {clash, "a", "b\0c"s, "-"},
+        {clash, "a\0b"s, "c", "-"},
+        {clash, "a", "d", "3"},
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        vs::test::writeFile(dir.file("prefs.ini"), c.text);
+        Preferences p(dir.file("prefs.ini"));
+        EXPECT_EQ(p.get(c.section, c.key, "-"), c.expected) << c.text;
+    }
+    TempDir dir;
+    Preferences p(dir.file("prefs.ini"));
+    EXPECT_FALSE(p.save("a\0b"s, "c", "2"));
+    EXPECT_FALSE(p.save("a", "b\0c"s, "1"));
+    EXPECT_EQ(p.get("a", "b\0c"s, "-"), "-");
+}

@@ -68,6 +68,19 @@ TEST(GradientLook, GradientRowsRoundHalvesToEven) {
     EXPECT_EQ(s.at(5, 20), argb(shifted(kBase, -12)));
 }
 
+TEST(GradientLook, TheStepTimesTheRowIsTakenInSinglePrecision) {
+    // In double, 25 / h (a single) times the row lands a hair off the half
+    // on these rows and rounds the other way.
+    const struct {
+        int h, row, amount;
+    } cases[] = {{30, 9, 8},   {60, 18, 8},  {62, 31, 12}, {70, 7, 2},
+                 {74, 37, 12}, {78, 39, 12}, {82, 41, 12}, {90, 9, 2}};
+    for (const auto& c : cases) {
+        Shown s({}, {75, c.h});
+        EXPECT_EQ(s.at(5, c.row), argb(shifted(kBase, -c.amount))) << c.h << " row " << c.row;
+    }
+}
+
 TEST(GradientLook, HoverAndFocusRings) {
     struct Ring {
         Colour frame, bottom, top, second, sides;

@@ -4,6 +4,7 @@
 #include "glasses/crash_darkening.h"
 
 #include <gtest/gtest.h>
+#include "pipe_child.h"
 #include "pipe_led_port.h"
 
 #include <csignal>
@@ -14,41 +15,23 @@
 
 namespace {
 
-struct Ending {
-    std::vector<int> bytes;
-    int signal = 0;
-};
+using vs::test::Ending;
 
 // Runs `end` in a child that has written 0xA5 to the port first.
 template <typename End> Ending runChild(bool disarm, End end) {
-    int fds[2];
-    EXPECT_EQ(pipe(fds), 0);
-    const pid_t pid = fork();
-    if (pid == 0) {
-        close(fds[0]);
+    return vs::test::runPipeChild([&](int fd) {
         // The program has no other handler for these; a sanitizer build would
         // put its own in place and end the child by exit instead of the signal.
         for (int sig : {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT})
             std::signal(sig, SIG_DFL);
         vs::glasses::installCrashDarkening();
         {
-            auto* port = new vs::glasses::PipeLedPort(fds[1]); // never freed: the end is abrupt
+            auto* port = new vs::glasses::PipeLedPort(fd); // never freed: the end is abrupt
             port->Out32(0x378, 0xA5);
-            if (disarm) vs::glasses::disarmCrashDarkening(fds[1]);
+            if (disarm) vs::glasses::disarmCrashDarkening(fd);
         }
         end();
-        _exit(0); // not reached
-    }
-    close(fds[1]);
-    Ending out;
-    unsigned char b;
-    while (read(fds[0], &b, 1) == 1)
-        out.bytes.push_back(b);
-    close(fds[0]);
-    int status = 0;
-    waitpid(pid, &status, 0);
-    if (WIFSIGNALED(status)) out.signal = WTERMSIG(status);
-    return out;
+    });
 }
 
 } // namespace

@@ -244,5 +244,40 @@ TEST_F(FailedListWrite, TargetThatIsAFolderIsNotReplaced) {
     EXPECT_EQ(readFile(path_), before_);
 }
 
+TEST(ListMerge, AnotherRunsChangesStayAndOnlyThisRunsOwnAreMade) {
+    const ListRow a{"/a.vso", "a.vso", "01:00"}, b{"/b.vso", "b.vso", "02:00"},
+        c{"/c.vso", "c.vso", "03:00"}, d{"/d.vso", "d.vso", "04:00"},
+        b2{"/b.vso", "b.vso", "09:00"}, c2{"/c.vso", "c.vso", "07:00"};
+    const struct {
+        const char* what;
+        std::vector<ListRow> base, mine, disk, merged;
+    } cases[] = {
+        {"nobody else wrote: this run's list as it is", {a, b}, {b, a, d}, {a, b}, {b, a, d}},
+        {"both added a row", {a}, {a, c}, {a, d}, {a, d, c}},
+        {"the other removed one, this one added one", {a, b}, {a, b, c}, {a}, {a, c}},
+        {"this run removed one the other kept", {a, b}, {a}, {a, b, d}, {a, d}},
+        {"this run changed a row, the other another", {a, b, c}, {a, b2, c}, {a, b, c2}, {a, b2, c2}},
+        {"both added the same row: this run's", {a}, {a, b2}, {a, b}, {a, b2}},
+        {"this run removed what the other changed", {a, b}, {a}, {a, b2}, {a}},
+    };
+    for (const auto& t : cases)
+        EXPECT_EQ(mergeListRows(t.base, t.mine, t.disk), t.merged) << t.what;
+}
+
+TEST_F(ListFileTest, AMergedWriteKeepsAnUnreadableFileAsideFirst) {
+    const ListRow a{"/a.vso", "a.vso", "01:00"}, b{"/b.vso", "b.vso", "02:00"};
+    ASSERT_TRUE(writeListFile(path_, {a}));
+    ASSERT_TRUE(writeMergedListFile(path_, std::vector<ListRow>{}, {b}));
+    EXPECT_EQ(readListFile(path_).rows, (std::vector<ListRow>{a, b}));
+    // Never read at start: this run's rows are the list.
+    ASSERT_TRUE(writeMergedListFile(path_, std::nullopt, {b}));
+    EXPECT_EQ(readListFile(path_).rows, (std::vector<ListRow>{b}));
+
+    writeFile(path_, "Otro programa\r\nx\r\n");
+    ASSERT_TRUE(writeMergedListFile(path_, std::vector<ListRow>{a}, {a}));
+    EXPECT_EQ(readFile(path_ + ".ilegible"), "Otro programa\r\nx\r\n");
+    EXPECT_EQ(readListFile(path_).rows, (std::vector<ListRow>{a}));
+}
+
 } // namespace
 } // namespace vs::library

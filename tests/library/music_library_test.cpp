@@ -328,12 +328,20 @@ TEST_F(MusicLibraryTest, TheListFileRoundTripsWithPathsAsWritten) {
     EXPECT_EQ(readFile(lib->listFile()), "Velorin Somnara\r\n");
 }
 
-TEST_F(MusicLibraryTest, AListWithAWrongHeaderIsToldAndNotLoaded) {
+TEST_F(MusicLibraryTest, AListWithAWrongHeaderIsToldAndNotLoadedButKeptBesideIt) {
     Preferences::instance().save("Inicio", "Musica", "1");
-    writeFile(lib->listFile(), "Otro programa\r\n/a.mp3\r\na.mp3\r\n01:00\r\n");
+    const std::string bad = "Otro programa\r\n/a.mp3\r\na.mp3\r\n01:00\r\n";
+    writeFile(lib->listFile(), bad);
+    writeFile(lib->listFile() + ".ilegible", "an older one");
     lib->cargarLista();
     EXPECT_EQ(lib->songCount(), 0);
-    EXPECT_TRUE(shown.saw("Se ha producido un error al leer los datos"));
+    // An earlier unreadable list is not written over either.
+    const std::string kept = lib->listFile() + ".ilegible.2";
+    EXPECT_TRUE(shown.saw("Se ha producido un error al leer los datos de " + lib->listFile() +
+                          "; se conserva como " + kept));
+    ASSERT_TRUE(lib->guardarLista());
+    EXPECT_EQ(readFile(kept), bad);
+    EXPECT_EQ(readFile(lib->listFile() + ".ilegible"), "an older one");
     // A missing list is no error.
     shown.entries.clear();
     std::remove(lib->listFile().c_str());

@@ -4,6 +4,8 @@
 // playlist keys, and what happens when songs are missing or fail.
 #include "music_fixture.h"
 
+#include <filesystem>
+
 using namespace vs;
 using namespace vs::test;
 
@@ -135,13 +137,31 @@ TEST_F(MusicPlayerTest, MissingFilesAreSkippedAndAllMissingPlaysNothing) {
 
     std::remove(c.c_str());
     devices.log.clear();
-    lib->setCurrentRow(1);
+    lib->setCurrentRow(2);
     player->PlayMusica();
+    // One try per row below the grid's heading: the search comes round to
+    // where it began.
+    EXPECT_EQ(lib->currentRow(), 2);
     // Nothing opened, nothing played, nothing shown.
     for (const std::string& call : devices.log)
         EXPECT_EQ(call.rfind("stream", 0), std::string::npos) << call;
     EXPECT_EQ(devices.count("mci close all"), 0);
     EXPECT_TRUE(shown.entries.empty());
+}
+
+TEST_F(MusicPlayerTest, AFolderOrABrokenLinkNamedLikeASongFailsLikeAnyOtherOnce) {
+    std::filesystem::create_directory(dir.file("carpeta.mp3"));
+    std::filesystem::create_symlink(dir.file("ido.mid"), dir.file("roto.mid"));
+    lib->adoptRows({{dir.file("carpeta.mp3"), "carpeta.mp3", "00:00"},
+                    {dir.file("roto.mid"), "roto.mid", "00:00"}},
+                   1);
+    for (int row : {1, 1, 2, 2, 1}) {
+        lib->setCurrentRow(row);
+        player->PlayMusica();
+    }
+    ASSERT_EQ(shown.entries.size(), 2u); // each once
+    for (const auto& e : shown.entries)
+        EXPECT_EQ(e.text, "Error al reproducir el fichero");
 }
 
 TEST_F(MusicPlayerTest, NothingPlaysWithMusicOffOrAnEmptyList) {

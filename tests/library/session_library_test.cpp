@@ -135,12 +135,19 @@ TEST_F(SessionLibraryTest, TheListFillsCellByCellAndStopsAtAnEmptyLine) {
     EXPECT_TRUE(shown.entries.empty());
 }
 
-TEST_F(SessionLibraryTest, AListWithAnotherHeaderIsNotLoaded) {
+TEST_F(SessionLibraryTest, AListWithAnotherHeaderIsNotLoadedButKeptBesideIt) {
     vs::Preferences::instance().save("Inicio", "Sesiones", "1");
-    vs::test::writeFile(lib->listFile(), "velorin somnara\r\n/a/uno.vso\r\nuno.vso\r\n02:00\r\n");
+    const std::string bad = "velorin somnara\r\n/a/uno.vso\r\nuno.vso\r\n02:00\r\n";
+    vs::test::writeFile(lib->listFile(), bad);
     lib->cargarLista();
     EXPECT_EQ(lib->rowCount(), 1);
-    EXPECT_TRUE(shown.saw("Se ha producido un error al leer los datos"));
+    const std::string kept = lib->listFile() + ".ilegible";
+    EXPECT_TRUE(shown.saw("Se ha producido un error al leer los datos de " + lib->listFile() +
+                          "; se conserva como " + kept));
+    // The exit writes the list anew; the rows that could not be read stay.
+    ASSERT_TRUE(lib->guardarLista());
+    EXPECT_EQ(vs::test::readFile(kept), bad);
+    EXPECT_EQ(vs::test::readFile(lib->listFile()), "Velorin Somnara\r\n");
 }
 
 TEST_F(SessionLibraryTest, BeforeTheFirstOrderlyExitPathsAreLookedForBesideTheProgram) {
@@ -313,7 +320,9 @@ TEST_F(SessionLibraryTest, NewStopsPlaybackAndAsksAboutAModifiedSession) {
     doc->setModified(true);
     shown.answers = {false};
     lib->nueva();
-    EXPECT_TRUE(shown.saw("Guardar la sesión modificada?"));
+    // No icon and the default title, unlike every other question.
+    ASSERT_EQ(shown.count(RecordingMessageService::Entry::PlainQuestion), 1);
+    EXPECT_EQ(shown.entries.back().text, "Guardar la sesión modificada?");
     EXPECT_EQ(model.minutos(), 1);
 }
 

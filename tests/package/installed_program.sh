@@ -23,9 +23,10 @@ done
 
 (cd "$prefix" && find . | sort) >"$work/before"
 mkdir -p "$home"
+mkdir -m 700 "$work/run"
 cp "$shared/Sueño.vso" "$work/Mía.vso"
 
-HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share \
+HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share XDG_RUNTIME_DIR=$work/run \
   QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy VS_REPORT_SHOWN=1 \
   "$prefix/bin/velorin-somnara" "$work/Mía.vso" >"$work/out" 2>"$work/err" ||
   { cat "$work/err"; fail "the installed program did not end cleanly"; }

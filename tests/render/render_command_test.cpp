@@ -6,6 +6,7 @@
 #include "../audio/tone_analysis.h"
 #include "audio/light_signal.h"
 #include "base/preferences.h"
+#include "base/process_files.h"
 #include "library/list_file.h"
 #include "playback/playback_keys.h"
 #include "render/render_command.h"
@@ -16,6 +17,7 @@
 
 #include <atomic>
 #include <cmath>
+#include <csignal>
 #include <algorithm>
 #include <cstdlib>
 #include <unistd.h>
@@ -194,4 +196,23 @@ TEST_F(RenderCommand, TheLightsAreInTheFileOnlyWithLuz) {
         EXPECT_LT(test::fitSine(plain, audio::LightSignal::kCarrierHz, 44100).amplitude, one * 1e-3)
             << second;
     }
+}
+
+TEST_F(RenderCommand, WhatAKilledExportLeftBesideItsFileIsRemovedAndALiveOnesKept) {
+    const std::string out = dir.file("salida/s.wav");
+    std::filesystem::create_directories(dir.file("salida"));
+    const pid_t killed = fork();
+    if (killed == 0) {
+        test::writeFile(partialTemporaryName(out, 0), "half a file");
+        kill(getpid(), SIGKILL); // mid-export
+
+    }
+    waitpid(killed, nullptr, 0);
+    const std::string dead = dir.file("salida/.s.wav.parcial-" + std::to_string(killed) + "-0");
+    const std::string live = partialTemporaryName(dir.file("salida/otra.wav"), 0);
+    test::writeFile(live, "an export that still runs");
+    ASSERT_TRUE(std::filesystem::exists(dead));
+    ASSERT_EQ(run({session, out, "--sin-musica"}).status, render::kExitComplete);
+    EXPECT_FALSE(std::filesystem::exists(dead));
+    EXPECT_TRUE(std::filesystem::exists(live));
 }

@@ -15,6 +15,7 @@
 #include "session/graph_frame.h"
 #include "session/graph_grid.h"
 #include "session/graph_view.h"
+#include "session/session_document.h"
 #include "session/session_file.h"
 #include "session/session_model.h"
 #include "shell/main_window.h"
@@ -126,16 +127,16 @@ TEST_F(EditMenuTest, TheMenuFollowsArchivoAndEachEntryNamesItsStep) {
     ASSERT_EQ(int{w->model().NumPuntos}, 3);
     EXPECT_EQ(undo()->text(), "&Deshacer añadir punto");
     EXPECT_TRUE(undo()->isEnabled());
-    EXPECT_TRUE(w->isWindowModified());
+    EXPECT_TRUE(w->document().modified());
 
     undo()->trigger();
     EXPECT_EQ(file(), start);
-    EXPECT_FALSE(w->isWindowModified()); // back to the session as opened
+    EXPECT_FALSE(w->document().modified()); // back to the session as opened
     EXPECT_FALSE(undo()->isEnabled());
     EXPECT_EQ(redo()->text(), "&Rehacer añadir punto");
     redo()->trigger();
     EXPECT_EQ(int{w->model().NumPuntos}, 3);
-    EXPECT_TRUE(w->isWindowModified());
+    EXPECT_TRUE(w->document().modified());
     EXPECT_EQ(redo()->text(), "&Rehacer");
     EXPECT_FALSE(redo()->isEnabled());
 
@@ -205,7 +206,7 @@ TEST_F(EditMenuTest, ADragAVisitOfTheOptionsAndAChosenSequenceAreOneStepEach) {
                   vs::session::DibujarGrid(m, true, true).binaural[0])); // the axis follows
     undo()->trigger();
     EXPECT_EQ(file(), start);
-    EXPECT_FALSE(w->isWindowModified());
+    EXPECT_FALSE(w->document().modified());
 }
 
 TEST_F(EditMenuTest, SavingMarksTheCleanStateAndOpeningAnotherSessionEmptiesTheHistory) {
@@ -217,26 +218,26 @@ TEST_F(EditMenuTest, SavingMarksTheCleanStateAndOpeningAnotherSessionEmptiesTheH
     dialogs.answer = dir.file("tres.vso");
     w->ui().mnuSesionGuardarSesion->trigger();
     ASSERT_EQ(lib.rowCount(), 2);
-    ASSERT_FALSE(w->isWindowModified());
+    ASSERT_FALSE(w->document().modified());
     minutes()->setValue(5);
     EXPECT_EQ(lib.row(2).duration, "05:00");
-    EXPECT_TRUE(w->isWindowModified());
+    EXPECT_TRUE(w->document().modified());
 
     undo()->trigger();
     EXPECT_EQ(w->ui().graph->lblTiempoText(), "03:00");
     EXPECT_EQ(minutes()->value(), 3);
     EXPECT_EQ(lib.row(2).duration, "03:00"); // the list follows the label
-    EXPECT_FALSE(w->isWindowModified());
+    EXPECT_FALSE(w->document().modified());
     EXPECT_EQ(file(), vs::test::readFile(dir.file("tres.vso")));
     undo()->trigger(); // before the save: unsaved again
     EXPECT_EQ(minutes()->value(), 2);
-    EXPECT_TRUE(w->isWindowModified());
+    EXPECT_TRUE(w->document().modified());
     undo()->trigger();
     EXPECT_EQ(w->ui().graph->lblTiempoText(), "01:59");
     EXPECT_EQ(w->ui().graph->scrollSegundos()->value(), 59);
     redo()->trigger();
     redo()->trigger();
-    EXPECT_FALSE(w->isWindowModified());
+    EXPECT_FALSE(w->document().modified());
     EXPECT_EQ(w->edits().steps(), 4); // what undo moved made no steps
 
     // The new session (its question answered No) starts with no history.
@@ -252,7 +253,7 @@ TEST_F(EditMenuTest, SavingMarksTheCleanStateAndOpeningAnotherSessionEmptiesTheH
     lib.pulsar(2); // "Guardar modificaciones?" answered No
     EXPECT_EQ(w->model().minutos(), 3);
     EXPECT_EQ(w->edits().steps(), 0);
-    EXPECT_FALSE(w->isWindowModified());
+    EXPECT_FALSE(w->document().modified());
 }
 
 TEST_F(EditMenuTest, UndoWhilePlayingMovesTheTonesAtTheNextTickButLeavesTheLengthAlone) {

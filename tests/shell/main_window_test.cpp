@@ -15,6 +15,7 @@
 #include "shell/main_window.h"
 #include "playback/audio_session.h"
 #include "playback/session_player.h"
+#include "session/session_document.h"
 #include "session/session_file.h"
 #include "session/session_model.h"
 #include "session/strip_view.h"
@@ -41,6 +42,8 @@
 #include <QMenuBar>
 #include <QScrollBar>
 #include <gtest/gtest.h>
+#include <cerrno>
+#include <cstring>
 #include "controls/boton_gradiente.h"
 #include "recording_desktop.h"
 #include "recording_led_port.h"
@@ -111,9 +114,12 @@ struct MainWindowTest : ::testing::Test {
 
 TEST_F(MainWindowTest, StartsWithTheDefaultsOnAnEmptyStore) {
     auto w = open();
-    // The program's name, then the open session, marked while it has edits.
-    EXPECT_EQ(w->windowTitle(), "Velorin Somnara - Nueva Sesión[*]");
-    EXPECT_FALSE(w->isWindowModified());
+    // The program's name alone, whatever session is open.
+    EXPECT_EQ(w->windowTitle(), "Velorin Somnara");
+    EXPECT_FALSE(w->document().modified());
+    // With no song to set it from the mixer, the music slider keeps its design value.
+    EXPECT_EQ(w->ui().scrollVolumenMusica->value(), 1);
+    EXPECT_EQ(w->ui().lblVolumenMusica->text(), "0.1");
     EXPECT_TRUE(w->startup().failedSteps().empty());
     EXPECT_TRUE(recorder.entries.empty());
     EXPECT_TRUE(w->audio().started());
@@ -122,7 +128,6 @@ TEST_F(MainWindowTest, StartsWithTheDefaultsOnAnEmptyStore) {
     EXPECT_EQ(w->ui().lblVolumenMascara->text(), "2.0");
     EXPECT_EQ(w->ui().scrollVolumenBinaural->value(), 50);
     EXPECT_EQ(w->ui().lblVolumenBinaural->text(), "5.0");
-    EXPECT_EQ(w->ui().lblVolumenMusica->text(), "10.0"); // value / 10, like the others
     EXPECT_TRUE(w->ui().chkBinaural->isChecked());
     EXPECT_FALSE(w->ui().chkMascara->isChecked());
     EXPECT_TRUE(w->ui().chkMusica->isChecked());
@@ -337,7 +342,20 @@ TEST_F(MainWindowTest, ColumnWidthsKeepTheirTwipsAcrossAnOrderlyExit) {
     EXPECT_EQ(p.get("Grid", "Ancho Duracion Musica", ""), "1000");
 }
 
-TEST_F(MainWindowTest, DroppedSessionFilesJoinTheLibraryAndTheTitleFollowsTheSession) {
+TEST_F(MainWindowTest, WaveFilesThatCannotBeWrittenAreToldOnceWithTheFolderAndWhy) {
+    // The program's folder is gone: nothing can be written into it.
+    const std::string gone = dir.file("ido");
+    vs::overrideFolders(gone, dir.file("data"), dir.file("config"));
+    auto w = open();
+    ASSERT_EQ(recorder.count(RecordingMessageService::Entry::Critical), 1);
+    EXPECT_EQ(recorder.entries[0].text, "No se pueden escribir los ficheros de sonido en " + gone +
+                                            ": " + std::strerror(ENOENT));
+    // Play then names the file it could not load.
+    w->player()->Play();
+    EXPECT_TRUE(recorder.saw("No se puede cargar el fichero " + gone + "/OndaL.wav"));
+}
+
+TEST_F(MainWindowTest, DroppedSessionFilesJoinTheLibrary) {
     vs::test::writeFile(dir.file("soltada.vso"),
                         "Velorin Somnara\r\n 4 \r\n 0 \r\n 15 \r\n 500 \r\n 2 \r\n 0 \r\n 600 \r\n"
                         " 6000 \r\n 600 \r\n 2 \r\n 0 \r\n 1450 \r\n 6000 \r\n 1450 \r\n3\r\n");
@@ -357,15 +375,15 @@ TEST_F(MainWindowTest, DroppedSessionFilesJoinTheLibraryAndTheTitleFollowsTheSes
     EXPECT_EQ(lib.row(2).name, "soltada.vso");
     EXPECT_EQ(lib.row(2).duration, "04:00");
     EXPECT_EQ(w->model().minutos(), 4);
-    EXPECT_EQ(w->windowTitle(), "Velorin Somnara - soltada.vso[*]");
-    EXPECT_FALSE(w->isWindowModified());
+    EXPECT_EQ(w->windowTitle(), "Velorin Somnara");
+    EXPECT_FALSE(w->document().modified());
 
-    // An edit marks the title; saving clears the mark.
     w->ui().graph->findChild<QScrollBar*>("ScrollMinutos")->setValue(6);
-    EXPECT_TRUE(w->isWindowModified());
+    EXPECT_TRUE(w->document().modified());
     EXPECT_EQ(lib.row(2).duration, "06:00");
     w->ui().mnuSesionGuardarSesion->trigger();
-    EXPECT_FALSE(w->isWindowModified());
+    EXPECT_FALSE(w->document().modified());
+    EXPECT_EQ(w->windowTitle(), "Velorin Somnara");
     EXPECT_TRUE(recorder.entries.empty());
 
     EXPECT_EQ(w->ui().mnuSesionNueva->shortcut(), QKeySequence(QKeySequence::New));
@@ -389,7 +407,7 @@ TEST_F(MainWindowTest, SessionFilesGivenAtStartJoinTheLibraryAndTheLastStaysOpen
     EXPECT_EQ(lib.row(before + 2).name, "dos.vso");
     EXPECT_EQ(lib.row(before + 2).duration, "04:00");
     EXPECT_EQ(lib.currentRow(), before + 2);
-    EXPECT_EQ(w->windowTitle(), "Velorin Somnara - dos.vso[*]");
+    EXPECT_EQ(w->document().file(), dir.file("dos.vso"));
     // Opened again (a second double-click in the file manager), it is not listed twice.
     w->addSessionFiles({dir.file("uno.vso")});
     EXPECT_EQ(lib.rowCount(), before + 2);

@@ -35,6 +35,8 @@ TEST(ProgramExit, AReportedStartLeavesNoWaveFilesAndStoresTheExitKeys) {
         dup2(out[1], 1);
         close(out[0]);
         setenv("XDG_CONFIG_HOME", conf.c_str(), 1);
+        // Not the runtime folder of a program the developer runs: it would take the start over.
+        setenv("XDG_RUNTIME_DIR", conf.c_str(), 1);
         setenv("VS_REPORT_SHOWN", "1", 1);
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
         setenv("SDL_AUDIODRIVER", "dummy", 1);

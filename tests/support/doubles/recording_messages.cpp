@@ -5,8 +5,8 @@
 
 namespace vs {
 
-bool RecordingMessageService::askYesNo(const std::string& text) {
-    entries.push_back({Entry::Question, text});
+bool RecordingMessageService::answer(Entry::Kind kind, const std::string& text) {
+    entries.push_back({kind, text});
     if (answers.empty()) return false;
     bool a = answers.front();
     answers.erase(answers.begin());

@@ -12,7 +12,7 @@ namespace vs {
 class RecordingMessageService : public MessageService {
 public:
     struct Entry {
-        enum Kind { Critical, Information, Question } kind;
+        enum Kind { Critical, Information, Question, PlainQuestion } kind;
         std::string text;
     };
     std::vector<Entry> entries;
@@ -22,9 +22,15 @@ public:
     void information(const std::string& text) override {
         entries.push_back({Entry::Information, text});
     }
-    bool askYesNo(const std::string& text) override;
+    bool askYesNo(const std::string& text) override { return answer(Entry::Question, text); }
+    bool askPlainYesNo(const std::string& text) override {
+        return answer(Entry::PlainQuestion, text);
+    }
     int count(Entry::Kind kind) const;
     bool saw(const std::string& text) const;
+
+private:
+    bool answer(Entry::Kind kind, const std::string& text);
 };
 
 // Installs a service as the process-wide one for a test's scope.
