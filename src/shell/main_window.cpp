@@ -245,7 +245,7 @@ void FrmSomnara::buildStartup() {
     startup_.add("CargarListaSesiones", [this] { library_->cargarLista(); });
     startup_.add("CargarListaMusica", [this] { music_->cargarLista(); });
     startup_.add("PrepararOndas", [this] {
-        if (!audio_->prepararOndas(programFolder())) throw std::runtime_error("PrepararOndas");
+        if (!audio_->prepararOndas(programFolder())) throw StepFailureTold{};
     });
     startup_.add("CargarPuntos", [this] { model_->CargarPuntos(); });
     startup_.add("IniciarAudio", [this] { audio_->iniciarAudio(); });

@@ -3,12 +3,14 @@
 
 #include "base/numeric.h"
 #include "base/preferences.h"
+#include "base/services.h"
 #include "library/library_keys.h"
 #include "session/session_keys.h"
 #include "playback/playback_keys.h"
 #include "shell_keys.h"
 
 #include <algorithm>
+#include <exception>
 
 namespace vs::shell {
 
@@ -20,11 +22,20 @@ void StepSequence::add(std::string name, std::function<void()> step) {
 void StepSequence::run() {
     failed_.clear();
     for (size_t i = 0; i < steps_.size(); ++i) {
+        std::string why;
         try {
             steps_[i]();
-        } catch (...) {
+            continue;
+        } catch (const StepFailureTold&) {
             failed_.push_back(names_[i]);
+            continue;
+        } catch (const std::exception& e) {
+            why = e.what();
+        } catch (...) {
+            why = "error desconocido";
         }
+        failed_.push_back(names_[i]);
+        messages().critical("Ha fallado el paso de arranque " + names_[i] + ": " + why);
     }
 }
 

@@ -13,7 +13,11 @@ class Preferences;
 namespace vs::shell {
 
 // Runs named steps in order. A step that throws is abandoned and the sequence
-// goes on with the next one; nothing is reported to the user.
+// goes on with the next one; the user is told once which step failed and why,
+// since a silent failure surfaces later as a riddle (no sound, an empty list).
+// A step that has told the user itself throws StepFailureTold.
+struct StepFailureTold {};
+
 class StepSequence {
 public:
     void add(std::string name, std::function<void()> step);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "base/preferences.h"
+#include "recording_messages.h"
 #include "shell/shell_logic.h"
 #include "temp_dir.h"
 
@@ -8,7 +9,9 @@
 
 using namespace vs::shell;
 
-TEST(StepSequence, AFailingStepIsAbandonedAndTheRestStillRuns) {
+TEST(StepSequence, AFailingStepIsAbandonedToldOnceAndTheRestStillRuns) {
+    vs::RecordingMessageService messages;
+    vs::ScopedMessageService scope(messages);
     std::vector<std::string> ran;
     StepSequence s;
     s.add("uno", [&] { ran.push_back("uno"); });
@@ -18,10 +21,14 @@ TEST(StepSequence, AFailingStepIsAbandonedAndTheRestStillRuns) {
         ran.push_back("dos-fin");
     });
     s.add("tres", [&] { throw 42; });
+    s.add("ya-dicho", [&] { throw StepFailureTold{}; });
     s.add("cuatro", [&] { ran.push_back("cuatro"); });
     s.run();
     EXPECT_EQ(ran, (std::vector<std::string>{"uno", "dos", "cuatro"}));
-    EXPECT_EQ(s.failedSteps(), (std::vector<std::string>{"dos", "tres"}));
+    EXPECT_EQ(s.failedSteps(), (std::vector<std::string>{"dos", "tres", "ya-dicho"}));
+    ASSERT_EQ(messages.entries.size(), 2u);
+    EXPECT_EQ(messages.entries[0].text, "Ha fallado el paso de arranque dos: disco lleno");
+    EXPECT_EQ(messages.entries[1].text, "Ha fallado el paso de arranque tres: error desconocido");
 }
 
 TEST(ShellSettings, FirstRunGivesTheDocumentedDefaults) {
