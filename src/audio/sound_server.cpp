@@ -123,8 +123,8 @@ OutputFacts factsFrom(const SinkReport& r) {
     f.sink = r.name;
     f.description = r.description;
     f.channels = r.channels;
-    f.bluetooth = r.deviceBus == "bluetooth" || r.deviceApi == "bluez5" ||
-                  r.name.rfind("bluez_", 0) == 0;
+    f.bluetooth =
+        r.deviceBus == "bluetooth" || r.deviceApi == "bluez5" || r.name.rfind("bluez_", 0) == 0;
     if (f.bluetooth) {
         f.profile = r.cardProfile.empty() ? r.sinkProfile : r.cardProfile;
         f.handsFree = isHandsFreeProfile(r.cardProfile) || isHandsFreeProfile(r.sinkProfile);
@@ -148,7 +148,8 @@ std::optional<OutputFacts> PulseOutputCheck::ask() {
             const auto left =
                 std::chrono::duration_cast<std::chrono::microseconds>(deadline - Clock::now());
             if (left.count() <= 0) break;
-            if (pa_mainloop_prepare(loop, int(std::min<long long>(left.count(), 1'000'000'000))) < 0 ||
+            if (pa_mainloop_prepare(loop, int(std::min<long long>(left.count(), 1'000'000'000))) <
+                    0 ||
                 pa_mainloop_poll(loop) < 0 || pa_mainloop_dispatch(loop) < 0)
                 break;
         }

@@ -25,7 +25,7 @@ struct OutputFacts {
     std::string description; // as the sound server shows it to the user
     int channels = 0;
     bool bluetooth = false;
-    std::string profile; // Bluetooth: the active profile (the card's, else the sink's own)
+    std::string profile;    // Bluetooth: the active profile (the card's, else the sink's own)
     bool handsFree = false; // Bluetooth in a hands-free or headset profile
     bool carriesStereo() const { return channels >= 2 && !handsFree; }
 };
@@ -34,9 +34,10 @@ struct OutputFacts {
 struct SinkReport {
     std::string name, description;
     int channels = 0;
-    std::string deviceBus;   // "device.bus": "bluetooth", "pci", "usb"...
-    std::string deviceApi;   // "device.api": "bluez5", "alsa"...
-    std::string sinkProfile; // "api.bluez5.profile" (PipeWire), else "bluetooth.protocol" (PulseAudio)
+    std::string deviceBus; // "device.bus": "bluetooth", "pci", "usb"...
+    std::string deviceApi; // "device.api": "bluez5", "alsa"...
+    // "api.bluez5.profile" (PipeWire), else "bluetooth.protocol" (PulseAudio).
+    std::string sinkProfile;
     std::string cardProfile; // the card's active profile; empty without a card
 };
 
