@@ -16,9 +16,11 @@
 // waits for the middle of the next plateau, where every length gives the same
 // gain.
 //
-// Without a click (a sample-to-sample step larger than the tone itself can
-// make) for a carrier at least 1.2 times the rate: the edge's own slope then
-// stays below the tone's.
+// No click: a pulsed tone steps from one sample to the next no further than
+// the steady tone does while its frequency times the edge length is at least
+// 0.35, so up to 62.5 Hz for any carrier of at least 2.8 times the rate (84 Hz
+// at 30 Hz), and 175 Hz at 2 ms edges. Lower carriers step a little further
+// than their own steady tone, still far below a click at any level.
 //
 // Thread rule: one envelope per voice, owned by the thread that mixes it (the
 // audio callback, or the thread of an offline render). The UI thread never
@@ -79,8 +81,8 @@ private:
     int sampleRate_;
     bool softEdges_;
     double phase_ = 0;
-    double increment_ = 0;  // phase per frame
-    double width_ = 0;      // edge length in periods, in force
+    double increment_ = 0; // phase per frame
+    double width_ = 0;     // edge length in periods, in force
     double widthTarget_ = 0;
     double depth_ = 0;
     double depthTarget_ = 0;

@@ -97,9 +97,8 @@ TEST(PulseEnvelope, TheRateFollowsARampSecondBySecond) {
     };
     for (const Ramp ramp : {Ramp{0.5, 30}, Ramp{30, 0.5}}) {
         constexpr double kSeconds = 40;
-        const Render r = render(kSeconds, [&](double t) {
-            return ramp.from + (ramp.to - ramp.from) * t / kSeconds;
-        });
+        const Render r = render(
+            kSeconds, [&](double t) { return ramp.from + (ramp.to - ramp.from) * t / kSeconds; });
         const std::vector<double> c = crossings(r.gains);
         ASSERT_GT(c.size(), 100u);
         double worst = 0;
@@ -152,6 +151,21 @@ TEST(PulseEnvelope, ANewRateBendsTheTrainWithoutAJump) {
     }
 }
 
+TEST(PulseEnvelope, APulsedToneStepsNoFurtherThanTheSteadyOne) {
+    // The lowest carrier the rule promises this for: 0.35 / edge length.
+    for (const double rate : {1.0, 4.0, 30.0, 62.5, 100.0, 200.0}) {
+        const double carrier = 0.35 / pulseEdgeSeconds(rate);
+        const auto frames = std::size_t(std::max(2.0, 4 / rate) * kRate);
+        const std::vector<float> g = pulseGains(rate, frames, kRate);
+        std::vector<float> tone(frames);
+        for (std::size_t i = 0; i < frames; ++i)
+            tone[i] =
+                float(std::sin(2 * std::numbers::pi * carrier * double(i) / kRate + 1)) * g[i];
+        EXPECT_LE(largestStep(tone), 2 * std::numbers::pi * carrier / kRate * 1.001)
+            << carrier << " Hz pulsed at " << rate << " Hz";
+    }
+}
+
 TEST(PulseEnvelope, SwitchingOnAndOffGlides) {
     const int glide = int(std::ceil(PulseEnvelope::kGlideSeconds * kRate));
     for (const double rate : {0.5, 10.0, 30.0}) {
@@ -168,12 +182,12 @@ TEST(PulseEnvelope, SwitchingOnAndOffGlides) {
             e.gains(g.data() + off, int(frames - off));
 
             const std::vector<float> train = pulseGains(rate, frames, kRate);
-            EXPECT_LE(largestStep(g), 1.0 / (PulseEnvelope::kGlideSeconds * kRate) +
-                                          edgeSlope(rate) + 1e-6);
+            EXPECT_LE(largestStep(g),
+                      1.0 / (PulseEnvelope::kGlideSeconds * kRate) + edgeSlope(rate) + 1e-6);
             for (std::size_t i = 0; i < frames; ++i) {
-                const float want = i < on || i >= off + std::size_t(glide)  ? 1.0f
+                const float want = i < on || i >= off + std::size_t(glide)   ? 1.0f
                                    : i >= on + std::size_t(glide) && i < off ? train[i]
-                                                                              : g[i];
+                                                                             : g[i];
                 ASSERT_NEAR(g[i], want, 1e-6) << rate << " Hz, frame " << i;
             }
         }
@@ -185,8 +199,8 @@ TEST(PulseEnvelope, EdgesAndDutyCycleFollowTheRule) {
         double rate;
         double edgeSeconds;
     };
-    for (const Case c : {Case{0.5, 0.25}, Case{4, 1 / 32.0}, Case{30, 1 / 240.0},
-                         Case{62.5, 0.002}, Case{100, 0.002}, Case{200, 0.00125}}) {
+    for (const Case c : {Case{0.5, 0.25}, Case{4, 1 / 32.0}, Case{30, 1 / 240.0}, Case{62.5, 0.002},
+                         Case{100, 0.002}, Case{200, 0.00125}}) {
         EXPECT_DOUBLE_EQ(pulseEdgeSeconds(c.rate), c.edgeSeconds);
         const std::size_t frames = std::size_t(std::max(4.0, 20 / c.rate) * kRate);
         const std::vector<float> g = pulseGains(c.rate, frames, kRate);
@@ -205,7 +219,8 @@ TEST(PulseEnvelope, EdgesAndDutyCycleFollowTheRule) {
         EXPECT_NEAR(shortest, c.edgeSeconds * kRate, 2) << c.rate << " Hz";
         EXPECT_NEAR(longest, c.edgeSeconds * kRate, 2) << c.rate << " Hz";
         // Over whole cycles, half the time at or above half height.
-        const auto whole = std::size_t(std::floor(double(frames) * c.rate / kRate) * kRate / c.rate);
+        const auto whole =
+            std::size_t(std::floor(double(frames) * c.rate / kRate) * kRate / c.rate);
         const auto high = std::count_if(g.begin(), g.begin() + std::ptrdiff_t(whole),
                                         [](float v) { return v >= 0.5f; });
         EXPECT_NEAR(double(high) / double(whole), 0.5, 2.0 * c.rate / kRate + 1e-4) << c.rate;
@@ -217,9 +232,9 @@ TEST(PulseEnvelope, ASteadyEnvelopeLeavesTheVoiceUntouched) {
     std::vector<float> block(2 * kBlock);
     for (std::size_t i = 0; i < block.size(); ++i)
         block[i] = float(std::sin(0.1 * double(i)));
-    for (const PulseSettings s : {PulseSettings{10, false}, PulseSettings{0, true},
-                                  PulseSettings{nan, true}, PulseSettings{-3, true},
-                                  PulseSettings{0.05, true}}) {
+    for (const PulseSettings s :
+         {PulseSettings{10, false}, PulseSettings{0, true}, PulseSettings{nan, true},
+          PulseSettings{-3, true}, PulseSettings{0.05, true}}) {
         PulseEnvelope e(kRate);
         e.start(s);
         std::vector<float> x = block;

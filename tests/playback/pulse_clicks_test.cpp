@@ -50,8 +50,9 @@ std::int64_t clicksIn(const Pulsed& p, bool softEdges) {
         envelope.set({p.rate, p.switchOnAt < 0 || at >= p.switchOnAt * kRate});
         const int n = std::min(kBlock, frames - at);
         for (int i = at; i < at + n; ++i) {
+            // The voice's tone runs on its own, not in step with the pulses.
             const auto v =
-                float(peak * std::sin(2 * std::numbers::pi * p.carrier * double(i) / kRate));
+                float(peak * std::sin(2 * std::numbers::pi * p.carrier * double(i) / kRate + 1));
             x[2 * std::size_t(i)] = x[2 * std::size_t(i) + 1] = v;
         }
         envelope.apply(x.data() + 2 * std::ptrdiff_t(at), n, 2);
