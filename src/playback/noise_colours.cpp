@@ -28,7 +28,7 @@ double uniform(std::mt19937_64& g) {
 // f^-exponent (power as f^-2 exponent), its phase drawn from `gen`.
 std::vector<double> shapedChannel(double exponent, std::mt19937_64& gen) {
     const int n = kWaveFrames;
-    std::vector<std::complex<double>> spectrum(std::size_t(n));
+    std::vector<std::complex<double>> spectrum(static_cast<std::size_t>(n));
     for (int k = 1; 2 * k <= n; ++k) {
         const double hz = double(k) * kWaveRate / n;
         if (hz < kNoiseColourLowestHz) continue;
@@ -60,9 +60,12 @@ double rmsAboutMean(const std::vector<double>& x) {
 
 std::string noiseWaveName(NoiseColour colour) {
     switch (colour) {
-    case NoiseColour::Pink: return "OndaRosa";
-    case NoiseColour::Brown: return "OndaMarron";
-    case NoiseColour::Original: break;
+    case NoiseColour::Pink:
+        return "OndaRosa";
+    case NoiseColour::Brown:
+        return "OndaMarron";
+    case NoiseColour::Original:
+        break;
     }
     return "OndaM";
 }
@@ -100,12 +103,13 @@ NoiseWave colouredNoise(NoiseColour colour, std::uint64_t seed) {
             rounded[i] = v;
             w.peak = std::max(w.peak, std::abs(int(v)));
             if (i > 0)
-                w.largestStep = std::max(
-                    w.largestStep, std::abs(v - w.samples[2 * (i - 1) + std::size_t(c)]));
+                w.largestStep =
+                    std::max(w.largestStep, std::abs(v - w.samples[2 * (i - 1) + std::size_t(c)]));
         }
         // The seam: from the last frame back to the first.
-        w.largestStep = std::max(w.largestStep, std::abs(int(w.samples[std::size_t(c)]) -
-                                                         w.samples[2 * (frames - 1) + std::size_t(c)]));
+        w.largestStep =
+            std::max(w.largestStep, std::abs(int(w.samples[std::size_t(c)]) -
+                                             w.samples[2 * (frames - 1) + std::size_t(c)]));
         w.rms[c] = rmsAboutMean(rounded);
     }
     return w;

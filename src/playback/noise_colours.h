@@ -43,7 +43,7 @@ struct NoiseWave {
     std::vector<std::int16_t> samples; // interleaved stereo, kWaveFrames frames
     double rms[2] = {};                // each channel's, about its mean (which is 0)
     int peak = 0;                      // largest |sample|
-    int largestStep = 0;               // largest |step| between neighbours, the loop's seam included
+    int largestStep = 0;               // between neighbours, the loop's seam included
     bool fitted = false;               // scaled below the RMS to keep the peak in range
 };
 

@@ -15,6 +15,7 @@
 #include <complex>
 #include <cstring>
 #include <numbers>
+#include <numeric>
 #include <random>
 
 using namespace vs::playback;
@@ -30,13 +31,11 @@ std::vector<double> channelOf(const std::vector<std::int16_t>& interleaved, int 
 }
 
 double rmsAboutMean(const std::vector<double>& x) {
-    double sum = 0, square = 0;
-    for (double v : x) {
-        sum += v;
-        square += v * v;
-    }
-    const double mean = sum / double(x.size());
-    return std::sqrt(square / double(x.size()) - mean * mean);
+    const double mean = std::accumulate(x.begin(), x.end(), 0.0) / double(x.size());
+    const double square = std::accumulate(x.begin(), x.end(), 0.0, [mean](double sum, double v) {
+        return sum + (v - mean) * (v - mean);
+    });
+    return std::sqrt(square / double(x.size()));
 }
 
 // The spectral slope in dB per octave: the mean power density of five octave
@@ -93,7 +92,8 @@ TEST(Fourier, AgreesWithTheDefinitionAtEveryLength) {
         for (std::size_t k = 0; k < n; ++k) {
             Complex want = 0;
             for (std::size_t j = 0; j < n; ++j)
-                want += x[j] * std::polar(1.0, -2 * std::numbers::pi * double(j * k % n) / double(n));
+                want +=
+                    x[j] * std::polar(1.0, -2 * std::numbers::pi * double(j * k % n) / double(n));
             worst = std::max(worst, std::abs(X[k] - want));
         }
         EXPECT_LT(worst, 1e-9 * double(n)) << n;
@@ -118,12 +118,15 @@ TEST(NoiseColours, FallByTheirSlopeAndLoopWithoutASeam) {
             EXPECT_LE(seamInSteps(x), 3) << nameOf(c.colour) << ", channel " << ch;
             std::cout << nameOf(c.colour) << " channel " << ch << ": " << slope
                       << " dB/octave, seam " << seamInSteps(x) << " typical steps, RMS "
-                      << w.rms[ch] << ", peak " << w.peak << "\n";
+                      << w.rms[ch] << ", peak " << w.peak << ", largest step " << w.largestStep
+                      << "\n";
         }
         // The same second cut short does not loop: its seam stands out.
         const std::vector<double> x = channelOf(w.samples, 0);
         const std::vector<double> cut(x.begin(), x.end() - 1000);
-        if (c.colour == NoiseColour::Brown) EXPECT_GT(seamInSteps(cut), 3);
+        if (c.colour == NoiseColour::Brown) {
+            EXPECT_GT(seamInSteps(cut), 3);
+        }
     }
 }
 
