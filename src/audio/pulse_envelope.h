@@ -19,14 +19,16 @@
 // No click: a pulsed tone steps from one sample to the next no further than
 // the steady tone does while its frequency times the edge length is at least
 // 0.35, so up to 62.5 Hz for any carrier of at least 2.8 times the rate (84 Hz
-// at 30 Hz), and 175 Hz at 2 ms edges. Lower carriers step a little further
-// than their own steady tone, still far below a click at any level.
+// at 30 Hz), and 175 Hz at 2 ms edges. Lower carriers step somewhat further
+// than their own steady tone; at the player's levels the verification's click
+// detector still finds nothing, down to a 5 Hz carrier.
 //
 // Thread rule: one envelope per voice, owned by the thread that mixes it (the
 // audio callback, or the thread of an offline render). The UI thread never
 // touches it: it hands PulseSettings over between blocks (the engine's command
 // queue or atomics), and the mixer calls set() before the block. Every method
-// is real-time safe: no lock, allocation, I/O or system call.
+// is real-time safe: no lock, allocation, I/O or system call (pulseGains(),
+// a free function for measuring, allocates).
 #include <cstddef>
 #include <vector>
 
