@@ -13,6 +13,7 @@ packages=(
   libfluidsynth-dev timgm6mb-soundfont
   libcdio-dev libcdio-paranoia-dev libasound2-dev libhwy-dev
   libgtest-dev libgmock-dev
+  libpulse-dev  # asking the sound server whether the output carries stereo
   xvfb xauth
   desktop-file-utils appstream libxml2-utils shared-mime-info file
   lintian  # the suite checks the Debian packages it makes
