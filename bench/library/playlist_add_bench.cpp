@@ -77,7 +77,7 @@ int main(int argc, char** argv) {
     vs::RecordingMessageService shown;
     vs::ScriptedFileDialogs dialogs;
     vs::library::SystemMusicDevices devices;
-    vs::audio::clsVolume volume(nullptr, vs::audio::makeEngineMixer());
+    vs::audio::clsVolume volume(nullptr, vs::audio::makeEngineMixer(vs::audio::processEngine()));
     Slider slider;
     vs::library::MusicLibrary lib(devices, volume, slider, shown, dialogs,
                                   vs::Preferences::instance());

@@ -17,7 +17,7 @@ AudioSession::~AudioSession() {
 }
 
 void AudioSession::comprobarTarjetaSonido() {
-    if (audio::outputDeviceCount() < 1) messages_.critical("No se encuentra la tarjeta de sonido");
+    if (audio::Engine::outputDeviceCount() < 1) messages_.critical("No se encuentra la tarjeta de sonido");
 }
 
 bool AudioSession::prepararOndas(const std::string& folder) {

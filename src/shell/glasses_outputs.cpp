@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "glasses_outputs.h"
 
+#include "audio/bass.h"
 #include "audio/engine.h"
 #include "base/services.h"
 #include "glasses/glasses_output.h"
@@ -15,19 +16,19 @@ namespace vs::shell {
 GlassesOutputs::GlassesOutputs(glasses::GlassesOutput& output, const glasses::EstadoGafas& estado,
                                MessageService& messages, QObject* context)
     : output_(output), estado_(estado) {
-    output_.onByte = [](std::uint8_t byte) { audio::setLightByte(byte); };
+    output_.onByte = [](std::uint8_t byte) { audio::processEngine().setLightByte(byte); };
     // Not from inside the write: a modal box there would run the event loop
     // in the middle of a step of the sequencer.
     output_.onLost = [&messages, guard = QPointer<QObject>(context)](const std::string& text) {
         if (guard) QTimer::singleShot(0, guard, [&messages, text] { messages.critical(text); });
     };
-    audio::setLightByte(0);
+    audio::processEngine().setLightByte(0);
 }
 
 GlassesOutputs::~GlassesOutputs() {
     output_.onByte = nullptr;
     output_.onLost = nullptr;
-    audio::setLightSignal(false);
+    audio::processEngine().setLightSignal(false);
 }
 
 namespace {
@@ -37,7 +38,7 @@ bool lightInSound(const glasses::EstadoGafas& estado) {
 } // namespace
 
 void GlassesOutputs::apply() {
-    audio::setLightSignal(lightInSound(estado_));
+    audio::processEngine().setLightSignal(lightInSound(estado_));
 }
 
 playback::GlassesLinkFactory GlassesOutputs::exportLights() const {

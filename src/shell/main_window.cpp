@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "main_window.h"
 
+#include "audio/bass.h"
 #include "audio/volume.h"
 #include "controls/boton_gradiente.h"
 #include "base/numeric.h"
@@ -79,7 +80,8 @@ FrmSomnara::FrmSomnara(QWidget* parent, Dependencies deps)
     // Lower layers report through the process-wide services.
     setMessageService(deps_.messages);
     setFileDialogService(deps_.dialogs);
-    if (!deps_.makeVolume) deps_.makeVolume = [] { return std::make_unique<audio::clsVolume>(); };
+    if (!deps_.makeVolume)
+        deps_.makeVolume = [] { return std::make_unique<audio::clsVolume>(audio::processEngine()); };
     if (!deps_.makeChooser)
         deps_.makeChooser = [](QWidget* owner) -> std::unique_ptr<glasses::SequenceChooser> {
             return std::make_unique<glasses::DialogSequenceChooser>(glasses::estadoGafas(), owner,

@@ -3,6 +3,7 @@
 // writes and tracks of a CD image, measured and played by the music player on
 // the program's devices, beside a session played offline on a simulated
 // clock, and the sound judged from the rendered samples alone.
+#include "audio/bass.h"
 #include "../audio/audio_fixture.h"
 #include "../audio/midi_writer.h"
 #include "../audio/tone_analysis.h"
@@ -83,7 +84,7 @@ struct MusicSound : OfflineEngine {
         auto sys = std::make_unique<audio::RecordingMixerBackend>();
         sys->present = {true, false, false, false};
         sys->levels[std::size_t(MixerLine::Master)] = 48000;
-        volume = std::make_unique<audio::clsVolume>(std::move(sys), audio::makeEngineMixer());
+        volume = std::make_unique<audio::clsVolume>(std::move(sys), audio::makeEngineMixer(audio::processEngine()));
         lib = std::make_unique<library::MusicLibrary>(devices, *volume, musicView, shown, dialogs,
                                                       Preferences::instance());
         music = std::make_unique<library::MusicPlayer>(*lib, devices, musicView, shown,

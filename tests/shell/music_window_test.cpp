@@ -2,6 +2,7 @@
 // The playlist in the main window: the first run's list, the "&Música" menu,
 // adding songs and CD tracks, the slider and the mixer, background music
 // during a session and the exit; and the shipped songs on the real devices.
+#include "audio/bass.h"
 #include "audio/engine.h"
 #include "audio/mci.h"
 #include "audio/volume.h"
@@ -190,7 +191,7 @@ struct ShippedMusicTest : MusicWindowTest {
             sys->present = {true, false, false, false};
             sys->levels[std::size_t(MixerLine::Master)] = 48000;
             return std::make_unique<vs::audio::clsVolume>(std::move(sys),
-                                                          vs::audio::makeEngineMixer());
+                                                          vs::audio::makeEngineMixer(vs::audio::processEngine()));
         };
         ScopedEnv driver("SDL_AUDIODRIVER", "disk");
         ScopedEnv file("SDL_DISKAUDIOFILE", capture);
@@ -377,7 +378,7 @@ TEST_F(ShippedMusicTest, TheFirstRunListsThemAndASessionPlaysTheFirstOnTheSynthL
     w->ui().chkMascara->setChecked(false);
     w->ui().chkMusica->setChecked(true);
     w->ui().scrollVolumenMusica->setValue(80);
-    EXPECT_NEAR(vs::audio::lineGain(vs::audio::Line::Synth), 52428 / 65535.0, 1e-4);
+    EXPECT_NEAR(vs::audio::processEngine().lineGain(vs::audio::Line::Synth), 52428 / 65535.0, 1e-4);
     QTest::qWait(100);
     const std::size_t before = captured(capture, 0).size() / 2;
     EXPECT_LT(loudest(captured(capture, 0)), 1e-6);

@@ -3,6 +3,7 @@
 // board and no stand-in for the port: the board is chosen in the real options
 // dialog, the default session's steps arrive at its beat, the lights go out at
 // Stop, and a board pulled out mid-session is reported once.
+#include "audio/bass.h"
 #include "audio/engine.h"
 #include "audio/volume.h"
 #include "base/paths.h"
@@ -105,7 +106,7 @@ TEST_F(SerialGlassesTest, TheChosenBoardGetsTheSessionsStepsAtItsBeatThenDarkAtS
     EXPECT_EQ(vs::Preferences::instance().get("Opciones", "Puerto Serie", "?"), board.slavePath());
     EXPECT_EQ(vs::Preferences::instance().get("Opciones", "Puerto Hex", "?"), "378");
     EXPECT_EQ(vs::Preferences::instance().get("Opciones", "Luz en Audio", "?"), "1");
-    EXPECT_TRUE(vs::audio::Engine::instance().lightSignal());
+    EXPECT_TRUE(vs::audio::processEngine().lightSignal());
 
     w->player()->Play();
     ASSERT_TRUE(w->player()->playing());
