@@ -114,10 +114,6 @@ std::uint32_t result(PlayState s) {
     return kInactive;
 }
 
-std::uint32_t bytesPerFrame(int channels, bool eightBit) {
-    return std::uint32_t(channels) * (eightBit ? 1u : 2u);
-}
-
 constexpr std::uint32_t kNoCdLength = 0xFFFFFFFF;
 
 // A track number the CD player can be asked about, or 0 (no track).
@@ -178,7 +174,7 @@ std::uint32_t BASS_SamplePlayEx(std::uint32_t sample, std::uint32_t start, std::
     const auto info = engine().sampleInfo(*id);
     if (!info) return 0;
     PlayParams p = playParams(rate, volume, pan, loop != 0);
-    p.startFrame = std::int64_t(start / bytesPerFrame(info->channels, info->eightBit));
+    p.startFrame = std::int64_t(start / std::uint32_t(info->bytesPerFrame()));
     return handleOf(engine().play(*id, p));
 }
 
@@ -282,8 +278,7 @@ std::uint64_t BASS_StreamGetLength(std::uint32_t stream) {
     const auto id = asStream(stream);
     const auto info = id ? engine().streamInfo(*id) : std::nullopt;
     if (!info) return kNotAStream;
-    return std::uint64_t(info->frames) *
-           bytesPerFrame(info->sourceChannels, info->eightBit);
+    return std::uint64_t(info->frames) * std::uint64_t(info->bytesPerFrame());
 }
 
 std::uint64_t BASS_MusicGetLength(std::uint32_t, std::uint32_t) {

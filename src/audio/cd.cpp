@@ -262,8 +262,7 @@ CdPlayer::~CdPlayer() {
 
 bool CdPlayer::playing() const {
     // A closed engine has dropped the line's source: nothing drains the ring.
-    return track_ && engine_.isOpen() &&
-           !track_->line()->drained.load(std::memory_order_acquire);
+    return track_ && engine_.isOpen() && !track_->line()->drained.load(std::memory_order_acquire);
 }
 
 bool CdPlayer::stop() {

@@ -105,6 +105,9 @@ struct SampleInfo {
     int channels = 0; // as held: 1 or 2
     std::int64_t frames = 0;
     bool eightBit = false;
+    // A frame's bytes as the audio library counts positions: 16-bit samples
+    // (8-bit when held so) of every channel.
+    int bytesPerFrame() const { return channels * (eightBit ? 1 : 2); }
 };
 
 // A new playback. Volume 0..100 (linear), pan -100 (left) .. 100 (right);
@@ -142,6 +145,8 @@ struct StreamInfo {
     int sourceChannels = 0;
     std::int64_t frames = 0; // exact length in frames of the file's own rate
     bool eightBit = false;
+    // As SampleInfo's, for the file's own channels.
+    int bytesPerFrame() const { return sourceChannels * (eightBit ? 1 : 2); }
 };
 
 // The sound engine. Tables of samples, voices and streams live on the UI

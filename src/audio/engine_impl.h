@@ -138,8 +138,8 @@ struct Command {
 };
 
 // Amplitude factors for the two sides from a volume and a pan already held
-// to their ranges (clampVolume, clampPan): volume is linear; pan attenuates only the side it moves away from, so the
-// centre plays both sides at full volume.
+// to their ranges (clampVolume, clampPan): volume is linear; pan attenuates only the side it moves
+// away from, so the centre plays both sides at full volume.
 struct StereoGain {
     float l;
     float r;

@@ -20,26 +20,6 @@ namespace {
 // The highest track number a disc may hold.
 constexpr int kMaxCdTracks = 99;
 
-void addNote(playback::RenderNotes& notes, const std::string& text) {
-    // A song that cannot play is met again at every turn of the list.
-    if (std::find(notes.begin(), notes.end(), text) == notes.end()) notes.push_back(text);
-}
-
-// What the music player would show in a box goes into the render's notes.
-class NoteMessages : public MessageService {
-public:
-    explicit NoteMessages(playback::RenderNotes& notes) : notes_(notes) {}
-    void critical(const std::string& text) override { addNote(notes_, text); }
-    void information(const std::string& text) override { addNote(notes_, text); }
-    bool askYesNo(const std::string& text) override {
-        addNote(notes_, text);
-        return false;
-    }
-
-private:
-    playback::RenderNotes& notes_;
-};
-
 // The music controls as they stood when the export began.
 class FixedMusicView : public MusicView {
 public:
@@ -112,7 +92,7 @@ public:
     void cdFree() override {}
     std::uint32_t cdTrackLengthMs(std::uint32_t) override { return kNoCdTrack; }
     std::uint32_t cdPlay(std::uint32_t track) override {
-        addNote(notes_, skippedCdNote(drive_, int(track)));
+        playback::NoteMessages(notes_).information(skippedCdNote(drive_, int(track)));
         return 1;
     }
     bool cdActive() override { return false; }
@@ -164,7 +144,7 @@ public:
     bool songEnded() override { return player_.songEnded(); }
 
 private:
-    NoteMessages messages_;
+    playback::NoteMessages messages_;
     Preferences prefs_;
     FixedMusicView view_;
     RenderLevels* levels_; // owned by volume_

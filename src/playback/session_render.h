@@ -9,6 +9,7 @@
 //
 // Thread rule: a renderer is used by one thread at a time, any thread (the
 // engine it makes is private to run()); it reads its own copy of the session.
+#include "base/services.h"
 #include "playback/session_player.h"
 #include "session/session_model.h"
 
@@ -49,9 +50,26 @@ class PlayerView;
 // The options as the window's controls stand now.
 ExportOptions optionsFrom(const PlayerView& view);
 
-// What the render could not do as Play does (a CD track skipped, say): one
-// Spanish line each, shown with the report. The music link adds to it.
+// What the render could not do as Play does (a song that would not play,
+// say): one Spanish line each, shown with the report. The music link adds to it.
 using RenderNotes = std::vector<std::string>;
+
+// What a render would show in a box goes into its notes, each text once: a
+// song that cannot play is met again at every turn of the list.
+class NoteMessages : public MessageService {
+public:
+    explicit NoteMessages(RenderNotes& notes) : notes_(notes) {}
+    void critical(const std::string& text) override { add(text); }
+    void information(const std::string& text) override { add(text); }
+    bool askYesNo(const std::string& text) override {
+        add(text);
+        return false;
+    }
+
+private:
+    void add(const std::string& text);
+    RenderNotes& notes_;
+};
 
 // Background music over the private engine; empty: the render has none. The
 // link may keep `notes` for the whole render.

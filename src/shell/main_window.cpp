@@ -25,7 +25,7 @@
 #include "library/session_library.h"
 #include "options/frm_opciones.h"
 #include "playback/audio_session.h"
-#include "playback/engine_links.h"
+#include "playback/player_sound.h"
 #include "playback/session_player.h"
 #include "export_commands.h"
 #include "frm_about.h"
@@ -81,7 +81,9 @@ FrmSomnara::FrmSomnara(QWidget* parent, Dependencies deps)
     setMessageService(deps_.messages);
     setFileDialogService(deps_.dialogs);
     if (!deps_.makeVolume)
-        deps_.makeVolume = [] { return std::make_unique<audio::clsVolume>(audio::processEngine()); };
+        deps_.makeVolume = [] {
+            return std::make_unique<audio::clsVolume>(audio::processEngine());
+        };
     if (!deps_.makeChooser)
         deps_.makeChooser = [](QWidget* owner) -> std::unique_ptr<glasses::SequenceChooser> {
             return std::make_unique<glasses::DialogSequenceChooser>(glasses::estadoGafas(), owner,
@@ -95,7 +97,7 @@ FrmSomnara::FrmSomnara(QWidget* parent, Dependencies deps)
     edits_ = std::make_unique<session::EditHistory>(*document_);
     library_ = std::make_unique<library::SessionLibrary>(*document_, *deps_.messages,
                                                          *deps_.dialogs, Preferences::instance());
-    audio_ = std::make_unique<playback::AudioSession>(*deps_.messages);
+    audio_ = std::make_unique<playback::AudioSession>(*deps_.messages, audio::processEngine());
     ui_.setupUi(this, *model_);
     // The strip shows each segment in its LED sequence's colour.
     ui_.graph->setSequencePalette(glasses::colorOf);

@@ -26,6 +26,8 @@ protected:
         for (auto l : {vs::audio::Line::Wave, vs::audio::Line::Synth, vs::audio::Line::CD})
             vs::audio::processEngine().setLineGain(l, 1);
     }
+    // The engine the BASS_* operations drive.
+    static vs::audio::Engine& engine() { return vs::audio::processEngine(); }
     // Interleaved stereo.
     static std::vector<float> render(int frames) {
         std::vector<float> out(std::size_t(frames) * 2);

@@ -47,7 +47,8 @@ protected:
         int at = 0;
         for (std::size_t i = 0; i <= steps.size(); ++i) {
             const int until = i < steps.size() ? steps[i].frame : frames;
-            if (until > at) vs::audio::processEngine().renderOffline(out.data() + 2 * at, until - at);
+            if (until > at)
+                vs::audio::processEngine().renderOffline(out.data() + 2 * at, until - at);
             at = until;
             if (i < steps.size()) vs::audio::processEngine().setLightByte(steps[i].byte);
         }

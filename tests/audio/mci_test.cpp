@@ -188,7 +188,7 @@ TEST_F(MciSound, MeasuringDoesNotDisturbPlaybackButAnotherSongTakesTheLine) {
 
 TEST_F(MciSound, SynthRefusesWhatItCannotPlayAndStaysStopped) {
     audio::MidiSynth noFont(oneNoteSong(kOcarina, kA4, 500), audio::processEngine(),
-                           dir.file("nada.sf2"));
+                            dir.file("nada.sf2"));
     EXPECT_FALSE(noFont.play());
     audio::MidiSynth noSong(Bytes{'M', 'T', 'h', 'd'}, audio::processEngine());
     EXPECT_FALSE(noSong.play());

@@ -114,7 +114,8 @@ TEST_F(OfflineEngine, LineAndMasterGainsScaleTheirLinesOnly) {
     };
     const auto sample = loadTone(rutasOndas().left);
     BASS_SamplePlayEx(sample, 0, 44100, 100, 0, 1);
-    ASSERT_TRUE(vs::audio::processEngine().setLineSource(vs::audio::Line::Synth, std::make_shared<Hum>()));
+    ASSERT_TRUE(
+        vs::audio::processEngine().setLineSource(vs::audio::Line::Synth, std::make_shared<Hum>()));
     vs::audio::processEngine().setLineGain(vs::audio::Line::Wave, 0.5f);
     vs::audio::processEngine().setLineGain(vs::audio::Line::Synth, 0.4f);
     vs::audio::processEngine().setMasterGain(0.5f);
@@ -130,7 +131,8 @@ TEST_F(OfflineEngine, LineAndMasterGainsScaleTheirLinesOnly) {
     vs::audio::processEngine().setMasterGain(0);
     render(1024);
     EXPECT_EQ(peak(render(4410)), 0.0);
-    EXPECT_FALSE(vs::audio::processEngine().setLineSource(vs::audio::Line::Wave, std::make_shared<Hum>()));
+    EXPECT_FALSE(
+        vs::audio::processEngine().setLineSource(vs::audio::Line::Wave, std::make_shared<Hum>()));
 }
 
 TEST_F(OfflineEngine, OneShotPlaysOutAndLoopingNeverDoes) {

@@ -14,7 +14,7 @@
 #include "library/engine_music_devices.h"
 #include "library/system_music_devices.h"
 #include "music_fixture.h"
-#include "playback/engine_links.h"
+#include "playback/player_sound.h"
 #include "session/session_model.h"
 
 #include <sndfile.h>
@@ -69,7 +69,7 @@ struct MusicSound : OfflineEngine {
     FakeView view;
     FakeGlasses glasses;
     FakeClock clock;
-    playback::SampleToneBank bank;
+    playback::SampleToneBank bank{engine(), shown};
     std::unique_ptr<playback::MixerMaster> master;
     std::unique_ptr<playback::SessionPlayer> player;
     std::vector<float> out;
@@ -84,7 +84,8 @@ struct MusicSound : OfflineEngine {
         auto sys = std::make_unique<audio::RecordingMixerBackend>();
         sys->present = {true, false, false, false};
         sys->levels[std::size_t(MixerLine::Master)] = 48000;
-        volume = std::make_unique<audio::clsVolume>(std::move(sys), audio::makeEngineMixer(audio::processEngine()));
+        volume = std::make_unique<audio::clsVolume>(std::move(sys),
+                                                    audio::makeEngineMixer(audio::processEngine()));
         lib = std::make_unique<library::MusicLibrary>(devices, *volume, musicView, shown, dialogs,
                                                       Preferences::instance());
         music = std::make_unique<library::MusicPlayer>(*lib, devices, musicView, shown,

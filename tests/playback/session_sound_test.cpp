@@ -8,7 +8,7 @@
 #include "audio/volume.h"
 #include "base/services.h"
 #include "player_fakes.h"
-#include "playback/engine_links.h"
+#include "playback/player_sound.h"
 #include "session/session_model.h"
 
 #include <gtest/gtest.h>
@@ -49,8 +49,8 @@ struct SessionSound : OfflineEngine {
     FakeGlasses glasses;
     FakeMusic music;
     FakeClock clock;
-    playback::SampleToneBank bank;
     RecordingMessageService shown;
+    playback::SampleToneBank bank{engine(), shown};
     std::unique_ptr<clsVolume> volume;
     std::unique_ptr<playback::MixerMaster> master;
     std::unique_ptr<SessionPlayer> player;

@@ -190,8 +190,8 @@ struct ShippedMusicTest : MusicWindowTest {
             auto sys = std::make_unique<vs::audio::RecordingMixerBackend>();
             sys->present = {true, false, false, false};
             sys->levels[std::size_t(MixerLine::Master)] = 48000;
-            return std::make_unique<vs::audio::clsVolume>(std::move(sys),
-                                                          vs::audio::makeEngineMixer(vs::audio::processEngine()));
+            return std::make_unique<vs::audio::clsVolume>(
+                std::move(sys), vs::audio::makeEngineMixer(vs::audio::processEngine()));
         };
         ScopedEnv driver("SDL_AUDIODRIVER", "disk");
         ScopedEnv file("SDL_DISKAUDIOFILE", capture);
