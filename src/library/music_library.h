@@ -9,6 +9,8 @@
 // Songs are rows 1..songCount(); there is no special row.
 //
 // Thread rule: UI thread only (it shows modal messages and dialogs).
+#include "audio/engine.h"
+
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -60,7 +62,7 @@ public:
 struct CancionActual {
     std::string path;
     std::string kind; // "" before any song was chosen
-    std::uint32_t stream = 0;
+    audio::StreamId stream;
     int cdTrack = 0;
 };
 

@@ -35,7 +35,7 @@ void MusicPlayer::PlayMusica() {
     song.kind = songKind(path);
     devices_.mci("close all", nullptr);
     devices_.streamFree(song.stream);
-    song.stream = 0;
+    song.stream = {};
     devices_.cdFree();
 
     // A message box runs the event loop: a session tick arriving meanwhile
@@ -60,20 +60,20 @@ bool MusicPlayer::start(const std::string& kind, const std::string& path, std::i
     }
     if (kind == "mp3") {
         song.stream = devices_.streamCreate(path);
-        if (song.stream == 0) return false;
-        seconds = channelLength(devices_, song.stream);
-        return devices_.streamPlay(song.stream) != 0;
+        if (!song.stream) return false;
+        seconds = streamSeconds(devices_, song.stream);
+        return devices_.streamPlay(song.stream);
     }
     if (kind == "cda") {
         const auto ref = parseCdTrackPath(path);
-        if (!ref || devices_.cdInit(ref->drive) == 0) {
+        if (!ref || !devices_.cdInit(ref->drive)) {
             messages_.critical("No se puede inicializar el CD");
             return false;
         }
         song.cdTrack = ref->track;
-        const std::uint32_t ms = devices_.cdTrackLengthMs(std::uint32_t(ref->track));
-        if (ms != kNoCdTrack) seconds = secondsOfMs(ms);
-        return devices_.cdPlay(std::uint32_t(ref->track)) != 0;
+        if (const auto length = devices_.cdTrackLength(ref->track))
+            seconds = secondsOfMs(double(length->count()));
+        return devices_.cdPlay(ref->track);
     }
     return true; // nothing to play for another kind; its length is 0
 }

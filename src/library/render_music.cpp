@@ -2,7 +2,6 @@
 #include "library/render_music.h"
 
 #include "audio/engine.h"
-#include "audio/mci.h"
 #include "audio/volume.h"
 #include "base/numeric.h"
 #include "base/preferences.h"
@@ -10,15 +9,11 @@
 #include "library/engine_music_devices.h"
 #include "library/music_player.h"
 
-#include <algorithm>
 #include <array>
 #include <memory>
 
 namespace vs::library {
 namespace {
-
-// The highest track number a disc may hold.
-constexpr int kMaxCdTracks = 99;
 
 // The music controls as they stood when the export began.
 class FixedMusicView : public MusicView {
@@ -35,7 +30,7 @@ private:
 
 // The music lines of the render at the slider's level: MIDI and CD have lines
 // of their own on the private engine; the wave line also carries the tones,
-// so a song's stream takes the level on itself (RenderDevices) instead.
+// so a song's stream takes the level on itself (streamVolume()) instead.
 class RenderLevels : public audio::MixerBackend {
 public:
     RenderLevels(audio::Engine& engine, int slider) : engine_(engine) {
@@ -64,66 +59,6 @@ private:
     std::array<std::int32_t, 4> levels_{};
 };
 
-// The MIDI sequencer on the private engine, and a CD that is never read:
-// every track looks present and starts, sounds nothing and has ended at once.
-class RenderSequencerAndCd : public MusicDevices {
-public:
-    RenderSequencerAndCd(audio::Engine& engine, playback::RenderNotes& notes)
-        : sequencer_(engine), notes_(notes) {}
-
-    std::uint32_t streamCreate(const std::string&) override { return 0; }
-    std::uint32_t streamPlay(std::uint32_t) override { return 0; }
-    void streamStop(std::uint32_t) override {}
-    void streamFree(std::uint32_t) override {}
-    bool streamActive(std::uint32_t) override { return false; }
-    std::uint64_t streamLengthBytes(std::uint32_t) override { return 0; }
-    std::uint64_t musicLengthBytes(std::uint32_t) override { return 0; }
-    std::uint32_t channelRate(std::uint32_t) override { return 0; }
-    std::uint32_t channelFlags(std::uint32_t) override { return 0; }
-
-    std::uint32_t mci(const std::string& command, std::string* reply) override {
-        return sequencer_.send(command, reply);
-    }
-
-    std::uint32_t cdInit(const std::string& drive) override {
-        drive_ = drive;
-        return 1;
-    }
-    void cdFree() override {}
-    std::uint32_t cdTrackLengthMs(std::uint32_t) override { return kNoCdTrack; }
-    std::uint32_t cdPlay(std::uint32_t track) override {
-        playback::NoteMessages(notes_).information(skippedCdNote(drive_, int(track)));
-        return 1;
-    }
-    bool cdActive() override { return false; }
-    void cdStop() override {}
-    std::vector<std::string> cdDrives() override { return {}; }
-    std::vector<audio::CdTrackInfo> cdTracks(const std::string&) override {
-        std::vector<audio::CdTrackInfo> all;
-        for (int n = 1; n <= kMaxCdTracks; ++n)
-            all.push_back({n, 0});
-        return all;
-    }
-
-private:
-    audio::MciSequencer sequencer_;
-    playback::RenderNotes& notes_;
-    std::string drive_;
-};
-
-class RenderDevices : public EngineMusicDevices {
-public:
-    RenderDevices(audio::Engine& engine, MusicDevices& others, const RenderLevels& levels)
-        : EngineMusicDevices(engine, others), levels_(levels) {}
-    std::uint32_t streamPlay(std::uint32_t stream) override {
-        setStreamVolume(stream, levels_.streamVolume());
-        return EngineMusicDevices::streamPlay(stream);
-    }
-
-private:
-    const RenderLevels& levels_;
-};
-
 class RenderMusicLink : public playback::MusicLink {
 public:
     RenderMusicLink(audio::Engine& engine, playback::RenderNotes& notes,
@@ -131,7 +66,7 @@ public:
         : messages_(notes), prefs_(preferencesFile), view_(playlist.musica, playlist.volumenMusica),
           levels_(new RenderLevels(engine, playlist.volumenMusica)),
           volume_(nullptr, std::unique_ptr<audio::MixerBackend>(levels_)),
-          midiAndCd_(engine, notes), devices_(engine, midiAndCd_, *levels_),
+          devices_(engine, levels_->streamVolume()),
           library_(devices_, volume_, view_, messages_, cancelledFileDialogs(), prefs_),
           player_(library_, devices_, view_, messages_, prefs_) {
         library_.adoptRows(playlist.rows, playlist.currentRow);
@@ -149,17 +84,12 @@ private:
     FixedMusicView view_;
     RenderLevels* levels_; // owned by volume_
     audio::clsVolume volume_;
-    RenderSequencerAndCd midiAndCd_;
-    RenderDevices devices_;
+    EngineMusicDevices devices_;
     MusicLibrary library_;
     MusicPlayer player_;
 };
 
 } // namespace
-
-std::string skippedCdNote(const std::string& drive, int track) {
-    return "Pista de CD omitida: pista " + std::to_string(track) + " de " + drive;
-}
 
 playback::MusicLinkFactory renderMusic(PlaylistSnapshot playlist, std::string preferencesFile) {
     return [playlist = std::move(playlist), preferencesFile = std::move(preferencesFile)](

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "music_wiring.h"
 
+#include "audio/bass.h"
 #include "base/preferences.h"
 #include "library/cd_track_dialog.h"
+#include "library/engine_music_devices.h"
 #include "library/music_grid.h"
 #include "library/music_library.h"
 #include "library/music_player.h"
 #include "library/render_music.h"
-#include "library/system_music_devices.h"
 #include "main_window_ui.h"
 
 #include <QAction>
@@ -32,7 +33,9 @@ MusicWiring::MusicWiring(MainWindowUi& ui, QWidget* window, MessageService& mess
                          FileDialogService& dialogs, MusicParts parts)
     : ui_(ui), window_(window), messages_(messages), dialogs_(dialogs), parts_(std::move(parts)) {
     if (!parts_.makeDevices)
-        parts_.makeDevices = [] { return std::make_unique<library::SystemMusicDevices>(); };
+        parts_.makeDevices = [] {
+            return std::make_unique<library::EngineMusicDevices>(audio::processEngine());
+        };
     if (!parts_.makeCdChooser)
         parts_.makeCdChooser = [](QWidget* owner) -> std::unique_ptr<library::CdTrackChooser> {
             return std::make_unique<library::DialogCdTrackChooser>(owner);

@@ -33,7 +33,7 @@ namespace vs::shell {
 struct MainWindowUi;
 
 struct MusicParts {
-    // Default: the audio library's streams, the MIDI sequencer and the CD.
+    // Default: the streams, a MIDI sequencer and a CD player on the program's engine.
     std::function<std::unique_ptr<library::MusicDevices>()> makeDevices;
     // Default: the modal dialog listing the disc's tracks.
     std::function<std::unique_ptr<library::CdTrackChooser>(QWidget* owner)> makeCdChooser;

@@ -68,7 +68,7 @@ TEST_F(MusicLibraryTest, AddingASongMeasuresItStoresItsFolderAndChoosesIt) {
     EXPECT_EQ(lib->cancion().kind, "mp3");
     EXPECT_EQ(Preferences::instance().get("Preferencias", "InitDir", ""), dir.path());
     // Measured, then let go again.
-    EXPECT_EQ(devices.count("streamFree " + std::to_string(devices.streamOf(song))), 1);
+    EXPECT_EQ(devices.count("streamFree " + std::to_string(devices.streamOf(song).slot)), 1);
     ASSERT_EQ(dialogs.filters.size(), 1u);
     EXPECT_EQ(dialogs.filters[0].description, "Ficheros musicales (mp3, wav, ogg, mid, cda)");
     EXPECT_EQ(dialogs.filters[0].patterns,

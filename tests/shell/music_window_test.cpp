@@ -12,6 +12,7 @@
 #include "glasses/state.h"
 #include "library/music_grid.h"
 #include "library/music_library.h"
+#include "library/music_player.h"
 #include "library/song.h"
 #include "playback/audio_session.h"
 #include "playback/session_player.h"
@@ -197,11 +198,8 @@ struct ShippedMusicTest : MusicWindowTest {
         ScopedEnv file("SDL_DISKAUDIOFILE", capture);
         return std::make_unique<FrmSomnara>(nullptr, deps);
     }
-    static std::string mode() {
-        std::string reply;
-        vs::audio::mciSendString("status midi mode", &reply);
-        return reply;
-    }
+    // The window's own sequencer, on the program's engine.
+    static std::string mode(FrmSomnara& w) { return w.music().player()->modoMidi(); }
 };
 
 } // namespace
@@ -298,8 +296,8 @@ TEST_F(MusicWindowTest, ASessionPlaysTheMusicAndTheExitSavesAndClosesIt) {
     w->music().library()->pulsar(1);
     QTest::mouseClick(w->ui().cmdPlay, Qt::LeftButton);
     ASSERT_TRUE(w->player()->playing());
-    const std::uint32_t first = devices->streamOf(a);
-    ASSERT_NE(first, 0u);
+    const vs::audio::StreamId first = devices->streamOf(a);
+    ASSERT_TRUE(first);
     EXPECT_TRUE(devices->streams[first].active);
     EXPECT_FALSE(w->ui().FlexMusica->isEnabled());
 
@@ -386,7 +384,7 @@ TEST_F(ShippedMusicTest, TheFirstRunListsThemAndASessionPlaysTheFirstOnTheSynthL
     QTest::mouseClick(w->ui().cmdPlay, Qt::LeftButton);
     ASSERT_TRUE(w->player()->playing());
     EXPECT_EQ(w->music().library()->currentRow(), 1);
-    EXPECT_EQ(mode(), "playing");
+    EXPECT_EQ(mode(*w), "playing");
     EXPECT_EQ(cell(*w, 1, 2), "04:45"); // written again from the song just opened
     // The device plays in real time: wait (generously) for the song's first sound.
     double heard = 0;
@@ -399,7 +397,7 @@ TEST_F(ShippedMusicTest, TheFirstRunListsThemAndASessionPlaysTheFirstOnTheSynthL
     EXPECT_FALSE(w->music().songEnded());
 
     QTest::mouseClick(w->ui().cmdStop, Qt::LeftButton);
-    EXPECT_EQ(mode(), "stopped");
+    EXPECT_EQ(mode(*w), "stopped");
     w->mnuArchivoSalir_Click();
     EXPECT_TRUE(w->ended());
     EXPECT_TRUE(recorder.entries.empty());
