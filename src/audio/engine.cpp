@@ -601,6 +601,10 @@ bool Engine::lightSignal() const {
     return impl_->mixer.lightOn.load(std::memory_order_relaxed);
 }
 
+std::uint8_t Engine::lightByte() const {
+    return std::uint8_t(impl_->mixer.lightByte.load(std::memory_order_relaxed));
+}
+
 // --- Offline render ----------------------------------------------------------
 
 int Engine::renderOffline(float* out, int frames) {

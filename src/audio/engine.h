@@ -267,6 +267,7 @@ public:
     void setLightSignal(bool on);
     void setLightByte(std::uint8_t byte);
     bool lightSignal() const;
+    std::uint8_t lightByte() const;
 
     // Offline only (after openOffline): the calling thread plays the part of
     // the audio thread (one thread at a time). Unlike a device, it waits for

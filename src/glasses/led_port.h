@@ -56,8 +56,8 @@ private:
     std::string problema_;
 };
 
-// The program-wide port; the real output (glasses_output.h) until another is
-// installed (tests).
+// The program-wide port; the real output (parallel_or_serial_port.h) until
+// another is installed (tests).
 LedPort& ledPort();
 void setLedPort(LedPort* port); // nullptr restores the real one
 

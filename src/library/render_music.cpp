@@ -59,9 +59,9 @@ private:
     std::array<std::int32_t, 4> levels_{};
 };
 
-class RenderMusicLink : public playback::MusicLink {
+class RenderMusicLink : public links::MusicLink {
 public:
-    RenderMusicLink(audio::Engine& engine, playback::RenderNotes& notes,
+    RenderMusicLink(audio::Engine& engine, links::RenderNotes& notes,
                     const PlaylistSnapshot& playlist, const std::string& preferencesFile)
         : messages_(notes), prefs_(preferencesFile), view_(playlist.musica, playlist.volumenMusica),
           levels_(new RenderLevels(engine, playlist.volumenMusica)),
@@ -91,13 +91,13 @@ private:
 
 } // namespace
 
-playback::MusicLinkFactory renderMusic(PlaylistSnapshot playlist, std::string preferencesFile) {
-    return [playlist = std::move(playlist), preferencesFile = std::move(preferencesFile)](
-               audio::Engine& engine,
-               playback::RenderNotes& notes) -> std::unique_ptr<playback::MusicLink> {
-        if (!playlist.musica || playlist.rows.empty()) return nullptr;
-        return std::make_unique<RenderMusicLink>(engine, notes, playlist, preferencesFile);
-    };
+links::MusicLinkFactory renderMusic(PlaylistSnapshot playlist, std::string preferencesFile) {
+    return
+        [playlist = std::move(playlist), preferencesFile = std::move(preferencesFile)](
+            audio::Engine& engine, links::RenderNotes& notes) -> std::unique_ptr<links::MusicLink> {
+            if (!playlist.musica || playlist.rows.empty()) return nullptr;
+            return std::make_unique<RenderMusicLink>(engine, notes, playlist, preferencesFile);
+        };
 }
 
 } // namespace vs::library

@@ -10,6 +10,7 @@
 #include "glasses/led_panel.h"
 #include "glasses/led_port.h"
 #include "glasses/serial_led_port.h"
+#include "glasses/port_setup.h"
 #include "glasses/state.h"
 #include "lumidot.h"
 #include "playback/playback_keys.h"
@@ -317,7 +318,7 @@ void frmOpciones::abrir() {
         d->setCursor(Qt::PointingHandCursor);
         connect(d, &Lumidot::clicked, this, [this, i] { ledPulsado(i); });
     }
-    cmdTest->setEnabled(c_.estado.GafasMentales);
+    cmdTest->setEnabled(c_.settings.GafasMentales);
     connect(chkGafasMentales, &QCheckBox::clicked, this, [this] { gafasPulsadas(true); });
     if (prefs.getBool(glasses::pref::GafasMentales)) {
         chkGafasMentales->setChecked(true);
@@ -334,10 +335,10 @@ void frmOpciones::abrir() {
     for (const char* s : kSalidas)
         cmbSalidaPuerto->addItem(QString::fromLatin1(s));
     cmbPuertoParalelo->setCurrentIndex(puertos_->inicial());
-    const int salida = cmbSalidaPuerto->findText(QString::fromStdString(c_.estado.SalidaPuerto));
+    const int salida = cmbSalidaPuerto->findText(QString::fromStdString(c_.settings.SalidaPuerto));
     cmbSalidaPuerto->setCurrentIndex(salida >= 0 ? salida : 0);
-    test_->PuertoTest = c_.estado.PuertoLed;
-    test_->SalidaTest = c_.estado.SalidaPuerto;
+    test_->PuertoTest = c_.settings.PuertoLed;
+    test_->SalidaTest = c_.settings.SalidaPuerto;
     // The test drives the output chosen here, before "Aceptar" stores it.
     connect(cmbPuertoParalelo, &QComboBox::currentIndexChanged, this, [this](int pos) {
         test_->PuertoTest = direccionDePosicion(puertos_->posicionParalelo(pos));
@@ -375,18 +376,18 @@ void frmOpciones::baseCambiado(int value) {
 }
 
 void frmOpciones::gafasPulsadas(bool porUsuario) {
-    if (porUsuario && chkGafasMentales->isChecked() && !c_.estado.GafasMentales &&
+    if (porUsuario && chkGafasMentales->isChecked() && !c_.settings.GafasMentales &&
         !confirmarGafas(c_.messages, Preferences::instance())) {
         chkGafasMentales->setChecked(false);
         return;
     }
     const bool on = chkGafasMentales->isChecked();
-    c_.estado.GafasMentales = on;
+    Preferences::instance().save(glasses::pref::GafasMentales, on ? "1" : "0");
+    glasses::readGlassesSettings(Preferences::instance(), c_.settings);
     if (!on) {
         if (test_->running() && cmdTest->isEnabled()) test_->stop();
         if (c_.onGafasApagadas) c_.onGafasApagadas();
     }
-    Preferences::instance().save(glasses::pref::GafasMentales, on ? "1" : "0");
     cmdTest->setEnabled(on);
     chkLuzEnAudio->setEnabled(on);
     frameColorLeds->setEnabled(on);
@@ -423,9 +424,9 @@ void frmOpciones::cmdAceptar_Click() {
     for (int i = 1; i <= 8; ++i)
         colores[i] = {led_->led(i)->LitColour(), led_->led(i)->UnLitColour()};
     const int puerto = cmbPuertoParalelo->currentIndex();
-    guardarAceptar(Preferences::instance(), c_.estado, colores, puertos_->posicionParalelo(puerto),
-                   cmbSalidaPuerto->currentIndex());
-    guardarSalidas(Preferences::instance(), c_.estado, c_.port, puertos_->dispositivo(puerto),
+    guardarAceptar(Preferences::instance(), c_.settings, colores,
+                   puertos_->posicionParalelo(puerto), cmbSalidaPuerto->currentIndex());
+    guardarSalidas(Preferences::instance(), c_.settings, c_.port, puertos_->dispositivo(puerto),
                    chkLuzEnAudio->isChecked());
     accept();
 }
@@ -433,7 +434,7 @@ void frmOpciones::cmdAceptar_Click() {
 void frmOpciones::done(int result) {
     test_->stop();
     // Closed without "Aceptar": the output goes back to the stored one.
-    c_.port.useSerialDevice(c_.estado.PuertoSerie);
+    c_.port.useSerialDevice(c_.settings.PuertoSerie);
     QDialog::done(result);
 }
 

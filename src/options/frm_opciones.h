@@ -33,7 +33,7 @@ class GraphFrame;
 class SessionModel;
 } // namespace vs::session
 namespace vs::glasses {
-struct EstadoGafas;
+struct GlassesSettings;
 class LedIndicators;
 class LedPanel;
 class LedPort;
@@ -45,7 +45,8 @@ namespace vs::options {
 struct Contexto {
     session::SessionModel& model;
     session::GraphFrame* graph; // redrawn after range and display changes; may be null
-    glasses::EstadoGafas& estado;
+    // The dialog's changes are stored, then read back into these (their one writer).
+    glasses::GlassesSettings& settings;
     glasses::LedPort& port;
     glasses::LedIndicators& ledsPrincipal;
     MessageService& messages;

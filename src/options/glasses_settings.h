@@ -12,7 +12,7 @@ class MessageService;
 class Preferences;
 } // namespace vs
 namespace vs::glasses {
-struct EstadoGafas;
+struct GlassesSettings;
 }
 
 namespace vs::options {
@@ -37,8 +37,8 @@ bool confirmarGafas(MessageService& messages, Preferences& prefs);
 extern const char* const kAvisoFotosensibilidad;
 
 // "Aceptar": the eight colour pairs, the port and the polarity by their list
-// positions; the program's address and polarity follow.
-void guardarAceptar(Preferences& prefs, glasses::EstadoGafas& estado,
+// positions; the program's address and polarity follow (read back into `settings`).
+void guardarAceptar(Preferences& prefs, glasses::GlassesSettings& settings,
                     const std::array<ColoresLed, 9>& colores, int posicionPuerto,
                     int posicionSalida);
 

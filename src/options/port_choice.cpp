@@ -6,6 +6,7 @@
 #include "base/preferences.h"
 #include "glasses/glasses_keys.h"
 #include "glasses/led_port.h"
+#include "glasses/port_setup.h"
 #include "glasses/state.h"
 
 #include <algorithm>
@@ -39,13 +40,12 @@ int ListaPuertos::posicionParalelo(int posicion) const {
     return posicion >= 0 && posicion < 3 ? posicion : paralelo_;
 }
 
-void guardarSalidas(Preferences& prefs, glasses::EstadoGafas& estado, glasses::LedPort& port,
+void guardarSalidas(Preferences& prefs, glasses::GlassesSettings& settings, glasses::LedPort& port,
                     const std::string& puertoSerie, bool luzEnAudio) {
     prefs.save(glasses::pref::PuertoSerie, puertoSerie);
     prefs.save(glasses::pref::LuzEnAudio, luzEnAudio ? "1" : "0");
-    estado.PuertoSerie = puertoSerie;
-    estado.LuzEnAudio = luzEnAudio;
-    port.useSerialDevice(puertoSerie);
+    glasses::readGlassesSettings(prefs, settings);
+    port.useSerialDevice(settings.PuertoSerie);
 }
 
 } // namespace vs::options

@@ -10,7 +10,7 @@ namespace vs {
 class Preferences;
 }
 namespace vs::glasses {
-struct EstadoGafas;
+struct GlassesSettings;
 class LedPort;
 } // namespace vs::glasses
 
@@ -46,8 +46,8 @@ private:
 };
 
 // "Aceptar": the serial device ("" for the parallel port) and the light in
-// the sound; the program's output follows at once.
-void guardarSalidas(Preferences& prefs, glasses::EstadoGafas& estado, glasses::LedPort& port,
+// the sound, read back into `settings`; the program's output follows at once.
+void guardarSalidas(Preferences& prefs, glasses::GlassesSettings& settings, glasses::LedPort& port,
                     const std::string& puertoSerie, bool luzEnAudio);
 
 } // namespace vs::options

@@ -326,7 +326,7 @@ void RenderAnalyser::analyseSecond() {
 }
 
 std::string reportJson(const VerificationReport& r, const std::string& sessionName,
-                       const RenderNotes& notes) {
+                       const links::RenderNotes& notes) {
     std::ostringstream j;
     j << "{\n  \"sesion\": " << jsonString(sessionName) << ",\n";
     j << "  \"muestras\": " << r.frames << ",\n";

@@ -77,7 +77,7 @@ private:
 
 // The report as JSON, for the command-line renderer.
 std::string reportJson(const VerificationReport& report, const std::string& sessionName,
-                       const RenderNotes& notes = {});
+                       const links::RenderNotes& notes = {});
 // One line for a terminal.
 std::string reportSummary(const VerificationReport& report);
 

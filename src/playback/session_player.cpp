@@ -38,8 +38,8 @@ std::int32_t rateFor(double hz) {
 }
 
 SessionPlayer::SessionPlayer(session::SessionModel& model, PlayerView& view, ToneBank& tones,
-                             MasterVolume& master, GlassesLink& glasses, MusicLink& music,
-                             Clock& clock)
+                             MasterVolume& master, links::GlassesLink& glasses,
+                             links::MusicLink& music, Clock& clock)
     : model_(model), view_(view), tones_(tones), master_(master), glasses_(glasses), music_(music),
       clock_(clock) {}
 

@@ -6,8 +6,11 @@
 //
 // UI thread only. The player owns no timer and no widget: it is driven by the
 // window's two timers through Tick() and FadeTick() and talks to the world
-// through the narrow interfaces below, so a whole session runs in tests on a
+// through the narrow interfaces below and the links to the glasses and the
+// music (links/player_links.h), so a whole session runs in tests on a
 // simulated clock.
+#include "links/player_links.h"
+
 #include <cstdint>
 #include <string>
 
@@ -55,28 +58,6 @@ public:
 };
 Clock& steadyClock();
 
-// The LED side of the glasses as the player drives it.
-class GlassesLink {
-public:
-    virtual ~GlassesLink() = default;
-    virtual bool GafasMentales() const = 0;
-    virtual void setClockEnabled(bool enabled) = 0;
-    virtual void setFrecuenciaLed(float hz) = 0;
-    virtual void setSecuenciaActual(int sequence) = 0;
-    // All indicators dark; the port gets 0 only when the glasses are on.
-    virtual void darken() = 0;
-};
-
-// Background music as the player drives it.
-class MusicLink {
-public:
-    virtual ~MusicLink() = default;
-    virtual void PlayMusica() = 0;
-    virtual void PararMusica() = 0;
-    virtual void SiguienteCancion() = 0;
-    virtual bool songEnded() = 0;
-};
-
 // The window's controls that show and steer playback.
 class PlayerView {
 public:
@@ -100,7 +81,7 @@ public:
 class SessionPlayer {
 public:
     SessionPlayer(session::SessionModel& model, PlayerView& view, ToneBank& tones,
-                  MasterVolume& master, GlassesLink& glasses, MusicLink& music,
+                  MasterVolume& master, links::GlassesLink& glasses, links::MusicLink& music,
                   Clock& clock = steadyClock());
 
     void Play();
@@ -129,8 +110,8 @@ private:
     PlayerView& view_;
     ToneBank& tones_;
     MasterVolume& master_;
-    GlassesLink& glasses_;
-    MusicLink& music_;
+    links::GlassesLink& glasses_;
+    links::MusicLink& music_;
     Clock& clock_;
 
     std::int64_t HoraInicio = 0; // monotonic ms at Play

@@ -67,7 +67,7 @@ private:
 };
 
 // A file has no LEDs.
-class NoGlasses : public GlassesLink {
+class NoGlasses : public links::GlassesLink {
 public:
     bool GafasMentales() const override { return false; }
     void setClockEnabled(bool) override {}
@@ -76,7 +76,7 @@ public:
     void darken() override {}
 };
 
-class NoMusic : public MusicLink {
+class NoMusic : public links::MusicLink {
 public:
     void PlayMusica() override {}
     void PararMusica() override {}
@@ -140,7 +140,7 @@ double tonePeakFor(const ExportOptions& o) {
 }
 
 SessionRenderer::SessionRenderer(const session::SessionModel& model, const ExportOptions& options,
-                                 MusicLinkFactory music, GlassesLinkFactory lights)
+                                 links::MusicLinkFactory music, links::GlassesLinkFactory lights)
     : model_(model), options_(options), music_(std::move(music)), lights_(std::move(lights)) {}
 
 SessionRenderer::~SessionRenderer() = default;
@@ -181,11 +181,11 @@ RenderResult SessionRenderer::run(FrameSink& sink, const std::atomic<bool>* canc
     master.setVolumeLevel(audio::kMixerMax);
     FixedView view(options_);
     NoGlasses noGlasses;
-    std::unique_ptr<RenderGlassesLink> lights;
+    std::unique_ptr<links::RenderGlasses> lights;
     if (options_.luz && lights_) lights = lights_(engine);
     if (lights) engine.setLightSignal(true);
-    GlassesLink& glasses = lights ? static_cast<GlassesLink&>(*lights) : noGlasses;
-    std::unique_ptr<MusicLink> music;
+    links::GlassesLink& glasses = lights ? lights->link() : noGlasses;
+    std::unique_ptr<links::MusicLink> music;
     if (music_) music = music_(engine, result.notes);
     if (!music) music = std::make_unique<NoMusic>();
     SimulatedClock clock;

@@ -10,16 +10,13 @@
 #include "glasses/frm_secuencia.h"
 #include "glasses/led_display.h"
 #include "glasses/led_panel.h"
-#include "glasses/led_port.h"
-#include "glasses/led_sequencer.h"
-#include "glasses/port_setup.h"
-#include "glasses/sequences.h"
-#include "glasses/state.h"
-#include "glasses/step_clock.h"
 #include "edit_menu.h"
 #include "flash_marks.h"
-#include "glasses/glasses_output.h"
-#include "glasses_outputs.h"
+#include "glasses/led_port.h"
+#include "glasses/led_sequencer.h"
+#include "glasses/parallel_or_serial_port.h"
+#include "glasses/sequences.h"
+#include "glasses_wiring.h"
 #include "library/music_grid.h"
 #include "library/session_grid.h"
 #include "library/session_library.h"
@@ -30,7 +27,7 @@
 #include "export_commands.h"
 #include "frm_about.h"
 #include "help.h"
-#include "player_links.h"
+#include "window_player_view.h"
 #include "qt_services.h"
 #include "session/edit_history.h"
 #include "session/graph_frame.h"
@@ -86,7 +83,7 @@ FrmSomnara::FrmSomnara(QWidget* parent, Dependencies deps)
         };
     if (!deps_.makeChooser)
         deps_.makeChooser = [](QWidget* owner) -> std::unique_ptr<glasses::SequenceChooser> {
-            return std::make_unique<glasses::DialogSequenceChooser>(glasses::estadoGafas(), owner,
+            return std::make_unique<glasses::DialogSequenceChooser>(owner,
                                                                     &controls::makeHouseButton);
         };
     if (!deps_.runOptions) deps_.runOptions = options::runOptionsDialog;
@@ -103,17 +100,18 @@ FrmSomnara::FrmSomnara(QWidget* parent, Dependencies deps)
     ui_.graph->setSequencePalette(glasses::colorOf);
     setAcceptDrops(true);
     playerView_ = std::make_unique<WindowPlayerView>(ui_);
-    glassesLink_ = std::make_unique<GlassesPlayerLink>(glasses::estadoGafas(), *ui_.led);
+    glasses_ = std::make_unique<GlassesWiring>(gafas_, *ui_.led, glasses::parallelOrSerialPort(),
+                                               glasses::ledPort(), audio::processEngine(),
+                                               *deps_.messages, this);
     music_ = std::make_unique<MusicWiring>(ui_, this, *deps_.messages, *deps_.dialogs,
                                            std::move(deps_.music));
-    flashMarks_ =
-        std::make_unique<FlashRiskMarks>(*model_, *ui_.graph->stripView(), glasses::estadoGafas());
+    flashMarks_ = std::make_unique<FlashRiskMarks>(*model_, *ui_.graph->stripView(), gafas_);
     editMenu_ = std::make_unique<EditMenu>(*edits_, *ui_.mnuEdicionDeshacer, *ui_.mnuEdicionRehacer,
                                            *ui_.graph, [this] { refreshTitle(); });
     exportCommands_ = std::make_unique<ExportCommands>(ExportContext{
         this, ui_.mnuSesion, model_.get(), [this] { return document_->name(); }, playerView_.get(),
         deps_.dialogs, deps_.messages, [this] { return music_->exportMusic(); },
-        [this] { return outputs_ ? outputs_->exportLights() : playback::GlassesLinkFactory{}; }});
+        [this] { return glasses_->exportLights(); }});
     wire();
     resize(1180, 590);
     buildStartup();
@@ -126,9 +124,7 @@ FrmSomnara::~FrmSomnara() {
     // lets go of the timers; the audio session releases itself.
     ui_.timerSesion->stop();
     ui_.timerFade->stop();
-    if (timerSecuencia_) timerSecuencia_->setEnabled(false);
-    sequencer_.reset();
-    timerSecuencia_.reset();
+    glasses_->liberar();
     // The views observe the model, which is a member and so would die first:
     // they go now, while it still lives.
     delete takeCentralWidget();
@@ -165,27 +161,24 @@ void FrmSomnara::wire() {
             toPlayer(&playback::SessionPlayer::Stop));
 
     connect(ui_.graph, &session::GraphFrame::cellPressed, this, [this](int i, Qt::MouseButton) {
-        if (sequencer_) sequencer_->previewStart(model_->cellSequence(i));
+        glasses_->sequencer().previewStart(model_->cellSequence(i));
     });
-    connect(ui_.graph, &session::GraphFrame::cellReleased, this, [this] {
-        if (sequencer_) sequencer_->previewStop();
-    });
+    connect(ui_.graph, &session::GraphFrame::cellReleased, this,
+            [this] { glasses_->sequencer().previewStop(); });
     connect(ui_.graph, &session::GraphFrame::cellMoved, this,
             [this](int, int x, int y, int w, int h, Qt::MouseButtons buttons) {
-                if (sequencer_ &&
-                    glasses::LedSequencer::shouldStopPreview(x, y, w, h, buttons & Qt::LeftButton))
-                    sequencer_->previewStop();
+                if (glasses::LedSequencer::shouldStopPreview(x, y, w, h, buttons & Qt::LeftButton))
+                    glasses_->sequencer().previewStop();
             });
     connect(ui_.graph, &session::GraphFrame::cellDoubleClicked, this,
             &FrmSomnara::cellDoubleClicked);
     connect(ui_.mnuArchivoSalir, &QAction::triggered, this, &FrmSomnara::mnuArchivoSalir_Click);
     connect(ui_.mnuArchivoOpciones, &QAction::triggered, this, [this] {
         const session::EditStep step(edits_.get(), "cambiar rangos"); // one step per visit
-        deps_.runOptions({*model_, ui_.graph, glasses::estadoGafas(), glasses::ledPort(), *ui_.led,
-                          *deps_.messages,
+        deps_.runOptions({*model_, ui_.graph, gafas_, glasses_->port(), *ui_.led, *deps_.messages,
                           [this] {
-                              if (timerSecuencia_) timerSecuencia_->setEnabled(false);
-                              if (sequencer_) sequencer_->escribir(0);
+                              glasses_->clock().setEnabled(false);
+                              glasses_->sequencer().escribir(0);
                           },
                           &controls::makeHouseButton, deps_.serialDevices},
                          this);
@@ -275,8 +268,7 @@ void FrmSomnara::buildStartup() {
         refreshTitle();
     });
     startup_.add("ActivarCancion", [this] { music_->iniciar(); });
-    startup_.add("AlinearTira",
-                 [this] { ui_.graph->setStripEnabled(glasses::estadoGafas().GafasMentales); });
+    startup_.add("AlinearTira", [this] { ui_.graph->setStripEnabled(gafas_.GafasMentales); });
 }
 
 void FrmSomnara::buildShutdown() {
@@ -297,31 +289,14 @@ void FrmSomnara::buildShutdown() {
     });
     shutdown_.add("CerrarMusica", [this] { music_->cerrar(); });
     shutdown_.add("LiberarAudio", [this] { audio_->liberar(); });
-    shutdown_.add("LiberarTimerSecuencia", [this] {
-        if (timerSecuencia_) timerSecuencia_->setEnabled(false);
-        sequencer_.reset();
-        timerSecuencia_.reset();
-        glassesLink_->setClock(nullptr);
-    });
+    shutdown_.add("LiberarTimerSecuencia", [this] { glasses_->liberar(); });
 }
 
 void FrmSomnara::Inicializar() {
-    auto& gafas = glasses::estadoGafas();
-    const std::string problema = glasses::ConfigurarPuerto(gafas, glasses::ledPort());
-    if (!problema.empty()) deps_.messages->critical(problema);
-    outputs_ =
-        std::make_unique<GlassesOutputs>(glasses::glassesOutput(), gafas, *deps_.messages, this);
-    outputs_->apply();
-    // A run that ended abnormally may have left a pattern lit.
-    if (gafas.GafasMentales) glasses::ledPort().Out32(gafas.PuertoLed, 0);
-    glasses::CargarSecuencias();
-    timerSecuencia_ = std::make_unique<glasses::TickoraStepClock>(10);
-    glassesLink_->setClock(timerSecuencia_.get());
-    sequencer_ = std::make_unique<glasses::LedSequencer>(gafas, *timerSecuencia_,
-                                                         glasses::ledPort(), *ui_.led);
+    glasses_->iniciar();
     chooser_ = deps_.makeChooser(this);
-    sequencer_->setChooser(chooser_.get());
-    sequencer_->onSesionModificada = [this] {
+    glasses_->sequencer().setChooser(chooser_.get());
+    glasses_->sequencer().onSesionModificada = [this] {
         document_->setModified(true);
         refreshTitle();
     };
@@ -344,7 +319,7 @@ void FrmSomnara::configurarListas() {
     master_ = std::make_unique<playback::MixerMaster>(*volume_);
     music_->configurar(*volume_);
     player_ = std::make_unique<playback::SessionPlayer>(*model_, *playerView_, audio_->tones(),
-                                                        *master_, *glassesLink_, *music_);
+                                                        *master_, glasses_->link(), *music_);
     player_->setNivelMaestroGuardado(volume_->VolumeLevel());
     // "Duración" is the header that decides: the widest text in the
     // narrowest column at the design's widths.
@@ -369,16 +344,20 @@ void FrmSomnara::configurarGrafico() {
 
 void FrmSomnara::trasOpciones() {
     glasses::CargarColoresLeds(*ui_.led, glasses::LectorColores::TrasOpciones);
-    ui_.graph->setStripEnabled(glasses::estadoGafas().GafasMentales);
-    if (outputs_) outputs_->apply();
+    ui_.graph->setStripEnabled(gafas_.GafasMentales);
+    glasses_->apply();
     flashMarks_->update();
     refreshTitle();
 }
 
+glasses::LedSequencer* FrmSomnara::sequencer() const {
+    return &glasses_->sequencer();
+}
+
 void FrmSomnara::cellDoubleClicked(int index) {
-    if (!sequencer_) return;
     const session::EditStep step(edits_.get(), "cambiar secuencia");
-    const int nuevo = sequencer_->choose(model_->cellSequence(index), model_->cellSequence(1));
+    const int nuevo =
+        glasses_->sequencer().choose(model_->cellSequence(index), model_->cellSequence(1));
     if (nuevo < 1 || nuevo > 7) return;
     model_->setCellSequence(index, nuevo);
     model_->notify();

@@ -5,6 +5,7 @@
 // shutdown sequence on the exit command or when closed. What it computes
 // lives in plain classes beside it and below it.
 #include "base/services.h"
+#include "glasses/state.h"
 #include "main_window_ui.h"
 #include "music_wiring.h"
 #include "shell_logic.h"
@@ -29,7 +30,6 @@ class SessionLibrary;
 }
 namespace vs::glasses {
 class LedSequencer;
-class StepClock;
 class SequenceChooser;
 } // namespace vs::glasses
 namespace vs::options {
@@ -46,8 +46,7 @@ namespace vs::shell {
 class EditMenu;
 class ExportCommands;
 class FlashRiskMarks;
-class GlassesOutputs;
-class GlassesPlayerLink;
+class GlassesWiring;
 class MusicWiring;
 class WindowPlayerView;
 
@@ -101,7 +100,8 @@ public:
     MusicWiring& music() { return *music_; }
     playback::SessionPlayer* player() const { return player_.get(); }
     playback::AudioSession& audio() { return *audio_; }
-    glasses::LedSequencer* sequencer() const { return sequencer_.get(); }
+    glasses::LedSequencer* sequencer() const;
+    const glasses::GlassesSettings& glassesSettings() const { return gafas_; }
     const StepSequence& startup() const { return startup_; }
 
 protected:
@@ -134,12 +134,10 @@ private:
     std::unique_ptr<playback::AudioSession> audio_;
     std::unique_ptr<audio::clsVolume> volume_;
     std::unique_ptr<playback::MasterVolume> master_;
-    std::unique_ptr<glasses::StepClock> timerSecuencia_;
-    std::unique_ptr<glasses::LedSequencer> sequencer_;
+    glasses::GlassesSettings gafas_;
+    std::unique_ptr<GlassesWiring> glasses_;
     std::unique_ptr<glasses::SequenceChooser> chooser_;
     std::unique_ptr<WindowPlayerView> playerView_;
-    std::unique_ptr<GlassesPlayerLink> glassesLink_;
-    std::unique_ptr<GlassesOutputs> outputs_;
     std::unique_ptr<MusicWiring> music_;
     std::unique_ptr<playback::SessionPlayer> player_;
     std::unique_ptr<FlashRiskMarks> flashMarks_;

@@ -102,7 +102,7 @@ void MusicWiring::cerrar() {
     if (player_) player_->cerrar();
 }
 
-playback::MusicLinkFactory MusicWiring::exportMusic() const {
+links::MusicLinkFactory MusicWiring::exportMusic() const {
     if (!library_ || library_->songCount() < 1 || !ui_.chkMusica->isChecked()) return {};
     return library::renderMusic(
         {library_->rows(), library_->currentRow(), true, ui_.scrollVolumenMusica->value()},

@@ -15,6 +15,7 @@
 #include "manual_step_clock.h"
 #include "recording_indicators.h"
 #include "recording_led_port.h"
+#include "sequencer_on_doubles.h"
 
 using namespace vs::glasses;
 
@@ -39,11 +40,12 @@ protected:
         estado.SecuenciaActual = 3;
         estado.FrecuenciaLed = 7.0f;
     }
-    EstadoGafas estado;
+    SequencerOnDoubles glasses;
+    SequencerState& estado = glasses.state;
 };
 
 TEST_F(Chooser, OpensWithTheGridAndTheCurrentRowMarked) {
-    frmSecuencia dlg(estado);
+    frmSecuencia dlg(glasses.sequencer);
     auto* grid = dlg.flexSecuencia();
     ASSERT_EQ(grid->rowCount(), 7);
     ASSERT_EQ(grid->columnCount(), 3);
@@ -82,7 +84,7 @@ TEST_F(Chooser, OpensWithTheGridAndTheCurrentRowMarked) {
 }
 
 TEST_F(Chooser, PressingARowSwitchesThePreviewAndBoldFollowsTheClick) {
-    frmSecuencia dlg(estado);
+    frmSecuencia dlg(glasses.sequencer);
     dlg.show();
     auto* grid = dlg.flexSecuencia();
     pressRow(grid, 4, false);
@@ -97,7 +99,7 @@ TEST_F(Chooser, PressingARowSwitchesThePreviewAndBoldFollowsTheClick) {
 }
 
 TEST_F(Chooser, SpinnerSetsTheRateInTenths) {
-    frmSecuencia dlg(estado);
+    frmSecuencia dlg(glasses.sequencer);
     dlg.scrollHz()->setValue(0);
     EXPECT_EQ(estado.FrecuenciaLed, 0.0f);
     EXPECT_EQ(dlg.lblHz()->text(), "0.0");
@@ -108,13 +110,13 @@ TEST_F(Chooser, SpinnerSetsTheRateInTenths) {
     EXPECT_EQ(dlg.lblHz()->text(), "12.4");
 
     estado.FrecuenciaLed = 99.0f; // beyond the spinner: shown at its top
-    frmSecuencia high(estado);
+    frmSecuencia high(glasses.sequencer);
     EXPECT_EQ(high.scrollHz()->value(), 300);
     EXPECT_EQ(high.lblHz()->text(), "30.0");
 }
 
 TEST_F(Chooser, SelectKeepsThePressedRow) {
-    frmSecuencia dlg(estado);
+    frmSecuencia dlg(glasses.sequencer);
     dlg.show();
     pressRow(dlg.flexSecuencia(), 5);
     QTest::mouseClick(dlg.cmdAceptar(), Qt::LeftButton);
@@ -125,7 +127,7 @@ TEST_F(Chooser, SelectKeepsThePressedRow) {
 }
 
 TEST_F(Chooser, CancelPutsTheOpeningSequenceBackButNotTheRate) {
-    frmSecuencia dlg(estado);
+    frmSecuencia dlg(glasses.sequencer);
     dlg.show();
     pressRow(dlg.flexSecuencia(), 4);
     dlg.scrollHz()->setValue(20);
@@ -137,7 +139,7 @@ TEST_F(Chooser, CancelPutsTheOpeningSequenceBackButNotTheRate) {
 }
 
 TEST_F(Chooser, CloseBoxKeepsThePressedRowWithoutSelecting) {
-    frmSecuencia dlg(estado);
+    frmSecuencia dlg(glasses.sequencer);
     dlg.show();
     pressRow(dlg.flexSecuencia(), 5);
     dlg.close();
@@ -147,11 +149,11 @@ TEST_F(Chooser, CloseBoxKeepsThePressedRowWithoutSelecting) {
 }
 
 TEST_F(Chooser, DoubleClickFlowStoresTheChoiceWhileTheLightsRun) {
-    ManualStepClock clock;
-    RecordingLedPort port;
-    RecordingIndicators view;
-    LedSequencer seq(estado, clock, port, view);
-    DialogSequenceChooser chooser(estado, nullptr);
+    ManualStepClock& clock = glasses.clock;
+    RecordingLedPort& port = glasses.port;
+    RecordingIndicators& view = glasses.view;
+    LedSequencer& seq = glasses.sequencer;
+    DialogSequenceChooser chooser(nullptr);
     seq.setChooser(&chooser);
     bool modified = false;
     seq.onSesionModificada = [&] { modified = true; };

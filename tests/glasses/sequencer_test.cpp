@@ -15,7 +15,7 @@ namespace {
 
 class Sequencer : public ::testing::Test {
 protected:
-    Sequencer() : seq(estado, clock, port, view) { estado.PuertoLed = 0x378; }
+    Sequencer() : seq(settings, estado, clock, port, view) { settings.PuertoLed = 0x378; }
 
     // Runs n ticks; returns the bytes written, checking that the port and the
     // indicators always got the same byte.
@@ -33,7 +33,8 @@ protected:
         return {all.begin() + static_cast<long>(first), all.end()};
     }
 
-    EstadoGafas estado;
+    GlassesSettings settings;
+    SequencerState estado;
     ManualStepClock clock;
     RecordingLedPort port;
     RecordingIndicators view;
@@ -160,7 +161,7 @@ TEST(PreviewLeave, SidewaysAlwaysStopsVerticallyOnlyWithTheLeftButton) {
 class ScriptedChooser : public SequenceChooser {
 public:
     explicit ScriptedChooser(std::function<Resultado()> f) : script(std::move(f)) {}
-    Resultado run() override { return script(); }
+    Resultado run(LedSequencer&) override { return script(); }
     std::function<Resultado()> script;
 };
 
@@ -232,11 +233,12 @@ TEST_F(Sequencer, ChooserOpensOnTheFirstCellsSequenceWhenNoneIsSet) {
 }
 
 TEST(SequencerOnTickora, PreviewStepsOnTheRealClockAndStops) {
-    EstadoGafas estado;
+    GlassesSettings settings;
+    SequencerState estado;
     TickoraStepClock clock;
     RecordingLedPort port;
     RecordingIndicators view;
-    LedSequencer seq(estado, clock, port, view);
+    LedSequencer seq(settings, estado, clock, port, view);
     EXPECT_EQ(clock.interval(), 10);
     EXPECT_FALSE(clock.enabled());
     seq.previewStart(7);

@@ -7,7 +7,7 @@
 #include "options/port_choice.h"
 
 #include "base/preferences.h"
-#include "glasses/glasses_output.h"
+#include "glasses/parallel_or_serial_port.h"
 #include "glasses/serial_led_port.h"
 #include "glasses/state.h"
 #include "session/session_model.h"
@@ -64,12 +64,12 @@ namespace {
 struct SerialOptionsDialog : ::testing::Test {
     vs::test::TempDir dir;
     vs::session::SessionModel model;
-    vs::glasses::EstadoGafas estado;
+    vs::glasses::GlassesSettings estado;
     vs::glasses::RecordingIndicators principal;
     vs::RecordingMessageService messages;
     PseudoTerminal board;
     vs::glasses::RecordingLedPort* parallel = nullptr;
-    vs::glasses::GlassesOutput output{[this] {
+    vs::glasses::ParallelOrSerialPort output{[this] {
         auto p = std::make_unique<vs::glasses::RecordingLedPort>();
         parallel = p.get();
         return p;

@@ -39,8 +39,8 @@ using vs::shell::FrmSomnara;
 namespace {
 
 struct PickSequence : vs::glasses::SequenceChooser {
-    Resultado run() override {
-        vs::glasses::estadoGafas().SecuenciaActual = 2;
+    Resultado run(vs::glasses::LedSequencer& sequencer) override {
+        sequencer.setSecuenciaActual(2);
         return Resultado::Seleccionada;
     }
 };
@@ -57,7 +57,6 @@ struct EditMenuTest : ::testing::Test {
     void SetUp() override {
         dir.becomeProgramFolders();
         vs::glasses::setLedPort(&port);
-        vs::glasses::estadoGafas() = {};
         vs::shell::Dependencies deps;
         deps.runOptions = [this](const vs::options::Contexto& c, QWidget*) {
             if (options) options(c);

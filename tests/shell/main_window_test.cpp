@@ -55,8 +55,8 @@ namespace {
 
 struct ScriptedChooser : vs::glasses::SequenceChooser {
     int pick = 3;
-    Resultado run() override {
-        vs::glasses::estadoGafas().SecuenciaActual = static_cast<std::int16_t>(pick);
+    Resultado run(vs::glasses::LedSequencer& sequencer) override {
+        sequencer.setSecuenciaActual(pick);
         return Resultado::Seleccionada;
     }
 };
@@ -74,7 +74,6 @@ struct MainWindowTest : ::testing::Test {
     void SetUp() override {
         dir.becomeProgramFolders();
         vs::glasses::setLedPort(&port);
-        vs::glasses::estadoGafas() = {};
     }
     void TearDown() override {
         vs::setMessageService(nullptr);
@@ -250,7 +249,7 @@ TEST_F(MainWindowTest, GlassesOnSpeakOnceWhenThePortCannotBeUsedAndDarkenAtStop)
     auto w = open();
     EXPECT_EQ(recorder.count(RecordingMessageService::Entry::Critical), 1);
     EXPECT_TRUE(recorder.saw("No se puede usar el puerto paralelo"));
-    EXPECT_EQ(vs::glasses::estadoGafas().PuertoLed, 0x378);
+    EXPECT_EQ(w->glassesSettings().PuertoLed, 0x378);
     port.writes.clear();
     w->player()->Play();
     EXPECT_TRUE(w->sequencer()->clock().enabled());
@@ -308,7 +307,7 @@ TEST_F(MainWindowTest, WithoutASoundCardTheWindowStillOpensAndPlaysSilently) {
 
 TEST_F(MainWindowTest, StopLeavesTheStripEnabledEvenWithTheGlassesOff) {
     auto w = open(); // glasses off: the strip starts disabled
-    ASSERT_FALSE(vs::glasses::estadoGafas().GafasMentales);
+    ASSERT_FALSE(w->glassesSettings().GafasMentales);
     w->player()->Play();
     w->player()->Stop();
     EXPECT_TRUE(w->ui().graph->findChild<QWidget*>("picG")->isEnabled());
@@ -462,7 +461,7 @@ TEST_F(MainWindowTest, TheOptionsCommandThenRereadsTheColoursAndTheStripFollowsT
         ++runs;
         EXPECT_EQ(&c.model, &w->model());
         // The user switches the glasses on and changes the top LED's colour.
-        c.estado.GafasMentales = true;
+        c.settings.GafasMentales = true;
         vs::Preferences::instance().save("Opciones", "ColorLedLit4", "65535");
     };
     auto* strip = w->ui().graph->stripView();
@@ -481,7 +480,7 @@ TEST_F(MainWindowTest, SwitchingTheGlassesOffInTheDialogDarkensAPlayingSession) 
     w->player()->Play();
     ASSERT_TRUE(w->sequencer()->clock().enabled());
     options = [](const vs::options::Contexto& c) {
-        c.estado.GafasMentales = false;
+        c.settings.GafasMentales = false;
         c.onGafasApagadas();
     };
     port.writes.clear();
@@ -525,7 +524,7 @@ TEST_F(MainWindowTest, TheGlassesStartDarkAndTheStripMarksSegmentsFlashingAt15To
     m.notify();
     EXPECT_EQ(strip->markedCells(), (std::vector<int>{1, 2}));
     // With the glasses off nothing flashes, so nothing is marked.
-    options = [](const vs::options::Contexto& c) { c.estado.GafasMentales = false; };
+    options = [](const vs::options::Contexto& c) { c.settings.GafasMentales = false; };
     w->ui().mnuArchivoOpciones->trigger();
     EXPECT_TRUE(strip->markedCells().empty());
 }

@@ -74,7 +74,6 @@ struct MusicWindowTest : ::testing::Test {
     void SetUp() override {
         dir.becomeProgramFolders();
         vs::glasses::setLedPort(&port);
-        vs::glasses::estadoGafas() = {};
     }
     void TearDown() override {
         vs::setMessageService(nullptr);
@@ -420,7 +419,7 @@ TEST_F(MusicWindowTest, AnExportTakesACopyOfThePlaylistAsShownAndPlaysTheCurrent
     w->music().library()->pulsar(2);
     w->ui().chkMusica->setChecked(true);
     w->ui().scrollVolumenMusica->setValue(50);
-    const vs::playback::MusicLinkFactory music = w->music().exportMusic();
+    const vs::links::MusicLinkFactory music = w->music().exportMusic();
     ASSERT_TRUE(music);
     // The window's list changes after the export began: the export keeps its copy.
     w->music().library()->eliminar();

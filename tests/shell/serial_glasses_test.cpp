@@ -8,7 +8,7 @@
 #include "audio/volume.h"
 #include "base/paths.h"
 #include "base/preferences.h"
-#include "glasses/glasses_output.h"
+#include "glasses/parallel_or_serial_port.h"
 #include "glasses/led_sequencer.h"
 #include "glasses/state.h"
 #include "options/frm_opciones.h"
@@ -43,12 +43,11 @@ struct SerialGlassesTest : ::testing::Test {
     void SetUp() override {
         ASSERT_TRUE(board.ok());
         dir.becomeProgramFolders();
-        vs::glasses::estadoGafas() = {};
         // The glasses were switched on (and the warning read) in an earlier run.
         vs::Preferences::instance().save("Opciones", "Gafas Mentales", "1");
     }
     void TearDown() override {
-        vs::glasses::glassesOutput().useSerialDevice("");
+        vs::glasses::parallelOrSerialPort().useSerialDevice("");
         vs::setMessageService(nullptr);
         vs::setFileDialogService(nullptr);
         vs::clearFolderOverrides();
@@ -112,8 +111,8 @@ TEST_F(SerialGlassesTest, TheChosenBoardGetsTheSessionsStepsAtItsBeatThenDarkAtS
     ASSERT_TRUE(w->player()->playing());
     auto steps = runFor(1500ms);
     // The default session opens on sequence 6 ("Flip Flop") at 7.21 Hz.
-    EXPECT_EQ(vs::glasses::estadoGafas().SecuenciaActual, 6);
-    EXPECT_NEAR(vs::glasses::estadoGafas().FrecuenciaLed, 7.21, 0.01);
+    EXPECT_EQ(w->sequencer()->state().SecuenciaActual, 6);
+    EXPECT_NEAR(w->sequencer()->state().FrecuenciaLed, 7.21, 0.01);
     w->player()->Stop();
     const auto after = runFor(100ms);
 
