@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Plays the open session: from Play to Stop, the 500 ms tick turns the drawn
+// Plays the open session: from Play to Stop, the half-second tick turns the drawn
 // curves into tone rates, mask volume, the LED beat and the cursor; the last
 // seconds fade the master volume out; Stop restores everything.
 //
@@ -74,12 +74,17 @@ public:
     virtual void setInfoFR(const std::string& text) = 0;
     // Locks the lists, the source boxes, the strip and the length bars while playing.
     virtual void setLocked(bool locked) = 0;
-    virtual void setSessionTimer(bool enabled) = 0; // 500 ms
-    virtual void setFadeTimer(bool enabled) = 0;    // 1000 ms
+    virtual void setSessionTimer(bool enabled) = 0; // SessionPlayer::kTickMs
+    virtual void setFadeTimer(bool enabled) = 0;    // SessionPlayer::kFadeTickMs
 };
 
 class SessionPlayer {
 public:
+    // The periods of the window's two timers, timerSesion and timerFade;
+    // an export's render replays them from here.
+    static constexpr int kTickMs = 500;
+    static constexpr int kFadeTickMs = 1000;
+
     SessionPlayer(session::SessionModel& model, PlayerView& view, ToneBank& tones,
                   MasterVolume& master, links::GlassesLink& glasses, links::MusicLink& music,
                   Clock& clock = steadyClock());
@@ -117,9 +122,7 @@ private:
     std::int64_t HoraInicio = 0; // monotonic ms at Play
     std::int32_t DuracionSesion = 0;
     int TramoBinaural = 0;
-    float FrecBinauralA = 0, FrecBinauralB = 0;
     int TramoBase = 0;
-    float FrecBaseA = 0, FrecBaseB = 0;
     float FrecuenciaBase = 0;
     float FrecuenciaLed = 0;
     int SecuenciaActual = 0;

@@ -17,8 +17,6 @@
 namespace vs::playback {
 namespace {
 
-constexpr int kTickMs = 500;
-constexpr int kFadeTickMs = 1000;
 // The wave files' own peaks on the engine's -1..1 scale.
 constexpr double kToneFilePeak = 32760.0 / 32768.0;
 constexpr double kNoiseFilePeak = 15240.0 / 32768.0;
@@ -209,10 +207,11 @@ RenderResult SessionRenderer::run(FrameSink& sink, const std::atomic<bool>* canc
     // and the LED step clock, whose steps change the light signal from the
     // very frame of their time.
     std::array<float, 2 * kBlockFrames> block{};
-    std::int64_t nextTick = kTickMs;
+    std::int64_t nextTick = SessionPlayer::kTickMs;
     std::int64_t nextFade = -1; // not running
     const std::int64_t total = totalFrames();
-    const std::int64_t lastMs = std::int64_t(model_.lengthSeconds()) * 1000 + kTickMs;
+    const std::int64_t lastMs =
+        std::int64_t(model_.lengthSeconds()) * 1000 + SessionPlayer::kTickMs;
     while (player.playing() && clock.now <= lastMs) {
         std::int64_t until = nextFade >= 0 ? std::min(nextTick, nextFade) : nextTick;
         const std::int64_t nextStep = lights ? lights->nextStepMs() : -1;
@@ -238,15 +237,15 @@ RenderResult SessionRenderer::run(FrameSink& sink, const std::atomic<bool>* canc
         if (lights) lights->stepTo(until);
         if (nextFade == until) {
             player.FadeTick();
-            nextFade += kFadeTickMs;
+            nextFade += SessionPlayer::kFadeTickMs;
         }
         if (nextTick == until) {
             player.Tick();
-            nextTick += kTickMs;
+            nextTick += SessionPlayer::kTickMs;
         }
         if (view.fadeSwitchedOn) {
             view.fadeSwitchedOn = false;
-            nextFade = until + kFadeTickMs;
+            nextFade = until + SessionPlayer::kFadeTickMs;
         }
         if (!view.fadeOn) nextFade = -1;
     }

@@ -5,6 +5,7 @@
 #include "glasses/led_panel.h"
 #include "library/music_grid.h"
 #include "library/session_grid.h"
+#include "playback/session_player.h"
 #include "session/graph_frame.h"
 #include "session/top_high_scroll_bar.h"
 #include "shell_logic.h"
@@ -163,8 +164,8 @@ void MainWindowUi::setupUi(QMainWindow* window, session::SessionModel& model) {
     right->addWidget(FlexSesion, 1);
     right->addWidget(FlexMusica, 1);
 
-    timerSesion = windowTimer(window, "timerSesion", 500);
-    timerFade = windowTimer(window, "timerFade", 1000);
+    timerSesion = windowTimer(window, "timerSesion", playback::SessionPlayer::kTickMs);
+    timerFade = windowTimer(window, "timerFade", playback::SessionPlayer::kFadeTickMs);
     buildMenus(window);
 }
 

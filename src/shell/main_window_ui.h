@@ -55,8 +55,8 @@ struct MainWindowUi {
     QLabel* lblVolumenBinaural = nullptr;
     library::SessionGrid* FlexSesion = nullptr;
     library::MusicGrid* FlexMusica = nullptr;
-    QTimer* timerSesion = nullptr; // 500 ms
-    QTimer* timerFade = nullptr;   // 1000 ms
+    QTimer* timerSesion = nullptr; // SessionPlayer::kTickMs
+    QTimer* timerFade = nullptr;   // SessionPlayer::kFadeTickMs
 
     QAction* mnuArchivoOpciones = nullptr;
     QAction* mnuArchivoSalir = nullptr;
