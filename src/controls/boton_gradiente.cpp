@@ -373,7 +373,7 @@ void BotonGradiente::Redraw(DrawState state, bool force) {
     in.caption = text();
     in.font = font();
     in.captionRect = captionRect_;
-    picture_ = renderGradientLook(in);
+    picture_ = paintGradientLook(in);
     update();
 }
 

@@ -218,7 +218,7 @@ void MusicLibrary::scrollVolumenMusicaCambiado(int value) {
         volume_.setCDLevel(level);
 }
 
-void MusicLibrary::timerVolumenExterno() {
+void MusicLibrary::sliderFromMixer() {
     const std::string& k = cancion_.kind;
     std::int32_t level = 0, max = 0;
     if (k == "mp3") {

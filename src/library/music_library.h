@@ -113,8 +113,9 @@ public:
     // The slider moved (by the user or by the handlers here): the mixer line
     // of the current kind follows.
     void scrollVolumenMusicaCambiado(int value);
-    // Every 750 ms: the slider follows the mixer line of the current kind.
-    void timerVolumenExterno();
+    // The slider follows the mixer line of the current kind (someone else may
+    // have moved it); the window polls this.
+    void sliderFromMixer();
 
     // After the rows or the current row changed.
     std::function<void()> onRowsChanged;

@@ -7,7 +7,7 @@
 #include "base/services.h"
 #include "glasses/export_lights.h"
 #include "library/list_file.h"
-#include "library/render_music.h"
+#include "library/export_music.h"
 #include "playback/audio_file_writer.h"
 #include "playback/playback_keys.h"
 #include "playback/render_analysis.h"
@@ -165,7 +165,7 @@ int runRenderCommand(const std::vector<std::string>& args, std::ostream& out, st
     if (!a.noMusic) {
         library::PlaylistSnapshot playlist = userPlaylist(err);
         if (playlist.musica && !playlist.rows.empty())
-            music = library::renderMusic(std::move(playlist), Preferences::instance().file());
+            music = library::exportMusic(std::move(playlist), Preferences::instance().file());
     }
     options.musica = bool(music);
     // The lights in the sound only when asked for: the glasses' settings

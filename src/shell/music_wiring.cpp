@@ -8,7 +8,7 @@
 #include "library/music_grid.h"
 #include "library/music_library.h"
 #include "library/music_player.h"
-#include "library/render_music.h"
+#include "library/export_music.h"
 #include "main_window_ui.h"
 
 #include <QAction>
@@ -44,7 +44,7 @@ MusicWiring::MusicWiring(MainWindowUi& ui, QWidget* window, MessageService& mess
     view_ = std::make_unique<View>(ui_);
     timer_ = new QTimer(window_);
     timer_->setObjectName("timerVolumenExterno");
-    timer_->setInterval(750);
+    timer_->setInterval(kVolumenExternoMs);
 }
 
 MusicWiring::~MusicWiring() {
@@ -68,8 +68,7 @@ void MusicWiring::configurar(audio::clsVolume& volume) {
     });
     QObject::connect(ui_.mnuMusicaEliminar, &QAction::triggered, window_,
                      [this] { library_->eliminar(); });
-    QObject::connect(timer_, &QTimer::timeout, window_,
-                     [this] { library_->timerVolumenExterno(); });
+    QObject::connect(timer_, &QTimer::timeout, window_, [this] { library_->sliderFromMixer(); });
 }
 
 void MusicWiring::cargarLista() {
@@ -104,7 +103,7 @@ void MusicWiring::cerrar() {
 
 links::MusicLinkFactory MusicWiring::exportMusic() const {
     if (!library_ || library_->songCount() < 1 || !ui_.chkMusica->isChecked()) return {};
-    return library::renderMusic(
+    return library::exportMusic(
         {library_->rows(), library_->currentRow(), true, ui_.scrollVolumenMusica->value()},
         Preferences::instance().file());
 }

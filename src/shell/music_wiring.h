@@ -40,6 +40,9 @@ struct MusicParts {
 
 class MusicWiring : public links::MusicLink {
 public:
+    // How often timerVolumenExterno brings the slider to the mixer's level.
+    static constexpr int kVolumenExternoMs = 750;
+
     MusicWiring(MainWindowUi& ui, QWidget* window, MessageService& messages,
                 FileDialogService& dialogs, MusicParts parts);
     ~MusicWiring() override;

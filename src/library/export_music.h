@@ -27,6 +27,6 @@ struct PlaylistSnapshot {
 
 // `preferencesFile`: where "Tocar Ciclico" and "Tocar Todas Canciones" are
 // read from (the render's own reader of that file).
-links::MusicLinkFactory renderMusic(PlaylistSnapshot playlist, std::string preferencesFile);
+links::MusicLinkFactory exportMusic(PlaylistSnapshot playlist, std::string preferencesFile);
 
 } // namespace vs::library

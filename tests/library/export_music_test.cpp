@@ -10,7 +10,7 @@
 #include "audio/mci.h"
 #include "base/preferences.h"
 #include "cd_image.h"
-#include "library/render_music.h"
+#include "library/export_music.h"
 #include "library/song.h"
 #include "playback/playback_keys.h"
 #include "playback/session_render.h"
@@ -88,7 +88,7 @@ struct RenderMusic : ::testing::Test {
     }
     RenderResult render(const library::PlaylistSnapshot& p, Frames& out) {
         SessionRenderer renderer(model, options,
-                                 library::renderMusic(p, dir.file("preferencias.ini")));
+                                 library::exportMusic(p, dir.file("preferencias.ini")));
         return renderer.run(out);
     }
 };
@@ -225,7 +225,7 @@ TEST_F(RenderMusicBesideTheProgram, TheProgramsMidiSongPlaysOnThroughAnExportOfA
     playlist.musica = true;
     Frames out;
     SessionRenderer renderer(model, options,
-                             library::renderMusic(playlist, dir.file("preferencias.ini")));
+                             library::exportMusic(playlist, dir.file("preferencias.ini")));
     ASSERT_EQ(renderer.run(out).status, RenderStatus::Complete);
     // Each song on its own engine alone (no harmonic of A4 is near D6).
     const double a4 = 440.0, d6 = 1174.66;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "library/render_music.h"
+#include "library/export_music.h"
 
 #include "audio/engine.h"
 #include "audio/volume.h"
@@ -31,9 +31,9 @@ private:
 // The music lines of the render at the slider's level: MIDI and CD have lines
 // of their own on the private engine; the wave line also carries the tones,
 // so a song's stream takes the level on itself (streamVolume()) instead.
-class RenderLevels : public audio::MixerBackend {
+class ExportLevels : public audio::MixerBackend {
 public:
-    RenderLevels(audio::Engine& engine, int slider) : engine_(engine) {
+    ExportLevels(audio::Engine& engine, int slider) : engine_(engine) {
         const std::int32_t level = toInt32(double(audio::kMixerMax) / 100.0 * slider);
         for (auto line : {audio::MixerLine::Wave, audio::MixerLine::Synth, audio::MixerLine::CD})
             write(line, level);
@@ -59,19 +59,19 @@ private:
     std::array<std::int32_t, 4> levels_{};
 };
 
-class RenderMusicLink : public links::MusicLink {
+class ExportMusicLink : public links::MusicLink {
 public:
-    RenderMusicLink(audio::Engine& engine, links::RenderNotes& notes,
+    ExportMusicLink(audio::Engine& engine, links::RenderNotes& notes,
                     const PlaylistSnapshot& playlist, const std::string& preferencesFile)
         : messages_(notes), prefs_(preferencesFile), view_(playlist.musica, playlist.volumenMusica),
-          levels_(new RenderLevels(engine, playlist.volumenMusica)),
+          levels_(new ExportLevels(engine, playlist.volumenMusica)),
           volume_(nullptr, std::unique_ptr<audio::MixerBackend>(levels_)),
           devices_(engine, levels_->streamVolume()),
           library_(devices_, volume_, view_, messages_, cancelledFileDialogs(), prefs_),
           player_(library_, devices_, view_, messages_, prefs_) {
         library_.adoptRows(playlist.rows, playlist.currentRow);
     }
-    ~RenderMusicLink() override { player_.cerrar(); }
+    ~ExportMusicLink() override { player_.cerrar(); }
 
     void PlayMusica() override { player_.PlayMusica(); }
     void PararMusica() override { player_.PararMusica(); }
@@ -82,7 +82,7 @@ private:
     playback::NoteMessages messages_;
     Preferences prefs_;
     FixedMusicView view_;
-    RenderLevels* levels_; // owned by volume_
+    ExportLevels* levels_; // owned by volume_
     audio::clsVolume volume_;
     EngineMusicDevices devices_;
     MusicLibrary library_;
@@ -91,12 +91,12 @@ private:
 
 } // namespace
 
-links::MusicLinkFactory renderMusic(PlaylistSnapshot playlist, std::string preferencesFile) {
+links::MusicLinkFactory exportMusic(PlaylistSnapshot playlist, std::string preferencesFile) {
     return
         [playlist = std::move(playlist), preferencesFile = std::move(preferencesFile)](
             audio::Engine& engine, links::RenderNotes& notes) -> std::unique_ptr<links::MusicLink> {
             if (!playlist.musica || playlist.rows.empty()) return nullptr;
-            return std::make_unique<RenderMusicLink>(engine, notes, playlist, preferencesFile);
+            return std::make_unique<ExportMusicLink>(engine, notes, playlist, preferencesFile);
         };
 }
 
