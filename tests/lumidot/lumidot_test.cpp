@@ -153,6 +153,28 @@ TEST(Lumidot, AllowClickDoesNotRepaintButColoursDo) {
     EXPECT_GE(counter.paints, 1);
 }
 
+TEST(Lumidot, SettingWhatAPropertyHoldsChangesNothing) {
+    Lumidot led;
+    led.resize(20, 20);
+    led.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&led));
+    PaintCounter counter;
+    led.installEventFilter(&counter);
+    QApplication::processEvents();
+    counter.paints = 0;
+    QSignalSpy changed(&led, &Lumidot::propertiesChanged);
+    led.setLit(led.Lit());
+    led.setLitColour(led.LitColour());
+    led.setUnLitColour(led.UnLitColour());
+    led.setAllowClick(led.AllowClick());
+    led.setBackColor(led.BackColor());
+    QApplication::processEvents();
+    EXPECT_EQ(changed.count(), 0);
+    EXPECT_EQ(counter.paints, 0);
+    led.setLitColour(0x0000FF);
+    EXPECT_EQ(changed.count(), 1);
+}
+
 TEST(Lumidot, PropertyPageWritesOnApplyOnly) {
     Lumidot led;
     LumidotPropertyPage page(&led);
