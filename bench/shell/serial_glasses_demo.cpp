@@ -68,7 +68,7 @@ int main(int argc, char** argv) {
             "/dev/serial/by-id/usb-Arduino__www.arduino.cc__0043_7573530323935160B1D1-if00",
             board.slavePath()};
     };
-    deps.runOptions = [&](const vs::options::Contexto& c, QWidget* owner) {
+    deps.runOptions = [&](const vs::options::OptionsContext& c, QWidget* owner) {
         vs::options::frmOpciones d(c, owner);
         d.show();
         d.findChild<QTabWidget*>("SSTab1")->setCurrentIndex(4);

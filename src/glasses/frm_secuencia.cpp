@@ -136,12 +136,12 @@ frmSecuencia::frmSecuencia(LedSequencer& sequencer, QWidget* parent,
             [this](int row, int) { filaClicada(row); });
     connect(scrollHz_, &QScrollBar::valueChanged, this, &frmSecuencia::velocidadCambiada);
     connect(cmdAceptar_, &QAbstractButton::clicked, this, [this] {
-        resultado_ = SequenceChooser::Resultado::Seleccionada;
+        choice_ = SequenceChooser::Result::Chosen;
         accept();
     });
     connect(cmdCancelar_, &QAbstractButton::clicked, this, [this] {
         sequencer_.setSecuenciaActual(SecuenciaInicial);
-        resultado_ = SequenceChooser::Resultado::Cancelada;
+        choice_ = SequenceChooser::Result::Cancelled;
         reject();
     });
 }
@@ -165,10 +165,10 @@ void frmSecuencia::velocidadCambiada(int value) {
     lblHz_->setText(textoHz(value));
 }
 
-SequenceChooser::Resultado DialogSequenceChooser::run(LedSequencer& sequencer) {
+SequenceChooser::Result DialogSequenceChooser::run(LedSequencer& sequencer) {
     frmSecuencia dialogo(sequencer, owner_, makeButton_);
     dialogo.exec();
-    return dialogo.resultado();
+    return dialogo.choice();
 }
 
 } // namespace vs::glasses

@@ -28,9 +28,9 @@ public:
     explicit frmSecuencia(LedSequencer& sequencer, QWidget* parent = nullptr,
                           const ButtonFactory& makeButton = {});
 
-    // Seleccionada: "Seleccionar Secuencia"; Cancelada: "Cancelar" (the opening
-    // sequence is back); Cerrada: the close box or Escape (the row last pressed stays).
-    SequenceChooser::Resultado resultado() const { return resultado_; }
+    // Chosen: "Seleccionar Secuencia"; Cancelled: "Cancelar" (the opening
+    // sequence is back); Closed: the close box or Escape (the row last pressed stays).
+    SequenceChooser::Result choice() const { return choice_; }
     std::int16_t secuenciaInicial() const { return SecuenciaInicial; }
 
     QTableWidget* flexSecuencia() const { return flexSecuencia_; }
@@ -46,7 +46,7 @@ private:
 
     LedSequencer& sequencer_;
     std::int16_t SecuenciaInicial = 0;
-    SequenceChooser::Resultado resultado_ = SequenceChooser::Resultado::Cerrada;
+    SequenceChooser::Result choice_ = SequenceChooser::Result::Closed;
     QTableWidget* flexSecuencia_;
     QGroupBox* Frame1_;
     QScrollBar* scrollHz_;
@@ -61,7 +61,7 @@ class DialogSequenceChooser : public SequenceChooser {
 public:
     explicit DialogSequenceChooser(QWidget* owner, ButtonFactory makeButton = {})
         : owner_(owner), makeButton_(std::move(makeButton)) {}
-    Resultado run(LedSequencer& sequencer) override;
+    Result run(LedSequencer& sequencer) override;
 
 private:
     QWidget* owner_;

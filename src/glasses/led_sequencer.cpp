@@ -74,7 +74,7 @@ int LedSequencer::choose(int cellTag, int firstCellTag) {
     if (state_.SecuenciaActual == 0)
         state_.SecuenciaActual = static_cast<std::int16_t>(firstCellTag);
     clock_.setEnabled(true);
-    const auto resultado = chooser_ ? chooser_->run(*this) : SequenceChooser::Resultado::Cancelada;
+    const auto resultado = chooser_ ? chooser_->run(*this) : SequenceChooser::Result::Cancelled;
     clock_.setEnabled(false);
     MostrarLeds(view_, 0);
     port_.Out32(settings_.PuertoLed, 0);
@@ -82,8 +82,7 @@ int LedSequencer::choose(int cellTag, int firstCellTag) {
     const int nuevo = valida(state_.SecuenciaActual) ? state_.SecuenciaActual : cellTag;
     // Closing the window keeps the row last pressed; that changes the cell too,
     // so it must count as a modification or the change could be lost unasked.
-    if ((resultado == SequenceChooser::Resultado::Seleccionada || nuevo != cellTag) &&
-        onSesionModificada)
+    if ((resultado == SequenceChooser::Result::Chosen || nuevo != cellTag) && onSesionModificada)
         onSesionModificada();
     return nuevo;
 }

@@ -20,9 +20,9 @@ class LedSequencer;
 // cancel it puts back the sequence it opened with.
 class SequenceChooser {
 public:
-    enum class Resultado { Seleccionada, Cancelada, Cerrada };
+    enum class Result { Chosen, Cancelled, Closed };
     virtual ~SequenceChooser() = default;
-    virtual Resultado run(LedSequencer& sequencer) = 0;
+    virtual Result run(LedSequencer& sequencer) = 0;
 };
 
 // Below this rate the lights freeze instead of stepping.

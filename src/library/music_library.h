@@ -59,7 +59,7 @@ public:
 };
 
 // The song that plays or played last.
-struct CancionActual {
+struct CurrentSong {
     std::string path;
     std::string kind; // "" before any song was chosen
     audio::StreamId stream;
@@ -83,8 +83,8 @@ public:
     void adoptRows(std::vector<SongRow> rows, int current);
     void setDuration(int r, const std::string& text);
 
-    CancionActual& cancion() { return cancion_; }
-    const CancionActual& cancion() const { return cancion_; }
+    CurrentSong& cancion() { return cancion_; }
+    const CurrentSong& cancion() const { return cancion_; }
 
     std::string listFile() const;
     // Start-up: the list file, with the shipped MIDI files on a first run.
@@ -136,7 +136,7 @@ private:
     std::vector<SongRow> rows_;
     int current_ = 0;
     int highlighted_ = 0;
-    CancionActual cancion_;
+    CurrentSong cancion_;
     bool quietSlider_ = false;
 };
 

@@ -30,7 +30,7 @@ void MusicPlayer::PlayMusica() {
     }
     if (!songExists(devices_, path)) return;
 
-    CancionActual& song = library_.cancion();
+    CurrentSong& song = library_.cancion();
     song.path = path;
     song.kind = songKind(path);
     devices_.mci("close all", nullptr);
@@ -53,7 +53,7 @@ void MusicPlayer::PlayMusica() {
 }
 
 bool MusicPlayer::start(const std::string& kind, const std::string& path, std::int64_t& seconds) {
-    CancionActual& song = library_.cancion();
+    CurrentSong& song = library_.cancion();
     if (kind == "mid") {
         seconds = openMidi(devices_, path, kPlayAlias);
         return devices_.mci(std::string("play ") + kPlayAlias + " from 0", nullptr) == 0;
@@ -79,7 +79,7 @@ bool MusicPlayer::start(const std::string& kind, const std::string& path, std::i
 }
 
 void MusicPlayer::PararMusica() {
-    const CancionActual& song = library_.cancion();
+    const CurrentSong& song = library_.cancion();
     if (song.kind == "mid")
         devices_.mci(std::string("stop ") + kPlayAlias, nullptr);
     else if (song.kind == "mp3")
@@ -103,7 +103,7 @@ void MusicPlayer::SiguienteCancion() {
 
 bool MusicPlayer::songEnded() {
     if (starting_) return false;
-    const CancionActual& song = library_.cancion();
+    const CurrentSong& song = library_.cancion();
     if (song.kind == "mid") return modoMidi().find("stopped") != std::string::npos;
     if (song.kind == "mp3") return !devices_.streamActive(song.stream);
     if (song.kind == "cda") return !devices_.cdActive();

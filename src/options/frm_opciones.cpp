@@ -60,7 +60,7 @@ QString tiempo(int segundos) {
 
 } // namespace
 
-frmOpciones::frmOpciones(const Contexto& contexto, QWidget* parent)
+frmOpciones::frmOpciones(const OptionsContext& contexto, QWidget* parent)
     : QDialog(parent), c_(contexto) {
     construir();
     test_ = std::make_unique<LedTest>(c_.port, *led_, c_.ledsPrincipal,
@@ -256,7 +256,7 @@ void frmOpciones::abrir() {
     // 1. Ranges narrowed so no point can fall off the graph.
     Cargando = true;
     frecuencias_ = leerFrecuencias(m);
-    const LimitesRango l = limitesPara(m, frecuencias_);
+    const RangeLimits l = limitesPara(m, frecuencias_);
     scrollFrecuenciaBinaural->setRange(l.binauralMin, l.binauralMax);
     scrollFrecuenciaBase->setRange(l.baseMin, l.baseMax);
     Cargando = false;
@@ -326,7 +326,7 @@ void frmOpciones::abrir() {
     }
 
     // 4. The port lists.
-    puertos_ = std::make_unique<ListaPuertos>(
+    puertos_ = std::make_unique<PortList>(
         c_.buscarSerie ? c_.buscarSerie() : glasses::dispositivosSerie(),
         prefs.get(glasses::pref::PuertoHex), prefs.get(glasses::pref::PuertoSerie));
     for (int i = 0; i < puertos_->size(); ++i)
@@ -397,7 +397,7 @@ void frmOpciones::gafasPulsadas(bool porUsuario) {
 
 void frmOpciones::ledPulsado(int i) {
     Lumidot* d = led_->led(i);
-    const ColoresLed nuevo = siguienteColor({d->LitColour(), d->UnLitColour()});
+    const LedColours nuevo = siguienteColor({d->LitColour(), d->UnLitColour()});
     led_->setColours(i, nuevo.lit, nuevo.unlit);
 }
 
@@ -420,7 +420,7 @@ void frmOpciones::Timer1_Timer() {
 void frmOpciones::cmdAceptar_Click() {
     test_->stop();
     Timer1->stop();
-    std::array<ColoresLed, 9> colores{};
+    std::array<LedColours, 9> colores{};
     for (int i = 1; i <= 8; ++i)
         colores[i] = {led_->led(i)->LitColour(), led_->led(i)->UnLitColour()};
     const int puerto = cmbPuertoParalelo->currentIndex();
@@ -448,7 +448,7 @@ void frmOpciones::keyPressEvent(QKeyEvent* e) {
     QDialog::keyPressEvent(e);
 }
 
-void runOptionsDialog(const Contexto& contexto, QWidget* owner) {
+void runOptionsDialog(const OptionsContext& contexto, QWidget* owner) {
     frmOpciones dialog(contexto, owner);
     dialog.exec();
 }

@@ -42,7 +42,7 @@ class LedPort;
 namespace vs::options {
 
 // What the dialog works on, all owned by the main window.
-struct Contexto {
+struct OptionsContext {
     session::SessionModel& model;
     session::GraphFrame* graph; // redrawn after range and display changes; may be null
     // The dialog's changes are stored, then read back into these (their one writer).
@@ -61,7 +61,7 @@ struct Contexto {
 class frmOpciones : public QDialog {
     Q_OBJECT
 public:
-    explicit frmOpciones(const Contexto& contexto, QWidget* parent = nullptr);
+    explicit frmOpciones(const OptionsContext& contexto, QWidget* parent = nullptr);
     ~frmOpciones() override;
 
     LedTest& test() { return *test_; }
@@ -85,13 +85,13 @@ private:
     void pestanaCambiada(int index);
     void cmdAceptar_Click();
 
-    Contexto c_;
-    FrecuenciasPuntos frecuencias_;
+    OptionsContext c_;
+    PointFrequencies frecuencias_;
     bool Cargando = false;
     bool abriendo_ = false;
     int pestana_ = 0;
     std::unique_ptr<LedTest> test_;
-    std::unique_ptr<ListaPuertos> puertos_;
+    std::unique_ptr<PortList> puertos_;
 
     QTabWidget* SSTab1 = nullptr;
     QScrollBar* scrollFrecuenciaBinaural = nullptr;
@@ -122,6 +122,6 @@ private:
 };
 
 // The options command's dialog, run modally over `owner`.
-void runOptionsDialog(const Contexto& contexto, QWidget* owner);
+void runOptionsDialog(const OptionsContext& contexto, QWidget* owner);
 
 } // namespace vs::options

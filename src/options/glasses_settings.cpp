@@ -23,7 +23,7 @@ const char* const kAvisoFotosensibilidad =
     "la sesión se detiene y las luces se apagan.\n\n"
     "¿Desea activar las gafas mentales?";
 
-ColoresLed siguienteColor(ColoresLed actual) {
+LedColours siguienteColor(LedColours actual) {
     switch (actual.lit) {
     case 65280:
         return {255, 128};
@@ -36,8 +36,8 @@ ColoresLed siguienteColor(ColoresLed actual) {
     }
 }
 
-std::array<ColoresLed, 9> coloresGuardados(const Preferences& prefs) {
-    std::array<ColoresLed, 9> out{};
+std::array<LedColours, 9> coloresGuardados(const Preferences& prefs) {
+    std::array<LedColours, 9> out{};
     const char* section = glasses::pref::kColourSection;
     for (int i = 1; i <= 8; ++i) {
         out[i].lit = static_cast<std::uint32_t>(
@@ -58,7 +58,7 @@ bool confirmarGafas(MessageService& messages, Preferences& prefs) {
 }
 
 void guardarAceptar(Preferences& prefs, glasses::GlassesSettings& settings,
-                    const std::array<ColoresLed, 9>& colores, int posicionPuerto,
+                    const std::array<LedColours, 9>& colores, int posicionPuerto,
                     int posicionSalida) {
     const char* section = glasses::pref::kColourSection;
     for (int i = 1; i <= 8; ++i) {

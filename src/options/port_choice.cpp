@@ -13,8 +13,8 @@
 
 namespace vs::options {
 
-ListaPuertos::ListaPuertos(std::vector<std::string> found, const std::string& puertoHex,
-                           const std::string& puertoSerie)
+PortList::PortList(std::vector<std::string> found, const std::string& puertoHex,
+                   const std::string& puertoSerie)
     : serie_(std::move(found)) {
     if (!puertoSerie.empty() &&
         std::find(serie_.begin(), serie_.end(), puertoSerie) == serie_.end())
@@ -26,17 +26,17 @@ ListaPuertos::ListaPuertos(std::vector<std::string> found, const std::string& pu
         if (!puertoSerie.empty() && serie_[std::size_t(i)] == puertoSerie) inicial_ = 3 + i;
 }
 
-std::string ListaPuertos::texto(int posicion) const {
+std::string PortList::texto(int posicion) const {
     if (posicion >= 0 && posicion < 3) return kPuertos[posicion];
     return dispositivo(posicion);
 }
 
-std::string ListaPuertos::dispositivo(int posicion) const {
+std::string PortList::dispositivo(int posicion) const {
     if (posicion < 3 || posicion >= size()) return {};
     return serie_[std::size_t(posicion - 3)];
 }
 
-int ListaPuertos::posicionParalelo(int posicion) const {
+int PortList::posicionParalelo(int posicion) const {
     return posicion >= 0 && posicion < 3 ? posicion : paralelo_;
 }
 

@@ -19,13 +19,13 @@ namespace vs::options {
 // Finds the serial devices to offer; tests inject their own.
 using SerialFinder = std::function<std::vector<std::string>()>;
 
-class ListaPuertos {
+class PortList {
 public:
     // `found`: the devices present now; `puertoHex`, `puertoSerie`: the stored
     // choice. A stored device that is not present now is still listed, so
     // opening the dialog with the board unplugged does not lose the choice.
-    ListaPuertos(std::vector<std::string> found, const std::string& puertoHex,
-                 const std::string& puertoSerie);
+    PortList(std::vector<std::string> found, const std::string& puertoHex,
+             const std::string& puertoSerie);
 
     int size() const { return 3 + static_cast<int>(serie_.size()); }
     // "378", "278", "3BC", then the device paths.

@@ -252,7 +252,7 @@ void FrmSomnara::buildStartup() {
     startup_.add("ConfigurarListas", [this] { configurarListas(); });
     startup_.add("ConfigurarGrafico", [this] { configurarGrafico(); });
     startup_.add("ColoresLeds", [this] {
-        glasses::CargarColoresLeds(*ui_.led, glasses::LectorColores::Inicio);
+        glasses::CargarColoresLeds(*ui_.led, glasses::ColourReader::Startup);
         glasses::MostrarLeds(*ui_.led, 0);
     });
     startup_.add("ComprobarTarjetaSonido", [this] { audio_->comprobarTarjetaSonido(); });
@@ -343,7 +343,7 @@ void FrmSomnara::configurarGrafico() {
 }
 
 void FrmSomnara::trasOpciones() {
-    glasses::CargarColoresLeds(*ui_.led, glasses::LectorColores::TrasOpciones);
+    glasses::CargarColoresLeds(*ui_.led, glasses::ColourReader::AfterOptions);
     ui_.graph->setStripEnabled(gafas_.GafasMentales);
     glasses_->apply();
     flashMarks_->update();

@@ -33,7 +33,7 @@ class LedSequencer;
 class SequenceChooser;
 } // namespace vs::glasses
 namespace vs::options {
-struct Contexto;
+struct OptionsContext;
 }
 namespace vs::playback {
 class AudioSession;
@@ -61,7 +61,7 @@ struct Dependencies {
     // The sequence chooser; default: the modal dialog.
     std::function<std::unique_ptr<glasses::SequenceChooser>(QWidget* owner)> makeChooser;
     // The options dialog, run to its end; default: the modal dialog.
-    std::function<void(const options::Contexto&, QWidget* owner)> runOptions;
+    std::function<void(const options::OptionsContext&, QWidget* owner)> runOptions;
     // The desktop's default programs for the help, web address and mail link.
     DesktopService* desktop = nullptr;
     // Runs a modal dialog (the about box); default: QDialog::exec.

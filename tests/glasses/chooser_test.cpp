@@ -120,7 +120,7 @@ TEST_F(Chooser, SelectKeepsThePressedRow) {
     dlg.show();
     pressRow(dlg.flexSecuencia(), 5);
     QTest::mouseClick(dlg.cmdAceptar(), Qt::LeftButton);
-    EXPECT_EQ(dlg.resultado(), SequenceChooser::Resultado::Seleccionada);
+    EXPECT_EQ(dlg.choice(), SequenceChooser::Result::Chosen);
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
     EXPECT_FALSE(dlg.isVisible());
     EXPECT_EQ(estado.SecuenciaActual, 6);
@@ -132,7 +132,7 @@ TEST_F(Chooser, CancelPutsTheOpeningSequenceBackButNotTheRate) {
     pressRow(dlg.flexSecuencia(), 4);
     dlg.scrollHz()->setValue(20);
     QTest::mouseClick(dlg.cmdCancelar(), Qt::LeftButton);
-    EXPECT_EQ(dlg.resultado(), SequenceChooser::Resultado::Cancelada);
+    EXPECT_EQ(dlg.choice(), SequenceChooser::Result::Cancelled);
     EXPECT_FALSE(dlg.isVisible());
     EXPECT_EQ(estado.SecuenciaActual, 3);
     EXPECT_EQ(estado.FrecuenciaLed, 2.0f);
@@ -144,7 +144,7 @@ TEST_F(Chooser, CloseBoxKeepsThePressedRowWithoutSelecting) {
     pressRow(dlg.flexSecuencia(), 5);
     dlg.close();
     EXPECT_FALSE(dlg.isVisible());
-    EXPECT_EQ(dlg.resultado(), SequenceChooser::Resultado::Cerrada);
+    EXPECT_EQ(dlg.choice(), SequenceChooser::Result::Closed);
     EXPECT_EQ(estado.SecuenciaActual, 6);
 }
 

@@ -42,7 +42,7 @@ int main(int argc, char** argv) {
 
     LedPanel panel;
     panel.resize(panel.sizeHint());
-    CargarColoresLeds(panel, LectorColores::Inicio);
+    CargarColoresLeds(panel, ColourReader::Startup);
     MostrarLeds(panel, PasosSecuencia(7, 1));
     ok &= save(panel, out + "/led-panel-cruz-step1.png");
 

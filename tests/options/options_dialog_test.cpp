@@ -43,8 +43,8 @@ struct OptionsDialog : ::testing::Test {
     }
     vs::Preferences& prefs() { return vs::Preferences::instance(); }
     std::unique_ptr<frmOpciones> open() {
-        return std::make_unique<frmOpciones>(
-            Contexto{model, nullptr, estado, port, principal, messages, [this] { ++apagadas; }});
+        return std::make_unique<frmOpciones>(OptionsContext{model, nullptr, estado, port, principal,
+                                                            messages, [this] { ++apagadas; }});
     }
     template <typename T> static T* child(frmOpciones& d, const char* name) {
         T* w = d.findChild<T*>(QString::fromLatin1(name));

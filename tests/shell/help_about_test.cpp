@@ -158,5 +158,5 @@ TEST(HouseButtons, TheChooserMadeByTheShellUsesThemAndTheyStillAnswer) {
     EXPECT_EQ(dlg.cmdAceptar()->text(), "Seleccionar Secuencia");
     dlg.show();
     QTest::mouseClick(dlg.cmdAceptar(), Qt::LeftButton);
-    EXPECT_EQ(dlg.resultado(), vs::glasses::SequenceChooser::Resultado::Seleccionada);
+    EXPECT_EQ(dlg.choice(), vs::glasses::SequenceChooser::Result::Chosen);
 }

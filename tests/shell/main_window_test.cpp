@@ -55,9 +55,9 @@ namespace {
 
 struct ScriptedChooser : vs::glasses::SequenceChooser {
     int pick = 3;
-    Resultado run(vs::glasses::LedSequencer& sequencer) override {
+    Result run(vs::glasses::LedSequencer& sequencer) override {
         sequencer.setSecuenciaActual(pick);
-        return Resultado::Seleccionada;
+        return Result::Chosen;
     }
 };
 
@@ -82,10 +82,10 @@ struct MainWindowTest : ::testing::Test {
         vs::clearFolderOverrides();
     }
     // What the options command is given to run, and a stand-in for the user.
-    std::function<void(const vs::options::Contexto&)> options;
+    std::function<void(const vs::options::OptionsContext&)> options;
     std::unique_ptr<FrmSomnara> open() {
         vs::shell::Dependencies deps;
-        deps.runOptions = [this](const vs::options::Contexto& c, QWidget*) {
+        deps.runOptions = [this](const vs::options::OptionsContext& c, QWidget*) {
             if (options) options(c);
         };
         deps.messages = &recorder;
@@ -457,7 +457,7 @@ TEST_F(MainWindowTest, ADrawnSessionSavedFromTheLibraryComesBackWhenItsRowIsChos
 TEST_F(MainWindowTest, TheOptionsCommandThenRereadsTheColoursAndTheStripFollowsTheGlasses) {
     auto w = open();
     int runs = 0;
-    options = [&](const vs::options::Contexto& c) {
+    options = [&](const vs::options::OptionsContext& c) {
         ++runs;
         EXPECT_EQ(&c.model, &w->model());
         // The user switches the glasses on and changes the top LED's colour.
@@ -479,7 +479,7 @@ TEST_F(MainWindowTest, SwitchingTheGlassesOffInTheDialogDarkensAPlayingSession) 
     auto w = open();
     w->player()->Play();
     ASSERT_TRUE(w->sequencer()->clock().enabled());
-    options = [](const vs::options::Contexto& c) {
+    options = [](const vs::options::OptionsContext& c) {
         c.settings.GafasMentales = false;
         c.onGafasApagadas();
     };
@@ -524,7 +524,7 @@ TEST_F(MainWindowTest, TheGlassesStartDarkAndTheStripMarksSegmentsFlashingAt15To
     m.notify();
     EXPECT_EQ(strip->markedCells(), (std::vector<int>{1, 2}));
     // With the glasses off nothing flashes, so nothing is marked.
-    options = [](const vs::options::Contexto& c) { c.settings.GafasMentales = false; };
+    options = [](const vs::options::OptionsContext& c) { c.settings.GafasMentales = false; };
     w->ui().mnuArchivoOpciones->trigger();
     EXPECT_TRUE(strip->markedCells().empty());
 }

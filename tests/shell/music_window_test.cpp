@@ -84,7 +84,7 @@ struct MusicWindowTest : ::testing::Test {
     // What every window of these tests is given: no modal dialog, the recorder.
     vs::shell::Dependencies quietDependencies() {
         vs::shell::Dependencies deps;
-        deps.runOptions = [](const vs::options::Contexto&, QWidget*) {};
+        deps.runOptions = [](const vs::options::OptionsContext&, QWidget*) {};
         deps.messages = &recorder;
         deps.dialogs = &dialogs;
         deps.desktop = &desktop;

@@ -53,7 +53,7 @@ struct SerialGlassesTest : ::testing::Test {
         vs::clearFolderOverrides();
     }
     std::unique_ptr<vs::shell::FrmSomnara>
-    open(std::function<void(const vs::options::Contexto&, QWidget*)> runOptions = {}) {
+    open(std::function<void(const vs::options::OptionsContext&, QWidget*)> runOptions = {}) {
         vs::shell::Dependencies deps;
         deps.messages = &recorder;
         deps.makeVolume = [] {
@@ -80,7 +80,7 @@ struct SerialGlassesTest : ::testing::Test {
 
 // The user's part in the dialog: the board from the list, the light in the
 // sound ticked, "Aceptar".
-void chooseTheBoard(const vs::options::Contexto& c, QWidget* owner, const std::string& path) {
+void chooseTheBoard(const vs::options::OptionsContext& c, QWidget* owner, const std::string& path) {
     vs::options::frmOpciones dialog(c, owner);
     auto* ports = dialog.findChild<QComboBox*>("cmbPuertoParalelo");
     ASSERT_NE(ports, nullptr);
@@ -95,7 +95,7 @@ void chooseTheBoard(const vs::options::Contexto& c, QWidget* owner, const std::s
 } // namespace
 
 TEST_F(SerialGlassesTest, TheChosenBoardGetsTheSessionsStepsAtItsBeatThenDarkAtStop) {
-    auto w = open([this](const vs::options::Contexto& c, QWidget* owner) {
+    auto w = open([this](const vs::options::OptionsContext& c, QWidget* owner) {
         chooseTheBoard(c, owner, board.slavePath());
     });
     // Without a board yet the glasses had no port: said once at start-up.
