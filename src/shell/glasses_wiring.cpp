@@ -6,6 +6,8 @@
 #include "glasses/parallel_or_serial_port.h"
 #include "glasses/port_setup.h"
 #include "glasses/sequences.h"
+#include "session/graph_frame.h"
+#include "session/session_model.h"
 
 #include <QPointer>
 #include <QTimer>
@@ -48,6 +50,26 @@ void GlassesWiring::apply() {
 
 void GlassesWiring::liberar() {
     clock_.setEnabled(false);
+}
+
+void GlassesWiring::followStrip(session::GraphFrame& graph, const session::SessionModel& model) {
+    QObject::connect(&graph, &session::GraphFrame::cellPressed, &graph,
+                     [this, &model](int i, Qt::MouseButton) {
+                         sequencer().previewStart(model.cellSequence(i));
+                     });
+    QObject::connect(&graph, &session::GraphFrame::cellReleased, &graph,
+                     [this] { sequencer().previewStop(); });
+    QObject::connect(
+        &graph, &session::GraphFrame::cellMoved, &graph,
+        [this](int, int x, int y, int w, int h, Qt::MouseButtons buttons) {
+            if (glasses::LedSequencer::shouldStopPreview(x, y, w, h, buttons & Qt::LeftButton))
+                sequencer().previewStop();
+        });
+}
+
+void GlassesWiring::stopAndDarken() {
+    clock_.setEnabled(false);
+    sequencer().escribir(0);
 }
 
 links::GlassesLinkFactory GlassesWiring::exportLights() const {

@@ -21,6 +21,10 @@ class Engine;
 namespace vs::glasses {
 class ParallelOrSerialPort;
 }
+namespace vs::session {
+class GraphFrame;
+class SessionModel;
+} // namespace vs::session
 
 namespace vs::shell {
 
@@ -45,6 +49,11 @@ public:
     void apply();
     // Exit: the step clock stops for good.
     void liberar();
+    // A strip cell held down previews its sequence until it is let go or
+    // the pointer leaves it.
+    void followStrip(session::GraphFrame& graph, const session::SessionModel& model);
+    // The glasses were switched off: the clock stops and the lights go out.
+    void stopAndDarken();
 
     // The lights for an export starting now: offered under the same two
     // settings; empty otherwise.

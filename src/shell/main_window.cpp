@@ -39,15 +39,11 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QHeaderView>
-#include <QStyle>
 #include <QMimeData>
 #include <QUrl>
 #include <QLabel>
-#include <QPushButton>
 #include <QShortcut>
 #include <QScrollBar>
-#include <QTableWidget>
 #include <QTimer>
 
 namespace vs::shell {
@@ -160,27 +156,15 @@ void FrmSomnara::wire() {
     connect(ui_.cmdStop, &controls::BotonGradiente::Click, this,
             toPlayer(&playback::SessionPlayer::Stop));
 
-    connect(ui_.graph, &session::GraphFrame::cellPressed, this, [this](int i, Qt::MouseButton) {
-        glasses_->sequencer().previewStart(model_->cellSequence(i));
-    });
-    connect(ui_.graph, &session::GraphFrame::cellReleased, this,
-            [this] { glasses_->sequencer().previewStop(); });
-    connect(ui_.graph, &session::GraphFrame::cellMoved, this,
-            [this](int, int x, int y, int w, int h, Qt::MouseButtons buttons) {
-                if (glasses::LedSequencer::shouldStopPreview(x, y, w, h, buttons & Qt::LeftButton))
-                    glasses_->sequencer().previewStop();
-            });
+    glasses_->followStrip(*ui_.graph, *model_);
     connect(ui_.graph, &session::GraphFrame::cellDoubleClicked, this,
             &FrmSomnara::cellDoubleClicked);
     connect(ui_.mnuArchivoSalir, &QAction::triggered, this, &FrmSomnara::mnuArchivoSalir_Click);
     connect(ui_.mnuArchivoOpciones, &QAction::triggered, this, [this] {
         const session::EditStep step(edits_.get(), "cambiar rangos"); // one step per visit
         deps_.runOptions({*model_, ui_.graph, gafas_, glasses_->port(), *ui_.led, *deps_.messages,
-                          [this] {
-                              glasses_->clock().setEnabled(false);
-                              glasses_->sequencer().escribir(0);
-                          },
-                          &controls::makeHouseButton, deps_.serialDevices},
+                          [this] { glasses_->stopAndDarken(); }, &controls::makeHouseButton,
+                          deps_.serialDevices},
                          this);
         trasOpciones();
     });
@@ -321,17 +305,7 @@ void FrmSomnara::configurarListas() {
     player_ = std::make_unique<playback::SessionPlayer>(*model_, *playerView_, audio_->tones(),
                                                         *master_, glasses_->link(), *music_);
     player_->setNivelMaestroGuardado(volume_->VolumeLevel());
-    // "Duración" is the header that decides: the widest text in the
-    // narrowest column at the design's widths.
-    const QHeaderView* header = ui_.FlexSesion->horizontalHeader();
-    const int needed = header->fontMetrics().horizontalAdvance(QStringLiteral("Duración")) +
-                       2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header) +
-                       6;
-    columnScale_ = columnScale(needed, 800);
-    ui_.FlexSesion->setColumnWidth(1, twipsToPixels(settings_.anchoSesion, columnScale_));
-    ui_.FlexSesion->setColumnWidth(2, twipsToPixels(settings_.anchoDuracionSesion, columnScale_));
-    ui_.FlexMusica->setColumnWidth(1, twipsToPixels(settings_.anchoMusica, columnScale_));
-    ui_.FlexMusica->setColumnWidth(2, twipsToPixels(settings_.anchoDuracionMusica, columnScale_));
+    columnScale_ = ui_.fitColumns(settings_);
 }
 
 void FrmSomnara::configurarGrafico() {
@@ -368,13 +342,7 @@ ExitValues FrmSomnara::exitValues() const {
     ExitValues v;
     v.left = x() * kTwipsPerPixel;
     v.top = y() * kTwipsPerPixel;
-    auto stored = [this](int twips, QTableWidget* grid, int column) {
-        return widthToStore(twips, grid->columnWidth(column), columnScale_);
-    };
-    v.anchoSesion = stored(settings_.anchoSesion, ui_.FlexSesion, 1);
-    v.anchoDuracionSesion = stored(settings_.anchoDuracionSesion, ui_.FlexSesion, 2);
-    v.anchoMusica = stored(settings_.anchoMusica, ui_.FlexMusica, 1);
-    v.anchoDuracionMusica = stored(settings_.anchoDuracionMusica, ui_.FlexMusica, 2);
+    ui_.storeColumns(v, settings_, columnScale_);
     v.volumenBinaural = ui_.scrollVolumenBinaural->value();
     v.volumenMascara = ui_.scrollVolumenMascara->value();
     v.binauralActivo = ui_.chkBinaural->isChecked();

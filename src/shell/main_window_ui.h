@@ -32,8 +32,17 @@ class BotonGradiente;
 
 namespace vs::shell {
 
+struct ExitValues;
+struct ShellSettings;
+
 struct MainWindowUi {
     void setupUi(QMainWindow* window, session::SessionModel& model);
+    // The grids' columns at the stored widths, scaled so the headers fit the
+    // font in use; returns the scale.
+    double fitColumns(const ShellSettings& settings);
+    // The widths to store at exit: a column the user did not touch keeps its
+    // stored twips.
+    void storeColumns(ExitValues& values, const ShellSettings& settings, double scale) const;
 
     QGroupBox* frameLed = nullptr;
     QWidget* pLed = nullptr;
