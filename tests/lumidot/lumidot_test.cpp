@@ -39,6 +39,16 @@ public:
     }
 };
 
+// Shows `led` and counts its paints from now on.
+void countPaints(Lumidot& led, PaintCounter& counter) {
+    led.resize(20, 20);
+    led.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&led));
+    led.installEventFilter(&counter);
+    QApplication::processEvents();
+    counter.paints = 0;
+}
+
 TEST(Lumidot, DefaultsAndProperties) {
     Lumidot led;
     EXPECT_TRUE(led.Lit());
@@ -138,13 +148,8 @@ TEST(Lumidot, LeftClickTogglesOnlyWhenAllowed) {
 
 TEST(Lumidot, AllowClickDoesNotRepaintButColoursDo) {
     Lumidot led;
-    led.resize(20, 20);
-    led.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&led));
     PaintCounter counter;
-    led.installEventFilter(&counter);
-    QApplication::processEvents();
-    counter.paints = 0;
+    countPaints(led, counter);
     led.setAllowClick(true);
     QApplication::processEvents();
     EXPECT_EQ(counter.paints, 0);
@@ -155,13 +160,8 @@ TEST(Lumidot, AllowClickDoesNotRepaintButColoursDo) {
 
 TEST(Lumidot, SettingWhatAPropertyHoldsChangesNothing) {
     Lumidot led;
-    led.resize(20, 20);
-    led.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&led));
     PaintCounter counter;
-    led.installEventFilter(&counter);
-    QApplication::processEvents();
-    counter.paints = 0;
+    countPaints(led, counter);
     QSignalSpy changed(&led, &Lumidot::propertiesChanged);
     led.setLit(led.Lit());
     led.setLitColour(led.LitColour());
