@@ -130,7 +130,7 @@ int main() {
                 s.tick(ticks++);
                 nextTick += 22050;
             }
-            vs::audio::renderOffline(buf.data(), kPiece);
+            vs::audio::processEngine().renderOffline(buf.data(), kPiece);
             done += kPiece;
         }
         const double cpu = cpuSeconds() - c0;
@@ -148,8 +148,8 @@ int main() {
         const auto l = BASS_SampleLoad(0, vs::playback::rutasOndas().left.c_str(), 0, 0, 1, 0);
         BASS_SamplePlayEx(l, 0, 8820, 100, -101, 1);
         std::vector<float> buf(2 * 44100 * 4);
-        vs::audio::renderOffline(buf.data(), 44100); // skip the first second
-        vs::audio::renderOffline(buf.data(), 44100 * 4);
+        vs::audio::processEngine().renderOffline(buf.data(), 44100); // skip the first second
+        vs::audio::processEngine().renderOffline(buf.data(), 44100 * 4);
         const auto left = vs::test::channelOf(buf, 0);
         const auto fit = vs::test::fitSine(left, 200.0, 44100);
         std::printf("b) 200 Hz from OndaL at rate 8820: pitch %.6f Hz, THD+N %.1f dBc "

@@ -53,7 +53,7 @@ int main() {
         const double c0 = cpuSeconds();
         const auto w0 = std::chrono::steady_clock::now();
         for (long done = 0; done < total; done += kPiece) {
-            vs::audio::renderOffline(buf.data(), kPiece);
+            vs::audio::processEngine().renderOffline(buf.data(), kPiece);
             for (int i = 0; i < kPiece && done + i < total; ++i) {
                 const double e = std::lround(std::sin(w * double(done + i)) * 0.5 * 32767.0);
                 worst = std::max(worst, std::abs(buf[std::size_t(2 * i)] - e / 32768.0));
@@ -63,7 +63,7 @@ int main() {
         std::printf("a) offline render of a %.0f s CD track: %.2f s CPU (%.2f s wall), "
                     "real-time factor %.0fx by wall clock\n",
                     kLong, cpu, wall, kLong / wall);
-        vs::audio::renderOffline(buf.data(), kPiece);
+        vs::audio::processEngine().renderOffline(buf.data(), kPiece);
         std::printf("d) largest difference from the image's samples %.3g; channel 0 after the "
                     "end: %s\n",
                     worst, BASS_ChannelIsActive(0) == vs::audio::kInactive ? "inactive" : "ACTIVE");

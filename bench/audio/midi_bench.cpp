@@ -40,7 +40,7 @@ int main() {
         const double c0 = cpuSeconds();
         const auto w0 = std::chrono::steady_clock::now();
         for (int i = 0; i < 60 * 44100 / 1024; ++i)
-            vs::audio::renderOffline(buf.data(), 1024);
+            vs::audio::processEngine().renderOffline(buf.data(), 1024);
         const double cpu = cpuSeconds() - c0;
         const double wall =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - w0).count();

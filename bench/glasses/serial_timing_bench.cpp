@@ -36,13 +36,14 @@ int main(int argc, char** argv) {
     }
     vs::glasses::SerialLedPort port(board.slavePath());
     vs::glasses::RecordingIndicators leds;
-    vs::glasses::EstadoGafas estado;
-    estado.GafasMentales = true;
+    vs::glasses::GlassesSettings settings;
+    settings.GafasMentales = true;
+    vs::glasses::SequencerState estado;
     estado.FrecuenciaLed = 7.21f;
     estado.SecuenciaActual = 6;
     estado.PasoSecuencia = 1;
     vs::glasses::TickoraStepClock clock;
-    vs::glasses::LedSequencer sequencer(estado, clock, port, leds);
+    vs::glasses::LedSequencer sequencer(settings, estado, clock, port, leds);
     const int interval = vs::glasses::intervaloPara(estado.FrecuenciaLed);
     port.Out32(0x378, 0); // opened before the clock starts
     (void)board.read(std::chrono::milliseconds(100));

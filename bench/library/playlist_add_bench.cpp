@@ -9,7 +9,7 @@
 #include "base/paths.h"
 #include "base/preferences.h"
 #include "library/music_library.h"
-#include "library/system_music_devices.h"
+#include "library/engine_music_devices.h"
 
 #include "recording_messages.h"
 #include "scripted_dialogs.h"
@@ -76,8 +76,8 @@ int main(int argc, char** argv) {
 
     vs::RecordingMessageService shown;
     vs::ScriptedFileDialogs dialogs;
-    vs::library::SystemMusicDevices devices;
-    vs::audio::clsVolume volume(nullptr, vs::audio::makeEngineMixer());
+    vs::library::EngineMusicDevices devices(vs::audio::processEngine());
+    vs::audio::clsVolume volume(nullptr, vs::audio::makeEngineMixer(vs::audio::processEngine()));
     Slider slider;
     vs::library::MusicLibrary lib(devices, volume, slider, shown, dialogs,
                                   vs::Preferences::instance());

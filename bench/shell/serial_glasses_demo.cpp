@@ -5,6 +5,7 @@
 // Play, Stop. Prints what reached the board and writes pictures of the tab
 // (and of its open port list) into the folder given.
 //   xvfb-run -a build/bench/shell/serial_glasses_demo docs/
+#include "audio/bass.h"
 #include "audio/engine.h"
 #include "base/paths.h"
 #include "base/preferences.h"
@@ -67,7 +68,7 @@ int main(int argc, char** argv) {
             "/dev/serial/by-id/usb-Arduino__www.arduino.cc__0043_7573530323935160B1D1-if00",
             board.slavePath()};
     };
-    deps.runOptions = [&](const vs::options::Contexto& c, QWidget* owner) {
+    deps.runOptions = [&](const vs::options::OptionsContext& c, QWidget* owner) {
         vs::options::frmOpciones d(c, owner);
         d.show();
         d.findChild<QTabWidget*>("SSTab1")->setCurrentIndex(4);
@@ -88,7 +89,7 @@ int main(int argc, char** argv) {
     w.ui().mnuArchivoOpciones->trigger();
     std::printf("chosen: %s, light in the sound: %s\n",
                 vs::Preferences::instance().get("Opciones", "Puerto Serie", "?").c_str(),
-                vs::audio::Engine::instance().lightSignal() ? "on" : "off");
+                vs::audio::processEngine().lightSignal() ? "on" : "off");
     arrived.clear();
     w.ui().cmdPlay->click();
     wait(board, 3000);

@@ -1,20 +1,40 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The audio library's operations as a thin adapter over vs::audio::Engine:
-// typed ids are packed into 32-bit handles and the library's sentinel values
-// are mapped onto the typed calls. No engine state lives here.
+// The audio library's operations as a thin adapter over the process's
+// engine: typed ids are packed into 32-bit handles and the library's sentinel
+// values are mapped onto the typed calls. The process's engine, its CD player
+// and its MIDI sequencer live here and nowhere else.
 #include "audio/bass.h"
-#include "audio/cd_channel.h"
+#include "audio/cd.h"
 #include "audio/engine.h"
+#include "audio/mci.h"
 
 #include <algorithm>
+#include <limits>
 #include <optional>
 
 using namespace vs::audio;
 
 namespace {
 
+// Members go in reverse order at exit: the sequencer's songs and the CD track
+// let go of their lines while the engine is still there.
+struct ProcessAudio {
+    Engine engine;
+    CdPlayer cd{engine};
+    MciSequencer sequencer{engine};
+};
+
+ProcessAudio& process() {
+    static ProcessAudio p;
+    return p;
+}
+
 Engine& engine() {
-    return Engine::instance();
+    return process().engine;
+}
+
+CdPlayer& cd() {
+    return process().cd;
 }
 
 // --- Handles ---------------------------------------------------------------
@@ -94,11 +114,18 @@ std::uint32_t result(PlayState s) {
     return kInactive;
 }
 
-std::uint32_t bytesPerFrame(int channels, bool eightBit) {
-    return std::uint32_t(channels) * (eightBit ? 1u : 2u);
+constexpr std::uint32_t kNoCdLength = 0xFFFFFFFF;
+
+// A track number the CD player can be asked about, or 0 (no track).
+int cdTrack(std::uint32_t track) {
+    return track <= std::uint32_t(std::numeric_limits<int>::max()) ? int(track) : 0;
 }
 
 } // namespace
+
+Engine& vs::audio::processEngine() {
+    return engine();
+}
 
 std::uint32_t BASS_Init(int device, std::uint32_t, std::uint32_t, void*) {
     if (device < -1) return 0;
@@ -117,7 +144,7 @@ std::uint32_t BASS_Stop() {
 
 // The CD track sounds through the engine's CD line: it goes with the engine.
 std::uint32_t BASS_Free() {
-    vs::audio::detail::stopCdTrack();
+    cd().stop();
     return engine().close() ? 1 : 0;
 }
 
@@ -147,7 +174,7 @@ std::uint32_t BASS_SamplePlayEx(std::uint32_t sample, std::uint32_t start, std::
     const auto info = engine().sampleInfo(*id);
     if (!info) return 0;
     PlayParams p = playParams(rate, volume, pan, loop != 0);
-    p.startFrame = std::int64_t(start / bytesPerFrame(info->channels, info->eightBit));
+    p.startFrame = std::int64_t(start / std::uint32_t(info->bytesPerFrame()));
     return handleOf(engine().play(*id, p));
 }
 
@@ -211,7 +238,7 @@ std::uint32_t BASS_ChannelGetFlags(std::uint32_t channel) {
 }
 
 std::uint32_t BASS_ChannelIsActive(std::uint32_t channel) {
-    if (channel == kCdChannel) return vs::audio::detail::cdTrackPlaying() ? kPlaying : kInactive;
+    if (channel == kCdChannel) return cd().playing() ? kPlaying : kInactive;
     if (const auto v = asVoice(channel)) return result(engine().voiceState(*v));
     if (const auto s = asStream(channel)) return result(engine().streamState(*s));
     return kInactive;
@@ -230,7 +257,7 @@ std::uint32_t BASS_ChannelResume(std::uint32_t channel) {
 }
 
 std::uint32_t BASS_ChannelStop(std::uint32_t channel) {
-    if (channel == kCdChannel) return vs::audio::detail::stopCdTrack() ? 1 : 0;
+    if (channel == kCdChannel) return cd().stop() ? 1 : 0;
     if (const auto v = asVoice(channel)) return engine().stopVoice(*v) ? 1 : 0;
     if (const auto s = asStream(channel)) return engine().stopStream(*s) ? 1 : 0;
     return 0;
@@ -251,8 +278,7 @@ std::uint64_t BASS_StreamGetLength(std::uint32_t stream) {
     const auto id = asStream(stream);
     const auto info = id ? engine().streamInfo(*id) : std::nullopt;
     if (!info) return kNotAStream;
-    return std::uint64_t(info->frames) *
-           bytesPerFrame(info->sourceChannels, info->eightBit);
+    return std::uint64_t(info->frames) * std::uint64_t(info->bytesPerFrame());
 }
 
 std::uint64_t BASS_MusicGetLength(std::uint32_t, std::uint32_t) {
@@ -262,4 +288,26 @@ std::uint64_t BASS_MusicGetLength(std::uint32_t, std::uint32_t) {
 std::uint32_t BASS_StreamFree(std::uint32_t stream) {
     const auto id = asStream(stream);
     return id && engine().freeStream(*id) ? 1 : 0;
+}
+
+std::uint32_t BASS_CDInit(const char* drive, std::uint32_t) {
+    return cd().init(drive ? drive : "") ? 1 : 0;
+}
+
+std::uint32_t BASS_CDFree() {
+    cd().free();
+    return 1;
+}
+
+std::uint32_t BASS_CDGetTrackLength(std::uint32_t track) {
+    const auto ms = cd().trackLengthMs(cdTrack(track));
+    return ms ? std::uint32_t(*ms) : kNoCdLength;
+}
+
+std::uint32_t BASS_CDPlay(std::uint32_t track, std::uint32_t loop, std::uint32_t wait) {
+    return cd().play(cdTrack(track), loop != 0, wait != 0) ? 1 : 0;
+}
+
+std::uint32_t vs::audio::mciSendString(const std::string& command, std::string* reply) {
+    return process().sequencer.send(command, reply);
 }

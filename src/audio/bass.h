@@ -1,23 +1,37 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The audio library's operations, served by our own engine. Handles are 32-bit
-// unsigned and 0 means failure; channel handle 0 stands for the CD and is never
-// given to a sample playback or a stream. Paths are UTF-8.
+// The audio library's operations, served by our own engine, and the
+// multimedia command strings of the MIDI sequencer: the names the design
+// gives the platform's sound services, kept as a thin adapter over the
+// process's engine (engine.h), its CD player (cd.h) and its sequencer
+// (mci.h). Handles are 32-bit unsigned and 0 means failure; they exist only
+// here, packing the engine's typed ids, and the sentinel values below map onto
+// its calls. Channel handle 0 stands for the CD and is never given to a
+// sample playback or a stream. Paths are UTF-8.
 //
-// A thin adapter over vs::audio::Engine::instance() (engine.h): handles pack
-// the engine's typed ids, and the sentinel values below map onto its calls.
+// This is the one place that reaches the process's engine: the program's top
+// layer takes it from processEngine() and hands it on to whatever sounds.
 //
 // Thread rule: every function here is called from the UI thread only (the
 // engine has one controlling thread). None of them waits for the audio thread,
 // except: BASS_Start and BASS_Stop pause or resume the device under SDL's
 // device lock (SDL_PauseAudioDevice), so they may wait for one callback in
 // progress to finish; BASS_Free waits for a running callback to end
-// (SDL_CloseAudioDevice) and joins the decoder thread; BASS_Free and
-// BASS_ChannelStop(0) join the CD reader thread (cd.h), which may be in the
-// middle of reading one sector.
+// (SDL_CloseAudioDevice) and joins the decoder thread; BASS_Free, BASS_CDFree,
+// BASS_CDPlay and BASS_ChannelStop(0) join the CD reader thread (cd.h), which
+// may be in the middle of reading one sector; BASS_CDPlay with its wait flag
+// waits for the first quarter second of audio.
 #include <cstdint>
+#include <string>
 
 namespace vs::audio {
+
+class Engine;
+
+// The process's engine: the one every operation below drives. Made on first
+// use; it goes at process exit, after the CD player and the sequencer that
+// play into it.
+Engine& processEngine();
 
 // Sample load flags.
 inline constexpr std::uint32_t kSample8Bit = 1; // keep 8-bit resolution
@@ -43,7 +57,7 @@ inline constexpr std::uint64_t kNotAStream = ~std::uint64_t(0);
 } // namespace vs::audio
 
 // device -1: the default output; n >= 1: the n-th output; 0: no sound (the
-// mixer runs only through vs::audio::renderOffline). The mixer always runs at
+// mixer runs only through processEngine().renderOffline). The mixer always runs at
 // 44100 Hz whatever `freq` says; `flags` and `window` are accepted and unused.
 // Nonzero: ready. Fails when already initialised or when the device will not open.
 std::uint32_t BASS_Init(int device, std::uint32_t freq, std::uint32_t flags, void* window);
@@ -114,3 +128,35 @@ std::uint64_t BASS_StreamGetLength(std::uint32_t stream);
 // There are no tracker modules here: always 0.
 std::uint64_t BASS_MusicGetLength(std::uint32_t handle, std::uint32_t playLength);
 std::uint32_t BASS_StreamFree(std::uint32_t stream);
+
+// --- Audio CD (the process's CdPlayer, cd.h) -----------------------------------
+// BASS_ChannelIsActive(0) and BASS_ChannelStop(0) answer for the CD track that
+// plays.
+//
+// `drive` "" (or null) means the first drive found and succeeds even when the
+// machine has none: the CD system is ready and the calls below then fail. A
+// named drive must open: a CD device, or a CUE sheet libcdio can read. A second
+// call first frees the CD system as BASS_CDFree does. `flags` are accepted and
+// unused. Nonzero: ready.
+std::uint32_t BASS_CDInit(const char* drive, std::uint32_t flags);
+// Stops a CD track that plays and forgets the drive. Harmless when the CD
+// system is not ready (idempotent). Always nonzero.
+std::uint32_t BASS_CDFree();
+// Length of audio track `track` (1-based) in ms, rounded to the nearest
+// millisecond; 0xFFFFFFFF when the CD system is not ready, there is no disc,
+// or `track` is no audio track.
+std::uint32_t BASS_CDGetTrackLength(std::uint32_t track);
+// Plays audio track `track` from its start into the CD line (needs
+// BASS_Init); a track already playing is stopped first. loop 1: the track
+// starts again, without a gap, each time it ends. wait 1: returns once audio
+// is buffered (at most 15 s); wait 0: returns at once. Nonzero: started.
+std::uint32_t BASS_CDPlay(std::uint32_t track, std::uint32_t loop, std::uint32_t wait);
+
+namespace vs::audio {
+
+// Sends one multimedia command string to the process's MIDI sequencer
+// (MciSequencer, mci.h, on processEngine()): the commands and results are
+// MciSequencer::send's. UI thread.
+std::uint32_t mciSendString(const std::string& command, std::string* reply);
+
+} // namespace vs::audio

@@ -1,56 +1,53 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "audio/bass_sample.h"
 
-#include "audio/bass.h"
-#include "base/services.h"
-
 #include <algorithm>
 
 namespace vs::audio {
 namespace {
 
-// The engine's "leave it as it is" values for each attribute.
-constexpr std::int32_t kKeepRate = -1;
-constexpr std::int32_t kKeepVolume = -1;
-constexpr std::int32_t kKeepPan = -101;
+// The design's "the sample's own" and "leave it as it is" values.
+constexpr std::int32_t kOwnOrKeep = -1; // volume and rate
+constexpr std::int32_t kOwnRate = 0;
+constexpr std::int32_t kPanOwnOrKeep = -101;
 
-void clampVolume(std::int32_t& v) {
-    if (v != -1) v = std::clamp(v, 0, 100);
+// The writers' clamps: the engine's own, sparing the design's sentinels.
+void holdVolume(std::int32_t& v) {
+    if (v != kOwnOrKeep) v = clampVolume(v);
 }
-void clampRate(std::int32_t& f) {
-    if (f != -1 && f != 0) f = std::clamp(f, 100, 100000);
+void holdRate(std::int32_t& f) {
+    if (f != kOwnOrKeep && f != kOwnRate) f = Rate::clamp(f);
 }
-void clampPan(std::int32_t& p) {
-    if (p != -101) p = std::clamp(p, -100, 100);
+void holdPan(std::int32_t& p) {
+    if (p != kPanOwnOrKeep) p = clampPan(p);
 }
 
 } // namespace
 
+BassSample::BassSample(Engine& engine, MessageService& messages)
+    : engine_(engine), messages_(messages) {}
+
 BassSample::~BassSample() {
     if (Playing()) StopPlay();
-    if (sample_ != 0) BASS_SampleFree(sample_);
-    sample_ = 0;
+    if (sample_) engine_.freeSample(sample_);
 }
 
-// Channel 0 is the audio library's CD channel: before its first Play (or
-// after Load or Free) this player has no channel, and a CD track playing
-// meanwhile must neither pass for it nor be stopped or paused through it.
 bool BassSample::Playing() const {
-    return channel_ != 0 && BASS_ChannelIsActive(channel_) == kPlaying;
+    return engine_.voiceState(voice_) == PlayState::Playing;
 }
 
 void BassSample::setVolume(std::int32_t& vol) {
-    clampVolume(vol);
+    holdVolume(vol);
     volume_ = vol;
 }
 
 void BassSample::setFrequency(std::int32_t& freq) {
-    clampRate(freq);
+    holdRate(freq);
     rate_ = freq;
 }
 
 void BassSample::setPan(std::int32_t& lPan) {
-    clampPan(lPan);
+    holdPan(lPan);
     pan_ = lPan;
 }
 
@@ -58,7 +55,11 @@ void BassSample::attributes(std::int32_t& rate, std::int32_t& vol, std::int32_t&
     rate = rate_;
     vol = volume_;
     pan = pan_;
-    BASS_ChannelGetAttributes(channel_, &rate, &vol, &pan);
+    if (const auto info = engine_.voiceInfo(voice_)) {
+        rate = info->rate;
+        vol = info->volume;
+        pan = info->pan;
+    }
 }
 
 std::int32_t BassSample::VolumeEx() const {
@@ -79,76 +80,102 @@ std::int32_t BassSample::PanEx() const {
     return p;
 }
 
-// Each Ex writer changes only its own attribute. Passing -1 as the pan along
-// with a new rate or volume would set the pan to 1 % left on every retune.
+// Each Ex writer changes only its own attribute.
+void BassSample::change(const AttributeChange& c, const char* refusal) {
+    if (!engine_.setVoice(voice_, c)) messages_.critical(refusal);
+}
+
 void BassSample::setVolumeEx(std::int32_t& vol) {
-    clampVolume(vol);
-    if (BASS_ChannelSetAttributes(channel_, kKeepRate, vol, kKeepPan) == 0)
-        messages().critical("No se puede ajustar el volumen");
+    holdVolume(vol);
+    AttributeChange c;
+    if (vol != kOwnOrKeep) c.volume = vol;
+    change(c, "No se puede ajustar el volumen");
 }
 
 void BassSample::setFrequencyEx(std::int32_t& freq) {
-    clampRate(freq);
-    if (BASS_ChannelSetAttributes(channel_, freq, kKeepVolume, kKeepPan) == 0)
-        messages().critical("No se puede modificar la frecuencia");
+    holdRate(freq);
+    AttributeChange c;
+    if (freq == kOwnRate)
+        c.rate = Rate::own();
+    else if (freq != kOwnOrKeep)
+        c.rate = Rate::hz(freq);
+    change(c, "No se puede modificar la frecuencia");
+}
+
+void BassSample::setFrequencyEx(Rate rate) {
+    change({rate, std::nullopt, std::nullopt}, "No se puede modificar la frecuencia");
 }
 
 void BassSample::setPanEx(std::int32_t& lPan) {
-    clampPan(lPan);
-    if (BASS_ChannelSetAttributes(channel_, kKeepRate, kKeepVolume, lPan) == 0)
-        messages().critical("No se puede establecer el panning");
+    holdPan(lPan);
+    AttributeChange c;
+    if (lPan != kPanOwnOrKeep) c.pan = lPan;
+    change(c, "No se puede establecer el panning");
 }
 
 void BassSample::Load(const std::string& path, std::int32_t& maxPlaybacks, bool& eightBit,
                       bool& mono, bool& looped) {
-    std::uint32_t flags = kSampleTakeOldest;
-    if (eightBit) flags |= kSample8Bit;
-    if (mono) flags |= kSampleMono;
-    if (looped) flags |= kSampleLoop;
+    SampleOptions o;
+    o.keepEightBit = eightBit;
+    o.mixToMono = mono;
+    // At the playback limit a new Play takes over the oldest playback. The
+    // loop flag is the playback's, given with each Play.
+    o.takeOverOldest = true;
+    (void)looped;
     maxPlaybacks = std::clamp(maxPlaybacks, 1, 65535);
-    if (sample_ != 0) BASS_SampleFree(sample_);
-    channel_ = 0;
-    sample_ = BASS_SampleLoad(0, path.c_str(), 0, 0, std::uint32_t(maxPlaybacks), flags);
-    if (sample_ == 0) {
-        // The old sample is gone already; holding its stale handle would let a
-        // later call reach whatever reuses it.
-        messages().critical("No se puede cargar el fichero " + path);
-    }
-    if (rate_ == 0) rate_ = -1;
-    if (volume_ == 0) volume_ = -1;
-    if (pan_ == 0) pan_ = -101;
+    if (sample_) engine_.freeSample(sample_);
+    voice_ = {};
+    sample_ = engine_.loadSample(path, o, maxPlaybacks);
+    // The old sample is gone already: nothing of it is held on to.
+    if (!sample_) messages_.critical("No se puede cargar el fichero " + path);
+    if (rate_ == 0) rate_ = kOwnOrKeep;
+    if (volume_ == 0) volume_ = kOwnOrKeep;
+    if (pan_ == 0) pan_ = kPanOwnOrKeep;
 }
 
 void BassSample::Play(std::optional<std::int32_t> volume, std::optional<std::int32_t> pan,
                       std::optional<std::int32_t> rate, std::optional<std::int32_t> start,
                       std::optional<bool> loop) {
-    std::int32_t v = volume ? std::clamp(*volume, 0, 100) : volume_;
-    std::int32_t p = pan ? std::clamp(*pan, -100, 100) : pan_;
     const std::int32_t r = rate.value_or(rate_);
-    const std::int32_t s = start.value_or(start_);
-    const bool l = loop.value_or(loop_);
-    if (sample_ == 0) return;
-    channel_ = BASS_SamplePlayEx(sample_, std::uint32_t(std::max(s, 0)), r, v, p, l ? 1 : 0);
-    if (channel_ == 0) messages().critical("No se puede iniciar el fichero");
+    play(volume ? clampVolume(*volume) : volume_, pan ? clampPan(*pan) : pan_,
+         r <= 0 ? Rate::own() : Rate::hz(r), start.value_or(start_), loop.value_or(loop_));
+}
+
+void BassSample::Play(std::int32_t volume, Rate rate, bool loop) {
+    play(volume, pan_, rate, start_, loop);
+}
+
+void BassSample::play(std::int32_t volume, std::int32_t pan, Rate rate, std::int32_t start,
+                      bool loop) {
+    if (!sample_) return;
+    const auto info = engine_.sampleInfo(sample_);
+    PlayParams p;
+    p.rate = rate;
+    p.volume = volume == kOwnOrKeep ? 100 : volume;
+    p.pan = pan == kPanOwnOrKeep ? 0 : pan;
+    p.loop = loop;
+    p.startFrame = info ? std::max(start, 0) / info->bytesPerFrame() : 0;
+    voice_ = info ? engine_.play(sample_, p) : VoiceId{};
+    if (!voice_) messages_.critical("No se puede iniciar el fichero");
 }
 
 void BassSample::StopPlay() {
-    if (sample_ == 0) return;
-    if (BASS_SampleStop(sample_) == 0) messages().critical("No se puede parar el fichero");
+    if (!sample_) return;
+    if (!engine_.stopSample(sample_)) messages_.critical("No se puede parar el fichero");
 }
 
 void BassSample::Free() {
-    if (sample_ != 0) BASS_SampleFree(sample_);
-    sample_ = 0;
-    channel_ = 0;
+    if (sample_) engine_.freeSample(sample_);
+    sample_ = {};
+    voice_ = {};
 }
 
 void BassSample::Pause() {
-    if (sample_ != 0 && channel_ != 0) BASS_ChannelPause(channel_);
+    if (sample_ && voice_) engine_.pauseVoice(voice_);
 }
 
 void BassSample::ResumePlay() {
-    if (sample_ != 0 && channel_ != 0) BASS_ChannelResume(channel_);
+    if (sample_ && voice_) engine_.resumeVoice(voice_);
 }
 
 } // namespace vs::audio

@@ -5,7 +5,15 @@
 // the fly, stop and free it. Failures are shown to the user (critical box)
 // and the call returns normally; nothing is thrown.
 //
-// Thread rule: UI thread only, like the engine operations it calls.
+// It holds the engine it plays on and that engine's ids of its sample and of
+// the playback its last Play started; the values it is given are held to the
+// engine's ranges by the engine's own clamps (engine.h).
+//
+// Thread rule: the thread that drives its engine (the UI thread for the
+// program's), like the engine operations it calls.
+#include "audio/engine.h"
+#include "base/services.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -14,12 +22,13 @@ namespace vs::audio {
 
 class BassSample {
 public:
-    BassSample() = default;
+    // `engine` outlives the player; failures are told through `messages`.
+    explicit BassSample(Engine& engine, MessageService& messages = vs::messages());
     ~BassSample();
     BassSample(const BassSample&) = delete;
     BassSample& operator=(const BassSample&) = delete;
 
-    bool FileLoaded() const { return sample_ > 0; }
+    bool FileLoaded() const { return bool(sample_); }
     // True exactly when the engine reports the playback as playing (not paused).
     bool Playing() const;
     bool IsSliding() const { return sliding_; }
@@ -40,36 +49,46 @@ public:
     // The sounding playback, at once; nothing is stored. Reads ask the engine,
     // falling back to the stored default when there is no playback.
     std::int32_t VolumeEx() const;
-    void setVolumeEx(std::int32_t& vol);
+    void setVolumeEx(std::int32_t& vol); // -1: unchanged
     std::int32_t FrequencyEx() const;
-    void setFrequencyEx(std::int32_t& freq);
+    void setFrequencyEx(std::int32_t& freq); // -1: unchanged; 0: the sample's own
     std::int32_t PanEx() const;
-    void setPanEx(std::int32_t& lPan);
+    void setPanEx(std::int32_t& lPan); // -101: unchanged
 
     // Replaces the held sample with the file's. `maxPlaybacks` is clamped to
     // 1..65535. On failure shows "No se puede cargar el fichero" and the path,
     // and holds no sample.
     void Load(const std::string& path, std::int32_t& maxPlaybacks, bool& eightBit, bool& mono,
               bool& looped);
-    // Omitted arguments take the stored defaults; given volume and pan are clamped.
+    // Omitted arguments take the stored defaults; given volume and pan are
+    // clamped. A rate of -1 or 0 is the sample's own. The start is a byte
+    // position, counted in 16-bit (8-bit when loaded so) frames.
     void Play(std::optional<std::int32_t> volume = std::nullopt,
               std::optional<std::int32_t> pan = std::nullopt,
               std::optional<std::int32_t> rate = std::nullopt,
               std::optional<std::int32_t> start = std::nullopt,
               std::optional<bool> loop = std::nullopt);
+    // The same with a rate already made (Rate::hz(0) is the lowest rate, not
+    // the sample's own), pan and start the stored defaults.
+    void Play(std::int32_t volume, Rate rate, bool loop);
+    void setFrequencyEx(Rate rate);
     void StopPlay();
     void Free();
     void Pause();
     void ResumePlay();
 
-    std::uint32_t sampleHandle() const { return sample_; }
-    std::uint32_t channelHandle() const { return channel_; }
+    SampleId sample() const { return sample_; }
+    VoiceId voice() const { return voice_; }
 
 private:
+    void play(std::int32_t volume, std::int32_t pan, Rate rate, std::int32_t start, bool loop);
+    void change(const AttributeChange& change, const char* refusal);
     void attributes(std::int32_t& rate, std::int32_t& vol, std::int32_t& pan) const;
 
-    std::uint32_t sample_ = 0;
-    std::uint32_t channel_ = 0;
+    Engine& engine_;
+    MessageService& messages_;
+    SampleId sample_;
+    VoiceId voice_;
     std::int32_t start_ = 0;
     std::int32_t rate_ = 0;
     std::int32_t volume_ = 0;

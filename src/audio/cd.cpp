@@ -7,9 +7,8 @@
 // libcdio locks, allocates and waits on the drive; it fills a lock-free ring of float stereo that
 // the CD line's source drains on the audio thread.
 #include "audio/cd.h"
-#include "audio/fed_line.h"
-#include "audio/cd_channel.h"
 #include "audio/engine.h"
+#include "audio/fed_line.h"
 #include "audio/spsc_queue.h"
 
 #include <cdio/cdio.h>
@@ -29,16 +28,15 @@
 #include <optional>
 #include <thread>
 
-using namespace vs::audio;
+namespace vs::audio {
 
 namespace {
 
-constexpr std::uint32_t kNoLength = 0xFFFFFFFF;
 constexpr int kSamplesPerSector = 2 * kCdFramesPerSector;
 // Room for about a second and a half: a drive that stalls briefly (a seek, a
 // re-read) does not make the line fall silent.
 constexpr std::size_t kRingSamples = std::size_t(kMixRate) * 2;
-// BASS_CDPlay with wait returns once this much is buffered (a quarter second).
+// play() with wait returns once this much is buffered (a quarter second).
 constexpr std::size_t kStartSamples = std::size_t(kMixRate) / 4 * 2;
 // A drive spinning up takes seconds; one that does not deliver by then is broken.
 constexpr auto kStartWaitLimit = std::chrono::seconds(15);
@@ -102,11 +100,11 @@ struct TrackSpan {
 };
 
 // The sectors of audio track `track`, or nothing when the disc has no such track.
-std::optional<TrackSpan> audioTrack(CdIo_t* cdio, std::uint32_t track) {
+std::optional<TrackSpan> audioTrack(CdIo_t* cdio, unsigned track) {
     const track_t first = cdio_get_first_track_num(cdio);
     const track_t count = cdio_get_num_tracks(cdio);
     if (first == CDIO_INVALID_TRACK || count == CDIO_INVALID_TRACK) return std::nullopt;
-    if (track < first || track >= std::uint32_t(first) + count) return std::nullopt;
+    if (track < first || track >= unsigned(first) + count) return std::nullopt;
     const auto t = track_t(track);
     if (cdio_get_track_format(cdio, t) != TRACK_FORMAT_AUDIO) return std::nullopt;
     const lsn_t lsn = cdio_get_track_lsn(cdio, t);
@@ -116,7 +114,7 @@ std::optional<TrackSpan> audioTrack(CdIo_t* cdio, std::uint32_t track) {
     // audio track is followed by its session's lead-out and the next one's
     // lead-in and pregap, which hold no audio: counted in, they would make the
     // track minutes too long and play unreadable sectors.
-    if (track + 1 < std::uint32_t(first) + count &&
+    if (track + 1 < unsigned(first) + count &&
         cdio_get_track_format(cdio, track_t(t + 1)) != TRACK_FORMAT_AUDIO) {
         lsn_t lastSession = 0;
         const lsn_t next = cdio_get_track_lsn(cdio, track_t(t + 1));
@@ -137,12 +135,14 @@ using CdLine = FedLine;
 
 void ignoreProgress(long, paranoia_cb_mode_t) {}
 
+} // namespace
+
 // One playing track: its reader thread and the libcdio objects it reads
 // through. Made and destroyed on the UI thread; between start() and the
 // destructor only the reader touches the libcdio objects.
-class CdTrack {
+class CdPlayer::Track {
 public:
-    ~CdTrack() {
+    ~Track() {
         {
             std::lock_guard<std::mutex> lock(mutex_);
             quit_ = true;
@@ -156,8 +156,8 @@ public:
     // UI thread. Opens the drive for reading `track` (a real drive may take
     // as long as it needs to spin up). Nothing when it is no audio track or
     // the drive cannot be read.
-    static std::unique_ptr<CdTrack> open(const std::string& drive, std::uint32_t track, bool loop) {
-        auto t = std::unique_ptr<CdTrack>(new CdTrack);
+    static std::unique_ptr<Track> open(const std::string& drive, unsigned track, bool loop) {
+        auto t = std::unique_ptr<Track>(new Track);
         t->cdio_ = openDrive(drive);
         if (!t->cdio_) return {};
         const auto span = audioTrack(t->cdio_.get(), track);
@@ -198,7 +198,7 @@ public:
     const std::shared_ptr<CdLine>& line() const { return line_; }
 
 private:
-    CdTrack() = default;
+    Track() = default;
 
     // Reader thread.
     void read() {
@@ -254,87 +254,65 @@ private:
     std::uint64_t sectorsRead_ = 0;
 };
 
-// The CD system's state, on the UI thread. At process exit a reader still
-// running is joined; the engine is not touched then (it may already be gone).
-struct CdSystem {
-    bool ready = false;
-    std::string drive; // "" when the machine has no drive
-    std::unique_ptr<CdTrack> track;
-};
+CdPlayer::CdPlayer(Engine& engine) : engine_(engine) {}
 
-CdSystem& cd() {
-    static CdSystem s;
-    return s;
+CdPlayer::~CdPlayer() {
+    stop();
 }
 
-} // namespace
-
-namespace vs::audio::detail {
-
-bool cdTrackPlaying() {
-    const auto& t = cd().track;
+bool CdPlayer::playing() const {
     // A closed engine has dropped the line's source: nothing drains the ring.
-    return t && Engine::instance().isOpen() && !t->line()->drained.load(std::memory_order_acquire);
+    return track_ && engine_.isOpen() && !track_->line()->drained.load(std::memory_order_acquire);
 }
 
-bool stopCdTrack() {
-    CdSystem& s = cd();
-    if (!s.track) return false;
+bool CdPlayer::stop() {
+    if (!track_) return false;
     // Off the line first, so the audio thread lets go of the ring before the
     // reader is joined; the engine keeps the source alive until then.
-    vs::audio::setLineSource(Line::CD, nullptr);
-    s.track.reset();
+    engine_.setLineSource(Line::CD, nullptr);
+    track_.reset();
     return true;
 }
 
-} // namespace vs::audio::detail
-
-std::uint32_t BASS_CDInit(const char* drive, std::uint32_t) {
-    BASS_CDFree();
-    const std::string name = drive ? drive : "";
-    CdSystem& s = cd();
-    if (name.empty()) {
+bool CdPlayer::init(const std::string& drive) {
+    free();
+    if (drive.empty()) {
         quietLibcdio();
-        s.drive = resolveDrive(name);
+        drive_ = resolveDrive(drive);
     } else {
-        if (!openDrive(name)) return 0;
-        s.drive = name;
+        if (!openDrive(drive)) return false;
+        drive_ = drive;
     }
-    s.ready = true;
-    return 1;
+    ready_ = true;
+    return true;
 }
 
-std::uint32_t BASS_CDFree() {
-    vs::audio::detail::stopCdTrack();
-    CdSystem& s = cd();
-    s.ready = false;
-    s.drive.clear();
-    return 1;
+void CdPlayer::free() {
+    stop();
+    ready_ = false;
+    drive_.clear();
 }
 
-std::uint32_t BASS_CDGetTrackLength(std::uint32_t track) {
-    const CdSystem& s = cd();
-    if (!s.ready) return kNoLength;
-    const CdioPtr cdio = openDrive(s.drive);
-    if (!cdio) return kNoLength;
-    const auto span = audioTrack(cdio.get(), track);
-    return span ? std::uint32_t(sectorsToMs(span->sectors)) : kNoLength;
+std::optional<std::int64_t> CdPlayer::trackLengthMs(int track) const {
+    if (!ready_ || track < 1) return std::nullopt;
+    const CdioPtr cdio = openDrive(drive_);
+    if (!cdio) return std::nullopt;
+    const auto span = audioTrack(cdio.get(), unsigned(track));
+    if (!span) return std::nullopt;
+    return sectorsToMs(span->sectors);
 }
 
-std::uint32_t BASS_CDPlay(std::uint32_t track, std::uint32_t loop, std::uint32_t wait) {
-    CdSystem& s = cd();
-    vs::audio::detail::stopCdTrack();
-    if (!s.ready || !Engine::instance().isOpen()) return 0;
-    auto t = CdTrack::open(s.drive, track, loop != 0);
-    if (!t) return 0;
+bool CdPlayer::play(int track, bool loop, bool wait) {
+    stop();
+    if (!ready_ || track < 1 || !engine_.isOpen()) return false;
+    auto t = Track::open(drive_, unsigned(track), loop);
+    if (!t) return false;
     t->start();
-    if (wait && !t->waitForAudio()) return 0;
-    if (!vs::audio::setLineSource(Line::CD, t->line())) return 0;
-    s.track = std::move(t);
-    return 1;
+    if (wait && !t->waitForAudio()) return false;
+    if (!engine_.setLineSource(Line::CD, t->line())) return false;
+    track_ = std::move(t);
+    return true;
 }
-
-namespace vs::audio {
 
 std::vector<CdTrackInfo> cdAudioTracks(const std::string& drive) {
     std::vector<CdTrackInfo> out;

@@ -23,14 +23,6 @@ float clampGain(float g) {
     return std::min(g, 1.0f);
 }
 
-int clampVolume(int v) {
-    return std::clamp(v, 0, 100);
-}
-
-int clampPan(int p) {
-    return std::clamp(p, -100, 100);
-}
-
 // Generations fit the 20 bits bass.cpp packs them into, and are never 0.
 std::uint32_t nextGeneration(std::uint32_t g) {
     g = (g + 1) & 0xFFFFF;
@@ -189,9 +181,8 @@ struct Engine::Impl {
     }
 };
 
-Engine& Engine::instance() {
-    static Engine e;
-    return e;
+int Engine::outputDeviceCount() {
+    return sdlOutputDeviceCount();
 }
 
 Engine::Engine() : impl_(std::make_unique<Impl>()) {}
@@ -610,6 +601,10 @@ bool Engine::lightSignal() const {
     return impl_->mixer.lightOn.load(std::memory_order_relaxed);
 }
 
+std::uint8_t Engine::lightByte() const {
+    return std::uint8_t(impl_->mixer.lightByte.load(std::memory_order_relaxed));
+}
+
 // --- Offline render ----------------------------------------------------------
 
 int Engine::renderOffline(float* out, int frames) {
@@ -642,8 +637,8 @@ int Engine::renderOffline(float* out, int frames) {
 namespace detail {
 
 StereoGain stereoGain(int volume, int pan) {
-    const float v = float(std::clamp(volume, 0, 100)) / 100.0f;
-    const float p = float(std::clamp(pan, -100, 100)) / 100.0f;
+    const float v = float(volume) / 100.0f;
+    const float p = float(pan) / 100.0f;
     return {v * std::min(1.0f, 1.0f - p), v * std::min(1.0f, 1.0f + p)};
 }
 
@@ -652,39 +647,5 @@ std::uint64_t stepFor(int rate) {
 }
 
 } // namespace detail
-
-// --- The free functions: the process's engine --------------------------------
-
-void setLineGain(Line line, float gain) {
-    Engine::instance().setLineGain(line, gain);
-}
-float lineGain(Line line) {
-    return Engine::instance().lineGain(line);
-}
-void setMasterGain(float gain) {
-    Engine::instance().setMasterGain(gain);
-}
-float masterGain() {
-    return Engine::instance().masterGain();
-}
-
-void setLightSignal(bool on) {
-    Engine::instance().setLightSignal(on);
-}
-void setLightByte(std::uint8_t byte) {
-    Engine::instance().setLightByte(byte);
-}
-
-bool setLineSource(Line line, std::shared_ptr<LineSource> source) {
-    return Engine::instance().setLineSource(line, std::move(source));
-}
-
-int outputDeviceCount() {
-    return sdlOutputDeviceCount();
-}
-
-int renderOffline(float* out, int frames) {
-    return Engine::instance().renderOffline(out, frames);
-}
 
 } // namespace vs::audio

@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sound engine's own face towards the rest of the program: the typed
-// engine (samples, voices, streams, line sources, gains), and the free
-// functions the rest of the program uses (line gains for the mixer-volume
-// fallback, a slot for the MIDI renderer, the device count of the start-up
-// check, offline rendering for tests and analysis), which forward to the
-// process's one engine, Engine::instance(). bass.h is a thin adapter over the
-// same instance.
+// engine (samples, voices, streams, line sources, gains, the light signal,
+// offline rendering). Everything that sounds is handed the engine it sounds
+// on: the program's (bass.h keeps it, behind the audio library's operations)
+// or one of its own (an export, a test).
 //
 // Thread rules. An engine is driven from one thread, called the UI thread here
 // (every BASS_* call, setLineSource, every Engine method marked "UI thread").
@@ -62,15 +60,28 @@ using SampleId = EngineId<struct SampleKind>;
 using VoiceId = EngineId<struct VoiceKind>;
 using StreamId = EngineId<struct StreamKind>;
 
+// The ranges the engine holds a volume (linear, 0..100) and a pan (-100 left
+// .. 100 right) to. It clamps whatever it is given with these and nothing
+// else clamps on the way; a caller that must know the value the engine will
+// hold (the sample player writes it back) asks them.
+constexpr int clampVolume(int volume) {
+    return volume < 0 ? 0 : volume > 100 ? 100 : volume;
+}
+constexpr int clampPan(int pan) {
+    return pan < -100 ? -100 : pan > 100 ? 100 : pan;
+}
+
 // A playback rate: the material's own, or a number of Hz of material per
-// second of output (clamped to kMinRate..kMaxRate when used).
+// second of output, clamped to kMinRate..kMaxRate as it is made (so a rate of
+// 0 Hz plays at the lowest rate, inaudibly low for the tones).
 class Rate {
 public:
     static constexpr int kMinRate = 100;
     static constexpr int kMaxRate = 100000;
     static constexpr Rate own() { return Rate(0); }
-    static constexpr Rate hz(int hz) {
-        return Rate(hz < kMinRate ? kMinRate : hz > kMaxRate ? kMaxRate : hz);
+    static constexpr Rate hz(int hz) { return Rate(clamp(hz)); }
+    static constexpr int clamp(int hz) {
+        return hz < kMinRate ? kMinRate : hz > kMaxRate ? kMaxRate : hz;
     }
     constexpr bool isOwn() const { return hz_ == 0; }
     // Hz, or `ownRate` for Rate::own().
@@ -94,6 +105,9 @@ struct SampleInfo {
     int channels = 0; // as held: 1 or 2
     std::int64_t frames = 0;
     bool eightBit = false;
+    // A frame's bytes as the audio library counts positions: 16-bit samples
+    // (8-bit when held so) of every channel.
+    int bytesPerFrame() const { return channels * (eightBit ? 1 : 2); }
 };
 
 // A new playback. Volume 0..100 (linear), pan -100 (left) .. 100 (right);
@@ -131,20 +145,22 @@ struct StreamInfo {
     int sourceChannels = 0;
     std::int64_t frames = 0; // exact length in frames of the file's own rate
     bool eightBit = false;
+    // As SampleInfo's, for the file's own channels.
+    int bytesPerFrame() const { return sourceChannels * (eightBit ? 1 : 2); }
 };
 
 // The sound engine. Tables of samples, voices and streams live on the UI
 // thread; the mixer runs on the device's callback thread (or, offline, on
-// whichever thread calls renderOffline). Not copyable; the program uses
-// instance(), tests may make their own.
+// whichever thread calls renderOffline). Not copyable.
 class Engine {
 public:
     static constexpr int kMaxSamples = 256;
     static constexpr int kMaxVoices = 256;
     static constexpr int kMaxStreams = 64;
 
-    // The process's engine, behind bass.h and the free functions below. Any thread.
-    static Engine& instance();
+    // Number of sound output devices; 0 when the audio system cannot start.
+    // UI thread, at start-up, before any engine opens a device.
+    static int outputDeviceCount();
 
     // Made and destroyed on the thread that will drive it (the UI thread).
     Engine();
@@ -232,10 +248,14 @@ public:
     std::optional<StreamInfo> streamInfo(StreamId stream) const;
 
     // --- Lines and gains -------------------------------------------------------
-    // UI thread. See vs::audio::setLineSource below.
+    // UI thread. Installs (or with nullptr removes) the source of the Synth or
+    // CD line (the Wave line is the sample and stream mixer and has no slot).
+    // The engine keeps the source alive until the audio thread has let go of
+    // it, so the caller may drop its own reference at once. False when the
+    // engine is not open, or for Line::Wave.
     bool setLineSource(Line line, std::shared_ptr<LineSource> source);
-    // Any thread. Linear amplitude factors clamped to 0..1 (NaN: 0); they
-    // survive close/open.
+    // Any thread. Linear amplitude factors, 1 = unchanged, clamped to 0..1
+    // (NaN: 0); they survive close/open.
     void setLineGain(Line line, float gain);
     float lineGain(Line line) const;
     void setMasterGain(float gain);
@@ -247,10 +267,12 @@ public:
     void setLightSignal(bool on);
     void setLightByte(std::uint8_t byte);
     bool lightSignal() const;
+    std::uint8_t lightByte() const;
 
     // Offline only (after openOffline): the calling thread plays the part of
-    // the audio thread (one thread at a time). Waits for decoded streams and
-    // line sources (LineSource::buffered) to catch up rather than play a gap.
+    // the audio thread (one thread at a time). Unlike a device, it waits for
+    // a decoded stream or a line source (LineSource::buffered: the CD reader,
+    // the MIDI worker) that has not caught up rather than play a gap.
     // Frames written (0 and silence when not open offline).
     int renderOffline(float* interleavedStereo, int frames);
 
@@ -258,35 +280,5 @@ private:
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };
-
-// Gains are linear amplitude factors, 1 = unchanged, clamped to 0..1. They
-// survive BASS_Init/BASS_Free. Any thread.
-void setLineGain(Line line, float gain);
-float lineGain(Line line);
-void setMasterGain(float gain);
-float masterGain();
-
-// The light signal of the process's engine; any thread.
-void setLightSignal(bool on);
-void setLightByte(std::uint8_t byte);
-
-// Installs (or with nullptr removes) the source of the Synth or CD line (the
-// Wave line is the sample and stream mixer and has no slot). The engine keeps
-// the source alive until the audio thread has let go of it, so the caller may
-// drop its own reference at once. UI thread; needs BASS_Init to have succeeded
-// (returns false otherwise, or for Line::Wave).
-bool setLineSource(Line line, std::shared_ptr<LineSource> source);
-
-// Number of sound output devices; 0 when the audio system cannot start.
-// UI thread, at start-up, before BASS_Init.
-int outputDeviceCount();
-
-// Pulls `frames` frames of float stereo from the mixer that a device callback
-// would use. Only after BASS_Init(0, ...) ("no sound"): then the calling thread
-// plays the part of the audio thread (one thread at a time). Unlike a device,
-// it waits for a decoded stream or a line source (the CD reader) that has not
-// caught up rather than play a gap.
-// Returns the frames written (0 and silence when there is no offline engine).
-int renderOffline(float* interleavedStereo, int frames);
 
 } // namespace vs::audio

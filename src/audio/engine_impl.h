@@ -137,9 +137,9 @@ struct Command {
     float gainR;
 };
 
-// Amplitude factors for the two sides from volume 0..100 and pan -100..100:
-// volume is linear; pan attenuates only the side it moves away from, so the
-// centre plays both sides at full volume.
+// Amplitude factors for the two sides from a volume and a pan already held
+// to their ranges (clampVolume, clampPan): volume is linear; pan attenuates only the side it moves
+// away from, so the centre plays both sides at full volume.
 struct StereoGain {
     float l;
     float r;

@@ -37,13 +37,6 @@ std::vector<std::string> words(const std::string& text) {
     return out;
 }
 
-MciSequencer& processSequencer() {
-    // The engine is made first so that it outlives the songs, which let go of
-    // its Synth line as they are destroyed at exit.
-    static MciSequencer sequencer(Engine::instance());
-    return sequencer;
-}
-
 bool isBlank(char c) {
     return std::isspace(static_cast<unsigned char>(c)) != 0;
 }
@@ -101,10 +94,6 @@ std::uint32_t MciSequencer::play(const std::string& alias, Device& d) {
         if (name != alias && other.synth) other.synth->stop();
     if (!d.synth) d.synth = std::make_unique<MidiSynth>(std::move(d.song), engine_);
     return d.synth->play() ? kMciOk : kMciPlayFailed;
-}
-
-std::uint32_t mciSendString(const std::string& command, std::string* reply) {
-    return processSequencer().send(command, reply);
 }
 
 std::uint32_t MciSequencer::send(const std::string& command, std::string* reply) {

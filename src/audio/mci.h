@@ -12,7 +12,7 @@ namespace vs::audio {
 
 class Engine;
 
-// Results of mciSendString. Zero is success; the rest are ours.
+// Results of a command string. Zero is success; the rest are ours.
 inline constexpr std::uint32_t kMciOk = 0;
 inline constexpr std::uint32_t kMciUnknownCommand = 1; // not a command, or wrong words after it
 inline constexpr std::uint32_t kMciUnknownAlias = 2;   // no device open under that alias
@@ -23,24 +23,21 @@ inline constexpr std::uint32_t kMciUnsupported =
     6; // a device type, time format or position we do not offer
 inline constexpr std::uint32_t kMciPlayFailed = 7; // no open engine, or FluidSynth refused the song
 
-// Sends one multimedia command string to the MIDI sequencer device (FluidSynth
-// underneath). `reply` (may be null) receives the textual answer ("" when there
-// is none). Returns 0 on success, a nonzero error code otherwise. UI thread.
-// Commands understood (alias = any word; <path> may contain blanks and may be
-// in double quotes; the command words in any letter case):
+// The MIDI sequencer device on one engine's Synth line (FluidSynth
+// underneath): the process's, behind mciSendString (bass.h), or an export's
+// own. Used on the thread that controls `engine`, which outlives it.
+//
+// Commands understood by send() (alias = any word; <path> may contain blanks
+// and may be in double quotes; the command words in any letter case):
 //  "open <path> type sequencer alias <a>"   -> 0, or error (unreadable / not MIDI / alias in use)
 //  "set <a> time format ms" (or "milliseconds") -> 0
 //  "status <a> length"                      -> reply = decimal milliseconds, e.g. "285000"
-//  "status <a> mode"                        -> reply "playing" or "stopped" (also "stopped" once
-//  the song has played out) "play <a> from 0", "play <a>"            -> 0 when it started (from the
-//  start; one alias plays at a time) "stop <a>", "close <a>", "close all"     -> 0 (close of an
-//  unknown alias: nonzero)
+//  "status <a> mode"                        -> reply "playing" or "stopped" (also "stopped"
+//                                              once the song has played out)
+//  "play <a> from 0", "play <a>"            -> 0 when it started (from the start; one alias
+//                                              plays at a time)
+//  "stop <a>", "close <a>", "close all"     -> 0 (close of an unknown alias: nonzero)
 // Unknown command / unknown alias: nonzero.
-std::uint32_t mciSendString(const std::string& command, std::string* reply);
-
-// The same device on one engine's Synth line: mciSendString is the process's
-// sequencer on Engine::instance(); an offline render has its own over its
-// private engine. Used on the thread that controls `engine`, which outlives it.
 class MciSequencer {
 public:
     explicit MciSequencer(Engine& engine);
@@ -49,7 +46,8 @@ public:
     MciSequencer(const MciSequencer&) = delete;
     MciSequencer& operator=(const MciSequencer&) = delete;
 
-    // As mciSendString.
+    // Sends one command string. `reply` (may be null) receives the textual
+    // answer ("" when there is none). 0 on success, a nonzero code otherwise.
     std::uint32_t send(const std::string& command, std::string* reply);
 
 private:

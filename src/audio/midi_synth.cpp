@@ -112,9 +112,6 @@ struct MidiSynth::Run {
     }
 };
 
-MidiSynth::MidiSynth(std::vector<std::uint8_t> song, std::string soundFont)
-    : MidiSynth(std::move(song), Engine::instance(), std::move(soundFont)) {}
-
 MidiSynth::MidiSynth(std::vector<std::uint8_t> song, Engine& engine, std::string soundFont)
     : engine_(engine), song_(std::move(song)), soundFont_(std::move(soundFont)) {}
 

@@ -20,8 +20,8 @@ class Engine;
 // The General MIDI SoundFont the program plays with (Debian's timgm6mb-soundfont).
 inline constexpr const char* kDefaultSoundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
 
-// One song on the Synth line of one engine (the process's, or an offline
-// render's own). Made and driven on the thread that controls that engine (the
+// One song on the Synth line of one engine (the program's, or an export's
+// own). Made and driven on the thread that controls that engine (the
 // UI thread for the process's; "UI thread" below means that thread); nothing
 // of FluidSynth exists until play(), so a song only held for its length costs
 // nothing. The Synth line has one source: one song plays at a time (the
@@ -29,7 +29,6 @@ inline constexpr const char* kDefaultSoundFont = "/usr/share/sounds/sf2/TimGM6mb
 class MidiSynth {
 public:
     // UI thread. `song` is the whole MIDI file; `engine` outlives the song.
-    explicit MidiSynth(std::vector<std::uint8_t> song, std::string soundFont = kDefaultSoundFont);
     MidiSynth(std::vector<std::uint8_t> song, Engine& engine,
               std::string soundFont = kDefaultSoundFont);
     // UI thread. Stops first.

@@ -11,6 +11,7 @@ namespace {
 
 class EngineMixer : public MixerBackend {
 public:
+    explicit EngineMixer(Engine& engine) : engine_(engine) {}
     bool hasLine(MixerLine) const override { return true; }
 
     bool read(MixerLine line, std::int32_t& level) override {
@@ -22,44 +23,46 @@ public:
         const float g = float(std::clamp(level, 0, kMixerMax)) / float(kMixerMax);
         switch (line) {
         case MixerLine::Master:
-            setMasterGain(g);
+            engine_.setMasterGain(g);
             break;
         case MixerLine::Wave:
-            setLineGain(Line::Wave, g);
+            engine_.setLineGain(Line::Wave, g);
             break;
         case MixerLine::Synth:
-            setLineGain(Line::Synth, g);
+            engine_.setLineGain(Line::Synth, g);
             break;
         case MixerLine::CD:
-            setLineGain(Line::CD, g);
+            engine_.setLineGain(Line::CD, g);
             break;
         }
         return true;
     }
 
 private:
-    static float gain(MixerLine line) {
+    float gain(MixerLine line) const {
         switch (line) {
         case MixerLine::Master:
-            return masterGain();
+            return engine_.masterGain();
         case MixerLine::Wave:
-            return lineGain(Line::Wave);
+            return engine_.lineGain(Line::Wave);
         case MixerLine::Synth:
-            return lineGain(Line::Synth);
+            return engine_.lineGain(Line::Synth);
         case MixerLine::CD:
-            return lineGain(Line::CD);
+            return engine_.lineGain(Line::CD);
         }
         return 0.0f;
     }
+
+    Engine& engine_;
 };
 
 } // namespace
 
-std::unique_ptr<MixerBackend> makeEngineMixer() {
-    return std::make_unique<EngineMixer>();
+std::unique_ptr<MixerBackend> makeEngineMixer(Engine& engine) {
+    return std::make_unique<EngineMixer>(engine);
 }
 
-clsVolume::clsVolume() : clsVolume(makeAlsaMixer(), makeEngineMixer()) {}
+clsVolume::clsVolume(Engine& engine) : clsVolume(makeAlsaMixer(), makeEngineMixer(engine)) {}
 
 clsVolume::clsVolume(std::unique_ptr<MixerBackend> system, std::unique_ptr<MixerBackend> fallback)
     : system_(std::move(system)), fallback_(std::move(fallback)) {}

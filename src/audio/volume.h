@@ -17,6 +17,8 @@
 
 namespace vs::audio {
 
+class Engine;
+
 enum class MixerLine { Master = 0, Wave = 1, Synth = 2, CD = 3 };
 
 inline constexpr std::int32_t kMixerMax = 65535;
@@ -36,13 +38,14 @@ public:
 // linearly onto 0..65535. A machine without the card or element has no line.
 std::unique_ptr<MixerBackend> makeAlsaMixer(const std::string& card = "default");
 
-// The engine's software gains: master and the three lines, always present.
-std::unique_ptr<MixerBackend> makeEngineMixer();
+// An engine's software gains: master and the three lines, always present.
+// `engine` outlives the backend.
+std::unique_ptr<MixerBackend> makeEngineMixer(Engine& engine);
 
 class clsVolume {
 public:
-    // The system's mixer with the engine's gains behind it.
-    clsVolume();
+    // The system's mixer with `engine`'s gains behind it.
+    explicit clsVolume(Engine& engine);
     // `system` may be null (no mixer at all); `fallback` serves the lines it lacks.
     clsVolume(std::unique_ptr<MixerBackend> system, std::unique_ptr<MixerBackend> fallback);
     ~clsVolume();

@@ -77,13 +77,13 @@ void BotonGradiente::init() {
 }
 
 void BotonGradiente::applyHouseStyle() {
-    buttonType_ = 3;
-    colorScheme_ = 1;
+    buttonType_ = Look3;
+    colorScheme_ = SchemeSystem;
     backColor_ = backOver_ = kHouseBack;
     foreColor_ = foreOver_ = 0;
     showFocusRect_ = true;
     useMaskColor_ = true;
-    mousePointer_ = 1;
+    mousePointer_ = PointerArrow;
     applyPointer();
     changed();
 }
@@ -115,7 +115,7 @@ void BotonGradiente::setMaskColor(Colour c) {
     maskColor_ = c;
     changed();
 }
-void BotonGradiente::setButtonType(int look) {
+void BotonGradiente::setButtonType(Look look) {
     buttonType_ = look;
     changed();
 }
@@ -150,7 +150,7 @@ void BotonGradiente::setFontName(const QString& family) {
     f.setFamily(family);
     setFont(f);
 }
-void BotonGradiente::setColorScheme(int scheme) {
+void BotonGradiente::setColorScheme(Scheme scheme) {
     colorScheme_ = scheme;
     changed();
 }
@@ -158,7 +158,7 @@ void BotonGradiente::setShowFocusRect(bool on) {
     showFocusRect_ = on;
     changed();
 }
-void BotonGradiente::setMousePointer(int pointer) {
+void BotonGradiente::setMousePointer(Pointer pointer) {
     mousePointer_ = pointer;
     applyPointer();
 }
@@ -213,22 +213,22 @@ void BotonGradiente::applyPointer() {
         return;
     }
     switch (mousePointer_) {
-    case 1:
+    case PointerArrow:
         setCursor(Qt::ArrowCursor);
         break;
-    case 2:
+    case PointerCross:
         setCursor(Qt::CrossCursor);
         break;
-    case 3:
+    case PointerIBeam:
         setCursor(Qt::IBeamCursor);
         break;
-    case 11:
+    case PointerHourglass:
         setCursor(Qt::WaitCursor);
         break;
-    case 12:
+    case PointerNoDrop:
         setCursor(Qt::ForbiddenCursor);
         break;
-    case 99:
+    case PointerCustom:
         if (!mouseIcon_.isNull())
             setCursor(QCursor(mouseIcon_));
         else
@@ -243,18 +243,18 @@ void BotonGradiente::applyPointer() {
 // ---- the property bag -------------------------------------------------------
 
 void BotonGradiente::WriteProperties(PropertyBag& bag) const {
-    bag["BTYPE"] = buttonType_;
+    bag["BTYPE"] = int(buttonType_);
     bag["TX"] = text();
     bag["ENAB"] = isEnabled();
     bag["FONT"] = font();
-    bag["COLTYPE"] = colorScheme_;
+    bag["COLTYPE"] = int(colorScheme_);
     bag["FOCUSR"] = showFocusRect_;
     bag["BCOL"] = backColor_;
     bag["BCOLO"] = backOver_;
     bag["FCOL"] = foreColor_;
     bag["FCOLO"] = foreOver_;
     bag["MCOL"] = maskColor_;
-    bag["MPTR"] = mousePointer_;
+    bag["MPTR"] = int(mousePointer_);
     bag["MICON"] = mouseIcon_;
     bag["PICN"] = pictureNormal_;
     bag["PICH"] = pictureOver_;
@@ -275,19 +275,19 @@ void BotonGradiente::ReadProperties(const PropertyBag& bag) {
         auto it = bag.find(QString::fromLatin1(key));
         return it == bag.end() ? fallback : it.value();
     };
-    buttonType_ = get("BTYPE", 2).toInt();
+    buttonType_ = Look(get("BTYPE", Look2).toInt());
     setText(get("TX", QString()).toString());
     setEnabled(get("ENAB", true).toBool());
     const QWidget* container = parentWidget();
     setFont(get("FONT", container ? container->font() : font()).value<QFont>());
-    colorScheme_ = get("COLTYPE", 1).toInt();
+    colorScheme_ = Scheme(get("COLTYPE", SchemeSystem).toInt());
     showFocusRect_ = get("FOCUSR", true).toBool();
     backColor_ = get("BCOL", kSystemButtonFace).toUInt();
     backOver_ = get("BCOLO", backColor_).toUInt();
     foreColor_ = get("FCOL", kSystemButtonText).toUInt();
     foreOver_ = get("FCOLO", foreColor_).toUInt();
     maskColor_ = get("MCOL", kDefaultMask).toUInt();
-    mousePointer_ = get("MPTR", 0).toInt();
+    mousePointer_ = Pointer(get("MPTR", PointerDefault).toInt());
     mouseIcon_ = get("MICON", QPixmap()).value<QPixmap>();
     pictureNormal_ = get("PICN", QPixmap()).value<QPixmap>();
     pictureOver_ = get("PICH", QPixmap()).value<QPixmap>();
@@ -369,11 +369,12 @@ void BotonGradiente::Redraw(DrawState state, bool force) {
     in.focusShown = hasFocus_ && showFocusRect_;
     in.softBevel = softBevel_;
     // Over a scheme-2 button its back-over colour stands in for the back colour.
-    in.colours = mouseOver_ && colorScheme_ == 2 ? SetColors(schemeInput(true)) : colours_;
+    in.colours =
+        mouseOver_ && colorScheme_ == SchemeCustom ? SetColors(schemeInput(true)) : colours_;
     in.caption = text();
     in.font = font();
     in.captionRect = captionRect_;
-    picture_ = renderGradientLook(in);
+    picture_ = paintGradientLook(in);
     update();
 }
 
@@ -411,7 +412,7 @@ void BotonGradiente::changeEvent(QEvent* e) {
     case QEvent::PaletteChange:
     case QEvent::StyleChange:
         // A scheme-2 button keeps its own colours whatever the desktop does.
-        if (colorScheme_ != 2) changed();
+        if (colorScheme_ != SchemeCustom) changed();
         break;
     default:
         break;

@@ -30,7 +30,7 @@ class BotonGradiente : public QAbstractButton {
     Q_PROPERTY(uint ForeColor READ ForeColor WRITE setForeColor)
     Q_PROPERTY(uint ForeOver READ ForeOver WRITE setForeOver)
     Q_PROPERTY(uint MaskColor READ MaskColor WRITE setMaskColor)
-    Q_PROPERTY(int ButtonType READ ButtonType WRITE setButtonType)
+    Q_PROPERTY(Look ButtonType READ ButtonType WRITE setButtonType)
     Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
     Q_PROPERTY(bool Enabled READ isEnabled WRITE setEnabled)
     Q_PROPERTY(QFont Font READ font WRITE setFont)
@@ -39,9 +39,9 @@ class BotonGradiente : public QAbstractButton {
     Q_PROPERTY(bool FontUnderline READ FontUnderline WRITE setFontUnderline)
     Q_PROPERTY(double FontSize READ FontSize WRITE setFontSize)
     Q_PROPERTY(QString FontName READ FontName WRITE setFontName)
-    Q_PROPERTY(int ColorScheme READ ColorScheme WRITE setColorScheme)
+    Q_PROPERTY(Scheme ColorScheme READ ColorScheme WRITE setColorScheme)
     Q_PROPERTY(bool ShowFocusRect READ ShowFocusRect WRITE setShowFocusRect)
-    Q_PROPERTY(int MousePointer READ MousePointer WRITE setMousePointer)
+    Q_PROPERTY(Pointer MousePointer READ MousePointer WRITE setMousePointer)
     Q_PROPERTY(QPixmap MouseIcon READ MouseIcon WRITE setMouseIcon)
     Q_PROPERTY(bool HandPointer READ HandPointer WRITE setHandPointer)
     Q_PROPERTY(quintptr hWnd READ hWnd)
@@ -57,6 +57,43 @@ class BotonGradiente : public QAbstractButton {
     Q_PROPERTY(QString Version READ Version)
 
 public:
+    // The values of the enumerated properties are the ones the property bag
+    // stores (BTYPE, COLTYPE, MPTR), so forms written before keep their meaning.
+    //
+    // ButtonType: looks 1..14; look 3, the gradient, is the one drawn.
+    enum Look {
+        Look1 = 1,
+        Look2,
+        Look3,
+        Look4,
+        Look5,
+        Look6,
+        Look7,
+        Look8,
+        Look9,
+        Look10,
+        Look11,
+        Look12,
+        Look13,
+        Look14
+    };
+    Q_ENUM(Look)
+    // ColorScheme: the desktop's button colours; the four colour properties;
+    // fixed greys; the container's colours.
+    enum Scheme { SchemeSystem = 1, SchemeCustom = 2, SchemeGrey = 3, SchemeContainer = 4 };
+    Q_ENUM(Scheme)
+    // MousePointer: the pointer over the control (Custom: MouseIcon).
+    enum Pointer {
+        PointerDefault = 0,
+        PointerArrow = 1,
+        PointerCross = 2,
+        PointerIBeam = 3,
+        PointerHourglass = 11,
+        PointerNoDrop = 12,
+        PointerCustom = 99
+    };
+    Q_ENUM(Pointer)
+
     // A newly placed control: look 2, the desktop's colours, the control's
     // name as its caption.
     explicit BotonGradiente(QWidget* parent = nullptr);
@@ -78,8 +115,8 @@ public:
     void setForeOver(Colour c);
     Colour MaskColor() const { return maskColor_; }
     void setMaskColor(Colour c);
-    int ButtonType() const { return buttonType_; }
-    void setButtonType(int look);
+    Look ButtonType() const { return buttonType_; }
+    void setButtonType(Look look);
     QString Caption() const { return text(); }
     void setCaption(const QString& caption);
     bool FontBold() const { return font().bold(); }
@@ -92,12 +129,12 @@ public:
     void setFontSize(double points);
     QString FontName() const { return font().family(); }
     void setFontName(const QString& family);
-    int ColorScheme() const { return colorScheme_; }
-    void setColorScheme(int scheme);
+    Scheme ColorScheme() const { return colorScheme_; }
+    void setColorScheme(Scheme scheme);
     bool ShowFocusRect() const { return showFocusRect_; }
     void setShowFocusRect(bool on);
-    int MousePointer() const { return mousePointer_; }
-    void setMousePointer(int pointer);
+    Pointer MousePointer() const { return mousePointer_; }
+    void setMousePointer(Pointer pointer);
     QPixmap MouseIcon() const { return mouseIcon_; }
     void setMouseIcon(const QPixmap& icon);
     bool HandPointer() const { return handPointer_; }
@@ -190,10 +227,10 @@ private:
     void changed();
 
     Colour backColor_, backOver_, foreColor_, foreOver_, maskColor_ = kDefaultMask;
-    int buttonType_ = 2;
-    int colorScheme_ = 1;
+    Look buttonType_ = Look2;
+    Scheme colorScheme_ = SchemeSystem;
     bool showFocusRect_ = true;
-    int mousePointer_ = 0;
+    Pointer mousePointer_ = PointerDefault;
     QPixmap mouseIcon_, pictureNormal_, pictureOver_;
     bool handPointer_ = false;
     bool softBevel_ = false;

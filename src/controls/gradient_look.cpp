@@ -99,7 +99,7 @@ void caption(QImage& image, const LookInput& in, Colour colour, bool pressed) {
 
 } // namespace
 
-QImage renderGradientLook(const LookInput& in) {
+QImage paintGradientLook(const LookInput& in) {
     const int w = in.width, h = in.height;
     if (w <= 0 || h <= 0) return {};
     QImage image(w, h, QImage::Format_ARGB32_Premultiplied);

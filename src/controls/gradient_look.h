@@ -33,7 +33,7 @@ struct LookInput {
 
 // A null image for a control without height or width. Corners outside the
 // window region are transparent.
-QImage renderGradientLook(const LookInput& in);
+QImage paintGradientLook(const LookInput& in);
 
 // The client rectangle with three pixels cut from each corner.
 QRegion gradientRegion(int width, int height);

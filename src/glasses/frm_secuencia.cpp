@@ -31,8 +31,9 @@ QString textoHz(int value) {
 
 } // namespace
 
-frmSecuencia::frmSecuencia(EstadoGafas& estado, QWidget* parent, const ButtonFactory& makeButton)
-    : QDialog(parent), estado_(estado) {
+frmSecuencia::frmSecuencia(LedSequencer& sequencer, QWidget* parent,
+                           const ButtonFactory& makeButton)
+    : QDialog(parent), sequencer_(sequencer) {
     setWindowTitle(QStringLiteral("Secuencia de luces"));
 
     flexSecuencia_ = new QTableWidget(kNumSecuencias, 3, this);
@@ -74,8 +75,8 @@ frmSecuencia::frmSecuencia(EstadoGafas& estado, QWidget* parent, const ButtonFac
                      kNumSecuencias * kAltoFila + 2 * flexSecuencia_->frameWidth();
     flexSecuencia_->setFixedSize(ancho, alto);
 
-    SecuenciaInicial = estado_.SecuenciaActual;
-    const int actual = estado_.SecuenciaActual;
+    SecuenciaInicial = sequencer_.state().SecuenciaActual;
+    const int actual = SecuenciaInicial;
     if (actual >= 1 && actual <= kNumSecuencias) {
         flexSecuencia_->item(actual - 1, 0)->setForeground(kAzul);
         auto* nombre = flexSecuencia_->item(actual - 1, 2);
@@ -106,7 +107,7 @@ frmSecuencia::frmSecuencia(EstadoGafas& estado, QWidget* parent, const ButtonFac
     marco->addStretch();
 
     // Opening shows the rate without writing it back.
-    const int valor = std::clamp(toInt32(estado_.FrecuenciaLed * 10.0), 0, 300);
+    const int valor = std::clamp(toInt32(sequencer_.state().FrecuenciaLed * 10.0), 0, 300);
     scrollHz_->setValue(valor);
     lblHz_->setText(textoHz(valor));
 
@@ -135,18 +136,18 @@ frmSecuencia::frmSecuencia(EstadoGafas& estado, QWidget* parent, const ButtonFac
             [this](int row, int) { filaClicada(row); });
     connect(scrollHz_, &QScrollBar::valueChanged, this, &frmSecuencia::velocidadCambiada);
     connect(cmdAceptar_, &QAbstractButton::clicked, this, [this] {
-        resultado_ = SequenceChooser::Resultado::Seleccionada;
+        choice_ = SequenceChooser::Result::Chosen;
         accept();
     });
     connect(cmdCancelar_, &QAbstractButton::clicked, this, [this] {
-        estado_.SecuenciaActual = SecuenciaInicial;
-        resultado_ = SequenceChooser::Resultado::Cancelada;
+        sequencer_.setSecuenciaActual(SecuenciaInicial);
+        choice_ = SequenceChooser::Result::Cancelled;
         reject();
     });
 }
 
 void frmSecuencia::filaPulsada(int row) {
-    estado_.SecuenciaActual = static_cast<std::int16_t>(row + 1);
+    sequencer_.setSecuenciaActual(row + 1);
 }
 
 void frmSecuencia::filaClicada(int row) {
@@ -160,14 +161,14 @@ void frmSecuencia::filaClicada(int row) {
 }
 
 void frmSecuencia::velocidadCambiada(int value) {
-    estado_.FrecuenciaLed = static_cast<float>(value / 10.0);
+    sequencer_.setFrecuenciaLed(static_cast<float>(value / 10.0));
     lblHz_->setText(textoHz(value));
 }
 
-SequenceChooser::Resultado DialogSequenceChooser::run() {
-    frmSecuencia dialogo(estado_, owner_, makeButton_);
+SequenceChooser::Result DialogSequenceChooser::run(LedSequencer& sequencer) {
+    frmSecuencia dialogo(sequencer, owner_, makeButton_);
     dialogo.exec();
-    return dialogo.resultado();
+    return dialogo.choice();
 }
 
 } // namespace vs::glasses

@@ -2,9 +2,8 @@
 #pragma once
 // The sequence chooser: a grid of the seven sequences, a rate spinner for the
 // live preview and two buttons. Pressing a row switches the running preview to
-// it at once; the answer is left in SecuenciaActual.
+// it at once; the answer is left in the sequencer's SecuenciaActual.
 #include "led_sequencer.h"
-#include "state.h"
 
 #include <QDialog>
 #include <cstdint>
@@ -25,12 +24,13 @@ using ButtonFactory = std::function<QAbstractButton*(const QString& caption, QWi
 class frmSecuencia : public QDialog {
     Q_OBJECT
 public:
-    explicit frmSecuencia(EstadoGafas& estado, QWidget* parent = nullptr,
+    // Changes the sequence and the rate of `sequencer` as the user goes.
+    explicit frmSecuencia(LedSequencer& sequencer, QWidget* parent = nullptr,
                           const ButtonFactory& makeButton = {});
 
-    // Seleccionada: "Seleccionar Secuencia"; Cancelada: "Cancelar" (the opening
-    // sequence is back); Cerrada: the close box or Escape (the row last pressed stays).
-    SequenceChooser::Resultado resultado() const { return resultado_; }
+    // Chosen: "Seleccionar Secuencia"; Cancelled: "Cancelar" (the opening
+    // sequence is back); Closed: the close box or Escape (the row last pressed stays).
+    SequenceChooser::Result choice() const { return choice_; }
     std::int16_t secuenciaInicial() const { return SecuenciaInicial; }
 
     QTableWidget* flexSecuencia() const { return flexSecuencia_; }
@@ -44,9 +44,9 @@ private:
     void filaClicada(int row);
     void velocidadCambiada(int value);
 
-    EstadoGafas& estado_;
+    LedSequencer& sequencer_;
     std::int16_t SecuenciaInicial = 0;
-    SequenceChooser::Resultado resultado_ = SequenceChooser::Resultado::Cerrada;
+    SequenceChooser::Result choice_ = SequenceChooser::Result::Closed;
     QTableWidget* flexSecuencia_;
     QGroupBox* Frame1_;
     QScrollBar* scrollHz_;
@@ -59,12 +59,11 @@ private:
 // Runs a fresh frmSecuencia modally over `owner` each time.
 class DialogSequenceChooser : public SequenceChooser {
 public:
-    DialogSequenceChooser(EstadoGafas& estado, QWidget* owner, ButtonFactory makeButton = {})
-        : estado_(estado), owner_(owner), makeButton_(std::move(makeButton)) {}
-    Resultado run() override;
+    explicit DialogSequenceChooser(QWidget* owner, ButtonFactory makeButton = {})
+        : owner_(owner), makeButton_(std::move(makeButton)) {}
+    Result run(LedSequencer& sequencer) override;
 
 private:
-    EstadoGafas& estado_;
     QWidget* owner_;
     ButtonFactory makeButton_;
 };

@@ -11,11 +11,11 @@ void MostrarLeds(LedIndicators& view, std::uint8_t valor) {
         view.setLit(i, (valor >> (i - 1)) & 1);
 }
 
-void CargarColoresLeds(LedIndicators& view, LectorColores lector) {
+void CargarColoresLeds(LedIndicators& view, ColourReader lector) {
     auto& prefs = Preferences::instance();
     const char* section = pref::kColourSection;
     for (int i = 1; i <= 8; ++i) {
-        const bool inicio = lector == LectorColores::Inicio;
+        const bool inicio = lector == ColourReader::Startup;
         const auto litDef = inicio ? pref::startupLitColour(i) : pref::kAfterDialogLit;
         const auto unlitDef = inicio ? pref::startupUnLitColour(i) : pref::kAfterDialogUnLit;
         const auto lit = prefs.getInt(section, pref::colorLedLitKey(i), static_cast<int>(litDef));
@@ -23,7 +23,7 @@ void CargarColoresLeds(LedIndicators& view, LectorColores lector) {
             prefs.getInt(section, pref::colorLedUnLitKey(i), static_cast<int>(unlitDef));
         view.setColours(i, static_cast<std::uint32_t>(lit), static_cast<std::uint32_t>(unlit));
     }
-    if (lector == LectorColores::Inicio) MostrarLeds(view, 0);
+    if (lector == ColourReader::Startup) MostrarLeds(view, 0);
 }
 
 } // namespace vs::glasses

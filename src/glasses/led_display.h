@@ -20,10 +20,10 @@ public:
 void MostrarLeds(LedIndicators& view, std::uint8_t valor);
 
 // Who reads the colour preferences decides the defaults of absent keys.
-enum class LectorColores {
-    Inicio,      // start-up: yellow/green lit, dark yellow/dark green unlit; then all unlit
-    TrasOpciones // main window after the options dialog: red / dark red
+enum class ColourReader {
+    Startup,     // start-up: yellow/green lit, dark yellow/dark green unlit; then all unlit
+    AfterOptions // main window after the options dialog: red / dark red
 };
-void CargarColoresLeds(LedIndicators& view, LectorColores lector);
+void CargarColoresLeds(LedIndicators& view, ColourReader lector);
 
 } // namespace vs::glasses

@@ -38,15 +38,15 @@ void writeZero(int fd) {
 
 } // namespace
 
-std::string motivoFallo(const ClaseDispositivo& clase, const std::string& device, int err) {
-    const std::string nombre = clase.nombre;
+std::string motivoFallo(const DeviceKind& kind, const std::string& device, int err) {
+    const std::string nombre = kind.name;
     if (err == EACCES || err == EPERM)
         return "No hay permiso para usar el " + nombre + " " + device +
-               ": el usuario debe pertenecer al grupo «" + clase.grupo +
+               ": el usuario debe pertenecer al grupo «" + kind.group +
                "» (hay que volver a iniciar la sesión después de añadirlo)" + kSinSenal;
     if (err == ENOENT || err == ENODEV || err == ENXIO)
-        return "No existe el " + std::string(clase.dispositivo) + " " + device + " (" +
-               clase.pista + ")" + kSinSenal;
+        return "No existe el " + std::string(kind.missing) + " " + device + " (" + kind.hint + ")" +
+               kSinSenal;
     if (err == EBUSY)
         return "El " + nombre + " " + device + " está ocupado por otro programa" + kSinSenal;
     return "No se puede usar el " + nombre + " " + device + ": " + std::strerror(err) + kSinSenal;

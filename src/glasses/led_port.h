@@ -56,8 +56,8 @@ private:
     std::string problema_;
 };
 
-// The program-wide port; the real output (glasses_output.h) until another is
-// installed (tests).
+// The program-wide port; the real output (parallel_or_serial_port.h) until
+// another is installed (tests).
 LedPort& ledPort();
 void setLedPort(LedPort* port); // nullptr restores the real one
 
@@ -65,13 +65,13 @@ void setLedPort(LedPort* port); // nullptr restores the real one
 std::string motivoFallo(const std::string& device, int err);
 
 // The words a failure message uses for one kind of device.
-struct ClaseDispositivo {
-    const char* nombre;      // "puerto paralelo"
-    const char* grupo;       // the group that may use it: "lp"
-    const char* dispositivo; // what is missing when there is none: "dispositivo"
-    const char* pista;       // why it may be missing
+struct DeviceKind {
+    const char* name;    // "puerto paralelo"
+    const char* group;   // the group that may use it: "lp"
+    const char* missing; // what is missing when there is none: "dispositivo"
+    const char* hint;    // why it may be missing
 };
-std::string motivoFallo(const ClaseDispositivo& clase, const std::string& device, int err);
+std::string motivoFallo(const DeviceKind& kind, const std::string& device, int err);
 // Ends every message about a port that cannot be driven.
 extern const char* const kSinSenal;
 

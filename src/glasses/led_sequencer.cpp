@@ -21,9 +21,9 @@ std::int32_t intervaloPara(float hz) {
     return std::max<std::int32_t>(1, toInt32(periodo));
 }
 
-LedSequencer::LedSequencer(EstadoGafas& estado, StepClock& clock, LedPort& port,
-                           LedIndicators& view)
-    : estado_(estado), clock_(clock), port_(port), view_(view) {
+LedSequencer::LedSequencer(const GlassesSettings& settings, SequencerState& state, StepClock& clock,
+                           LedPort& port, LedIndicators& view)
+    : settings_(settings), state_(state), clock_(clock), port_(port), view_(view) {
     clock_.onTick = [this] { tick(); };
 }
 
@@ -32,35 +32,35 @@ LedSequencer::~LedSequencer() {
 }
 
 void LedSequencer::escribir(std::uint8_t byte) {
-    port_.Out32(estado_.PuertoLed, byte);
+    port_.Out32(settings_.PuertoLed, byte);
     MostrarLeds(view_, byte);
 }
 
 void LedSequencer::tick() {
     // Also catches NaN: the lights freeze rather than divide by almost nothing.
-    if (!(estado_.FrecuenciaLed >= kFrecuenciaMinima)) return;
-    clock_.setInterval(intervaloPara(estado_.FrecuenciaLed));
-    const int k = estado_.SecuenciaActual;
+    if (!(state_.FrecuenciaLed >= kFrecuenciaMinima)) return;
+    clock_.setInterval(intervaloPara(state_.FrecuenciaLed));
+    const int k = state_.SecuenciaActual;
     if (!valida(k)) {
         // A damaged cell number has no steps to show; keep the glasses dark.
         escribir(0);
         return;
     }
-    if (estado_.PasoSecuencia > Secuencias()[k - 1].NumPasos) estado_.PasoSecuencia = 1;
-    escribir(PasosSecuencia(k, estado_.PasoSecuencia));
-    ++estado_.PasoSecuencia;
+    if (state_.PasoSecuencia > Secuencias()[k - 1].NumPasos) state_.PasoSecuencia = 1;
+    escribir(PasosSecuencia(k, state_.PasoSecuencia));
+    ++state_.PasoSecuencia;
 }
 
 void LedSequencer::previewStart(int tagNumber) {
-    estado_.FrecuenciaLed = kFrecuenciaPrevia;
-    estado_.SecuenciaActual = static_cast<std::int16_t>(tagNumber);
+    state_.FrecuenciaLed = kFrecuenciaPrevia;
+    state_.SecuenciaActual = static_cast<std::int16_t>(tagNumber);
     clock_.setEnabled(true);
 }
 
 void LedSequencer::previewStop() {
     clock_.setEnabled(false);
     MostrarLeds(view_, 0);
-    port_.Out32(estado_.PuertoLed, 0);
+    port_.Out32(settings_.PuertoLed, 0);
 }
 
 bool LedSequencer::shouldStopPreview(double x, double y, double cellW, double cellH,
@@ -70,20 +70,19 @@ bool LedSequencer::shouldStopPreview(double x, double y, double cellW, double ce
 }
 
 int LedSequencer::choose(int cellTag, int firstCellTag) {
-    estado_.FrecuenciaLed = kFrecuenciaPrevia;
-    if (estado_.SecuenciaActual == 0)
-        estado_.SecuenciaActual = static_cast<std::int16_t>(firstCellTag);
+    state_.FrecuenciaLed = kFrecuenciaPrevia;
+    if (state_.SecuenciaActual == 0)
+        state_.SecuenciaActual = static_cast<std::int16_t>(firstCellTag);
     clock_.setEnabled(true);
-    const auto resultado = chooser_ ? chooser_->run() : SequenceChooser::Resultado::Cancelada;
+    const auto resultado = chooser_ ? chooser_->run(*this) : SequenceChooser::Result::Cancelled;
     clock_.setEnabled(false);
     MostrarLeds(view_, 0);
-    port_.Out32(estado_.PuertoLed, 0);
+    port_.Out32(settings_.PuertoLed, 0);
 
-    const int nuevo = valida(estado_.SecuenciaActual) ? estado_.SecuenciaActual : cellTag;
+    const int nuevo = valida(state_.SecuenciaActual) ? state_.SecuenciaActual : cellTag;
     // Closing the window keeps the row last pressed; that changes the cell too,
     // so it must count as a modification or the change could be lost unasked.
-    if ((resultado == SequenceChooser::Resultado::Seleccionada || nuevo != cellTag) &&
-        onSesionModificada)
+    if ((resultado == SequenceChooser::Result::Chosen || nuevo != cellTag) && onSesionModificada)
         onSesionModificada();
     return nuevo;
 }

@@ -13,14 +13,16 @@
 
 namespace vs::glasses {
 
+class LedSequencer;
+
 // The modal sequence chooser as the sequencer sees it. While it runs it may
-// change SecuenciaActual and FrecuenciaLed live; on cancel it puts back the
-// sequence it opened with.
+// change SecuenciaActual and FrecuenciaLed live, through `sequencer`; on
+// cancel it puts back the sequence it opened with.
 class SequenceChooser {
 public:
-    enum class Resultado { Seleccionada, Cancelada, Cerrada };
+    enum class Result { Chosen, Cancelled, Closed };
     virtual ~SequenceChooser() = default;
-    virtual Resultado run() = 0;
+    virtual Result run(LedSequencer& sequencer) = 0;
 };
 
 // Below this rate the lights freeze instead of stepping.
@@ -33,14 +35,22 @@ std::int32_t intervaloPara(float hz);
 
 class LedSequencer {
 public:
-    // Takes over clock.onTick.
-    LedSequencer(EstadoGafas& estado, StepClock& clock, LedPort& port, LedIndicators& view);
+    // Takes over clock.onTick. `state` is the sequencer's to write; the
+    // settings give the port's address.
+    LedSequencer(const GlassesSettings& settings, SequencerState& state, StepClock& clock,
+                 LedPort& port, LedIndicators& view);
     ~LedSequencer();
     LedSequencer(const LedSequencer&) = delete;
     LedSequencer& operator=(const LedSequencer&) = delete;
 
     void setChooser(SequenceChooser* chooser) { chooser_ = chooser; }
     StepClock& clock() { return clock_; }
+    const SequencerState& state() const { return state_; }
+    // The player's beat, the chooser's spinner and row.
+    void setFrecuenciaLed(float hz) { state_.FrecuenciaLed = hz; }
+    void setSecuenciaActual(int sequence) {
+        state_.SecuenciaActual = static_cast<std::int16_t>(sequence);
+    }
 
     // One step: retune the clock to FrecuenciaLed, show the next step.
     void tick();
@@ -65,7 +75,8 @@ public:
     std::function<void()> onSesionModificada;
 
 private:
-    EstadoGafas& estado_;
+    const GlassesSettings& settings_;
+    SequencerState& state_;
     StepClock& clock_;
     LedPort& port_;
     LedIndicators& view_;

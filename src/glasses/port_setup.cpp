@@ -13,21 +13,24 @@ std::uint16_t direccionPuerto(const std::string& texto) {
     return 0;
 }
 
-std::string ConfigurarPuerto(EstadoGafas& estado, LedPort& port) {
-    auto& prefs = Preferences::instance();
-    estado.PuertoHex = prefs.get(pref::PuertoHex);
-    if (std::uint16_t address = direccionPuerto(estado.PuertoHex)) estado.PuertoLed = address;
-    estado.PuertoSerie = prefs.get(pref::PuertoSerie);
-    estado.LuzEnAudio = prefs.getBool(pref::LuzEnAudio);
-    port.useSerialDevice(estado.PuertoSerie);
-    port.Inp32(estado.PuertoLed);
-    estado.SalidaPuerto = prefs.get(pref::SalidaPuerto);
-    estado.GafasMentales = prefs.getBool(pref::GafasMentales);
-    if (!estado.GafasMentales) return {};
+void readGlassesSettings(const Preferences& prefs, GlassesSettings& s) {
+    s.PuertoHex = prefs.get(pref::PuertoHex);
+    if (std::uint16_t address = direccionPuerto(s.PuertoHex)) s.PuertoLed = address;
+    s.PuertoSerie = prefs.get(pref::PuertoSerie);
+    s.LuzEnAudio = prefs.getBool(pref::LuzEnAudio);
+    s.SalidaPuerto = prefs.get(pref::SalidaPuerto);
+    s.GafasMentales = prefs.getBool(pref::GafasMentales);
+}
+
+std::string ConfigurarPuerto(GlassesSettings& settings, LedPort& port) {
+    readGlassesSettings(Preferences::instance(), settings);
+    port.useSerialDevice(settings.PuertoSerie);
+    port.Inp32(settings.PuertoLed);
+    if (!settings.GafasMentales) return {};
     // Lights carried in the sound need no port: a machine without a parallel
     // port is then no fault to announce at every start. A chosen serial board
     // that cannot be opened still is.
-    if (estado.LuzEnAudio && estado.PuertoSerie.empty()) return {};
+    if (settings.LuzEnAudio && settings.PuertoSerie.empty()) return {};
     return port.problema();
 }
 

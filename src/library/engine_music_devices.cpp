@@ -1,68 +1,64 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine_music_devices.h"
 
-#include "audio/bass.h"
-#include "audio/engine.h"
-
-#include <algorithm>
-#include <optional>
-
 namespace vs::library {
 
-namespace {
+EngineMusicDevices::EngineMusicDevices(audio::Engine& engine, int streamVolume)
+    : engine_(engine), streamVolume_(audio::clampVolume(streamVolume)), sequencer_(engine),
+      cd_(engine) {}
 
-// Slot in the low byte, the generation (never 0) above it: no handle is 0,
-// which stands for the CD.
-static_assert(audio::Engine::kMaxStreams <= 256);
-std::uint32_t handleOf(audio::StreamId id) {
-    return id ? (id.generation << 8) | id.slot : 0;
+audio::StreamId EngineMusicDevices::streamCreate(const std::string& path) {
+    return engine_.createStream(path);
 }
-audio::StreamId idOf(std::uint32_t handle) {
-    return {std::uint16_t(handle & 0xFF), handle >> 8};
+bool EngineMusicDevices::streamPlay(audio::StreamId s) {
+    engine_.setStream(s, {std::nullopt, streamVolume_, std::nullopt});
+    return engine_.playStream(s);
 }
-
-} // namespace
-
-std::uint32_t EngineMusicDevices::streamCreate(const std::string& path) {
-    return handleOf(engine_.createStream(path));
+void EngineMusicDevices::streamStop(audio::StreamId s) {
+    engine_.stopStream(s);
 }
-std::uint32_t EngineMusicDevices::streamPlay(std::uint32_t s) {
-    return s != 0 && engine_.playStream(idOf(s)) ? 1 : 0;
+void EngineMusicDevices::streamFree(audio::StreamId s) {
+    engine_.freeStream(s);
 }
-void EngineMusicDevices::streamStop(std::uint32_t s) {
-    if (s != 0) engine_.stopStream(idOf(s));
+bool EngineMusicDevices::streamActive(audio::StreamId s) {
+    return engine_.streamState(s) == audio::PlayState::Playing;
 }
-void EngineMusicDevices::streamFree(std::uint32_t s) {
-    if (s != 0) engine_.freeStream(idOf(s));
-}
-bool EngineMusicDevices::streamActive(std::uint32_t s) {
-    return s != 0 && engine_.streamState(idOf(s)) == audio::PlayState::Playing;
-}
-std::uint64_t EngineMusicDevices::streamLengthBytes(std::uint32_t s) {
-    const auto info = s != 0 ? engine_.streamInfo(idOf(s)) : std::nullopt;
-    if (!info) return audio::kNotAStream;
-    // Counted as the audio library counts them: 16-bit (or 8-bit) frames of
-    // the file's own channels.
-    return std::uint64_t(info->frames) * std::uint64_t(info->sourceChannels) *
-           (info->eightBit ? 1u : 2u);
-}
-std::uint64_t EngineMusicDevices::musicLengthBytes(std::uint32_t) {
-    return 0;
-}
-std::uint32_t EngineMusicDevices::channelRate(std::uint32_t s) {
-    const auto info = s != 0 ? engine_.streamInfo(idOf(s)) : std::nullopt;
-    return info && info->rate > 0 ? std::uint32_t(info->rate) : 0;
-}
-std::uint32_t EngineMusicDevices::channelFlags(std::uint32_t s) {
-    const auto info = s != 0 ? engine_.streamInfo(idOf(s)) : std::nullopt;
-    if (!info) return 0;
-    return (info->sourceChannels == 1 ? audio::kChannelMono : 0) |
-           (info->eightBit ? audio::kChannel8Bit : 0);
+std::optional<Seconds> EngineMusicDevices::streamLength(audio::StreamId s) {
+    const auto info = engine_.streamInfo(s);
+    // At the rate it plays at, which is the file's own until someone changes it.
+    if (!info || info->rate <= 0) return std::nullopt;
+    return Seconds(double(info->frames) / double(info->rate));
 }
 
-void EngineMusicDevices::setStreamVolume(std::uint32_t s, int volume) {
-    if (s != 0)
-        engine_.setStream(idOf(s), {std::nullopt, std::clamp(volume, 0, 100), std::nullopt});
+std::uint32_t EngineMusicDevices::mci(const std::string& command, std::string* reply) {
+    return sequencer_.send(command, reply);
+}
+
+bool EngineMusicDevices::cdInit(const std::string& drive) {
+    return cd_.init(drive);
+}
+void EngineMusicDevices::cdFree() {
+    cd_.free();
+}
+std::optional<std::chrono::milliseconds> EngineMusicDevices::cdTrackLength(int track) {
+    const auto ms = cd_.trackLengthMs(track);
+    if (!ms) return std::nullopt;
+    return std::chrono::milliseconds(*ms);
+}
+bool EngineMusicDevices::cdPlay(int track) {
+    return cd_.play(track, false, true);
+}
+bool EngineMusicDevices::cdActive() {
+    return cd_.playing();
+}
+void EngineMusicDevices::cdStop() {
+    cd_.stop();
+}
+std::vector<std::string> EngineMusicDevices::cdDrives() {
+    return audio::cdDrives();
+}
+std::vector<audio::CdTrackInfo> EngineMusicDevices::cdTracks(const std::string& drive) {
+    return audio::cdAudioTracks(drive);
 }
 
 } // namespace vs::library

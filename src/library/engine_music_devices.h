@@ -1,54 +1,45 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The playlist's devices on an engine of one's own (an offline render of a
-// session to a file): the streams are that engine's; the MIDI sequencer and
-// the CD are handed on to `others`.
+// The playlist's devices on one engine: its file streams, a MIDI sequencer
+// and a CD player of its own that play into that engine's Synth and CD lines.
+// The program's playlist runs on the program's engine; an export's on its own.
+#include "audio/cd.h"
+#include "audio/mci.h"
 #include "music_devices.h"
-
-namespace vs::audio {
-class Engine;
-}
 
 namespace vs::library {
 
 class EngineMusicDevices : public MusicDevices {
 public:
-    // Both must outlive this object; calls on the engine's controlling thread.
-    EngineMusicDevices(audio::Engine& engine, MusicDevices& others)
-        : engine_(engine), others_(others) {}
+    // `engine` outlives the devices; calls on the thread that drives it.
+    // `streamVolume` (0..100): the volume every stream plays at. The program
+    // leaves it full and sets the wave line's level; an export's wave line
+    // also carries the tones, so its music level goes on the streams.
+    explicit EngineMusicDevices(audio::Engine& engine, int streamVolume = 100);
 
-    std::uint32_t streamCreate(const std::string& path) override;
-    std::uint32_t streamPlay(std::uint32_t stream) override;
-    void streamStop(std::uint32_t stream) override;
-    void streamFree(std::uint32_t stream) override;
-    bool streamActive(std::uint32_t stream) override;
-    std::uint64_t streamLengthBytes(std::uint32_t stream) override;
-    std::uint64_t musicLengthBytes(std::uint32_t handle) override;
-    std::uint32_t channelRate(std::uint32_t channel) override;
-    std::uint32_t channelFlags(std::uint32_t channel) override;
-    // The stream's own volume, 0..100 (an offline render's music level, which
-    // must not move the tones sharing the engine's wave line).
-    void setStreamVolume(std::uint32_t stream, int volume);
+    audio::StreamId streamCreate(const std::string& path) override;
+    bool streamPlay(audio::StreamId stream) override;
+    void streamStop(audio::StreamId stream) override;
+    void streamFree(audio::StreamId stream) override;
+    bool streamActive(audio::StreamId stream) override;
+    std::optional<Seconds> streamLength(audio::StreamId stream) override;
 
-    std::uint32_t mci(const std::string& command, std::string* reply) override {
-        return others_.mci(command, reply);
-    }
-    std::uint32_t cdInit(const std::string& drive) override { return others_.cdInit(drive); }
-    void cdFree() override { others_.cdFree(); }
-    std::uint32_t cdTrackLengthMs(std::uint32_t track) override {
-        return others_.cdTrackLengthMs(track);
-    }
-    std::uint32_t cdPlay(std::uint32_t track) override { return others_.cdPlay(track); }
-    bool cdActive() override { return others_.cdActive(); }
-    void cdStop() override { others_.cdStop(); }
-    std::vector<std::string> cdDrives() override { return others_.cdDrives(); }
-    std::vector<audio::CdTrackInfo> cdTracks(const std::string& drive) override {
-        return others_.cdTracks(drive);
-    }
+    std::uint32_t mci(const std::string& command, std::string* reply) override;
+
+    bool cdInit(const std::string& drive) override;
+    void cdFree() override;
+    std::optional<std::chrono::milliseconds> cdTrackLength(int track) override;
+    bool cdPlay(int track) override;
+    bool cdActive() override;
+    void cdStop() override;
+    std::vector<std::string> cdDrives() override;
+    std::vector<audio::CdTrackInfo> cdTracks(const std::string& drive) override;
 
 private:
     audio::Engine& engine_;
-    MusicDevices& others_;
+    int streamVolume_;
+    audio::MciSequencer sequencer_;
+    audio::CdPlayer cd_;
 };
 
 } // namespace vs::library

@@ -113,30 +113,30 @@ std::int64_t MusicLibrary::measure(const std::string& path, const std::string& k
         return seconds;
     }
     if (kind == "mp3") {
-        const std::uint32_t stream = devices_.streamCreate(path);
-        if (stream == 0) {
+        const audio::StreamId stream = devices_.streamCreate(path);
+        if (!stream) {
             readable = false;
             return 0;
         }
-        const std::int64_t seconds = channelLength(devices_, stream);
+        const std::int64_t seconds = streamSeconds(devices_, stream);
         devices_.streamFree(stream);
         return seconds;
     }
     if (kind == "cda") {
         const auto ref = parseCdTrackPath(path);
         devices_.cdFree();
-        if (!ref || devices_.cdInit(ref->drive) == 0) {
+        if (!ref || !devices_.cdInit(ref->drive)) {
             messages_.critical("No se puede inicializar el CD");
             readable = false;
             return 0;
         }
-        const std::uint32_t ms = devices_.cdTrackLengthMs(std::uint32_t(ref->track));
+        const auto length = devices_.cdTrackLength(ref->track);
         // No disc or no such track on it: not a song one can play.
-        if (ms == kNoCdTrack) {
+        if (!length) {
             readable = false;
             return 0;
         }
-        return secondsOfMs(ms);
+        return secondsOfMs(double(length->count()));
     }
     return 0;
 }
@@ -219,7 +219,7 @@ void MusicLibrary::scrollVolumenMusicaCambiado(int value) {
         volume_.setCDLevel(level);
 }
 
-void MusicLibrary::timerVolumenExterno() {
+void MusicLibrary::sliderFromMixer() {
     const std::string& k = cancion_.kind;
     std::int32_t level = 0, max = 0;
     if (k == "mp3") {

@@ -10,6 +10,7 @@
 //
 // Thread rule: UI thread only (it shows modal messages and dialogs).
 #include "list_file.h"
+#include "audio/engine.h"
 
 #include <cstdint>
 #include <functional>
@@ -59,10 +60,10 @@ public:
 };
 
 // The song that plays or played last.
-struct CancionActual {
+struct CurrentSong {
     std::string path;
     std::string kind; // "" before any song was chosen
-    std::uint32_t stream = 0;
+    audio::StreamId stream;
     int cdTrack = 0;
 };
 
@@ -83,8 +84,8 @@ public:
     void adoptRows(std::vector<SongRow> rows, int current);
     void setDuration(int r, const std::string& text);
 
-    CancionActual& cancion() { return cancion_; }
-    const CancionActual& cancion() const { return cancion_; }
+    CurrentSong& cancion() { return cancion_; }
+    const CurrentSong& cancion() const { return cancion_; }
 
     std::string listFile() const;
     // Start-up: the list file, with the shipped MIDI files on a first run.
@@ -113,8 +114,9 @@ public:
     // The slider moved (by the user or by the handlers here): the mixer line
     // of the current kind follows.
     void scrollVolumenMusicaCambiado(int value);
-    // Every 750 ms: the slider follows the mixer line of the current kind.
-    void timerVolumenExterno();
+    // The slider follows the mixer line of the current kind (someone else may
+    // have moved it); the window polls this.
+    void sliderFromMixer();
 
     // After the rows or the current row changed.
     std::function<void()> onRowsChanged;
@@ -138,7 +140,7 @@ private:
     std::optional<std::vector<ListRow>> loaded_;
     int current_ = 0;
     int highlighted_ = 0;
-    CancionActual cancion_;
+    CurrentSong cancion_;
     bool quietSlider_ = false;
 };
 

@@ -32,12 +32,12 @@ void MusicPlayer::PlayMusica() {
     }
     if (!songExists(devices_, path)) return;
 
-    CancionActual& song = library_.cancion();
+    CurrentSong& song = library_.cancion();
     song.path = path;
     song.kind = songKind(path);
     devices_.mci("close all", nullptr);
     devices_.streamFree(song.stream);
-    song.stream = 0;
+    song.stream = {};
     devices_.cdFree();
 
     // A message box runs the event loop: a session tick arriving meanwhile
@@ -55,33 +55,33 @@ void MusicPlayer::PlayMusica() {
 }
 
 bool MusicPlayer::start(const std::string& kind, const std::string& path, std::int64_t& seconds) {
-    CancionActual& song = library_.cancion();
+    CurrentSong& song = library_.cancion();
     if (kind == "mid") {
         seconds = openMidi(devices_, path, kPlayAlias);
         return devices_.mci(std::string("play ") + kPlayAlias + " from 0", nullptr) == 0;
     }
     if (kind == "mp3") {
         song.stream = devices_.streamCreate(path);
-        if (song.stream == 0) return false;
-        seconds = channelLength(devices_, song.stream);
-        return devices_.streamPlay(song.stream) != 0;
+        if (!song.stream) return false;
+        seconds = streamSeconds(devices_, song.stream);
+        return devices_.streamPlay(song.stream);
     }
     if (kind == "cda") {
         const auto ref = parseCdTrackPath(path);
-        if (!ref || devices_.cdInit(ref->drive) == 0) {
+        if (!ref || !devices_.cdInit(ref->drive)) {
             messages_.critical("No se puede inicializar el CD");
             return false;
         }
         song.cdTrack = ref->track;
-        const std::uint32_t ms = devices_.cdTrackLengthMs(std::uint32_t(ref->track));
-        if (ms != kNoCdTrack) seconds = secondsOfMs(ms);
-        return devices_.cdPlay(std::uint32_t(ref->track)) != 0;
+        if (const auto length = devices_.cdTrackLength(ref->track))
+            seconds = secondsOfMs(double(length->count()));
+        return devices_.cdPlay(ref->track);
     }
     return true; // nothing to play for another kind; its length is 0
 }
 
 void MusicPlayer::PararMusica() {
-    const CancionActual& song = library_.cancion();
+    const CurrentSong& song = library_.cancion();
     if (song.kind == "mid")
         devices_.mci(std::string("stop ") + kPlayAlias, nullptr);
     else if (song.kind == "mp3")
@@ -105,7 +105,7 @@ void MusicPlayer::SiguienteCancion() {
 
 bool MusicPlayer::songEnded() {
     if (starting_) return false;
-    const CancionActual& song = library_.cancion();
+    const CurrentSong& song = library_.cancion();
     if (song.kind == "mid") return modoMidi().find("stopped") != std::string::npos;
     if (song.kind == "mp3") return !devices_.streamActive(song.stream);
     if (song.kind == "cda") return !devices_.cdActive();

@@ -6,7 +6,7 @@
 // session player when a song has ended.
 //
 // Thread rule: UI thread only, like the session player that drives it.
-#include "playback/session_player.h"
+#include "links/player_links.h"
 
 #include <set>
 #include <string>
@@ -22,7 +22,7 @@ class MusicDevices;
 class MusicLibrary;
 class MusicView;
 
-class MusicPlayer : public playback::MusicLink {
+class MusicPlayer : public links::MusicLink {
 public:
     MusicPlayer(MusicLibrary& library, MusicDevices& devices, MusicView& view,
                 MessageService& messages, Preferences& prefs);

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "song.h"
 
-#include "audio/bass.h"
 #include "base/numeric.h"
 #include "music_devices.h"
 
@@ -37,14 +36,6 @@ std::string textoTiempo(std::int64_t s) {
     return h == 0 ? ms : twoDigits(h) + ":" + ms;
 }
 
-std::int64_t secondsOfBytes(std::uint64_t bytes, std::uint32_t rate, std::uint32_t flags) {
-    if (rate == 0 || bytes == audio::kNotAStream) return 0;
-    const double channels = (flags & audio::kChannelMono) ? 1 : 2;
-    const double bytesPerSample = (flags & audio::kChannel8Bit) ? 1 : 2;
-    return static_cast<std::int64_t>(
-        roundHalfEven(double(bytes) / (double(rate) * channels * bytesPerSample)));
-}
-
 std::int64_t secondsOfMs(double ms) {
     return static_cast<std::int64_t>(roundHalfEven(ms / 1000.0));
 }
@@ -58,10 +49,9 @@ std::int64_t openMidi(MusicDevices& devices, const std::string& path, const std:
     return parseNumber(reply, ms) ? secondsOfMs(ms) : 0;
 }
 
-std::int64_t channelLength(MusicDevices& devices, std::uint32_t handle) {
-    std::uint64_t bytes = devices.streamLengthBytes(handle);
-    if (bytes == audio::kNotAStream) bytes = devices.musicLengthBytes(handle);
-    return secondsOfBytes(bytes, devices.channelRate(handle), devices.channelFlags(handle));
+std::int64_t streamSeconds(MusicDevices& devices, audio::StreamId stream) {
+    const auto length = devices.streamLength(stream);
+    return length ? static_cast<std::int64_t>(roundHalfEven(length->count())) : 0;
 }
 
 std::optional<CdTrackRef> parseCdTrackPath(const std::string& path) {

@@ -3,6 +3,8 @@
 // What the playlist works out from a song's path and from its stream: the
 // kind that decides how it is played, the time text of its length, and the
 // parts of a CD track's name.
+#include "audio/engine.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -19,14 +21,11 @@ std::string songKind(const std::string& path);
 // Whole seconds as "mm:ss", or "hh:mm:ss" from one hour up; below 1: "00:00".
 std::string textoTiempo(std::int64_t seconds);
 
-// Seconds of a stream of `bytes` bytes at `rate` Hz with the audio library's
-// channel flags (8-bit, mono), rounded half to even; 0 when it cannot be said.
-std::int64_t secondsOfBytes(std::uint64_t bytes, std::uint32_t rate, std::uint32_t flags);
 // Milliseconds as whole seconds, halves to even.
 std::int64_t secondsOfMs(double ms);
-// The length of an open stream (or, failing that, music) handle in seconds;
-// 0 on any error.
-std::int64_t channelLength(MusicDevices& devices, std::uint32_t handle);
+// The length of an open stream in whole seconds, halves to even; 0 when it
+// cannot be said.
+std::int64_t streamSeconds(MusicDevices& devices, audio::StreamId stream);
 
 // Opens a MIDI file on the sequencer under `alias` with times in
 // milliseconds, and returns its length in whole seconds (0 when the

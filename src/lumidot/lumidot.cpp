@@ -80,8 +80,34 @@ int shiftCode(Qt::KeyboardModifiers m) {
 
 } // namespace
 
-Lumidot::Lumidot(QWidget* parent) : QWidget(parent) {
+struct Lumidot::Private {
+    bool lit = true;
+    quint32 litColour = 0x00FF00;
+    quint32 unLitColour = 0x808080;
+    bool allowClick = false;
+    quint32 backColor = kButtonFace;
+};
+
+Lumidot::Lumidot(QWidget* parent) : QWidget(parent), d_(std::make_unique<Private>()) {
     resize(sizeHint());
+}
+
+Lumidot::~Lumidot() = default;
+
+bool Lumidot::Lit() const {
+    return d_->lit;
+}
+quint32 Lumidot::LitColour() const {
+    return d_->litColour;
+}
+quint32 Lumidot::UnLitColour() const {
+    return d_->unLitColour;
+}
+bool Lumidot::AllowClick() const {
+    return d_->allowClick;
+}
+quint32 Lumidot::BackColor() const {
+    return d_->backColor;
 }
 
 QColor Lumidot::toQColor(quint32 c, const QWidget* w) {
@@ -90,30 +116,35 @@ QColor Lumidot::toQColor(quint32 c, const QWidget* w) {
 }
 
 void Lumidot::setLit(bool lit) {
-    lit_ = lit;
+    if (d_->lit == lit) return;
+    d_->lit = lit;
     emit propertiesChanged();
     update();
 }
 
 void Lumidot::setLitColour(quint32 c) {
-    litColour_ = c;
+    if (d_->litColour == c) return;
+    d_->litColour = c;
     emit propertiesChanged();
     update();
 }
 
 void Lumidot::setUnLitColour(quint32 c) {
-    unLitColour_ = c;
+    if (d_->unLitColour == c) return;
+    d_->unLitColour = c;
     emit propertiesChanged();
     update();
 }
 
 void Lumidot::setAllowClick(bool allow) {
-    allowClick_ = allow;
+    if (d_->allowClick == allow) return;
+    d_->allowClick = allow;
     emit propertiesChanged();
 }
 
 void Lumidot::setBackColor(quint32 c) {
-    backColor_ = c;
+    if (d_->backColor == c) return;
+    d_->backColor = c;
     emit propertiesChanged();
     update();
 }
@@ -127,14 +158,14 @@ void Lumidot::paintEvent(QPaintEvent*) {
     const int w = width(), h = height();
     // The LED colours are taken as plain RGB values; only the background may
     // name a system colour.
-    const quint32 c = (lit_ ? litColour_ : unLitColour_) & 0x00FFFFFFu;
+    const quint32 c = (d_->lit ? d_->litColour : d_->unLitColour) & 0x00FFFFFFu;
     const QColor body = toQColor(c);
     const QColor shadow = toQColor(c & 0xFF7F7F7Fu);
 
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing, false);
 
-    p.fillRect(rect(), toQColor(backColor_, this));
+    p.fillRect(rect(), toQColor(d_->backColor, this));
 
     p.setPen(solidPen(Qt::black, 1));
     p.setBrush(body);
@@ -155,7 +186,7 @@ void Lumidot::paintEvent(QPaintEvent*) {
 }
 
 void Lumidot::mousePressEvent(QMouseEvent* e) {
-    if (e->button() == Qt::LeftButton && allowClick_) setLit(!lit_);
+    if (e->button() == Qt::LeftButton && d_->allowClick) setLit(!d_->lit);
     const QPoint pos = e->position().toPoint();
     emit mousePressed(buttonCode(e->button()), shiftCode(e->modifiers()), pos.x(), pos.y());
 }

@@ -8,6 +8,7 @@
 
 #include <QWidget>
 #include <cstdint>
+#include <memory>
 
 class LUMIDOT_EXPORT Lumidot : public QWidget {
     Q_OBJECT
@@ -25,17 +26,21 @@ public:
     static constexpr quint32 kButtonFace = 0x8000000Fu;
 
     explicit Lumidot(QWidget* parent = nullptr);
+    ~Lumidot() override;
 
-    bool Lit() const { return lit_; }
+    // A setter given the value the property already holds changes nothing:
+    // no repaint, no propertiesChanged (a row of LEDs is rewritten at every
+    // step of a sequence, most of them to what they show).
+    bool Lit() const;
     void setLit(bool lit);
-    quint32 LitColour() const { return litColour_; }
+    quint32 LitColour() const;
     void setLitColour(quint32 c);
-    quint32 UnLitColour() const { return unLitColour_; }
+    quint32 UnLitColour() const;
     void setUnLitColour(quint32 c);
     // Changing it never repaints: nothing visible depends on it.
-    bool AllowClick() const { return allowClick_; }
+    bool AllowClick() const;
     void setAllowClick(bool allow);
-    quint32 BackColor() const { return backColor_; }
+    quint32 BackColor() const;
     void setBackColor(quint32 c);
 
     // Shows the modal about box.
@@ -61,9 +66,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
-    bool lit_ = true;
-    quint32 litColour_ = 0x00FF00;
-    quint32 unLitColour_ = 0x808080;
-    bool allowClick_ = false;
-    quint32 backColor_ = kButtonFace;
+    // The property values live behind this pointer, so the class keeps its
+    // size and layout (and the library its binary interface) as they change.
+    struct Private;
+    std::unique_ptr<Private> d_;
 };

@@ -10,6 +10,7 @@
 #include "glasses/led_panel.h"
 #include "glasses/led_port.h"
 #include "glasses/serial_led_port.h"
+#include "glasses/port_setup.h"
 #include "glasses/state.h"
 #include "lumidot.h"
 #include "playback/playback_keys.h"
@@ -59,7 +60,7 @@ QString tiempo(int segundos) {
 
 } // namespace
 
-frmOpciones::frmOpciones(const Contexto& contexto, QWidget* parent)
+frmOpciones::frmOpciones(const OptionsContext& contexto, QWidget* parent)
     : QDialog(parent), c_(contexto) {
     construir();
     test_ = std::make_unique<LedTest>(c_.port, *led_, c_.ledsPrincipal,
@@ -255,7 +256,7 @@ void frmOpciones::abrir() {
     // 1. Ranges narrowed so no point can fall off the graph.
     Cargando = true;
     frecuencias_ = leerFrecuencias(m);
-    const LimitesRango l = limitesPara(m, frecuencias_);
+    const RangeLimits l = limitesPara(m, frecuencias_);
     scrollFrecuenciaBinaural->setRange(l.binauralMin, l.binauralMax);
     scrollFrecuenciaBase->setRange(l.baseMin, l.baseMax);
     Cargando = false;
@@ -317,7 +318,7 @@ void frmOpciones::abrir() {
         d->setCursor(Qt::PointingHandCursor);
         connect(d, &Lumidot::clicked, this, [this, i] { ledPulsado(i); });
     }
-    cmdTest->setEnabled(c_.estado.GafasMentales);
+    cmdTest->setEnabled(c_.settings.GafasMentales);
     connect(chkGafasMentales, &QCheckBox::clicked, this, [this] { gafasPulsadas(true); });
     if (prefs.getBool(glasses::pref::GafasMentales)) {
         chkGafasMentales->setChecked(true);
@@ -325,7 +326,7 @@ void frmOpciones::abrir() {
     }
 
     // 4. The port lists.
-    puertos_ = std::make_unique<ListaPuertos>(
+    puertos_ = std::make_unique<PortList>(
         c_.buscarSerie ? c_.buscarSerie() : glasses::dispositivosSerie(),
         prefs.get(glasses::pref::PuertoHex), prefs.get(glasses::pref::PuertoSerie));
     for (int i = 0; i < puertos_->size(); ++i)
@@ -334,10 +335,10 @@ void frmOpciones::abrir() {
     for (const char* s : kSalidas)
         cmbSalidaPuerto->addItem(QString::fromLatin1(s));
     cmbPuertoParalelo->setCurrentIndex(puertos_->inicial());
-    const int salida = cmbSalidaPuerto->findText(QString::fromStdString(c_.estado.SalidaPuerto));
+    const int salida = cmbSalidaPuerto->findText(QString::fromStdString(c_.settings.SalidaPuerto));
     cmbSalidaPuerto->setCurrentIndex(salida >= 0 ? salida : 0);
-    test_->PuertoTest = c_.estado.PuertoLed;
-    test_->SalidaTest = c_.estado.SalidaPuerto;
+    test_->PuertoTest = c_.settings.PuertoLed;
+    test_->SalidaTest = c_.settings.SalidaPuerto;
     // The test drives the output chosen here, before "Aceptar" stores it.
     connect(cmbPuertoParalelo, &QComboBox::currentIndexChanged, this, [this](int pos) {
         test_->PuertoTest = direccionDePosicion(puertos_->posicionParalelo(pos));
@@ -375,18 +376,18 @@ void frmOpciones::baseCambiado(int value) {
 }
 
 void frmOpciones::gafasPulsadas(bool porUsuario) {
-    if (porUsuario && chkGafasMentales->isChecked() && !c_.estado.GafasMentales &&
+    if (porUsuario && chkGafasMentales->isChecked() && !c_.settings.GafasMentales &&
         !confirmarGafas(c_.messages, Preferences::instance())) {
         chkGafasMentales->setChecked(false);
         return;
     }
     const bool on = chkGafasMentales->isChecked();
-    c_.estado.GafasMentales = on;
+    Preferences::instance().save(glasses::pref::GafasMentales, on ? "1" : "0");
+    glasses::readGlassesSettings(Preferences::instance(), c_.settings);
     if (!on) {
         if (test_->running() && cmdTest->isEnabled()) test_->stop();
         if (c_.onGafasApagadas) c_.onGafasApagadas();
     }
-    Preferences::instance().save(glasses::pref::GafasMentales, on ? "1" : "0");
     cmdTest->setEnabled(on);
     chkLuzEnAudio->setEnabled(on);
     frameColorLeds->setEnabled(on);
@@ -396,7 +397,7 @@ void frmOpciones::gafasPulsadas(bool porUsuario) {
 
 void frmOpciones::ledPulsado(int i) {
     Lumidot* d = led_->led(i);
-    const ColoresLed nuevo = siguienteColor({d->LitColour(), d->UnLitColour()});
+    const LedColours nuevo = siguienteColor({d->LitColour(), d->UnLitColour()});
     led_->setColours(i, nuevo.lit, nuevo.unlit);
 }
 
@@ -419,13 +420,13 @@ void frmOpciones::Timer1_Timer() {
 void frmOpciones::cmdAceptar_Click() {
     test_->stop();
     Timer1->stop();
-    std::array<ColoresLed, 9> colores{};
+    std::array<LedColours, 9> colores{};
     for (int i = 1; i <= 8; ++i)
         colores[i] = {led_->led(i)->LitColour(), led_->led(i)->UnLitColour()};
     const int puerto = cmbPuertoParalelo->currentIndex();
-    guardarAceptar(Preferences::instance(), c_.estado, colores, puertos_->posicionParalelo(puerto),
-                   cmbSalidaPuerto->currentIndex());
-    guardarSalidas(Preferences::instance(), c_.estado, c_.port, puertos_->dispositivo(puerto),
+    guardarAceptar(Preferences::instance(), c_.settings, colores,
+                   puertos_->posicionParalelo(puerto), cmbSalidaPuerto->currentIndex());
+    guardarSalidas(Preferences::instance(), c_.settings, c_.port, puertos_->dispositivo(puerto),
                    chkLuzEnAudio->isChecked());
     accept();
 }
@@ -433,7 +434,7 @@ void frmOpciones::cmdAceptar_Click() {
 void frmOpciones::done(int result) {
     test_->stop();
     // Closed without "Aceptar": the output goes back to the stored one.
-    c_.port.useSerialDevice(c_.estado.PuertoSerie);
+    c_.port.useSerialDevice(c_.settings.PuertoSerie);
     QDialog::done(result);
 }
 
@@ -447,7 +448,7 @@ void frmOpciones::keyPressEvent(QKeyEvent* e) {
     QDialog::keyPressEvent(e);
 }
 
-void runOptionsDialog(const Contexto& contexto, QWidget* owner) {
+void runOptionsDialog(const OptionsContext& contexto, QWidget* owner) {
     frmOpciones dialog(contexto, owner);
     dialog.exec();
 }

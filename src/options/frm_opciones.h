@@ -33,7 +33,7 @@ class GraphFrame;
 class SessionModel;
 } // namespace vs::session
 namespace vs::glasses {
-struct EstadoGafas;
+struct GlassesSettings;
 class LedIndicators;
 class LedPanel;
 class LedPort;
@@ -42,10 +42,11 @@ class LedPort;
 namespace vs::options {
 
 // What the dialog works on, all owned by the main window.
-struct Contexto {
+struct OptionsContext {
     session::SessionModel& model;
     session::GraphFrame* graph; // redrawn after range and display changes; may be null
-    glasses::EstadoGafas& estado;
+    // The dialog's changes are stored, then read back into these (their one writer).
+    glasses::GlassesSettings& settings;
     glasses::LedPort& port;
     glasses::LedIndicators& ledsPrincipal;
     MessageService& messages;
@@ -60,7 +61,7 @@ struct Contexto {
 class frmOpciones : public QDialog {
     Q_OBJECT
 public:
-    explicit frmOpciones(const Contexto& contexto, QWidget* parent = nullptr);
+    explicit frmOpciones(const OptionsContext& contexto, QWidget* parent = nullptr);
     ~frmOpciones() override;
 
     LedTest& test() { return *test_; }
@@ -84,13 +85,13 @@ private:
     void pestanaCambiada(int index);
     void cmdAceptar_Click();
 
-    Contexto c_;
-    FrecuenciasPuntos frecuencias_;
+    OptionsContext c_;
+    PointFrequencies frecuencias_;
     bool Cargando = false;
     bool abriendo_ = false;
     int pestana_ = 0;
     std::unique_ptr<LedTest> test_;
-    std::unique_ptr<ListaPuertos> puertos_;
+    std::unique_ptr<PortList> puertos_;
 
     QTabWidget* SSTab1 = nullptr;
     QScrollBar* scrollFrecuenciaBinaural = nullptr;
@@ -121,6 +122,6 @@ private:
 };
 
 // The options command's dialog, run modally over `owner`.
-void runOptionsDialog(const Contexto& contexto, QWidget* owner);
+void runOptionsDialog(const OptionsContext& contexto, QWidget* owner);
 
 } // namespace vs::options

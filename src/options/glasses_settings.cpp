@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "glasses_settings.h"
 
-#include "led_test.h"
 #include "options_keys.h"
 
 #include "base/preferences.h"
 #include "base/services.h"
 #include "glasses/glasses_keys.h"
+#include "glasses/port_setup.h"
 #include "glasses/state.h"
 
 namespace vs::options {
@@ -23,7 +23,7 @@ const char* const kAvisoFotosensibilidad =
     "la sesión se detiene y las luces se apagan.\n\n"
     "¿Desea activar las gafas mentales?";
 
-ColoresLed siguienteColor(ColoresLed actual) {
+LedColours siguienteColor(LedColours actual) {
     switch (actual.lit) {
     case 65280:
         return {255, 128};
@@ -36,8 +36,8 @@ ColoresLed siguienteColor(ColoresLed actual) {
     }
 }
 
-std::array<ColoresLed, 9> coloresGuardados(const Preferences& prefs) {
-    std::array<ColoresLed, 9> out{};
+std::array<LedColours, 9> coloresGuardados(const Preferences& prefs) {
+    std::array<LedColours, 9> out{};
     const char* section = glasses::pref::kColourSection;
     for (int i = 1; i <= 8; ++i) {
         out[i].lit = static_cast<std::uint32_t>(
@@ -57,8 +57,8 @@ bool confirmarGafas(MessageService& messages, Preferences& prefs) {
     return true;
 }
 
-void guardarAceptar(Preferences& prefs, glasses::EstadoGafas& estado,
-                    const std::array<ColoresLed, 9>& colores, int posicionPuerto,
+void guardarAceptar(Preferences& prefs, glasses::GlassesSettings& settings,
+                    const std::array<LedColours, 9>& colores, int posicionPuerto,
                     int posicionSalida) {
     const char* section = glasses::pref::kColourSection;
     for (int i = 1; i <= 8; ++i) {
@@ -68,11 +68,9 @@ void guardarAceptar(Preferences& prefs, glasses::EstadoGafas& estado,
     }
     const int puerto = posicionPuerto >= 0 && posicionPuerto <= 2 ? posicionPuerto : 0;
     prefs.save(glasses::pref::PuertoHex, kPuertos[puerto]);
-    estado.PuertoHex = kPuertos[puerto];
-    estado.PuertoLed = direccionDePosicion(puerto);
     const int salida = posicionSalida == 1 ? 1 : 0;
     prefs.save(glasses::pref::SalidaPuerto, kSalidas[salida]);
-    estado.SalidaPuerto = kSalidas[salida];
+    glasses::readGlassesSettings(prefs, settings);
 }
 
 } // namespace vs::options

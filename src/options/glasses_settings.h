@@ -12,24 +12,24 @@ class MessageService;
 class Preferences;
 } // namespace vs
 namespace vs::glasses {
-struct EstadoGafas;
+struct GlassesSettings;
 }
 
 namespace vs::options {
 
-struct ColoresLed {
+struct LedColours {
     std::uint32_t lit = 0;
     std::uint32_t unlit = 0;
-    bool operator==(const ColoresLed&) const = default;
+    bool operator==(const LedColours&) const = default;
 };
 
 // Green turns red, red yellow, yellow green; a colour outside the three pairs
 // (set by hand in the preferences) stays as it is.
-ColoresLed siguienteColor(ColoresLed actual);
+LedColours siguienteColor(LedColours actual);
 
 // The dialog's indicators when it opens: the stored colours with the
 // start-up defaults.
-std::array<ColoresLed, 9> coloresGuardados(const Preferences& prefs); // index 1..8
+std::array<LedColours, 9> coloresGuardados(const Preferences& prefs); // index 1..8
 
 // Asked before the glasses are switched on by this user for the first time;
 // a Yes is remembered so it is asked once. True when they may be switched on.
@@ -37,9 +37,9 @@ bool confirmarGafas(MessageService& messages, Preferences& prefs);
 extern const char* const kAvisoFotosensibilidad;
 
 // "Aceptar": the eight colour pairs, the port and the polarity by their list
-// positions; the program's address and polarity follow.
-void guardarAceptar(Preferences& prefs, glasses::EstadoGafas& estado,
-                    const std::array<ColoresLed, 9>& colores, int posicionPuerto,
+// positions; the program's address and polarity follow (read back into `settings`).
+void guardarAceptar(Preferences& prefs, glasses::GlassesSettings& settings,
+                    const std::array<LedColours, 9>& colores, int posicionPuerto,
                     int posicionSalida);
 
 inline constexpr const char* kPuertos[3] = {"378", "278", "3BC"};

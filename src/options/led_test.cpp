@@ -7,12 +7,12 @@
 
 namespace vs::options {
 
-ContadoresTest& contadoresTest() {
-    static ContadoresTest c;
+LedTestCounters& contadoresTest() {
+    static LedTestCounters c;
     return c;
 }
 
-std::uint8_t siguientePaso(ContadoresTest& c) {
+std::uint8_t siguientePaso(LedTestCounters& c) {
     if (c.TestFase == 0) {
         c.TestValor = c.TestValor == 0 ? 255 : 0;
     } else if (c.TestValor == 0 || c.TestValor == 17) {
@@ -50,7 +50,7 @@ std::uint16_t direccionDePosicion(int posicion) {
 
 LedTest::LedTest(glasses::LedPort& port, glasses::LedIndicators& dialogo,
                  glasses::LedIndicators& principal, std::function<bool()> tab4Visible,
-                 ContadoresTest& contadores)
+                 LedTestCounters& contadores)
     : port_(port), dialogo_(dialogo), principal_(principal), tab4Visible_(std::move(tab4Visible)),
       c_(contadores) {}
 

@@ -15,16 +15,16 @@ namespace vs::options {
 
 // Kept for the life of the program: a test stopped and started again, even in
 // another opening of the dialog, goes on where it was.
-struct ContadoresTest {
+struct LedTestCounters {
     std::int16_t TestValor = 0;
     std::int16_t TestCuenta = 0;
     std::int16_t TestFase = 0;
 };
-ContadoresTest& contadoresTest();
+LedTestCounters& contadoresTest();
 
 // One tick: nine of 255/0, then nine of 136, 68, 34, 17, ...; returns the
 // pattern to show.
-std::uint8_t siguientePaso(ContadoresTest& c);
+std::uint8_t siguientePaso(LedTestCounters& c);
 
 // The byte the port gets for a pattern; only the test applies the polarity.
 std::uint8_t bytePolaridad(std::uint8_t valor, const std::string& salida);
@@ -38,7 +38,7 @@ public:
     // indicators; `tab4Visible` says which of them the test shows on.
     LedTest(glasses::LedPort& port, glasses::LedIndicators& dialogo,
             glasses::LedIndicators& principal, std::function<bool()> tab4Visible,
-            ContadoresTest& contadores = contadoresTest());
+            LedTestCounters& contadores = contadoresTest());
 
     std::uint16_t PuertoTest = 0;
     std::string SalidaTest = "Direct";
@@ -61,7 +61,7 @@ private:
     glasses::LedIndicators& dialogo_;
     glasses::LedIndicators& principal_;
     std::function<bool()> tab4Visible_;
-    ContadoresTest& c_;
+    LedTestCounters& c_;
     bool running_ = false;
 };
 

@@ -6,14 +6,15 @@
 #include "base/preferences.h"
 #include "glasses/glasses_keys.h"
 #include "glasses/led_port.h"
+#include "glasses/port_setup.h"
 #include "glasses/state.h"
 
 #include <algorithm>
 
 namespace vs::options {
 
-ListaPuertos::ListaPuertos(std::vector<std::string> found, const std::string& puertoHex,
-                           const std::string& puertoSerie)
+PortList::PortList(std::vector<std::string> found, const std::string& puertoHex,
+                   const std::string& puertoSerie)
     : serie_(std::move(found)) {
     if (!puertoSerie.empty() &&
         std::find(serie_.begin(), serie_.end(), puertoSerie) == serie_.end())
@@ -25,27 +26,26 @@ ListaPuertos::ListaPuertos(std::vector<std::string> found, const std::string& pu
         if (!puertoSerie.empty() && serie_[std::size_t(i)] == puertoSerie) inicial_ = 3 + i;
 }
 
-std::string ListaPuertos::texto(int posicion) const {
+std::string PortList::texto(int posicion) const {
     if (posicion >= 0 && posicion < 3) return kPuertos[posicion];
     return dispositivo(posicion);
 }
 
-std::string ListaPuertos::dispositivo(int posicion) const {
+std::string PortList::dispositivo(int posicion) const {
     if (posicion < 3 || posicion >= size()) return {};
     return serie_[std::size_t(posicion - 3)];
 }
 
-int ListaPuertos::posicionParalelo(int posicion) const {
+int PortList::posicionParalelo(int posicion) const {
     return posicion >= 0 && posicion < 3 ? posicion : paralelo_;
 }
 
-void guardarSalidas(Preferences& prefs, glasses::EstadoGafas& estado, glasses::LedPort& port,
+void guardarSalidas(Preferences& prefs, glasses::GlassesSettings& settings, glasses::LedPort& port,
                     const std::string& puertoSerie, bool luzEnAudio) {
     prefs.save(glasses::pref::PuertoSerie, puertoSerie);
     prefs.save(glasses::pref::LuzEnAudio, luzEnAudio ? "1" : "0");
-    estado.PuertoSerie = puertoSerie;
-    estado.LuzEnAudio = luzEnAudio;
-    port.useSerialDevice(puertoSerie);
+    glasses::readGlassesSettings(prefs, settings);
+    port.useSerialDevice(settings.PuertoSerie);
 }
 
 } // namespace vs::options

@@ -10,7 +10,7 @@ namespace vs {
 class Preferences;
 }
 namespace vs::glasses {
-struct EstadoGafas;
+struct GlassesSettings;
 class LedPort;
 } // namespace vs::glasses
 
@@ -19,13 +19,13 @@ namespace vs::options {
 // Finds the serial devices to offer; tests inject their own.
 using SerialFinder = std::function<std::vector<std::string>()>;
 
-class ListaPuertos {
+class PortList {
 public:
     // `found`: the devices present now; `puertoHex`, `puertoSerie`: the stored
     // choice. A stored device that is not present now is still listed, so
     // opening the dialog with the board unplugged does not lose the choice.
-    ListaPuertos(std::vector<std::string> found, const std::string& puertoHex,
-                 const std::string& puertoSerie);
+    PortList(std::vector<std::string> found, const std::string& puertoHex,
+             const std::string& puertoSerie);
 
     int size() const { return 3 + static_cast<int>(serie_.size()); }
     // "378", "278", "3BC", then the device paths.
@@ -46,8 +46,8 @@ private:
 };
 
 // "Aceptar": the serial device ("" for the parallel port) and the light in
-// the sound; the program's output follows at once.
-void guardarSalidas(Preferences& prefs, glasses::EstadoGafas& estado, glasses::LedPort& port,
+// the sound, read back into `settings`; the program's output follows at once.
+void guardarSalidas(Preferences& prefs, glasses::GlassesSettings& settings, glasses::LedPort& port,
                     const std::string& puertoSerie, bool luzEnAudio);
 
 } // namespace vs::options

@@ -7,8 +7,8 @@
 
 namespace vs::options {
 
-FrecuenciasPuntos leerFrecuencias(const session::SessionModel& m) {
-    FrecuenciasPuntos f;
+PointFrequencies leerFrecuencias(const session::SessionModel& m) {
+    PointFrequencies f;
     for (int i = 1; i <= m.NumPuntos && i <= session::kMaxPuntos; ++i)
         f.FrecuenciasPunto[i] = static_cast<float>(m.binauralHz(m.Punto[i].Top));
     for (int i = 1; i <= m.NumPuntosFR && i <= session::kMaxPuntos; ++i)
@@ -16,8 +16,8 @@ FrecuenciasPuntos leerFrecuencias(const session::SessionModel& m) {
     return f;
 }
 
-LimitesRango limitesPara(const session::SessionModel& m, const FrecuenciasPuntos& f) {
-    LimitesRango l;
+RangeLimits limitesPara(const session::SessionModel& m, const PointFrequencies& f) {
+    RangeLimits l;
     for (int i = 1; i <= m.NumPuntos && i <= session::kMaxPuntos; ++i)
         l.binauralMin =
             std::max(l.binauralMin, session::binauralMaxRange(f.FrecuenciasPunto[i]).lowest);
@@ -34,13 +34,13 @@ LimitesRango limitesPara(const session::SessionModel& m, const FrecuenciasPuntos
     return l;
 }
 
-void aplicarBinauralMax(session::SessionModel& m, const FrecuenciasPuntos& f, int hz) {
+void aplicarBinauralMax(session::SessionModel& m, const PointFrequencies& f, int hz) {
     m.FrecBinauralMax = static_cast<float>(hz);
     for (int i = 1; i <= m.NumPuntos && i <= session::kMaxPuntos; ++i)
         m.Punto[i].Top = m.topForBinaural(f.FrecuenciasPunto[i]);
 }
 
-void aplicarBaseMax(session::SessionModel& m, const FrecuenciasPuntos& f, int hz) {
+void aplicarBaseMax(session::SessionModel& m, const PointFrequencies& f, int hz) {
     m.FrecBaseMax = hz;
     for (int i = 1; i <= m.NumPuntosFR && i <= session::kMaxPuntos; ++i)
         m.PuntoFR[i].Top = m.topForBase(f.FrecuenciasPuntoFR[i]);

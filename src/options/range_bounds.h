@@ -20,13 +20,13 @@ inline constexpr int kBaseMinimo = session::kBaseMaxLowest;
 inline constexpr int kBaseMaximo = session::kBaseMaxHighest;
 
 // Every point's frequency when the dialog opened (index = point number).
-struct FrecuenciasPuntos {
+struct PointFrequencies {
     std::array<float, 31> FrecuenciasPunto{};
     std::array<float, 31> FrecuenciasPuntoFR{};
 };
-FrecuenciasPuntos leerFrecuencias(const session::SessionModel& m);
+PointFrequencies leerFrecuencias(const session::SessionModel& m);
 
-struct LimitesRango {
+struct RangeLimits {
     int binauralMin = kBinauralMinimo;
     int binauralMax = kBinauralMaximo;
     int baseMin = kBaseMinimo;
@@ -35,11 +35,11 @@ struct LimitesRango {
 // The binaural floor is the highest beat point rounded up; the base floor the
 // highest base point rounded up to tens, and the base ceiling the lowest base
 // point rounded down to tens plus the 450 Hz the axis spans.
-LimitesRango limitesPara(const session::SessionModel& m, const FrecuenciasPuntos& f);
+RangeLimits limitesPara(const session::SessionModel& m, const PointFrequencies& f);
 
 // Sets the session's maximum and moves every marker of that curve back to
 // its frequency.
-void aplicarBinauralMax(session::SessionModel& m, const FrecuenciasPuntos& f, int hz);
-void aplicarBaseMax(session::SessionModel& m, const FrecuenciasPuntos& f, int hz);
+void aplicarBinauralMax(session::SessionModel& m, const PointFrequencies& f, int hz);
+void aplicarBaseMax(session::SessionModel& m, const PointFrequencies& f, int hz);
 
 } // namespace vs::options

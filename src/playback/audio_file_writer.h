@@ -89,7 +89,7 @@ private:
 struct ExportResult {
     RenderStatus status = RenderStatus::Failed;
     std::string message; // Spanish: why it failed or was cancelled; empty when complete
-    RenderNotes notes;
+    links::RenderNotes notes;
 };
 
 // Renders `renderer` into `path` in the format its extension names. `also`

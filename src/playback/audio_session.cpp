@@ -13,7 +13,8 @@
 
 namespace vs::playback {
 
-AudioSession::AudioSession(MessageService& messages) : messages_(messages) {}
+AudioSession::AudioSession(MessageService& messages, audio::Engine& engine)
+    : messages_(messages), tones_(engine, messages) {}
 
 AudioSession::~AudioSession() {
     liberar();
@@ -21,7 +22,8 @@ AudioSession::~AudioSession() {
 }
 
 void AudioSession::comprobarTarjetaSonido() {
-    if (audio::outputDeviceCount() < 1) messages_.critical("No se encuentra la tarjeta de sonido");
+    if (audio::Engine::outputDeviceCount() < 1)
+        messages_.critical("No se encuentra la tarjeta de sonido");
 }
 
 bool AudioSession::prepararOndas(const std::string& folder) {
@@ -60,8 +62,8 @@ void AudioSession::liberar() {
     BASS_Free();
     BASS_RecordFree();
     BASS_CDFree();
-    // The samples go last: their handles died with the library, so Free only
-    // drops what the players still hold.
+    // The samples go last: they died with the library, so Free only drops
+    // what the players still hold.
     tones_.release();
 }
 

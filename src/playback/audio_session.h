@@ -7,7 +7,7 @@
 // is thrown.
 //
 // Thread rule: UI thread only, like the engine operations it calls.
-#include "engine_links.h"
+#include "playback/player_sound.h"
 
 #include <string>
 
@@ -19,7 +19,9 @@ namespace vs::playback {
 
 class AudioSession {
 public:
-    explicit AudioSession(MessageService& messages);
+    // `engine` is the process's (audio::processEngine()): the start-up and
+    // the release go through the audio library's operations, which drive it.
+    AudioSession(MessageService& messages, audio::Engine& engine);
     // A session object dropped without the exit steps (a test, an abnormal
     // end of the window) still lets go of the device and deletes the files.
     ~AudioSession();

@@ -4,8 +4,8 @@
 namespace vs::playback {
 
 BackgroundRender::BackgroundRender(const session::SessionModel& model, const ExportOptions& options,
-                                   std::string path, MusicLinkFactory music,
-                                   GlassesLinkFactory lights, ByteFileOpener open)
+                                   std::string path, links::MusicLinkFactory music,
+                                   links::GlassesLinkFactory lights, ByteFileOpener open)
     : renderer_(model, options, std::move(music), std::move(lights)), analyser_(model, options),
       path_(std::move(path)), open_(std::move(open)), total_(renderer_.totalFrames()),
       start_(std::chrono::steady_clock::now()) {

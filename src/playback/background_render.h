@@ -25,8 +25,8 @@ public:
     // Renders the session into `path`, verifying it on the way; an empty path
     // only verifies. Starts at once.
     BackgroundRender(const session::SessionModel& model, const ExportOptions& options,
-                     std::string path, MusicLinkFactory music = {}, GlassesLinkFactory lights = {},
-                     ByteFileOpener open = diskFiles());
+                     std::string path, links::MusicLinkFactory music = {},
+                     links::GlassesLinkFactory lights = {}, ByteFileOpener open = diskFiles());
     // Cancels and waits for the worker.
     ~BackgroundRender();
     BackgroundRender(const BackgroundRender&) = delete;

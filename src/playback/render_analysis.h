@@ -6,49 +6,18 @@
 // clicks (a step from one sample to the next larger than the tones and the
 // masking noise, and the light carrier when it is on, at their levels can make).
 //
-// Frequencies are found by following the phase of each tone near the drawn
-// value through ten windowed tenths of the second, so an error of a few
-// hundredths of a hertz shows; a tone more than 4 Hz off may be read wrong.
+// The tones are read by tone_reader.h; what was found goes into the report
+// of verification_report.h.
 //
 // Thread rule: one thread at a time, any thread.
 #include "playback/session_render.h"
+#include "playback/verification_report.h"
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
 namespace vs::playback {
-
-struct SecondCheck {
-    int second = 0;
-    double drawnBase = 0;                 // Hz, the base curve at the start of this second
-    double drawnBeat = 0;                 // Hz, the beat curve
-    bool measured = false;                // both tones loud enough and above kLowestMeasurableHz
-    double left = 0, right = 0, beat = 0; // Hz measured
-    double levelLeft = 0, levelRight = 0; // tone peaks, -1..1 scale
-};
-
-struct VerificationReport {
-    static constexpr double kToleranceHz = 0.1;
-    static constexpr double kLowestMeasurableHz = 20;
-
-    std::vector<SecondCheck> seconds;
-    int measuredSeconds = 0;
-    double maxErrorLeft = 0, maxErrorRight = 0, maxErrorBeat = 0; // Hz
-    int worstBeatSecond = -1;
-    double peak = 0; // largest |sample|
-    std::int64_t clippedSamples = 0;
-    double firstClipSeconds = -1;
-    bool clicksChecked = true; // not with background music: its steps are its own
-    std::int64_t clicks = 0;
-    std::vector<double> clickSeconds; // the first few, seconds from the start
-    std::int64_t frames = 0;
-
-    bool tonesFollowCurves() const;
-    bool passed() const;
-    // Short Spanish verdict, one line per finding.
-    std::string verdict() const;
-};
 
 class RenderAnalyser : public FrameSink {
 public:
@@ -74,11 +43,5 @@ private:
     double lastClick_ = -1;
     VerificationReport report_;
 };
-
-// The report as JSON, for the command-line renderer.
-std::string reportJson(const VerificationReport& report, const std::string& sessionName,
-                       const RenderNotes& notes = {});
-// One line for a terminal.
-std::string reportSummary(const VerificationReport& report);
 
 } // namespace vs::playback

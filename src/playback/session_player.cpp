@@ -38,8 +38,8 @@ std::int32_t rateFor(double hz) {
 }
 
 SessionPlayer::SessionPlayer(session::SessionModel& model, PlayerView& view, ToneBank& tones,
-                             MasterVolume& master, GlassesLink& glasses, MusicLink& music,
-                             Clock& clock)
+                             MasterVolume& master, links::GlassesLink& glasses,
+                             links::MusicLink& music, Clock& clock)
     : model_(model), view_(view), tones_(tones), master_(master), glasses_(glasses), music_(music),
       clock_(clock) {}
 
@@ -119,33 +119,21 @@ void SessionPlayer::Tick() {
     const int M = m.NumPuntosFR;
     if (TramoBase > M - 1) TramoBase = M - 1;
     if (TramoBase < M - 1 && m.PuntoFR[TramoBase + 1].Left + k <= x) ++TramoBase;
-    // The segment's end frequencies are read afresh on every tick, as its
-    // times are: a point of the current segment moved, deleted or brought
-    // back by undo is heard at the next tick, not only from the next segment
-    // on. Unchanged points give the same values to the last bit.
+    // The segment's ends are read afresh on every tick: a point of the
+    // current segment moved, deleted or brought back by undo is heard at the
+    // next tick, not only from the next segment on. The beat is worked out in
+    // double, the base in single precision, both from end frequencies held in
+    // single precision; unchanged points give the same tones to the last bit.
+    const auto seconds = [&](float left) { return m.timeSeconds(left, DuracionSesion); };
     if (TramoBinaural >= 1) {
-        FrecBinauralA = static_cast<float>(m.binauralHz(m.Punto[TramoBinaural].Top));
-        FrecBinauralB = static_cast<float>(m.binauralHz(m.Punto[TramoBinaural + 1].Top));
+        const auto hz = [&](float top) { return static_cast<float>(m.binauralHz(top)); };
+        FrecuenciaLed =
+            static_cast<float>(m.Punto.valueOnSegment<double>(TramoBinaural, e, seconds, hz));
     }
     if (TramoBase >= 1) {
-        FrecBaseA = static_cast<float>(m.baseHz(m.PuntoFR[TramoBase].Top));
-        FrecBaseB = static_cast<float>(m.baseHz(m.PuntoFR[TramoBase + 1].Top));
-    }
-
-    // The beat is worked out in double, the base in single precision.
-    if (TramoBinaural >= 1) {
-        const double T0 = m.timeSeconds(m.Punto[TramoBinaural].Left, DuracionSesion);
-        const double T1 = m.timeSeconds(m.Punto[TramoBinaural + 1].Left, DuracionSesion);
-        FrecuenciaLed = static_cast<float>(
-            session::segmentValue<double>(e, T0, T1, FrecBinauralA, FrecBinauralB));
-    }
-    if (TramoBase >= 1) {
-        const float TF0 =
-            static_cast<float>(m.timeSeconds(m.PuntoFR[TramoBase].Left, DuracionSesion));
-        const float TF1 =
-            static_cast<float>(m.timeSeconds(m.PuntoFR[TramoBase + 1].Left, DuracionSesion));
+        const auto hz = [&](float top) { return static_cast<float>(m.baseHz(top)); };
         FrecuenciaBase =
-            session::segmentValue<float>(static_cast<float>(e), TF0, TF1, FrecBaseA, FrecBaseB);
+            m.PuntoFR.valueOnSegment<float>(TramoBase, static_cast<float>(e), seconds, hz);
     }
     if (FrecuenciaBase < 0) FrecuenciaBase = 0;
     if (FrecuenciaLed < 0) FrecuenciaLed = 0;

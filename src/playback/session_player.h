@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Plays the open session: from Play to Stop, the 500 ms tick turns the drawn
+// Plays the open session: from Play to Stop, the half-second tick turns the drawn
 // curves into tone rates, mask volume, the LED beat and the cursor; the last
 // seconds fade the master volume out; Stop restores everything.
 //
 // UI thread only. The player owns no timer and no widget: it is driven by the
 // window's two timers through Tick() and FadeTick() and talks to the world
-// through the narrow interfaces below, so a whole session runs in tests on a
+// through the narrow interfaces below and the links to the glasses and the
+// music (links/player_links.h), so a whole session runs in tests on a
 // simulated clock.
+#include "links/player_links.h"
+
 #include <cstdint>
 #include <string>
 
@@ -55,28 +58,6 @@ public:
 };
 Clock& steadyClock();
 
-// The LED side of the glasses as the player drives it.
-class GlassesLink {
-public:
-    virtual ~GlassesLink() = default;
-    virtual bool GafasMentales() const = 0;
-    virtual void setClockEnabled(bool enabled) = 0;
-    virtual void setFrecuenciaLed(float hz) = 0;
-    virtual void setSecuenciaActual(int sequence) = 0;
-    // All indicators dark; the port gets 0 only when the glasses are on.
-    virtual void darken() = 0;
-};
-
-// Background music as the player drives it.
-class MusicLink {
-public:
-    virtual ~MusicLink() = default;
-    virtual void PlayMusica() = 0;
-    virtual void PararMusica() = 0;
-    virtual void SiguienteCancion() = 0;
-    virtual bool songEnded() = 0;
-};
-
 // The window's controls that show and steer playback.
 class PlayerView {
 public:
@@ -93,14 +74,19 @@ public:
     virtual void setInfoFR(const std::string& text) = 0;
     // Locks the lists, the source boxes, the strip and the length bars while playing.
     virtual void setLocked(bool locked) = 0;
-    virtual void setSessionTimer(bool enabled) = 0; // 500 ms
-    virtual void setFadeTimer(bool enabled) = 0;    // 1000 ms
+    virtual void setSessionTimer(bool enabled) = 0; // SessionPlayer::kTickMs
+    virtual void setFadeTimer(bool enabled) = 0;    // SessionPlayer::kFadeTickMs
 };
 
 class SessionPlayer {
 public:
+    // The periods of the window's two timers, timerSesion and timerFade;
+    // an export's render replays them from here.
+    static constexpr int kTickMs = 500;
+    static constexpr int kFadeTickMs = 1000;
+
     SessionPlayer(session::SessionModel& model, PlayerView& view, ToneBank& tones,
-                  MasterVolume& master, GlassesLink& glasses, MusicLink& music,
+                  MasterVolume& master, links::GlassesLink& glasses, links::MusicLink& music,
                   Clock& clock = steadyClock());
 
     void Play();
@@ -129,16 +115,14 @@ private:
     PlayerView& view_;
     ToneBank& tones_;
     MasterVolume& master_;
-    GlassesLink& glasses_;
-    MusicLink& music_;
+    links::GlassesLink& glasses_;
+    links::MusicLink& music_;
     Clock& clock_;
 
     std::int64_t HoraInicio = 0; // monotonic ms at Play
     std::int32_t DuracionSesion = 0;
     int TramoBinaural = 0;
-    float FrecBinauralA = 0, FrecBinauralB = 0;
     int TramoBase = 0;
-    float FrecBaseA = 0, FrecBaseB = 0;
     float FrecuenciaBase = 0;
     float FrecuenciaLed = 0;
     int SecuenciaActual = 0;

@@ -2,9 +2,9 @@
 #include "playback/session_render.h"
 
 #include "audio/engine.h"
-#include "base/file_replace.h"
+#include "audio/volume.h"
 #include "base/numeric.h"
-#include "base/paths.h"
+#include "playback/player_sound.h"
 #include "playback/session_player.h"
 #include "playback/tone_waves.h"
 
@@ -17,8 +17,6 @@
 namespace vs::playback {
 namespace {
 
-constexpr int kTickMs = 500;
-constexpr int kFadeTickMs = 1000;
 // The wave files' own peaks on the engine's -1..1 scale.
 constexpr double kToneFilePeak = 32760.0 / 32768.0;
 constexpr double kNoiseFilePeak = 15240.0 / 32768.0;
@@ -67,7 +65,7 @@ private:
 };
 
 // A file has no LEDs.
-class NoGlasses : public GlassesLink {
+class NoGlasses : public links::GlassesLink {
 public:
     bool GafasMentales() const override { return false; }
     void setClockEnabled(bool) override {}
@@ -76,7 +74,7 @@ public:
     void darken() override {}
 };
 
-class NoMusic : public MusicLink {
+class NoMusic : public links::MusicLink {
 public:
     void PlayMusica() override {}
     void PararMusica() override {}
@@ -84,93 +82,41 @@ public:
     bool songEnded() override { return false; }
 };
 
-// One looping playback of a sample in the private engine, as the sample
-// players do it on the program's engine: a rate below the engine's lowest
-// stands for an inaudible base, pan in the centre.
-class EngineToneChannel : public ToneChannel {
+// The export's own copies of the three wave files, in a folder of their own
+// that goes with this object.
+class ExportWaves {
 public:
-    EngineToneChannel(audio::Engine& engine, audio::SampleId sample)
-        : engine_(engine), sample_(sample) {}
-    bool Playing() override { return engine_.voiceState(voice_) == audio::PlayState::Playing; }
-    void Play(std::int32_t volume, std::int32_t rate, bool loop) override {
-        audio::PlayParams p;
-        p.rate = rate < 0 ? audio::Rate::own() : audio::Rate::hz(rate);
-        p.volume = std::clamp(volume, 0, 100);
-        p.loop = loop;
-        voice_ = engine_.play(sample_, p);
+    ExportWaves() {
+        std::error_code ec;
+        const auto base = std::filesystem::temp_directory_path(ec);
+        if (ec) return;
+        std::string folder = (base / "velorin-render-XXXXXX").string();
+        if (!mkdtemp(folder.data())) return;
+        folder_ = folder;
+        written_ = writeWaves(folder_, kRenderNoiseSeed);
     }
-    void setFrequencyEx(std::int32_t rate) override {
-        engine_.setVoice(voice_, {audio::Rate::hz(rate), std::nullopt, std::nullopt});
+    ~ExportWaves() { remove(); }
+    // The folder goes as soon as the samples are in memory.
+    void remove() {
+        std::error_code ec;
+        if (!folder_.empty()) std::filesystem::remove_all(folder_, ec);
+        folder_.clear();
     }
-    void setVolumeEx(std::int32_t volume) override {
-        engine_.setVoice(voice_, {std::nullopt, std::clamp(volume, 0, 100), std::nullopt});
-    }
-    void StopPlay() override { engine_.stopSample(sample_); }
+    ExportWaves(const ExportWaves&) = delete;
+    ExportWaves& operator=(const ExportWaves&) = delete;
+    bool written() const { return written_; }
+    WavePaths paths() const { return wavePathsIn(folder_); }
 
 private:
-    audio::Engine& engine_;
-    audio::SampleId sample_;
-    audio::VoiceId voice_;
+    std::string folder_;
+    bool written_ = false;
 };
-
-class EngineToneBank : public ToneBank {
-public:
-    EngineToneBank(audio::Engine& engine, std::array<audio::SampleId, 3> samples)
-        : l_(engine, samples[0]), r_(engine, samples[1]), m_(engine, samples[2]) {}
-    // The samples were loaded once, before the player started.
-    void CargarOndas() override {}
-    ToneChannel* ondaL() override { return &l_; }
-    ToneChannel* ondaR() override { return &r_; }
-    ToneChannel* ondaM() override { return &m_; }
-
-private:
-    EngineToneChannel l_, r_, m_;
-};
-
-// The fade on the private engine's master gain, on the mixer's 0..65535 scale.
-class EngineMaster : public MasterVolume {
-public:
-    explicit EngineMaster(audio::Engine& engine) : engine_(engine) {}
-    std::int32_t VolumeLevel() override {
-        return toInt32(double(engine_.masterGain()) * kLevelMax);
-    }
-    void setVolumeLevel(std::int32_t level) override {
-        engine_.setMasterGain(float(std::clamp(level, 0, kLevelMax)) / float(kLevelMax));
-    }
-    static constexpr std::int32_t kLevelMax = 65535;
-
-private:
-    audio::Engine& engine_;
-};
-
-// The three wave files, written with the fixed noise into a folder of their
-// own and loaded; the folder goes as soon as the samples are in memory.
-std::optional<std::array<audio::SampleId, 3>> loadWaves(audio::Engine& engine) {
-    std::error_code ec;
-    const auto base = std::filesystem::temp_directory_path(ec);
-    if (ec) return std::nullopt;
-    std::string folder = (base / "velorin-render-XXXXXX").string();
-    if (!mkdtemp(folder.data())) return std::nullopt;
-    std::array<audio::SampleId, 3> ids;
-    const char* names[] = {"OndaL", "OndaR", "OndaM"};
-    bool ok = true;
-    for (int i = 0; i < 3 && ok; ++i) {
-        const std::string path = joinPath(folder, std::string(names[i]) + ".wav");
-        ok = replaceFileContents(path, waveFileBytes(names[i], 1000, kRenderNoiseSeed),
-                                 Durability::Scratch);
-        if (ok) {
-            audio::SampleOptions o;
-            o.takeOverOldest = true;
-            ids[std::size_t(i)] = engine.loadSample(path, o, 1);
-            ok = bool(ids[std::size_t(i)]);
-        }
-    }
-    std::filesystem::remove_all(folder, ec);
-    if (!ok) return std::nullopt;
-    return ids;
-}
 
 } // namespace
+
+void NoteMessages::add(const std::string& text) {
+    if (std::find(notes_.begin(), notes_.end(), text) == notes_.end()) notes_.push_back(text);
+}
 
 ExportOptions optionsFrom(const PlayerView& view) {
     ExportOptions o;
@@ -192,7 +138,7 @@ double tonePeakFor(const ExportOptions& o) {
 }
 
 SessionRenderer::SessionRenderer(const session::SessionModel& model, const ExportOptions& options,
-                                 MusicLinkFactory music, GlassesLinkFactory lights)
+                                 links::MusicLinkFactory music, links::GlassesLinkFactory lights)
     : model_(model), options_(options), music_(std::move(music)), lights_(std::move(lights)) {}
 
 SessionRenderer::~SessionRenderer() = default;
@@ -218,28 +164,39 @@ RenderResult SessionRenderer::run(FrameSink& sink, const std::atomic<bool>* canc
         result.error = "No se puede iniciar el motor de sonido";
         return result;
     }
-    const auto waves = loadWaves(engine);
-    if (!waves) {
+    ExportWaves waves;
+    if (!waves.written()) {
         result.error = "No se pueden preparar las ondas";
         return result;
     }
-    EngineToneBank bank(engine, *waves);
-    EngineMaster master(engine);
-    master.setVolumeLevel(EngineMaster::kLevelMax);
+    NoteMessages notes(result.notes);
+    SampleToneBank bank(engine, notes);
+    bank.create();
+    bank.setWaves(waves.paths());
+    // The fade on the engine's own master gain, on the mixer's 0..65535 scale.
+    audio::clsVolume volume(nullptr, audio::makeEngineMixer(engine));
+    MixerMaster master(volume);
+    master.setVolumeLevel(audio::kMixerMax);
     FixedView view(options_);
     NoGlasses noGlasses;
-    std::unique_ptr<RenderGlassesLink> lights;
+    std::unique_ptr<links::RenderGlasses> lights;
     if (options_.luz && lights_) lights = lights_(engine);
     if (lights) engine.setLightSignal(true);
-    GlassesLink& glasses = lights ? static_cast<GlassesLink&>(*lights) : noGlasses;
-    std::unique_ptr<MusicLink> music;
+    links::GlassesLink& glasses = lights ? lights->link() : noGlasses;
+    std::unique_ptr<links::MusicLink> music;
     if (music_) music = music_(engine, result.notes);
     if (!music) music = std::make_unique<NoMusic>();
     SimulatedClock clock;
     SessionPlayer player(model_, view, bank, master, glasses, *music, clock);
-    player.setNivelMaestroGuardado(EngineMaster::kLevelMax);
+    player.setNivelMaestroGuardado(audio::kMixerMax);
 
     player.Play();
+    waves.remove();
+    if (!bank.loaded()) {
+        player.Stop();
+        result.error = "No se pueden preparar las ondas";
+        return result;
+    }
     if (!player.playing()) {
         result.error = "La sesión no se puede reproducir";
         return result;
@@ -250,10 +207,11 @@ RenderResult SessionRenderer::run(FrameSink& sink, const std::atomic<bool>* canc
     // and the LED step clock, whose steps change the light signal from the
     // very frame of their time.
     std::array<float, 2 * kBlockFrames> block{};
-    std::int64_t nextTick = kTickMs;
+    std::int64_t nextTick = SessionPlayer::kTickMs;
     std::int64_t nextFade = -1; // not running
     const std::int64_t total = totalFrames();
-    const std::int64_t lastMs = std::int64_t(model_.lengthSeconds()) * 1000 + kTickMs;
+    const std::int64_t lastMs =
+        std::int64_t(model_.lengthSeconds()) * 1000 + SessionPlayer::kTickMs;
     while (player.playing() && clock.now <= lastMs) {
         std::int64_t until = nextFade >= 0 ? std::min(nextTick, nextFade) : nextTick;
         const std::int64_t nextStep = lights ? lights->nextStepMs() : -1;
@@ -279,15 +237,15 @@ RenderResult SessionRenderer::run(FrameSink& sink, const std::atomic<bool>* canc
         if (lights) lights->stepTo(until);
         if (nextFade == until) {
             player.FadeTick();
-            nextFade += kFadeTickMs;
+            nextFade += SessionPlayer::kFadeTickMs;
         }
         if (nextTick == until) {
             player.Tick();
-            nextTick += kTickMs;
+            nextTick += SessionPlayer::kTickMs;
         }
         if (view.fadeSwitchedOn) {
             view.fadeSwitchedOn = false;
-            nextFade = until + kFadeTickMs;
+            nextFade = until + SessionPlayer::kFadeTickMs;
         }
         if (!view.fadeOn) nextFade = -1;
     }

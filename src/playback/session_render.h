@@ -9,6 +9,7 @@
 //
 // Thread rule: a renderer is used by one thread at a time, any thread (the
 // engine it makes is private to run()); it reads its own copy of the session.
+#include "base/services.h"
 #include "playback/session_player.h"
 #include "session/session_model.h"
 
@@ -49,27 +50,22 @@ class PlayerView;
 // The options as the window's controls stand now.
 ExportOptions optionsFrom(const PlayerView& view);
 
-// What the render could not do as Play does (a CD track skipped, say): one
-// Spanish line each, shown with the report. The music link adds to it.
-using RenderNotes = std::vector<std::string>;
-
-// Background music over the private engine; empty: the render has none. The
-// link may keep `notes` for the whole render.
-using MusicLinkFactory =
-    std::function<std::unique_ptr<MusicLink>(audio::Engine&, RenderNotes& notes)>;
-
-// The glasses in a render: what the player switches, and the LED steps the
-// render runs at their times (the light signal follows each step's byte).
-class RenderGlassesLink : public GlassesLink {
+// What a render would show in a box goes into its notes, each text once: a
+// song that cannot play is met again at every turn of the list.
+class NoteMessages : public MessageService {
 public:
-    // The next step's time in ms since Play; -1 while none is due.
-    virtual std::int64_t nextStepMs() const = 0;
-    // Time has come to `ms`: every step due by then is taken.
-    virtual void stepTo(std::int64_t ms) = 0;
-};
+    explicit NoteMessages(links::RenderNotes& notes) : notes_(notes) {}
+    void critical(const std::string& text) override { add(text); }
+    void information(const std::string& text) override { add(text); }
+    bool askYesNo(const std::string& text) override {
+        add(text);
+        return false;
+    }
 
-// The LED steps over the private engine's light signal; empty: none.
-using GlassesLinkFactory = std::function<std::unique_ptr<RenderGlassesLink>(audio::Engine&)>;
+private:
+    void add(const std::string& text);
+    links::RenderNotes& notes_;
+};
 
 // Where rendered frames go: interleaved stereo floats, -1..1.
 class FrameSink {
@@ -85,7 +81,7 @@ struct RenderResult {
     RenderStatus status = RenderStatus::Failed;
     std::int64_t frames = 0; // handed to the sink
     std::string error;       // Spanish, for a failure the renderer itself found
-    RenderNotes notes;
+    links::RenderNotes notes;
 };
 
 class SessionRenderer {
@@ -94,7 +90,7 @@ public:
 
     // The lights are rendered when options.luz is set and `lights` is given.
     SessionRenderer(const session::SessionModel& model, const ExportOptions& options,
-                    MusicLinkFactory music = {}, GlassesLinkFactory lights = {});
+                    links::MusicLinkFactory music = {}, links::GlassesLinkFactory lights = {});
     ~SessionRenderer();
 
     // The length of the render: the whole session, to the frame.
@@ -109,8 +105,8 @@ public:
 private:
     session::SessionModel model_;
     ExportOptions options_;
-    MusicLinkFactory music_;
-    GlassesLinkFactory lights_;
+    links::MusicLinkFactory music_;
+    links::GlassesLinkFactory lights_;
 };
 
 // Levels on the -1..1 scale at full master level, as the player sets them:

@@ -22,11 +22,6 @@ constexpr double kNoiseScale = 15240.0;
 WavePaths g_paths;
 bool g_pathsSet = false;
 
-WavePaths pathsIn(const std::string& folder) {
-    return {joinPath(folder, "OndaL.wav"), joinPath(folder, "OndaR.wav"),
-            joinPath(folder, "OndaM.wav")};
-}
-
 void put16(std::string& b, std::size_t at, std::int32_t v) {
     const auto u = static_cast<std::uint16_t>(static_cast<std::int16_t>(v));
     b[at] = char(u & 0xFF);
@@ -50,10 +45,22 @@ std::uint64_t freshSeed() {
     return (std::uint64_t(rd()) << 32) ^ std::uint64_t(now);
 }
 
+// Replaced whole, so no stale tail of a longer old file survives; no flush,
+// as the files are written anew at every start.
+bool writeWave(const std::string& folder, const std::string& name, const std::string& bytes) {
+    if (bytes.empty()) return false;
+    return replaceFileContents(joinPath(folder, name + ".wav"), bytes, Durability::Scratch);
+}
+
 } // namespace
 
+WavePaths wavePathsIn(const std::string& folder) {
+    return {joinPath(folder, "OndaL.wav"), joinPath(folder, "OndaR.wav"),
+            joinPath(folder, "OndaM.wav")};
+}
+
 const WavePaths& rutasOndas() {
-    if (!g_pathsSet) g_paths = pathsIn(programFolder());
+    if (!g_pathsSet) g_paths = wavePathsIn(programFolder());
     return g_paths;
 }
 
@@ -99,12 +106,13 @@ std::string waveFileBytes(const std::string& name, double freq, std::uint64_t se
 }
 
 bool CrearOnda(const std::string& folder, const std::string& name, double freq) {
-    const std::string bytes = waveFileBytes(name, freq);
-    if (bytes.empty()) return false;
-    const std::string path = joinPath(folder, name + ".wav");
-    // Replaced whole, so no stale tail of a longer old file survives; no flush,
-    // as the files are written anew at every start.
-    return replaceFileContents(path, bytes, Durability::Scratch);
+    return writeWave(folder, name, waveFileBytes(name, freq));
+}
+
+bool writeWaves(const std::string& folder, std::uint64_t seed) {
+    for (const char* name : {"OndaL", "OndaR", "OndaM"})
+        if (!writeWave(folder, name, waveFileBytes(name, 1000, seed))) return false;
+    return true;
 }
 
 bool CrearOnda(const std::string& name, double freq) {
@@ -112,7 +120,7 @@ bool CrearOnda(const std::string& name, double freq) {
 }
 
 bool PrepararOndas(const std::string& folder) {
-    g_paths = pathsIn(folder);
+    g_paths = wavePathsIn(folder);
     g_pathsSet = true;
     std::error_code ec;
     for (const std::string* p : {&g_paths.left, &g_paths.right, &g_paths.mask})
@@ -127,7 +135,11 @@ bool PrepararOndas() {
 
 void CargarOndas(vs::audio::BassSample& left, vs::audio::BassSample& right,
                  vs::audio::BassSample& mask) {
-    const WavePaths& p = rutasOndas();
+    CargarOndas(left, right, mask, rutasOndas());
+}
+
+void CargarOndas(vs::audio::BassSample& left, vs::audio::BassSample& right,
+                 vs::audio::BassSample& mask, const WavePaths& p) {
     for (auto [player, path] :
          {std::pair{&left, &p.left}, std::pair{&right, &p.right}, std::pair{&mask, &p.mask}}) {
         std::int32_t most = 1;

@@ -29,6 +29,8 @@ struct WavePaths {
 
 // The paths set by the last PrepararOndas (until then, the program folder's).
 const WavePaths& rutasOndas();
+// The three files' paths in `folder`.
+WavePaths wavePathsIn(const std::string& folder);
 
 // Sets the paths, removes old files, then writes OndaL, OndaR and OndaM in
 // that order. Stops at the first file that cannot be written; false then,
@@ -44,10 +46,18 @@ bool PrepararOndas(const std::string& folder);
 bool CrearOnda(const std::string& name, double freq);
 bool CrearOnda(const std::string& folder, const std::string& name, double freq);
 
+// Writes OndaL, OndaR and OndaM into `folder` with the noise drawn from
+// `seed`, and nothing else: an export's own copies, which must come out the
+// same byte for byte every time. False at the first file that cannot be written.
+bool writeWaves(const std::string& folder, std::uint64_t seed);
+
 // Loads the three files into the left, right and masking players: one playback
 // at a time, 16-bit, stereo, looped. Each Load frees what the player held.
 void CargarOndas(vs::audio::BassSample& left, vs::audio::BassSample& right,
                  vs::audio::BassSample& mask);
+// The same from files elsewhere (an export's own copies).
+void CargarOndas(vs::audio::BassSample& left, vs::audio::BassSample& right,
+                 vs::audio::BassSample& mask, const WavePaths& paths);
 
 // Removes the three files (the exit step); missing files are no error.
 void BorrarOndas();

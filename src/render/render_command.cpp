@@ -6,9 +6,9 @@
 #include "base/preferences.h"
 #include "base/process_files.h"
 #include "base/services.h"
-#include "library/export_lights.h"
+#include "glasses/export_lights.h"
 #include "library/list_file.h"
-#include "library/render_music.h"
+#include "library/export_music.h"
 #include "playback/audio_file_writer.h"
 #include "playback/playback_keys.h"
 #include "playback/render_analysis.h"
@@ -165,19 +165,19 @@ int runRenderCommand(const std::vector<std::string>& args, std::ostream& out, st
 
     // The program's defaults for the tone and mask boxes and bars.
     playback::ExportOptions options;
-    playback::MusicLinkFactory music;
+    links::MusicLinkFactory music;
     if (!a.noMusic) {
         library::PlaylistSnapshot playlist = userPlaylist(err);
         if (playlist.musica && !playlist.rows.empty())
-            music = library::renderMusic(std::move(playlist), Preferences::instance().file());
+            music = library::exportMusic(std::move(playlist), Preferences::instance().file());
     }
     options.musica = bool(music);
     // The lights in the sound only when asked for: the glasses' settings
     // belong to the window's machine, a file may be meant for another.
     options.luz = a.light;
     playback::SessionRenderer renderer(model, options, std::move(music),
-                                       a.light ? library::exportLights()
-                                               : playback::GlassesLinkFactory{});
+                                       a.light ? glasses::exportLights()
+                                               : links::GlassesLinkFactory{});
     playback::RenderAnalyser analyser(model, options);
     ProgressBar bar(err, renderer.totalFrames());
     std::function<void(std::int64_t)> progress;

@@ -54,11 +54,19 @@ public:
         if (t <= timeOf(markers_[1].Left)) return valueOf(markers_[1].Top);
         for (int i = 1; i < n; ++i) {
             const double t0 = timeOf(markers_[i].Left), t1 = timeOf(markers_[i + 1].Left);
-            if (t >= t0 && t <= t1)
-                return segmentValue<double>(t, t0, t1, valueOf(markers_[i].Top),
-                                            valueOf(markers_[i + 1].Top));
+            if (t >= t0 && t <= t1) return valueOnSegment<double>(i, t, timeOf, valueOf);
         }
         return valueOf(markers_[n].Top);
+    }
+
+    // Value at time t on segment i (from point i to point i + 1, 1..count-1),
+    // wherever t lies: the ends' times and values are taken as T, then the
+    // line through them is worked out in T throughout (segmentValue). The
+    // player, which keeps its own segment, reads its beat and base this way.
+    template <typename T, typename TimeOf, typename ValueOf>
+    T valueOnSegment(int i, T t, TimeOf timeOf, ValueOf valueOf) const {
+        return segmentValue<T>(t, T(timeOf(markers_[i].Left)), T(timeOf(markers_[i + 1].Left)),
+                               T(valueOf(markers_[i].Top)), T(valueOf(markers_[i + 1].Top)));
     }
 
     // A new point at `at` (2..count); the points from there on move up one

@@ -152,22 +152,22 @@ PointerBounds limitesArrastre(const SessionModel& m, CurveKind curve, int index,
     return b;
 }
 
-InfoPunto MostrarInfo(const SessionModel& m, int index) {
+PointInfo MostrarInfo(const SessionModel& m, int index) {
     if (index < 1 || index > kMaxPuntos) return {};
     const Marker& p = m.Punto[index];
     return {formatFixed(m.binauralHz(p.Top), 1),
             FormatoTiempo(static_cast<std::int64_t>(roundHalfEven(m.timeMs(p.Left))))};
 }
 
-InfoPunto MostrarInfoFR(const SessionModel& m, int index) {
+PointInfo MostrarInfoFR(const SessionModel& m, int index) {
     if (index < 1 || index > kMaxPuntos) return {};
     const Marker& p = m.PuntoFR[index];
     return {formatFixed(m.baseHz(p.Top), 0),
             FormatoTiempo(static_cast<std::int64_t>(roundHalfEven(m.timeMs(p.Left))))};
 }
 
-TextosTiempo EscribirTiempos(const SessionModel& m) {
-    TextosTiempo t;
+TimeLabels EscribirTiempos(const SessionModel& m) {
+    TimeLabels t;
     const double T = m.lengthMs();
     t.lblTiempo = FormatoTiempo(static_cast<std::int64_t>(T));
     t.lblT[0] = "00:00";

@@ -47,18 +47,18 @@ PointerBounds limitesArrastre(const SessionModel& m, CurveKind curve, int index,
                               float unitsPerPixelX, float unitsPerPixelY);
 
 // Information texts for the point under edit; index 0 clears them.
-struct InfoPunto {
+struct PointInfo {
     std::string hz;
     std::string time;
 };
-InfoPunto MostrarInfo(const SessionModel& m, int index);
-InfoPunto MostrarInfoFR(const SessionModel& m, int index);
+PointInfo MostrarInfo(const SessionModel& m, int index);
+PointInfo MostrarInfoFR(const SessionModel& m, int index);
 
 // Session-length label and the four time-axis labels in between.
-struct TextosTiempo {
+struct TimeLabels {
     std::string lblTiempo;
     std::string lblT[5]; // [0] is always "00:00"
 };
-TextosTiempo EscribirTiempos(const SessionModel& m);
+TimeLabels EscribirTiempos(const SessionModel& m);
 
 } // namespace vs::session

@@ -309,7 +309,7 @@ void GraphFrame::DibujarGrid() {
 }
 
 void GraphFrame::EscribirTiempos() {
-    const TextosTiempo t = session::EscribirTiempos(*d->model);
+    const TimeLabels t = session::EscribirTiempos(*d->model);
     for (int j = 1; j <= 4; ++j)
         d->lblT[j]->setText(QString::fromStdString(t.lblT[j]));
     const QString caption = QString::fromStdString(t.lblTiempo);

@@ -139,11 +139,11 @@ GraphView::Hit GraphView::markerAt(const QPointF& pixel) const {
 
 void GraphView::showInfo(CurveKind curve, int index) {
     if (curve == CurveKind::Binaural) {
-        InfoPunto info = MostrarInfo(m_, index);
+        PointInfo info = MostrarInfo(m_, index);
         emit infoHz(QString::fromStdString(info.hz));
         emit infoTime(QString::fromStdString(info.time));
     } else {
-        InfoPunto info = MostrarInfoFR(m_, index);
+        PointInfo info = MostrarInfoFR(m_, index);
         emit infoFR(QString::fromStdString(info.hz));
         emit infoTime(QString::fromStdString(info.time));
     }

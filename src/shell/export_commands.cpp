@@ -69,7 +69,7 @@ void ExportCommands::exportToAudio() {
         c_.messages->critical("Formato desconocido: use .wav, .flac, .ogg o .mp3");
         return;
     }
-    playback::GlassesLinkFactory lights = c_.lights ? c_.lights() : playback::GlassesLinkFactory{};
+    links::GlassesLinkFactory lights = c_.lights ? c_.lights() : links::GlassesLinkFactory{};
     if (lights && !c_.messages->askYesNo(kLightQuestion)) lights = {};
     start(path, std::move(lights));
 }
@@ -78,10 +78,10 @@ void ExportCommands::verify() {
     if (!job_) start({});
 }
 
-void ExportCommands::start(const std::string& path, playback::GlassesLinkFactory lights) {
+void ExportCommands::start(const std::string& path, links::GlassesLinkFactory lights) {
     playback::ExportOptions o = playback::optionsFrom(*c_.view);
     o.luz = bool(lights);
-    playback::MusicLinkFactory music = c_.music ? c_.music() : playback::MusicLinkFactory{};
+    links::MusicLinkFactory music = c_.music ? c_.music() : links::MusicLinkFactory{};
     // Without music for the render's engine the file has none, and the
     // report must not count on it.
     if (!music) o.musica = false;

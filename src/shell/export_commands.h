@@ -48,11 +48,11 @@ struct ExportContext {
     // Called on the UI thread as each job starts: background music over the
     // render's own engine, from a copy of the playlist as it stands then
     // (empty, or an empty factory: the render has none).
-    std::function<playback::MusicLinkFactory()> music;
+    std::function<links::MusicLinkFactory()> music;
     // Called on the UI thread as an export starts: the LED steps for its
     // light signal, empty while the lights are not carried in the sound (then
     // the export does not offer them).
-    std::function<playback::GlassesLinkFactory()> lights;
+    std::function<links::GlassesLinkFactory()> lights;
 };
 
 class ExportCommands : public QObject {
@@ -80,7 +80,7 @@ public:
         "¿Incluir en el audio la señal de luz de las gafas (19.200 Hz)?";
 
 private:
-    void start(const std::string& path, playback::GlassesLinkFactory lights = {});
+    void start(const std::string& path, links::GlassesLinkFactory lights = {});
     void poll();
     void ended();
 

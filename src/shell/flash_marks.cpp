@@ -9,14 +9,14 @@
 namespace vs::shell {
 
 FlashRiskMarks::FlashRiskMarks(session::SessionModel& model, session::StripView& strip,
-                               const glasses::EstadoGafas& estado)
-    : model_(model), strip_(strip), estado_(estado) {
+                               const glasses::GlassesSettings& settings)
+    : model_(model), strip_(strip), settings_(settings) {
     listener_ = model_.addListener([this] { update(); });
     update();
 }
 
 void FlashRiskMarks::update() {
-    if (!estado_.GafasMentales) {
+    if (!settings_.GafasMentales) {
         strip_.setMarkedCells({}, {});
         return;
     }

@@ -8,7 +8,7 @@ namespace vs::session {
 class StripView;
 } // namespace vs::session
 namespace vs::glasses {
-struct EstadoGafas;
+struct GlassesSettings;
 }
 
 namespace vs::shell {
@@ -16,7 +16,7 @@ namespace vs::shell {
 class FlashRiskMarks {
 public:
     FlashRiskMarks(session::SessionModel& model, session::StripView& strip,
-                   const glasses::EstadoGafas& estado);
+                   const glasses::GlassesSettings& settings);
     ~FlashRiskMarks() = default;
     FlashRiskMarks(const FlashRiskMarks&) = delete;
     FlashRiskMarks& operator=(const FlashRiskMarks&) = delete;
@@ -27,7 +27,7 @@ public:
 private:
     session::SessionModel& model_;
     session::StripView& strip_;
-    const glasses::EstadoGafas& estado_;
+    const glasses::GlassesSettings& settings_;
     session::ListenerHandle listener_;
 };
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "main_window.h"
 
+#include "audio/bass.h"
 #include "audio/volume.h"
 #include "controls/boton_gradiente.h"
 #include "base/numeric.h"
@@ -9,27 +10,24 @@
 #include "glasses/frm_secuencia.h"
 #include "glasses/led_display.h"
 #include "glasses/led_panel.h"
-#include "glasses/led_port.h"
-#include "glasses/led_sequencer.h"
-#include "glasses/port_setup.h"
-#include "glasses/sequences.h"
-#include "glasses/state.h"
-#include "glasses/step_clock.h"
 #include "edit_menu.h"
 #include "flash_marks.h"
-#include "glasses/glasses_output.h"
-#include "glasses_outputs.h"
+#include "glasses/led_port.h"
+#include "glasses/led_sequencer.h"
+#include "glasses/parallel_or_serial_port.h"
+#include "glasses/sequences.h"
+#include "glasses_wiring.h"
 #include "library/music_grid.h"
 #include "library/session_grid.h"
 #include "library/session_library.h"
 #include "options/frm_opciones.h"
 #include "playback/audio_session.h"
-#include "playback/engine_links.h"
+#include "playback/player_sound.h"
 #include "playback/session_player.h"
 #include "export_commands.h"
 #include "frm_about.h"
 #include "help.h"
-#include "player_links.h"
+#include "window_player_view.h"
 #include "qt_services.h"
 #include "session/edit_history.h"
 #include "session/graph_frame.h"
@@ -41,15 +39,11 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QHeaderView>
-#include <QStyle>
 #include <QMimeData>
 #include <QUrl>
 #include <QLabel>
-#include <QPushButton>
 #include <QShortcut>
 #include <QScrollBar>
-#include <QTableWidget>
 #include <QTimer>
 
 namespace vs::shell {
@@ -79,10 +73,13 @@ FrmSomnara::FrmSomnara(QWidget* parent, Dependencies deps)
     // Lower layers report through the process-wide services.
     setMessageService(deps_.messages);
     setFileDialogService(deps_.dialogs);
-    if (!deps_.makeVolume) deps_.makeVolume = [] { return std::make_unique<audio::clsVolume>(); };
+    if (!deps_.makeVolume)
+        deps_.makeVolume = [] {
+            return std::make_unique<audio::clsVolume>(audio::processEngine());
+        };
     if (!deps_.makeChooser)
         deps_.makeChooser = [](QWidget* owner) -> std::unique_ptr<glasses::SequenceChooser> {
-            return std::make_unique<glasses::DialogSequenceChooser>(glasses::estadoGafas(), owner,
+            return std::make_unique<glasses::DialogSequenceChooser>(owner,
                                                                     &controls::makeHouseButton);
         };
     if (!deps_.runOptions) deps_.runOptions = options::runOptionsDialog;
@@ -93,23 +90,24 @@ FrmSomnara::FrmSomnara(QWidget* parent, Dependencies deps)
     edits_ = std::make_unique<session::EditHistory>(*document_);
     library_ = std::make_unique<library::SessionLibrary>(*document_, *deps_.messages,
                                                          *deps_.dialogs, Preferences::instance());
-    audio_ = std::make_unique<playback::AudioSession>(*deps_.messages);
+    audio_ = std::make_unique<playback::AudioSession>(*deps_.messages, audio::processEngine());
     ui_.setupUi(this, *model_);
     // The strip shows each segment in its LED sequence's colour.
     ui_.graph->setSequencePalette(glasses::colorOf);
     setAcceptDrops(true);
     playerView_ = std::make_unique<WindowPlayerView>(ui_);
-    glassesLink_ = std::make_unique<GlassesPlayerLink>(glasses::estadoGafas(), *ui_.led);
+    glasses_ = std::make_unique<GlassesWiring>(gafas_, *ui_.led, glasses::parallelOrSerialPort(),
+                                               glasses::ledPort(), audio::processEngine(),
+                                               *deps_.messages, this);
     music_ = std::make_unique<MusicWiring>(ui_, this, *deps_.messages, *deps_.dialogs,
                                            std::move(deps_.music));
-    flashMarks_ =
-        std::make_unique<FlashRiskMarks>(*model_, *ui_.graph->stripView(), glasses::estadoGafas());
+    flashMarks_ = std::make_unique<FlashRiskMarks>(*model_, *ui_.graph->stripView(), gafas_);
     editMenu_ = std::make_unique<EditMenu>(*edits_, *ui_.mnuEdicionDeshacer, *ui_.mnuEdicionRehacer,
                                            *ui_.graph);
     exportCommands_ = std::make_unique<ExportCommands>(ExportContext{
         this, ui_.mnuSesion, model_.get(), [this] { return document_->name(); }, playerView_.get(),
         deps_.dialogs, deps_.messages, [this] { return music_->exportMusic(); },
-        [this] { return outputs_ ? outputs_->exportLights() : playback::GlassesLinkFactory{}; }});
+        [this] { return glasses_->exportLights(); }});
     wire();
     resize(1180, 590);
     buildStartup();
@@ -122,9 +120,7 @@ FrmSomnara::~FrmSomnara() {
     // lets go of the timers; the audio session releases itself.
     ui_.timerSesion->stop();
     ui_.timerFade->stop();
-    if (timerSecuencia_) timerSecuencia_->setEnabled(false);
-    sequencer_.reset();
-    timerSecuencia_.reset();
+    glasses_->liberar();
     // The views observe the model, which is a member and so would die first:
     // they go now, while it still lives.
     delete takeCentralWidget();
@@ -157,30 +153,15 @@ void FrmSomnara::wire() {
     connect(ui_.cmdStop, &controls::BotonGradiente::Click, this,
             toPlayer(&playback::SessionPlayer::Stop));
 
-    connect(ui_.graph, &session::GraphFrame::cellPressed, this, [this](int i, Qt::MouseButton) {
-        if (sequencer_) sequencer_->previewStart(model_->cellSequence(i));
-    });
-    connect(ui_.graph, &session::GraphFrame::cellReleased, this, [this] {
-        if (sequencer_) sequencer_->previewStop();
-    });
-    connect(ui_.graph, &session::GraphFrame::cellMoved, this,
-            [this](int, int x, int y, int w, int h, Qt::MouseButtons buttons) {
-                if (sequencer_ &&
-                    glasses::LedSequencer::shouldStopPreview(x, y, w, h, buttons & Qt::LeftButton))
-                    sequencer_->previewStop();
-            });
+    glasses_->followStrip(*ui_.graph, *model_);
     connect(ui_.graph, &session::GraphFrame::cellDoubleClicked, this,
             &FrmSomnara::cellDoubleClicked);
     connect(ui_.mnuArchivoSalir, &QAction::triggered, this, &FrmSomnara::mnuArchivoSalir_Click);
     connect(ui_.mnuArchivoOpciones, &QAction::triggered, this, [this] {
         const session::EditStep step(edits_.get(), "cambiar rangos"); // one step per visit
-        deps_.runOptions({*model_, ui_.graph, glasses::estadoGafas(), glasses::ledPort(), *ui_.led,
-                          *deps_.messages,
-                          [this] {
-                              if (timerSecuencia_) timerSecuencia_->setEnabled(false);
-                              if (sequencer_) sequencer_->escribir(0);
-                          },
-                          &controls::makeHouseButton, deps_.serialDevices},
+        deps_.runOptions({*model_, ui_.graph, gafas_, glasses_->port(), *ui_.led, *deps_.messages,
+                          [this] { glasses_->stopAndDarken(); }, &controls::makeHouseButton,
+                          deps_.serialDevices},
                          this);
         trasOpciones();
     });
@@ -238,7 +219,7 @@ void FrmSomnara::buildStartup() {
     startup_.add("ConfigurarListas", [this] { configurarListas(); });
     startup_.add("ConfigurarGrafico", [this] { configurarGrafico(); });
     startup_.add("ColoresLeds", [this] {
-        glasses::CargarColoresLeds(*ui_.led, glasses::LectorColores::Inicio);
+        glasses::CargarColoresLeds(*ui_.led, glasses::ColourReader::Startup);
         glasses::MostrarLeds(*ui_.led, 0);
     });
     startup_.add("ComprobarTarjetaSonido", [this] { audio_->comprobarTarjetaSonido(); });
@@ -251,8 +232,7 @@ void FrmSomnara::buildStartup() {
     startup_.add("IniciarAudio", [this] { audio_->iniciarAudio(); });
     startup_.add("ActivarSesion", [this] { library_->activar(); });
     startup_.add("ActivarCancion", [this] { music_->iniciar(); });
-    startup_.add("AlinearTira",
-                 [this] { ui_.graph->setStripEnabled(glasses::estadoGafas().GafasMentales); });
+    startup_.add("AlinearTira", [this] { ui_.graph->setStripEnabled(gafas_.GafasMentales); });
 }
 
 void FrmSomnara::buildShutdown() {
@@ -273,31 +253,14 @@ void FrmSomnara::buildShutdown() {
     });
     shutdown_.add("CerrarMusica", [this] { music_->cerrar(); });
     shutdown_.add("LiberarAudio", [this] { audio_->liberar(); });
-    shutdown_.add("LiberarTimerSecuencia", [this] {
-        if (timerSecuencia_) timerSecuencia_->setEnabled(false);
-        sequencer_.reset();
-        timerSecuencia_.reset();
-        glassesLink_->setClock(nullptr);
-    });
+    shutdown_.add("LiberarTimerSecuencia", [this] { glasses_->liberar(); });
 }
 
 void FrmSomnara::Inicializar() {
-    auto& gafas = glasses::estadoGafas();
-    const std::string problema = glasses::ConfigurarPuerto(gafas, glasses::ledPort());
-    if (!problema.empty()) deps_.messages->critical(problema);
-    outputs_ =
-        std::make_unique<GlassesOutputs>(glasses::glassesOutput(), gafas, *deps_.messages, this);
-    outputs_->apply();
-    // A run that ended abnormally may have left a pattern lit.
-    if (gafas.GafasMentales) glasses::ledPort().Out32(gafas.PuertoLed, 0);
-    glasses::CargarSecuencias();
-    timerSecuencia_ = std::make_unique<glasses::TickoraStepClock>(10);
-    glassesLink_->setClock(timerSecuencia_.get());
-    sequencer_ = std::make_unique<glasses::LedSequencer>(gafas, *timerSecuencia_,
-                                                         glasses::ledPort(), *ui_.led);
+    glasses_->iniciar();
     chooser_ = deps_.makeChooser(this);
-    sequencer_->setChooser(chooser_.get());
-    sequencer_->onSesionModificada = [this] { document_->setModified(true); };
+    glasses_->sequencer().setChooser(chooser_.get());
+    glasses_->sequencer().onSesionModificada = [this] { document_->setModified(true); };
     settings_ = readShellSettings(Preferences::instance());
     // Setting a value the bar already holds raises no change: show it anyway.
     ui_.scrollVolumenMascara->setValue(settings_.volumenMascara);
@@ -317,19 +280,9 @@ void FrmSomnara::configurarListas() {
     master_ = std::make_unique<playback::MixerMaster>(*volume_);
     music_->configurar(*volume_);
     player_ = std::make_unique<playback::SessionPlayer>(*model_, *playerView_, audio_->tones(),
-                                                        *master_, *glassesLink_, *music_);
+                                                        *master_, glasses_->link(), *music_);
     player_->setNivelMaestroGuardado(volume_->VolumeLevel());
-    // "Duración" is the header that decides: the widest text in the
-    // narrowest column at the design's widths.
-    const QHeaderView* header = ui_.FlexSesion->horizontalHeader();
-    const int needed = header->fontMetrics().horizontalAdvance(QStringLiteral("Duración")) +
-                       2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header) +
-                       6;
-    columnScale_ = columnScale(needed, 800);
-    ui_.FlexSesion->setColumnWidth(1, twipsToPixels(settings_.anchoSesion, columnScale_));
-    ui_.FlexSesion->setColumnWidth(2, twipsToPixels(settings_.anchoDuracionSesion, columnScale_));
-    ui_.FlexMusica->setColumnWidth(1, twipsToPixels(settings_.anchoMusica, columnScale_));
-    ui_.FlexMusica->setColumnWidth(2, twipsToPixels(settings_.anchoDuracionMusica, columnScale_));
+    columnScale_ = ui_.fitColumns(settings_);
 }
 
 void FrmSomnara::configurarGrafico() {
@@ -341,16 +294,20 @@ void FrmSomnara::configurarGrafico() {
 }
 
 void FrmSomnara::trasOpciones() {
-    glasses::CargarColoresLeds(*ui_.led, glasses::LectorColores::TrasOpciones);
-    ui_.graph->setStripEnabled(glasses::estadoGafas().GafasMentales);
-    if (outputs_) outputs_->apply();
+    glasses::CargarColoresLeds(*ui_.led, glasses::ColourReader::AfterOptions);
+    ui_.graph->setStripEnabled(gafas_.GafasMentales);
+    glasses_->apply();
     flashMarks_->update();
 }
 
+glasses::LedSequencer* FrmSomnara::sequencer() const {
+    return &glasses_->sequencer();
+}
+
 void FrmSomnara::cellDoubleClicked(int index) {
-    if (!sequencer_) return;
     const session::EditStep step(edits_.get(), "cambiar secuencia");
-    const int nuevo = sequencer_->choose(model_->cellSequence(index), model_->cellSequence(1));
+    const int nuevo =
+        glasses_->sequencer().choose(model_->cellSequence(index), model_->cellSequence(1));
     if (nuevo < 1 || nuevo > 7) return;
     model_->setCellSequence(index, nuevo);
     model_->notify();
@@ -361,13 +318,7 @@ ExitValues FrmSomnara::exitValues() const {
     ExitValues v;
     v.left = x() * kTwipsPerPixel;
     v.top = y() * kTwipsPerPixel;
-    auto stored = [this](int twips, QTableWidget* grid, int column) {
-        return widthToStore(twips, grid->columnWidth(column), columnScale_);
-    };
-    v.anchoSesion = stored(settings_.anchoSesion, ui_.FlexSesion, 1);
-    v.anchoDuracionSesion = stored(settings_.anchoDuracionSesion, ui_.FlexSesion, 2);
-    v.anchoMusica = stored(settings_.anchoMusica, ui_.FlexMusica, 1);
-    v.anchoDuracionMusica = stored(settings_.anchoDuracionMusica, ui_.FlexMusica, 2);
+    ui_.storeColumns(v, settings_, columnScale_);
     v.volumenBinaural = ui_.scrollVolumenBinaural->value();
     v.volumenMascara = ui_.scrollVolumenMascara->value();
     v.binauralActivo = ui_.chkBinaural->isChecked();

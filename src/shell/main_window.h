@@ -5,6 +5,7 @@
 // shutdown sequence on the exit command or when closed. What it computes
 // lives in plain classes beside it and below it.
 #include "base/services.h"
+#include "glasses/state.h"
 #include "main_window_ui.h"
 #include "music_wiring.h"
 #include "shell_logic.h"
@@ -29,11 +30,10 @@ class SessionLibrary;
 }
 namespace vs::glasses {
 class LedSequencer;
-class StepClock;
 class SequenceChooser;
 } // namespace vs::glasses
 namespace vs::options {
-struct Contexto;
+struct OptionsContext;
 }
 namespace vs::playback {
 class AudioSession;
@@ -46,8 +46,7 @@ namespace vs::shell {
 class EditMenu;
 class ExportCommands;
 class FlashRiskMarks;
-class GlassesOutputs;
-class GlassesPlayerLink;
+class GlassesWiring;
 class MusicWiring;
 class WindowPlayerView;
 
@@ -62,7 +61,7 @@ struct Dependencies {
     // The sequence chooser; default: the modal dialog.
     std::function<std::unique_ptr<glasses::SequenceChooser>(QWidget* owner)> makeChooser;
     // The options dialog, run to its end; default: the modal dialog.
-    std::function<void(const options::Contexto&, QWidget* owner)> runOptions;
+    std::function<void(const options::OptionsContext&, QWidget* owner)> runOptions;
     // The desktop's default programs for the help, web address and mail link.
     DesktopService* desktop = nullptr;
     // Runs a modal dialog (the about box); default: QDialog::exec.
@@ -104,7 +103,8 @@ public:
     MusicWiring& music() { return *music_; }
     playback::SessionPlayer* player() const { return player_.get(); }
     playback::AudioSession& audio() { return *audio_; }
-    glasses::LedSequencer* sequencer() const { return sequencer_.get(); }
+    glasses::LedSequencer* sequencer() const;
+    const glasses::GlassesSettings& glassesSettings() const { return gafas_; }
     const StepSequence& startup() const { return startup_; }
 
 protected:
@@ -135,12 +135,10 @@ private:
     std::unique_ptr<playback::AudioSession> audio_;
     std::unique_ptr<audio::clsVolume> volume_;
     std::unique_ptr<playback::MasterVolume> master_;
-    std::unique_ptr<glasses::StepClock> timerSecuencia_;
-    std::unique_ptr<glasses::LedSequencer> sequencer_;
+    glasses::GlassesSettings gafas_;
+    std::unique_ptr<GlassesWiring> glasses_;
     std::unique_ptr<glasses::SequenceChooser> chooser_;
     std::unique_ptr<WindowPlayerView> playerView_;
-    std::unique_ptr<GlassesPlayerLink> glassesLink_;
-    std::unique_ptr<GlassesOutputs> outputs_;
     std::unique_ptr<MusicWiring> music_;
     std::unique_ptr<playback::SessionPlayer> player_;
     std::unique_ptr<FlashRiskMarks> flashMarks_;

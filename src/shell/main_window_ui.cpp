@@ -5,6 +5,7 @@
 #include "glasses/led_panel.h"
 #include "library/music_grid.h"
 #include "library/session_grid.h"
+#include "playback/session_player.h"
 #include "session/graph_frame.h"
 #include "session/top_high_scroll_bar.h"
 #include "shell_logic.h"
@@ -21,6 +22,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -163,8 +165,8 @@ void MainWindowUi::setupUi(QMainWindow* window, session::SessionModel& model) {
     right->addWidget(FlexSesion, 1);
     right->addWidget(FlexMusica, 1);
 
-    timerSesion = windowTimer(window, "timerSesion", 500);
-    timerFade = windowTimer(window, "timerFade", 1000);
+    timerSesion = windowTimer(window, "timerSesion", playback::SessionPlayer::kTickMs);
+    timerFade = windowTimer(window, "timerFade", playback::SessionPlayer::kFadeTickMs);
     buildMenus(window);
 }
 
@@ -220,6 +222,35 @@ void MainWindowUi::buildMenus(QMainWindow* window) {
     QMenu* ayuda = menu("mnuAyuda", QStringLiteral("A&yuda"));
     mnuAyudaContenido = add(ayuda, "mnuAyudaContenido", QStringLiteral("&Contenido..."));
     mnuAyudaAcrecaDe = add(ayuda, "mnuAyudaAcrecaDe", QStringLiteral("A&cerca de..."));
+}
+
+} // namespace vs::shell
+
+namespace vs::shell {
+
+double MainWindowUi::fitColumns(const ShellSettings& settings) {
+    // "Duración" is the header that decides: the widest text in the
+    // narrowest column at the design's widths.
+    const QHeaderView* header = FlexSesion->horizontalHeader();
+    const int needed = header->fontMetrics().horizontalAdvance(QStringLiteral("Duración")) +
+                       2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header) +
+                       6;
+    const double scale = columnScale(needed, 800);
+    FlexSesion->setColumnWidth(1, twipsToPixels(settings.anchoSesion, scale));
+    FlexSesion->setColumnWidth(2, twipsToPixels(settings.anchoDuracionSesion, scale));
+    FlexMusica->setColumnWidth(1, twipsToPixels(settings.anchoMusica, scale));
+    FlexMusica->setColumnWidth(2, twipsToPixels(settings.anchoDuracionMusica, scale));
+    return scale;
+}
+
+void MainWindowUi::storeColumns(ExitValues& v, const ShellSettings& settings, double scale) const {
+    auto stored = [scale](int twips, const QTableWidget* grid, int column) {
+        return widthToStore(twips, grid->columnWidth(column), scale);
+    };
+    v.anchoSesion = stored(settings.anchoSesion, FlexSesion, 1);
+    v.anchoDuracionSesion = stored(settings.anchoDuracionSesion, FlexSesion, 2);
+    v.anchoMusica = stored(settings.anchoMusica, FlexMusica, 1);
+    v.anchoDuracionMusica = stored(settings.anchoDuracionMusica, FlexMusica, 2);
 }
 
 } // namespace vs::shell

@@ -32,8 +32,17 @@ class BotonGradiente;
 
 namespace vs::shell {
 
+struct ExitValues;
+struct ShellSettings;
+
 struct MainWindowUi {
     void setupUi(QMainWindow* window, session::SessionModel& model);
+    // The grids' columns at the stored widths, scaled so the headers fit the
+    // font in use; returns the scale.
+    double fitColumns(const ShellSettings& settings);
+    // The widths to store at exit: a column the user did not touch keeps its
+    // stored twips.
+    void storeColumns(ExitValues& values, const ShellSettings& settings, double scale) const;
 
     QGroupBox* frameLed = nullptr;
     QWidget* pLed = nullptr;
@@ -55,8 +64,8 @@ struct MainWindowUi {
     QLabel* lblVolumenBinaural = nullptr;
     library::SessionGrid* FlexSesion = nullptr;
     library::MusicGrid* FlexMusica = nullptr;
-    QTimer* timerSesion = nullptr; // 500 ms
-    QTimer* timerFade = nullptr;   // 1000 ms
+    QTimer* timerSesion = nullptr; // SessionPlayer::kTickMs
+    QTimer* timerFade = nullptr;   // SessionPlayer::kFadeTickMs
 
     QAction* mnuArchivoOpciones = nullptr;
     QAction* mnuArchivoSalir = nullptr;

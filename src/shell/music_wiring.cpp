@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "music_wiring.h"
 
+#include "audio/bass.h"
 #include "base/preferences.h"
 #include "library/cd_track_dialog.h"
+#include "library/engine_music_devices.h"
 #include "library/music_grid.h"
 #include "library/music_library.h"
 #include "library/music_player.h"
-#include "library/render_music.h"
-#include "library/system_music_devices.h"
+#include "library/export_music.h"
 #include "main_window_ui.h"
 
 #include <QAction>
@@ -32,7 +33,9 @@ MusicWiring::MusicWiring(MainWindowUi& ui, QWidget* window, MessageService& mess
                          FileDialogService& dialogs, MusicParts parts)
     : ui_(ui), window_(window), messages_(messages), dialogs_(dialogs), parts_(std::move(parts)) {
     if (!parts_.makeDevices)
-        parts_.makeDevices = [] { return std::make_unique<library::SystemMusicDevices>(); };
+        parts_.makeDevices = [] {
+            return std::make_unique<library::EngineMusicDevices>(audio::processEngine());
+        };
     if (!parts_.makeCdChooser)
         parts_.makeCdChooser = [](QWidget* owner) -> std::unique_ptr<library::CdTrackChooser> {
             return std::make_unique<library::DialogCdTrackChooser>(owner);
@@ -41,7 +44,7 @@ MusicWiring::MusicWiring(MainWindowUi& ui, QWidget* window, MessageService& mess
     view_ = std::make_unique<View>(ui_);
     timer_ = new QTimer(window_);
     timer_->setObjectName("timerVolumenExterno");
-    timer_->setInterval(750);
+    timer_->setInterval(kVolumenExternoMs);
 }
 
 MusicWiring::~MusicWiring() {
@@ -65,8 +68,7 @@ void MusicWiring::configurar(audio::clsVolume& volume) {
     });
     QObject::connect(ui_.mnuMusicaEliminar, &QAction::triggered, window_,
                      [this] { library_->eliminar(); });
-    QObject::connect(timer_, &QTimer::timeout, window_,
-                     [this] { library_->timerVolumenExterno(); });
+    QObject::connect(timer_, &QTimer::timeout, window_, [this] { library_->sliderFromMixer(); });
 }
 
 void MusicWiring::cargarLista() {
@@ -99,9 +101,9 @@ void MusicWiring::cerrar() {
     if (player_) player_->cerrar();
 }
 
-playback::MusicLinkFactory MusicWiring::exportMusic() const {
+links::MusicLinkFactory MusicWiring::exportMusic() const {
     if (!library_ || library_->songCount() < 1 || !ui_.chkMusica->isChecked()) return {};
-    return library::renderMusic(
+    return library::exportMusic(
         {library_->rows(), library_->currentRow(), true, ui_.scrollVolumenMusica->value()},
         Preferences::instance().file());
 }

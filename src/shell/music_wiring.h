@@ -4,8 +4,7 @@
 // FlexMusica, the "&Música" menu and its pop-up, the music volume slider and
 // timerVolumenExterno. It is also the session player's MusicLink, handing the
 // player's calls to the music player once the mixer exists.
-#include "playback/session_player.h"
-#include "playback/session_render.h"
+#include "links/player_links.h"
 
 #include <functional>
 #include <memory>
@@ -33,14 +32,17 @@ namespace vs::shell {
 struct MainWindowUi;
 
 struct MusicParts {
-    // Default: the audio library's streams, the MIDI sequencer and the CD.
+    // Default: the streams, a MIDI sequencer and a CD player on the program's engine.
     std::function<std::unique_ptr<library::MusicDevices>()> makeDevices;
     // Default: the modal dialog listing the disc's tracks.
     std::function<std::unique_ptr<library::CdTrackChooser>(QWidget* owner)> makeCdChooser;
 };
 
-class MusicWiring : public playback::MusicLink {
+class MusicWiring : public links::MusicLink {
 public:
+    // How often timerVolumenExterno brings the slider to the mixer's level.
+    static constexpr int kVolumenExternoMs = 750;
+
     MusicWiring(MainWindowUi& ui, QWidget* window, MessageService& messages,
                 FileDialogService& dialogs, MusicParts parts);
     ~MusicWiring() override;
@@ -59,7 +61,7 @@ public:
     void cerrar();
     // The music of an export starting now: a copy of the rows, the current
     // song, the box and the slider; empty when there is nothing to play.
-    playback::MusicLinkFactory exportMusic() const;
+    links::MusicLinkFactory exportMusic() const;
 
     void PlayMusica() override;
     void PararMusica() override;

@@ -22,14 +22,16 @@ protected:
     }
     void TearDown() override {
         BASS_Free();
-        vs::audio::setMasterGain(1);
+        vs::audio::processEngine().setMasterGain(1);
         for (auto l : {vs::audio::Line::Wave, vs::audio::Line::Synth, vs::audio::Line::CD})
-            vs::audio::setLineGain(l, 1);
+            vs::audio::processEngine().setLineGain(l, 1);
     }
+    // The engine the BASS_* operations drive.
+    static vs::audio::Engine& engine() { return vs::audio::processEngine(); }
     // Interleaved stereo.
     static std::vector<float> render(int frames) {
         std::vector<float> out(std::size_t(frames) * 2);
-        vs::audio::renderOffline(out.data(), frames);
+        vs::audio::processEngine().renderOffline(out.data(), frames);
         return out;
     }
     std::uint32_t loadTone(const std::string& path, std::uint32_t flags = 0) {

@@ -35,7 +35,7 @@ protected:
 } // namespace
 
 TEST_F(SamplePlayer, WritersClampAndWriteTheValueBack) {
-    BassSample s;
+    BassSample s(engine());
     std::int32_t v = -5;
     s.setVolume(v);
     EXPECT_EQ(v, 0);
@@ -70,7 +70,7 @@ TEST_F(SamplePlayer, WritersClampAndWriteTheValueBack) {
 }
 
 TEST_F(SamplePlayer, NothingHappensWithoutASample) {
-    BassSample s;
+    BassSample s(engine());
     s.Play(5, 0, 8820, 0, true);
     s.Pause();
     s.ResumePlay();
@@ -83,7 +83,7 @@ TEST_F(SamplePlayer, NothingHappensWithoutASample) {
 }
 
 TEST_F(SamplePlayer, LoadFillsDefaultsAndPlayUsesThem) {
-    BassSample s;
+    BassSample s(engine());
     std::int32_t most = 0;
     bool eightBit = false, mono = false, looped = true;
     s.setLoopSample(true);
@@ -100,7 +100,7 @@ TEST_F(SamplePlayer, LoadFillsDefaultsAndPlayUsesThem) {
     EXPECT_EQ(s.FrequencyEx(), 44100);
     EXPECT_EQ(s.VolumeEx(), 100);
     EXPECT_EQ(s.PanEx(), 0);
-    EXPECT_TRUE(BASS_ChannelGetFlags(s.channelHandle()) & vs::audio::kChannelLoop);
+    EXPECT_TRUE(engine().voiceInfo(s.voice())->loop);
     EXPECT_NEAR(toneFrequency(channelOf(render(44100), 0), 44100), 1000, 0.01);
 
     std::int32_t big = 70000;
@@ -111,7 +111,7 @@ TEST_F(SamplePlayer, LoadFillsDefaultsAndPlayUsesThem) {
 
 TEST_F(SamplePlayer, SessionTickRetunesAndRelevelsTheSoundingTone) {
     // What the player does every half second.
-    BassSample s;
+    BassSample s(engine());
     loadLooped(s, rutasOndas().left);
     s.Play(5, std::nullopt, 8820, std::nullopt, true);
     EXPECT_EQ(s.VolumeEx(), 5);
@@ -133,13 +133,13 @@ TEST_F(SamplePlayer, SessionTickRetunesAndRelevelsTheSoundingTone) {
 }
 
 TEST_F(SamplePlayer, FailuresAreShownInSpanish) {
-    BassSample s;
+    BassSample s(engine());
     loadLooped(s, rutasOndas().left);
-    const auto held = s.sampleHandle();
+    const auto held = s.sample();
     loadLooped(s, dir.file("no-existe.wav"));
     EXPECT_TRUE(shown.saw("No se puede cargar el fichero " + dir.file("no-existe.wav")));
     EXPECT_FALSE(s.FileLoaded());
-    EXPECT_EQ(BASS_SampleStop(held), 0u); // the old sample was freed, not leaked
+    EXPECT_FALSE(engine().stopSample(held)); // the old sample was freed, not leaked
 
     loadLooped(s, rutasOndas().left);
     std::int32_t far = 1 << 30;
@@ -162,11 +162,11 @@ TEST_F(SamplePlayer, FailuresAreShownInSpanish) {
 }
 
 TEST_F(SamplePlayer, PauseResumeStopAndTeardown) {
-    std::uint32_t handle = 0;
+    vs::audio::SampleId handle;
     {
-        BassSample s;
+        BassSample s(engine());
         loadLooped(s, rutasOndas().mask);
-        handle = s.sampleHandle();
+        handle = s.sample();
         s.Play(10, std::nullopt, std::nullopt, std::nullopt, true);
         EXPECT_TRUE(s.Playing());
         s.Pause();
@@ -182,10 +182,10 @@ TEST_F(SamplePlayer, PauseResumeStopAndTeardown) {
         EXPECT_TRUE(s.Playing());
     }
     // Gone with the object: the sample and its sound.
-    EXPECT_EQ(BASS_SampleStop(handle), 0u);
+    EXPECT_FALSE(engine().stopSample(handle));
     EXPECT_EQ(peak(render(4410)), 0.0);
 
-    BassSample freed;
+    BassSample freed(engine());
     loadLooped(freed, rutasOndas().mask);
     freed.Free();
     EXPECT_FALSE(freed.FileLoaded());
@@ -199,7 +199,7 @@ TEST_F(SamplePlayer, ACdTrackPlayingIsNotTakenForAPlayerThatHasNotStarted) {
     ASSERT_NE(BASS_CDInit(cue.c_str(), 0x20), 0u);
     ASSERT_NE(BASS_CDPlay(1, 0, 1), 0u);
     {
-        BassSample s;
+        BassSample s(engine());
         loadLooped(s, rutasOndas().left);
         EXPECT_FALSE(s.Playing());
         s.Pause();

@@ -74,7 +74,7 @@ TEST_F(CdImage, PlaysTheTrackOnTheCdLineAtItsLevel) {
     ASSERT_NE(BASS_CDPlay(2, 0, 1), 0u); // replaces track 1
     EXPECT_EQ(BASS_ChannelIsActive(0), vs::audio::kPlaying);
     // The wave line carries samples and streams, not the CD.
-    vs::audio::setLineGain(Line::Wave, 0);
+    vs::audio::processEngine().setLineGain(Line::Wave, 0);
 
     const auto full = render(22050);
     for (int ch = 0; ch < 2; ++ch) {
@@ -85,7 +85,7 @@ TEST_F(CdImage, PlaysTheTrackOnTheCdLineAtItsLevel) {
         EXPECT_LT(fit.thdnDb(), -80);
     }
 
-    vs::audio::setLineGain(Line::CD, 0.25f);
+    vs::audio::processEngine().setLineGain(Line::CD, 0.25f);
     render(1024); // the gain glides over one block
     const SineFit quiet = fitSine(channelOf(render(8192), 0), 1000.0, kRate);
     EXPECT_NEAR(quiet.amplitude, 0.125, 0.001);

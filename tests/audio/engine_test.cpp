@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Engine life cycle, decoded streams and the lock-free queues.
+#include "audio/bass.h"
 #include "audio/audio_output.h"
 #include "audio/spsc_queue.h"
 #include "audio_fixture.h"
@@ -137,7 +138,7 @@ TEST(AudioEngine, InitOnceAndFreeReleasesEverything) {
     EXPECT_EQ(BASS_ChannelIsActive(ch), vs::audio::kInactive);
     EXPECT_EQ(BASS_SamplePlayEx(s, 0, -1, -1, -101, 1), 0u);
     std::vector<float> out(64, 1.0f);
-    EXPECT_EQ(vs::audio::renderOffline(out.data(), 32), 0);
+    EXPECT_EQ(vs::audio::processEngine().renderOffline(out.data(), 32), 0);
     EXPECT_EQ(peak(out), 0.0);
     EXPECT_EQ(BASS_Start(), 0u);
 }
@@ -163,7 +164,7 @@ TEST(AudioEngine, DeviceCallbackDrivesTheSameMixer) {
         CrankedOutput::render(CrankedOutput::context, &out[2 * i], 441);
     EXPECT_NEAR(toneFrequency(channelOf(out, 1), 44100), 500, 0.01);
     // Not the offline engine: renderOffline refuses while a device plays.
-    EXPECT_EQ(vs::audio::renderOffline(out.data(), 16), 0);
+    EXPECT_EQ(vs::audio::processEngine().renderOffline(out.data(), 16), 0);
     BASS_Free();
     EXPECT_EQ(CrankedOutput::render, nullptr);
     vs::audio::setOutputFactory(nullptr);
@@ -173,12 +174,12 @@ TEST(AudioEngine, DummySdlDeviceOpensAndAMissingDriverFails) {
     const char* was = std::getenv("SDL_AUDIODRIVER");
     const std::string saved = was ? was : "";
     ::setenv("SDL_AUDIODRIVER", "dummy", 1);
-    EXPECT_GE(vs::audio::outputDeviceCount(), 1);
+    EXPECT_GE(vs::audio::Engine::outputDeviceCount(), 1);
     ASSERT_NE(BASS_Init(-1, 44100, 0x20, nullptr), 0u);
     EXPECT_NE(BASS_Start(), 0u);
     BASS_Free();
     ::setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
-    EXPECT_EQ(vs::audio::outputDeviceCount(), 0);
+    EXPECT_EQ(vs::audio::Engine::outputDeviceCount(), 0);
     EXPECT_EQ(BASS_Init(-1, 44100, 0x20, nullptr), 0u);
     EXPECT_EQ(BASS_RecordInit(-1), 0u);
     if (was)

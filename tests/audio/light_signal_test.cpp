@@ -3,6 +3,7 @@
 // two binaural tones playing: the 19,200 Hz carrier is in each channel while
 // that eye's LEDs are lit, at its level, glides in and out without spreading
 // into the audible band, and leaves the tones as they were.
+#include "audio/bass.h"
 #include "audio/light_signal.h"
 #include "audio_fixture.h"
 #include "tone_analysis.h"
@@ -41,25 +42,26 @@ protected:
         const auto l = loadTone(rutasOndas().left), r = loadTone(rutasOndas().right);
         EXPECT_NE(BASS_SamplePlayEx(l, 0, kRateL, 50, -101, 1), 0u);
         EXPECT_NE(BASS_SamplePlayEx(r, 0, kRateR, 50, -101, 1), 0u);
-        vs::audio::setLightSignal(lightOn);
+        vs::audio::processEngine().setLightSignal(lightOn);
         std::vector<float> out(std::size_t(frames) * 2);
         int at = 0;
         for (std::size_t i = 0; i <= steps.size(); ++i) {
             const int until = i < steps.size() ? steps[i].frame : frames;
-            if (until > at) vs::audio::renderOffline(out.data() + 2 * at, until - at);
+            if (until > at)
+                vs::audio::processEngine().renderOffline(out.data() + 2 * at, until - at);
             at = until;
-            if (i < steps.size()) vs::audio::setLightByte(steps[i].byte);
+            if (i < steps.size()) vs::audio::processEngine().setLightByte(steps[i].byte);
         }
         BASS_SampleFree(l);
         BASS_SampleFree(r);
-        vs::audio::setLightByte(0);
-        vs::audio::setLightSignal(false);
+        vs::audio::processEngine().setLightByte(0);
+        vs::audio::processEngine().setLightSignal(false);
         render(4096); // let the carrier glide out before the next render
         return out;
     }
     void TearDown() override {
-        vs::audio::setLightSignal(false);
-        vs::audio::setLightByte(0);
+        vs::audio::processEngine().setLightSignal(false);
+        vs::audio::processEngine().setLightByte(0);
         OfflineEngine::TearDown();
     }
 };
@@ -159,7 +161,7 @@ TEST_F(LightSignalRender, SwitchingMakesNoClickInTheAudibleBand) {
 
 TEST_F(LightSignalRender, TheMastersFadeLeavesTheLightsAlone) {
     const std::vector<Step> lit = {{0, 255}};
-    vs::audio::setMasterGain(0.25f);
+    vs::audio::processEngine().setMasterGain(0.25f);
     const auto out = play(true, lit, 8192);
     const double full = std::pow(10.0, LightSignal::kFullLevelDbfs / 20.0);
     for (int ch = 0; ch < 2; ++ch)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The MIDI command strings: what each command answers, and the sound a played
 // song puts on the Synth line of an offline engine.
+#include "audio/bass.h"
 #include "audio/mci.h"
 #include "audio/midi_synth.h"
 #include "audio_fixture.h"
@@ -150,7 +151,7 @@ TEST_F(MciSound, LineGainScalesTheSongAndStopSilencesIt) {
         return rms(left(audio::kMixRate / 4));
     };
     const double full = levelAfterHalfASecond();
-    audio::setLineGain(audio::Line::Synth, 0.5f);
+    audio::processEngine().setLineGain(audio::Line::Synth, 0.5f);
     const double half = levelAfterHalfASecond(); // playing again starts from the top
     EXPECT_GT(full, 0.005);
     EXPECT_NEAR(half / full, 0.5, 0.02);
@@ -159,8 +160,8 @@ TEST_F(MciSound, LineGainScalesTheSongAndStopSilencesIt) {
     EXPECT_EQ(ask("status midi mode"), "stopped");
     EXPECT_LT(rms(left(4096)), 1e-6);
     // The Wave line's gain does nothing to the song.
-    audio::setLineGain(audio::Line::Synth, 1);
-    audio::setLineGain(audio::Line::Wave, 0);
+    audio::processEngine().setLineGain(audio::Line::Synth, 1);
+    audio::processEngine().setLineGain(audio::Line::Wave, 0);
     EXPECT_NEAR(levelAfterHalfASecond() / full, 1.0, 0.02);
 }
 
@@ -186,9 +187,10 @@ TEST_F(MciSound, MeasuringDoesNotDisturbPlaybackButAnotherSongTakesTheLine) {
 }
 
 TEST_F(MciSound, SynthRefusesWhatItCannotPlayAndStaysStopped) {
-    audio::MidiSynth noFont(oneNoteSong(kOcarina, kA4, 500), dir.file("nada.sf2"));
+    audio::MidiSynth noFont(oneNoteSong(kOcarina, kA4, 500), audio::processEngine(),
+                            dir.file("nada.sf2"));
     EXPECT_FALSE(noFont.play());
-    audio::MidiSynth noSong(Bytes{'M', 'T', 'h', 'd'});
+    audio::MidiSynth noSong(Bytes{'M', 'T', 'h', 'd'}, audio::processEngine());
     EXPECT_FALSE(noSong.play());
     EXPECT_FALSE(noFont.playing());
     EXPECT_FALSE(noSong.playing());

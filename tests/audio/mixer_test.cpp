@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The sample mixer judged by ear, so to speak: every check measures the
 // rendered sound rather than the engine's bookkeeping.
+#include "audio/bass.h"
 #include "audio_fixture.h"
 #include "tone_analysis.h"
 
@@ -113,10 +114,11 @@ TEST_F(OfflineEngine, LineAndMasterGainsScaleTheirLinesOnly) {
     };
     const auto sample = loadTone(rutasOndas().left);
     BASS_SamplePlayEx(sample, 0, 44100, 100, 0, 1);
-    ASSERT_TRUE(vs::audio::setLineSource(vs::audio::Line::Synth, std::make_shared<Hum>()));
-    vs::audio::setLineGain(vs::audio::Line::Wave, 0.5f);
-    vs::audio::setLineGain(vs::audio::Line::Synth, 0.4f);
-    vs::audio::setMasterGain(0.5f);
+    ASSERT_TRUE(
+        vs::audio::processEngine().setLineSource(vs::audio::Line::Synth, std::make_shared<Hum>()));
+    vs::audio::processEngine().setLineGain(vs::audio::Line::Wave, 0.5f);
+    vs::audio::processEngine().setLineGain(vs::audio::Line::Synth, 0.4f);
+    vs::audio::processEngine().setMasterGain(0.5f);
     render(1024); // let the gains glide
     const auto out = render(44100);
     const auto fit = fitSine(channelOf(out, 0), 1000, 44100);
@@ -124,12 +126,13 @@ TEST_F(OfflineEngine, LineAndMasterGainsScaleTheirLinesOnly) {
     EXPECT_NEAR(fit.dc, 0.25 * 0.4 * 0.5, 1e-4);
     EXPECT_NEAR(rms(channelOf(out, 1)), 0.05, 1e-4); // the hum alone on the right
 
-    vs::audio::setLineGain(vs::audio::Line::Synth, 1);
-    ASSERT_TRUE(vs::audio::setLineSource(vs::audio::Line::Synth, nullptr));
-    vs::audio::setMasterGain(0);
+    vs::audio::processEngine().setLineGain(vs::audio::Line::Synth, 1);
+    ASSERT_TRUE(vs::audio::processEngine().setLineSource(vs::audio::Line::Synth, nullptr));
+    vs::audio::processEngine().setMasterGain(0);
     render(1024);
     EXPECT_EQ(peak(render(4410)), 0.0);
-    EXPECT_FALSE(vs::audio::setLineSource(vs::audio::Line::Wave, std::make_shared<Hum>()));
+    EXPECT_FALSE(
+        vs::audio::processEngine().setLineSource(vs::audio::Line::Wave, std::make_shared<Hum>()));
 }
 
 TEST_F(OfflineEngine, OneShotPlaysOutAndLoopingNeverDoes) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The mixer volume: the system mixer where it has the line, the engine's own
 // gains where it does not, and silence about every failure.
+#include "audio/bass.h"
 #include "audio/engine.h"
 #include "audio/volume.h"
 
@@ -15,9 +16,9 @@ namespace {
 
 struct GainsReset {
     ~GainsReset() {
-        vs::audio::setMasterGain(1);
+        vs::audio::processEngine().setMasterGain(1);
         for (auto l : {vs::audio::Line::Wave, vs::audio::Line::Synth, vs::audio::Line::CD})
-            vs::audio::setLineGain(l, 1);
+            vs::audio::processEngine().setLineGain(l, 1);
     }
 };
 
@@ -29,7 +30,7 @@ TEST(MixerVolume, LinesTheSystemLacksFallBackToTheEngine) {
     system->present = {true, false, true, false}; // Master and Synth only
     system->levels = {40000, 0, 123, 0};
     RecordingMixerBackend* sys = system.get();
-    clsVolume vol(std::move(system), vs::audio::makeEngineMixer());
+    clsVolume vol(std::move(system), vs::audio::makeEngineMixer(vs::audio::processEngine()));
 
     EXPECT_EQ(vol.VolumeLevel(), 40000);
     EXPECT_EQ(vol.SynLevel(), 123);
@@ -41,9 +42,9 @@ TEST(MixerVolume, LinesTheSystemLacksFallBackToTheEngine) {
     ASSERT_EQ(sys->writes.size(), 2u);
     EXPECT_EQ(sys->writes[0], std::make_pair(MixerLine::Master, 20000));
     EXPECT_EQ(sys->writes[1], std::make_pair(MixerLine::Synth, 65535));
-    EXPECT_NEAR(vs::audio::lineGain(vs::audio::Line::Wave), 0.5, 1e-4);
-    EXPECT_EQ(vs::audio::lineGain(vs::audio::Line::CD), 0.0f);
-    EXPECT_EQ(vs::audio::masterGain(), 1.0f); // the system mixer took the master
+    EXPECT_NEAR(vs::audio::processEngine().lineGain(vs::audio::Line::Wave), 0.5, 1e-4);
+    EXPECT_EQ(vs::audio::processEngine().lineGain(vs::audio::Line::CD), 0.0f);
+    EXPECT_EQ(vs::audio::processEngine().masterGain(), 1.0f); // the system mixer took the master
     EXPECT_EQ(vol.WaveLevel(), 32768);
     EXPECT_EQ(vol.CDLevel(), 0);
     EXPECT_EQ(vol.WaveMax(), 65535);
@@ -53,9 +54,9 @@ TEST(MixerVolume, LinesTheSystemLacksFallBackToTheEngine) {
 
 TEST(MixerVolume, WithoutAnyMixerEverythingIsTheEngines) {
     GainsReset reset;
-    clsVolume vol(nullptr, vs::audio::makeEngineMixer());
+    clsVolume vol(nullptr, vs::audio::makeEngineMixer(vs::audio::processEngine()));
     vol.setVolumeLevel(13107);
-    EXPECT_NEAR(vs::audio::masterGain(), 0.2, 1e-4);
+    EXPECT_NEAR(vs::audio::processEngine().masterGain(), 0.2, 1e-4);
     EXPECT_EQ(vol.VolumeLevel(), 13107);
     // A fade in 1/30 steps of a saved level lands on 0 and comes back whole.
     const int saved = 65535;
@@ -63,7 +64,7 @@ TEST(MixerVolume, WithoutAnyMixerEverythingIsTheEngines) {
         vol.setVolumeLevel(int((100 - step * 100.0 / 30) * saved / 100 + 0.5));
     EXPECT_EQ(vol.VolumeLevel(), 0);
     vol.setVolumeLevel(saved);
-    EXPECT_EQ(vs::audio::masterGain(), 1.0f);
+    EXPECT_EQ(vs::audio::processEngine().masterGain(), 1.0f);
 }
 
 TEST(MixerVolume, FailedReadsGiveZeroAndNoLineMeansNoMaximum) {
@@ -96,7 +97,7 @@ TEST(MixerVolume, AlsaWithoutTheCardHasNoLines) {
     }
     // The default mixer opens on any machine: through ALSA or through the engine.
     GainsReset reset;
-    clsVolume vol;
+    clsVolume vol(vs::audio::processEngine());
     EXPECT_EQ(vol.WaveMax(), 65535);
     EXPECT_GE(vol.VolumeLevel(), 0);
 }

@@ -194,7 +194,7 @@ TEST(ButtonEvents, HoverEndsWithinATickAfterThePointerLeaves) {
 
 TEST(ButtonEvents, SchemeTwoDrawsTheBackOverColourWhileHovered) {
     Shown s;
-    s.button->setColorScheme(2);
+    s.button->setColorScheme(vs::controls::BotonGradiente::SchemeCustom);
     s.button->setBackColor(vs::controls::rgb(20, 40, 60));
     s.button->setBackOver(vs::controls::rgb(100, 100, 100));
     EXPECT_EQ(s.at(5, 10), argb(shifted(shifted(vs::controls::rgb(20, 40, 60), 48), -10)));

@@ -214,7 +214,7 @@ TEST(GradientLook, NoHeightOrTinySizesDrawSafely) {
                     in.state = state;
                     in.mouseOver = over;
                     in.caption = QStringLiteral("Stop");
-                    const QImage img = vs::controls::renderGradientLook(in);
+                    const QImage img = vs::controls::paintGradientLook(in);
                     EXPECT_EQ(img.isNull(), w == 0 || h == 0);
                 }
 }

@@ -15,6 +15,7 @@
 #include "manual_step_clock.h"
 #include "recording_indicators.h"
 #include "recording_led_port.h"
+#include "sequencer_on_doubles.h"
 
 using namespace vs::glasses;
 
@@ -39,11 +40,12 @@ protected:
         estado.SecuenciaActual = 3;
         estado.FrecuenciaLed = 7.0f;
     }
-    EstadoGafas estado;
+    SequencerOnDoubles glasses;
+    SequencerState& estado = glasses.state;
 };
 
 TEST_F(Chooser, OpensWithTheGridAndTheCurrentRowMarked) {
-    frmSecuencia dlg(estado);
+    frmSecuencia dlg(glasses.sequencer);
     auto* grid = dlg.flexSecuencia();
     ASSERT_EQ(grid->rowCount(), 7);
     ASSERT_EQ(grid->columnCount(), 3);
@@ -82,7 +84,7 @@ TEST_F(Chooser, OpensWithTheGridAndTheCurrentRowMarked) {
 }
 
 TEST_F(Chooser, PressingARowSwitchesThePreviewAndBoldFollowsTheClick) {
-    frmSecuencia dlg(estado);
+    frmSecuencia dlg(glasses.sequencer);
     dlg.show();
     auto* grid = dlg.flexSecuencia();
     pressRow(grid, 4, false);
@@ -97,7 +99,7 @@ TEST_F(Chooser, PressingARowSwitchesThePreviewAndBoldFollowsTheClick) {
 }
 
 TEST_F(Chooser, SpinnerSetsTheRateInTenths) {
-    frmSecuencia dlg(estado);
+    frmSecuencia dlg(glasses.sequencer);
     dlg.scrollHz()->setValue(0);
     EXPECT_EQ(estado.FrecuenciaLed, 0.0f);
     EXPECT_EQ(dlg.lblHz()->text(), "0.0");
@@ -108,50 +110,50 @@ TEST_F(Chooser, SpinnerSetsTheRateInTenths) {
     EXPECT_EQ(dlg.lblHz()->text(), "12.4");
 
     estado.FrecuenciaLed = 99.0f; // beyond the spinner: shown at its top
-    frmSecuencia high(estado);
+    frmSecuencia high(glasses.sequencer);
     EXPECT_EQ(high.scrollHz()->value(), 300);
     EXPECT_EQ(high.lblHz()->text(), "30.0");
 }
 
 TEST_F(Chooser, SelectKeepsThePressedRow) {
-    frmSecuencia dlg(estado);
+    frmSecuencia dlg(glasses.sequencer);
     dlg.show();
     pressRow(dlg.flexSecuencia(), 5);
     QTest::mouseClick(dlg.cmdAceptar(), Qt::LeftButton);
-    EXPECT_EQ(dlg.resultado(), SequenceChooser::Resultado::Seleccionada);
+    EXPECT_EQ(dlg.choice(), SequenceChooser::Result::Chosen);
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
     EXPECT_FALSE(dlg.isVisible());
     EXPECT_EQ(estado.SecuenciaActual, 6);
 }
 
 TEST_F(Chooser, CancelPutsTheOpeningSequenceBackButNotTheRate) {
-    frmSecuencia dlg(estado);
+    frmSecuencia dlg(glasses.sequencer);
     dlg.show();
     pressRow(dlg.flexSecuencia(), 4);
     dlg.scrollHz()->setValue(20);
     QTest::mouseClick(dlg.cmdCancelar(), Qt::LeftButton);
-    EXPECT_EQ(dlg.resultado(), SequenceChooser::Resultado::Cancelada);
+    EXPECT_EQ(dlg.choice(), SequenceChooser::Result::Cancelled);
     EXPECT_FALSE(dlg.isVisible());
     EXPECT_EQ(estado.SecuenciaActual, 3);
     EXPECT_EQ(estado.FrecuenciaLed, 2.0f);
 }
 
 TEST_F(Chooser, CloseBoxKeepsThePressedRowWithoutSelecting) {
-    frmSecuencia dlg(estado);
+    frmSecuencia dlg(glasses.sequencer);
     dlg.show();
     pressRow(dlg.flexSecuencia(), 5);
     dlg.close();
     EXPECT_FALSE(dlg.isVisible());
-    EXPECT_EQ(dlg.resultado(), SequenceChooser::Resultado::Cerrada);
+    EXPECT_EQ(dlg.choice(), SequenceChooser::Result::Closed);
     EXPECT_EQ(estado.SecuenciaActual, 6);
 }
 
 TEST_F(Chooser, DoubleClickFlowStoresTheChoiceWhileTheLightsRun) {
-    ManualStepClock clock;
-    RecordingLedPort port;
-    RecordingIndicators view;
-    LedSequencer seq(estado, clock, port, view);
-    DialogSequenceChooser chooser(estado, nullptr);
+    ManualStepClock& clock = glasses.clock;
+    RecordingLedPort& port = glasses.port;
+    RecordingIndicators& view = glasses.view;
+    LedSequencer& seq = glasses.sequencer;
+    DialogSequenceChooser chooser(nullptr);
     seq.setChooser(&chooser);
     bool modified = false;
     seq.onSesionModificada = [&] { modified = true; };

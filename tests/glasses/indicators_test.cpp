@@ -58,7 +58,7 @@ protected:
 
 TEST_F(LedColours, StartUpDefaultsAlternateYellowGreenAndDarkenEveryLed) {
     MostrarLeds(view, 255);
-    CargarColoresLeds(view, LectorColores::Inicio);
+    CargarColoresLeds(view, ColourReader::Startup);
     for (int i = 1; i <= 8; ++i) {
         EXPECT_EQ(view.litColour[i], i % 2 ? 65535u : 65280u) << i;
         EXPECT_EQ(view.unLitColour[i], i % 2 ? 32896u : 32768u) << i;
@@ -68,7 +68,7 @@ TEST_F(LedColours, StartUpDefaultsAlternateYellowGreenAndDarkenEveryLed) {
 
 TEST_F(LedColours, AfterTheOptionsDialogDefaultsAreRedAndLightsStay) {
     MostrarLeds(view, 90);
-    CargarColoresLeds(view, LectorColores::TrasOpciones);
+    CargarColoresLeds(view, ColourReader::AfterOptions);
     for (int i = 1; i <= 8; ++i) {
         EXPECT_EQ(view.litColour[i], 255u);
         EXPECT_EQ(view.unLitColour[i], 128u);
@@ -80,13 +80,13 @@ TEST_F(LedColours, StoredColoursWinWhateverTheKeySpelling) {
     auto& prefs = vs::Preferences::instance();
     prefs.save("Opciones", "ColorLedLit3", "16711680");
     prefs.save("Opciones", "ColorLedUnlit3", "4210752"); // as the options dialog writes it
-    CargarColoresLeds(view, LectorColores::Inicio);
+    CargarColoresLeds(view, ColourReader::Startup);
     EXPECT_EQ(view.litColour[3], 16711680u);
     EXPECT_EQ(view.unLitColour[3], 4210752u);
     EXPECT_EQ(view.litColour[4], 65280u);
 
     LedPanel panel;
-    CargarColoresLeds(panel, LectorColores::TrasOpciones);
+    CargarColoresLeds(panel, ColourReader::AfterOptions);
     EXPECT_EQ(panel.led(3)->LitColour(), 16711680u);
     EXPECT_EQ(panel.led(3)->UnLitColour(), 4210752u);
     EXPECT_EQ(panel.led(1)->LitColour(), 255u);

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "audio/engine.h"
 #include "glasses/led_port.h"
+#include "glasses/light_signal_port.h"
 #include "glasses/port_setup.h"
 
 #include "base/preferences.h"
@@ -89,7 +91,7 @@ protected:
     }
     vs::test::TempDir dir;
     RecordingLedPort port;
-    EstadoGafas estado;
+    GlassesSettings estado;
 };
 
 TEST_F(PortSetupPrefs, DefaultsChooseThe378PortAndReadItOnce) {
@@ -128,3 +130,22 @@ TEST_F(PortSetupPrefs, EnabledGlassesReportAnUnusablePort) {
 }
 
 } // namespace
+
+TEST(LightSignalPort, EveryByteGoesOnAndBecomesTheLightSignalsUntilThePortGoes) {
+    vs::audio::Engine engine;
+    vs::glasses::RecordingLedPort glasses;
+    glasses.problem = "No hay ningún puerto paralelo en la dirección 378";
+    {
+        vs::glasses::LightSignalPort port(glasses, engine);
+        port.setSounding(true);
+        EXPECT_TRUE(engine.lightSignal());
+        port.Out32(0x378, 0x1A5); // the data lines carry the low byte
+        ASSERT_EQ(glasses.writes.size(), 1u);
+        EXPECT_EQ(glasses.writes[0].port, 0x378);
+        EXPECT_EQ(engine.lightByte(), 0xA5);
+        port.Inp32(0x278);
+        EXPECT_EQ(glasses.reads, std::vector<std::uint16_t>{0x278});
+        EXPECT_EQ(port.problema(), glasses.problem);
+    }
+    EXPECT_FALSE(engine.lightSignal());
+}

@@ -5,6 +5,7 @@
 #include "glasses/led_display.h"
 #include "glasses/led_panel.h"
 #include "glasses/sequences.h"
+#include "sequencer_on_doubles.h"
 
 #include "base/preferences.h"
 #include "lumidot.h"
@@ -41,14 +42,14 @@ int main(int argc, char** argv) {
 
     LedPanel panel;
     panel.resize(panel.sizeHint());
-    CargarColoresLeds(panel, LectorColores::Inicio);
+    CargarColoresLeds(panel, ColourReader::Startup);
     MostrarLeds(panel, PasosSecuencia(7, 1));
     ok &= save(panel, out + "/led-panel-cruz-step1.png");
 
-    EstadoGafas estado;
-    estado.SecuenciaActual = 3;
-    estado.FrecuenciaLed = 7.0f;
-    frmSecuencia chooser(estado);
+    SequencerOnDoubles glasses;
+    glasses.state.SecuenciaActual = 3;
+    glasses.state.FrecuenciaLed = 7.0f;
+    frmSecuencia chooser(glasses.sequencer);
     ok &= save(chooser, out + "/sequence-chooser.png");
 
     Lumidot small;

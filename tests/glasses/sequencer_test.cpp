@@ -15,7 +15,7 @@ namespace {
 
 class Sequencer : public ::testing::Test {
 protected:
-    Sequencer() : seq(estado, clock, port, view) { estado.PuertoLed = 0x378; }
+    Sequencer() : seq(settings, estado, clock, port, view) { settings.PuertoLed = 0x378; }
 
     // Runs n ticks; returns the bytes written, checking that the port and the
     // indicators always got the same byte.
@@ -33,7 +33,8 @@ protected:
         return {all.begin() + static_cast<long>(first), all.end()};
     }
 
-    EstadoGafas estado;
+    GlassesSettings settings;
+    SequencerState estado;
     ManualStepClock clock;
     RecordingLedPort port;
     RecordingIndicators view;
@@ -159,9 +160,9 @@ TEST(PreviewLeave, SidewaysAlwaysStopsVerticallyOnlyWithTheLeftButton) {
 // Plays the user's part in the chooser.
 class ScriptedChooser : public SequenceChooser {
 public:
-    explicit ScriptedChooser(std::function<Resultado()> f) : script(std::move(f)) {}
-    Resultado run() override { return script(); }
-    std::function<Resultado()> script;
+    explicit ScriptedChooser(std::function<Result()> f) : script(std::move(f)) {}
+    Result run(LedSequencer&) override { return script(); }
+    std::function<Result()> script;
 };
 
 TEST_F(Sequencer, ChoosingPreviewsLiveThenDarkensAndReportsTheChoice) {
@@ -175,7 +176,7 @@ TEST_F(Sequencer, ChoosingPreviewsLiveThenDarkensAndReportsTheChoice) {
         EXPECT_EQ(estado.SecuenciaActual, 2);
         run(2); // lights run while the dialog is open
         estado.SecuenciaActual = 4;
-        return SequenceChooser::Resultado::Seleccionada;
+        return SequenceChooser::Result::Chosen;
     });
     seq.setChooser(&chooser);
     EXPECT_EQ(seq.choose(2, 6), 4);
@@ -185,7 +186,7 @@ TEST_F(Sequencer, ChoosingPreviewsLiveThenDarkensAndReportsTheChoice) {
     EXPECT_EQ(port.writes.back().value, 0);
 
     // Selecting the sequence the cell already had still counts as an edit.
-    chooser.script = [] { return SequenceChooser::Resultado::Seleccionada; };
+    chooser.script = [] { return SequenceChooser::Result::Chosen; };
     EXPECT_EQ(seq.choose(4, 6), 4);
     EXPECT_EQ(modified, 2);
 }
@@ -196,7 +197,7 @@ TEST_F(Sequencer, CancelKeepsTheCellAndClosingKeepsThePickAsAnEdit) {
     ScriptedChooser chooser([&] {
         estado.SecuenciaActual = 5;
         estado.SecuenciaActual = 3; // "Cancelar" puts the opening one back
-        return SequenceChooser::Resultado::Cancelada;
+        return SequenceChooser::Result::Cancelled;
     });
     seq.setChooser(&chooser);
     estado.SecuenciaActual = 3;
@@ -205,12 +206,12 @@ TEST_F(Sequencer, CancelKeepsTheCellAndClosingKeepsThePickAsAnEdit) {
 
     chooser.script = [&] {
         estado.SecuenciaActual = 6;
-        return SequenceChooser::Resultado::Cerrada;
+        return SequenceChooser::Result::Closed;
     };
     EXPECT_EQ(seq.choose(3, 1), 6);
     EXPECT_EQ(modified, 1);
 
-    chooser.script = [] { return SequenceChooser::Resultado::Cerrada; };
+    chooser.script = [] { return SequenceChooser::Result::Closed; };
     EXPECT_EQ(seq.choose(6, 1), 6);
     EXPECT_EQ(modified, 1);
 }
@@ -219,7 +220,7 @@ TEST_F(Sequencer, ChooserOpensOnTheFirstCellsSequenceWhenNoneIsSet) {
     int opened = -1;
     ScriptedChooser chooser([&] {
         opened = estado.SecuenciaActual;
-        return SequenceChooser::Resultado::Cerrada;
+        return SequenceChooser::Result::Closed;
     });
     seq.setChooser(&chooser);
     estado.SecuenciaActual = 0;
@@ -232,11 +233,12 @@ TEST_F(Sequencer, ChooserOpensOnTheFirstCellsSequenceWhenNoneIsSet) {
 }
 
 TEST(SequencerOnTickora, PreviewStepsOnTheRealClockAndStops) {
-    EstadoGafas estado;
+    GlassesSettings settings;
+    SequencerState estado;
     TickoraStepClock clock;
     RecordingLedPort port;
     RecordingIndicators view;
-    LedSequencer seq(estado, clock, port, view);
+    LedSequencer seq(settings, estado, clock, port, view);
     EXPECT_EQ(clock.interval(), 10);
     EXPECT_FALSE(clock.enabled());
     seq.previewStart(7);

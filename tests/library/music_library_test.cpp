@@ -68,7 +68,7 @@ TEST_F(MusicLibraryTest, AddingASongMeasuresItStoresItsFolderAndChoosesIt) {
     EXPECT_EQ(lib->cancion().kind, "mp3");
     EXPECT_EQ(Preferences::instance().get("Preferencias", "InitDir", ""), dir.path());
     // Measured, then let go again.
-    EXPECT_EQ(devices.count("streamFree " + std::to_string(devices.streamOf(song))), 1);
+    EXPECT_EQ(devices.count("streamFree " + std::to_string(devices.streamOf(song).slot)), 1);
     ASSERT_EQ(dialogs.filters.size(), 1u);
     EXPECT_EQ(dialogs.filters[0].description, "Ficheros musicales (mp3, wav, ogg, mid, cda)");
     EXPECT_EQ(dialogs.filters[0].patterns,
@@ -264,25 +264,25 @@ TEST_F(MusicLibraryTest, SliderWritesTheLineOfTheCurrentKind) {
 
 TEST_F(MusicLibraryTest, TheSliderFollowsTheMixerEveryTimerTick) {
     // Nothing chosen: nothing happens.
-    lib->timerVolumenExterno();
+    lib->sliderFromMixer();
     EXPECT_EQ(view.value, 100);
     EXPECT_TRUE(mixer->writes.empty());
 
     add(streamSong("a.mp3"));
     setLevel(MixerLine::Wave, 16384); // someone else turned it down
-    lib->timerVolumenExterno();
+    lib->sliderFromMixer();
     EXPECT_EQ(view.value, 25);
     // A silent line: the slider shows its lowest mark, the line stays silent.
     setLevel(MixerLine::Wave, 0);
     mixer->writes.clear();
-    lib->timerVolumenExterno();
+    lib->sliderFromMixer();
     EXPECT_EQ(view.value, 1);
     EXPECT_TRUE(mixer->writes.empty());
     EXPECT_EQ(level(MixerLine::Wave), 0);
     // A line nobody serves has maximum 0: the slider is left alone.
     mixer->present[std::size_t(MixerLine::Wave)] = false;
     view.value = 40;
-    lib->timerVolumenExterno();
+    lib->sliderFromMixer();
     EXPECT_EQ(view.value, 40);
 }
 

@@ -24,25 +24,25 @@ TEST_F(MusicPlayerTest, AStreamSongPlaysItsFileAndShowsItsLength) {
     lib->setDuration(1, "");
     devices.log.clear();
     player->PlayMusica();
-    const std::uint32_t s = devices.streamOf(a);
-    ASSERT_NE(s, 0u);
+    const audio::StreamId s = devices.streamOf(a);
+    ASSERT_TRUE(s);
     // Whatever played before is let go first.
     ASSERT_GE(devices.log.size(), 4u);
     EXPECT_EQ(devices.log[0], "mci close all");
     EXPECT_EQ(devices.log[1], "cdFree");
     EXPECT_EQ(devices.log[2], "streamCreate " + a);
-    EXPECT_EQ(devices.log[3], "streamPlay " + std::to_string(s));
+    EXPECT_EQ(devices.log[3], "streamPlay " + std::to_string(s.slot));
     EXPECT_EQ(lib->cancion().stream, s);
     EXPECT_EQ(lib->cancion().path, a);
     EXPECT_EQ(lib->row(1).duration, "01:40");
     EXPECT_FALSE(player->songEnded());
 
     player->PararMusica();
-    EXPECT_EQ(devices.log.back(), "streamStop " + std::to_string(s));
+    EXPECT_EQ(devices.log.back(), "streamStop " + std::to_string(s.slot));
     EXPECT_TRUE(player->songEnded());
     // The next start frees the old stream.
     player->PlayMusica();
-    EXPECT_EQ(devices.count("streamFree " + std::to_string(s)), 1);
+    EXPECT_EQ(devices.count("streamFree " + std::to_string(s.slot)), 1);
     EXPECT_TRUE(shown.entries.empty());
 }
 
@@ -132,7 +132,7 @@ TEST_F(MusicPlayerTest, MissingFilesAreSkippedAndAllMissingPlaysNothing) {
     lib->setCurrentRow(1);
     player->PlayMusica();
     EXPECT_EQ(lib->currentRow(), 3);
-    EXPECT_NE(devices.streamOf(c), 0u);
+    EXPECT_TRUE(devices.streamOf(c));
     EXPECT_TRUE(devices.streams[devices.streamOf(c)].active);
 
     std::remove(c.c_str());

@@ -39,6 +39,16 @@ public:
     }
 };
 
+// Shows `led` and counts its paints from now on.
+void countPaints(Lumidot& led, PaintCounter& counter) {
+    led.resize(20, 20);
+    led.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&led));
+    led.installEventFilter(&counter);
+    QApplication::processEvents();
+    counter.paints = 0;
+}
+
 TEST(Lumidot, DefaultsAndProperties) {
     Lumidot led;
     EXPECT_TRUE(led.Lit());
@@ -138,19 +148,31 @@ TEST(Lumidot, LeftClickTogglesOnlyWhenAllowed) {
 
 TEST(Lumidot, AllowClickDoesNotRepaintButColoursDo) {
     Lumidot led;
-    led.resize(20, 20);
-    led.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&led));
     PaintCounter counter;
-    led.installEventFilter(&counter);
-    QApplication::processEvents();
-    counter.paints = 0;
+    countPaints(led, counter);
     led.setAllowClick(true);
     QApplication::processEvents();
     EXPECT_EQ(counter.paints, 0);
     led.setLit(false);
     QApplication::processEvents();
     EXPECT_GE(counter.paints, 1);
+}
+
+TEST(Lumidot, SettingWhatAPropertyHoldsChangesNothing) {
+    Lumidot led;
+    PaintCounter counter;
+    countPaints(led, counter);
+    QSignalSpy changed(&led, &Lumidot::propertiesChanged);
+    led.setLit(led.Lit());
+    led.setLitColour(led.LitColour());
+    led.setUnLitColour(led.UnLitColour());
+    led.setAllowClick(led.AllowClick());
+    led.setBackColor(led.BackColor());
+    QApplication::processEvents();
+    EXPECT_EQ(changed.count(), 0);
+    EXPECT_EQ(counter.paints, 0);
+    led.setLitColour(0x0000FF);
+    EXPECT_EQ(changed.count(), 1);
 }
 
 TEST(Lumidot, PropertyPageWritesOnApplyOnly) {

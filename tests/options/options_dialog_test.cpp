@@ -30,7 +30,7 @@ namespace {
 struct OptionsDialog : ::testing::Test {
     vs::test::TempDir dir;
     vs::session::SessionModel model;
-    vs::glasses::EstadoGafas estado;
+    vs::glasses::GlassesSettings estado;
     vs::glasses::RecordingLedPort port;
     vs::glasses::RecordingIndicators principal;
     RecordingMessageService messages;
@@ -43,8 +43,8 @@ struct OptionsDialog : ::testing::Test {
     }
     vs::Preferences& prefs() { return vs::Preferences::instance(); }
     std::unique_ptr<frmOpciones> open() {
-        return std::make_unique<frmOpciones>(
-            Contexto{model, nullptr, estado, port, principal, messages, [this] { ++apagadas; }});
+        return std::make_unique<frmOpciones>(OptionsContext{model, nullptr, estado, port, principal,
+                                                            messages, [this] { ++apagadas; }});
     }
     template <typename T> static T* child(frmOpciones& d, const char* name) {
         T* w = d.findChild<T*>(QString::fromLatin1(name));
@@ -123,6 +123,8 @@ TEST_F(OptionsDialog, ARangeChangeKeepsEveryPointsFrequencyThroughSaveAndReopen)
 
 TEST_F(OptionsDialog, ClearingTheGlassesDuringATestStopsItAndDarkens) {
     for (const char* salida : {"Direct", "Invers"}) {
+        // Stored, as the settings are read back from the store.
+        prefs().save("Opciones", "Salida Puerto", salida);
         estado.SalidaPuerto = salida;
         auto d = testRunning();
         click(*d, "chkGafasMentales");

@@ -34,7 +34,7 @@ TEST(RangeBounds, NoPointCanFallOffTheGraph) {
     m.FrecBinauralMax = 20;
     m.FrecBaseMax = 700;
     puntos(m, {5, 17.6, 3}, {617, 300});
-    LimitesRango l = limitesPara(m, leerFrecuencias(m));
+    RangeLimits l = limitesPara(m, leerFrecuencias(m));
     EXPECT_EQ(l.binauralMin, 18);
     EXPECT_EQ(l.binauralMax, 30);
     EXPECT_EQ(l.baseMin, 620);
@@ -67,7 +67,7 @@ TEST(RangeBounds, APointBeyondTheSpinnersKeepsTheFloor) {
     SessionModel m;
     m.FrecBinauralMax = 40; // a hand-edited file
     puntos(m, {35, 2}, {300, 300});
-    const LimitesRango l = limitesPara(m, leerFrecuencias(m));
+    const RangeLimits l = limitesPara(m, leerFrecuencias(m));
     EXPECT_EQ(l.binauralMin, 35);
     EXPECT_EQ(l.binauralMax, 35);
 }
@@ -75,7 +75,7 @@ TEST(RangeBounds, APointBeyondTheSpinnersKeepsTheFloor) {
 TEST(RangeBounds, EveryMarkerKeepsItsFrequencyThroughRangeChanges) {
     SessionModel m;
     puntos(m, {12, 7.5, 3.25}, {480, 200, 90});
-    const FrecuenciasPuntos f = leerFrecuencias(m);
+    const PointFrequencies f = leerFrecuencias(m);
     for (int hz : {30, 14, 22}) {
         aplicarBinauralMax(m, f, hz);
         EXPECT_FLOAT_EQ(m.FrecBinauralMax, hz);
@@ -98,7 +98,7 @@ namespace {
 struct LedTestFixture : ::testing::Test {
     vs::glasses::RecordingLedPort port;
     vs::glasses::RecordingIndicators dialogo, principal;
-    ContadoresTest contadores;
+    LedTestCounters contadores;
     bool tab4 = true;
     LedTest test{port, dialogo, principal, [this] { return tab4; }, contadores};
 
@@ -130,7 +130,7 @@ TEST_F(LedTestFixture, ThirtySixTicksDirectAndInverted) {
 
     // Inverted glasses get 255 - v while the indicators still show v.
     vs::glasses::RecordingLedPort inverted;
-    ContadoresTest fresh;
+    LedTestCounters fresh;
     LedTest inv{inverted, dialogo, principal, [] { return true; }, fresh};
     inv.SalidaTest = "Invers";
     inv.cmdTest_Click();
@@ -172,16 +172,16 @@ TEST_F(LedTestFixture, StoppingDarkensWithThePolarityAndTheCountersCarryOn) {
 }
 
 TEST(LedColours, ClickCyclesTheThreePairsAndLeavesOthers) {
-    ColoresLed c{255, 128};
+    LedColours c{255, 128};
     c = siguienteColor(c);
-    EXPECT_EQ(c, (ColoresLed{65535, 32896}));
+    EXPECT_EQ(c, (LedColours{65535, 32896}));
     c = siguienteColor(c);
-    EXPECT_EQ(c, (ColoresLed{65280, 32768}));
+    EXPECT_EQ(c, (LedColours{65280, 32768}));
     c = siguienteColor(c);
-    EXPECT_EQ(c, (ColoresLed{255, 128}));
-    EXPECT_EQ(siguienteColor({0xFF00FF, 0x800080}), (ColoresLed{0xFF00FF, 0x800080}));
+    EXPECT_EQ(c, (LedColours{255, 128}));
+    EXPECT_EQ(siguienteColor({0xFF00FF, 0x800080}), (LedColours{0xFF00FF, 0x800080}));
     // Only the lit colour decides.
-    EXPECT_EQ(siguienteColor({255, 7}), (ColoresLed{65535, 32896}));
+    EXPECT_EQ(siguienteColor({255, 7}), (LedColours{65535, 32896}));
 }
 
 TEST(PhotosensitivityWarning, AskedUntilAnsweredYesThenNeverAgain) {

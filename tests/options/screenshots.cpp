@@ -28,7 +28,7 @@ int main(int argc, char** argv) {
     vs::Preferences::setInstanceFile(prefs.toStdString());
     vs::Preferences::instance().save("Opciones", "Gafas Mentales", "1");
     vs::session::SessionModel model;
-    vs::glasses::EstadoGafas estado;
+    vs::glasses::GlassesSettings estado;
     estado.GafasMentales = true;
     estado.PuertoLed = 0x378;
     vs::glasses::RecordingLedPort port;

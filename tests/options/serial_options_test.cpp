@@ -7,7 +7,7 @@
 #include "options/port_choice.h"
 
 #include "base/preferences.h"
-#include "glasses/glasses_output.h"
+#include "glasses/parallel_or_serial_port.h"
 #include "glasses/serial_led_port.h"
 #include "glasses/state.h"
 #include "session/session_model.h"
@@ -36,7 +36,7 @@ TEST(SerialLedTest, TheBoardGetsTheTestsBytesWithEitherPolarity) {
         ASSERT_TRUE(board.ok());
         vs::glasses::SerialLedPort port(board.slavePath());
         vs::glasses::RecordingIndicators dialogo, principal;
-        ContadoresTest contadores;
+        LedTestCounters contadores;
         LedTest test{port, dialogo, principal, [] { return true; }, contadores};
         test.SalidaTest = salida;
         test.cmdTest_Click();
@@ -52,7 +52,7 @@ TEST(SerialLedTest, TheBoardGetsTheTestsBytesWithEitherPolarity) {
 }
 
 TEST(PortList, ABoardUnpluggedWhileTheDialogOpensIsStillListedAndChosen) {
-    const ListaPuertos unplugged({"/dev/ttyACM0"}, "3BC", "/dev/serial/by-id/usb-Placa-if00");
+    const PortList unplugged({"/dev/ttyACM0"}, "3BC", "/dev/serial/by-id/usb-Placa-if00");
     EXPECT_EQ(unplugged.size(), 5);
     EXPECT_EQ(unplugged.inicial(), 4);
     EXPECT_EQ(unplugged.dispositivo(4), "/dev/serial/by-id/usb-Placa-if00");
@@ -64,12 +64,12 @@ namespace {
 struct SerialOptionsDialog : ::testing::Test {
     vs::test::TempDir dir;
     vs::session::SessionModel model;
-    vs::glasses::EstadoGafas estado;
+    vs::glasses::GlassesSettings estado;
     vs::glasses::RecordingIndicators principal;
     vs::RecordingMessageService messages;
     PseudoTerminal board;
     vs::glasses::RecordingLedPort* parallel = nullptr;
-    vs::glasses::GlassesOutput output{[this] {
+    vs::glasses::ParallelOrSerialPort output{[this] {
         auto p = std::make_unique<vs::glasses::RecordingLedPort>();
         parallel = p.get();
         return p;
@@ -84,7 +84,7 @@ struct SerialOptionsDialog : ::testing::Test {
         estado.PuertoLed = 0x278;
     }
     std::unique_ptr<frmOpciones> open() {
-        Contexto c{model, nullptr, estado, output, principal, messages, [] {}};
+        OptionsContext c{model, nullptr, estado, output, principal, messages, [] {}};
         c.buscarSerie = [this] { return std::vector<std::string>{board.slavePath()}; };
         auto d = std::make_unique<frmOpciones>(c);
         d->findChild<QTabWidget*>("SSTab1")->setCurrentIndex(4);

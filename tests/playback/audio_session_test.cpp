@@ -37,7 +37,7 @@ template <typename F> void withoutSoundCard(F body) {
 TEST(AudioSession, StartsQuietlyAndReleasesInTheExitOrder) {
     vs::test::TempDir dir;
     RecordingMessageService shown;
-    AudioSession audio(shown);
+    AudioSession audio(shown, vs::audio::processEngine());
     audio.comprobarTarjetaSonido();
     ASSERT_TRUE(audio.prepararOndas(dir.path()));
     for (const char* f : {"OndaL.wav", "OndaR.wav", "OndaM.wav"})
@@ -67,14 +67,14 @@ TEST(AudioSession, ADroppedSessionStillFreesTheDeviceAndItsFiles) {
     vs::test::TempDir dir;
     RecordingMessageService shown;
     {
-        AudioSession audio(shown);
+        AudioSession audio(shown, vs::audio::processEngine());
         ASSERT_TRUE(audio.prepararOndas(dir.path()));
         audio.iniciarAudio();
         ASSERT_TRUE(audio.started());
     }
     EXPECT_FALSE(exists(dir.file("OndaL.wav")));
     // The library was freed: a new session can start it again.
-    AudioSession again(shown);
+    AudioSession again(shown, vs::audio::processEngine());
     again.iniciarAudio();
     EXPECT_TRUE(again.started());
     EXPECT_TRUE(shown.entries.empty());
@@ -83,7 +83,7 @@ TEST(AudioSession, ADroppedSessionStillFreesTheDeviceAndItsFiles) {
 TEST(AudioSession, WithoutASoundCardEveryStepSaysSoAndNothingSounds) {
     vs::test::TempDir dir;
     RecordingMessageService shown;
-    AudioSession audio(shown);
+    AudioSession audio(shown, vs::audio::processEngine());
     withoutSoundCard([&] {
         audio.comprobarTarjetaSonido();
         audio.iniciarAudio();
@@ -102,7 +102,7 @@ TEST(AudioSession, WithoutASoundCardEveryStepSaysSoAndNothingSounds) {
 TEST(AudioSession, WaveFilesThatCannotBeWrittenFailTheStep) {
     vs::test::TempDir dir;
     RecordingMessageService shown;
-    AudioSession audio(shown);
+    AudioSession audio(shown, vs::audio::processEngine());
     // A plain file where the folder should be: nothing can be created in it.
     vs::test::writeFile(dir.file("blocked"), "x");
     EXPECT_FALSE(audio.prepararOndas(dir.file("blocked")));

@@ -52,7 +52,7 @@ struct FakeMaster : playback::MasterVolume {
     }
 };
 
-struct FakeGlasses : playback::GlassesLink {
+struct FakeGlasses : links::GlassesLink {
     bool gafas = true;
     bool clock = false;
     float frecuencia = -1;
@@ -65,7 +65,7 @@ struct FakeGlasses : playback::GlassesLink {
     void darken() override { ++darkens; }
 };
 
-struct FakeMusic : playback::MusicLink {
+struct FakeMusic : links::MusicLink {
     int plays = 0, stops = 0, nexts = 0;
     bool ended = false;
     void PlayMusica() override { ++plays; }

@@ -244,9 +244,9 @@ namespace {
 // Background music as the music player will plug it in: a file streamed on
 // the render's own engine, played again from the start when it ends, and a
 // note for every "next song" (where a CD track would be skipped).
-class StreamedSong : public MusicLink {
+class StreamedSong : public links::MusicLink {
 public:
-    StreamedSong(audio::Engine& engine, std::string path, RenderNotes& notes)
+    StreamedSong(audio::Engine& engine, std::string path, links::RenderNotes& notes)
         : engine_(engine), path_(std::move(path)), notes_(notes) {}
     void PlayMusica() override {
         stream_ = engine_.createStream(path_);
@@ -262,7 +262,7 @@ public:
 private:
     audio::Engine& engine_;
     std::string path_;
-    RenderNotes& notes_;
+    links::RenderNotes& notes_;
     audio::StreamId stream_;
 };
 
@@ -279,7 +279,7 @@ TEST_F(SessionExport, MusicPluggedIntoTheRenderIsHeardAndItsNotesComeBack) {
     options.musica = true;
     options.ultimosSegundos = 0;
     model.setSegundos(6);
-    SessionRenderer renderer(model, options, [&](audio::Engine& e, RenderNotes& notes) {
+    SessionRenderer renderer(model, options, [&](audio::Engine& e, links::RenderNotes& notes) {
         return std::make_unique<StreamedSong>(e, song, notes);
     });
     const ExportResult r = exportToFile(renderer, dir.file("music.wav"), nullptr, nullptr, {});

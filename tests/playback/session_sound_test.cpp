@@ -2,12 +2,13 @@
 // The session player heard through the real engine: three sample players over
 // the offline mixer, the player driven tick by tick on a simulated clock, and
 // the sound judged from the rendered samples alone.
+#include "audio/bass.h"
 #include "../audio/audio_fixture.h"
 #include "../audio/tone_analysis.h"
 #include "audio/volume.h"
 #include "base/services.h"
 #include "player_fakes.h"
-#include "playback/engine_links.h"
+#include "playback/player_sound.h"
 #include "session/session_model.h"
 
 #include <gtest/gtest.h>
@@ -48,8 +49,8 @@ struct SessionSound : OfflineEngine {
     FakeGlasses glasses;
     FakeMusic music;
     FakeClock clock;
-    playback::SampleToneBank bank;
     RecordingMessageService shown;
+    playback::SampleToneBank bank{engine(), shown};
     std::unique_ptr<clsVolume> volume;
     std::unique_ptr<playback::MixerMaster> master;
     std::unique_ptr<SessionPlayer> player;
@@ -267,7 +268,7 @@ TEST_F(SessionSound, MaskPlaysTheNoiseFileAtItsVolumeAndStopSilencesEverything) 
     EXPECT_EQ(peak(slice(out, out.size() - 2 * kHalfSecond, 2 * kHalfSecond)), 0.0);
     // The system's master line got its start-up level back, untouched by the engine.
     EXPECT_EQ(volume->VolumeLevel(), 48000);
-    EXPECT_FLOAT_EQ(audio::masterGain(), 1.0f);
+    EXPECT_FLOAT_EQ(audio::processEngine().masterGain(), 1.0f);
 }
 
 TEST_F(SessionSound, FadeLowersTheEngineMasterAndStopRestoresIt) {
@@ -275,7 +276,7 @@ TEST_F(SessionSound, FadeLowersTheEngineMasterAndStopRestoresIt) {
     model.setSegundos(10);
     view.ultimos = 5;
     // No system mixer: the master line is the engine's own gain.
-    startUp(nullptr, audio::makeEngineMixer());
+    startUp(nullptr, audio::makeEngineMixer(audio::processEngine()));
     ASSERT_EQ(volume->VolumeLevel(), audio::kMixerMax);
 
     const double full = 0.05 * kTonePeak / std::sqrt(2.0);
@@ -296,7 +297,7 @@ TEST_F(SessionSound, FadeLowersTheEngineMasterAndStopRestoresIt) {
         if (!player->playing()) break;
         mix();
         const double g = double(volume->VolumeLevel()) / audio::kMixerMax;
-        EXPECT_NEAR(audio::masterGain(), g, 1e-6);
+        EXPECT_NEAR(audio::processEngine().masterGain(), g, 1e-6);
         EXPECT_NEAR(blockRms(), full * g, full * 0.01) << "at " << frames() << " frames";
     }
     // Armed with 6 s left; the level falls by a fifth each second down to silence.
@@ -307,7 +308,7 @@ TEST_F(SessionSound, FadeLowersTheEngineMasterAndStopRestoresIt) {
     // The session ended at its last point; its Stop put the full level back.
     EXPECT_FALSE(player->playing());
     EXPECT_EQ(volume->VolumeLevel(), audio::kMixerMax);
-    EXPECT_FLOAT_EQ(audio::masterGain(), 1.0f);
+    EXPECT_FLOAT_EQ(audio::processEngine().masterGain(), 1.0f);
 
     // The next session starts loud again.
     player->Play();

@@ -145,12 +145,13 @@ TEST_F(ToneWaves, LoadedIntoThePlayersAndDeletedAtExit) {
     vs::setMessageService(&shown);
     ASSERT_NE(BASS_Init(0, 44100, 0x20, nullptr), 0u);
     {
-        vs::audio::BassSample a, b, c;
+        vs::audio::Engine& engine = vs::audio::processEngine();
+        vs::audio::BassSample a(engine), b(engine), c(engine);
         CargarOndas(a, b, c);
         EXPECT_TRUE(a.FileLoaded() && b.FileLoaded() && c.FileLoaded());
-        const auto first = a.sampleHandle();
+        const auto first = a.sample();
         CargarOndas(a, b, c); // every Play reloads; nothing piles up
-        EXPECT_EQ(BASS_SampleStop(first), 0u);
+        EXPECT_FALSE(engine.stopSample(first));
         a.Play(5, std::nullopt, 8820, std::nullopt, true);
         EXPECT_TRUE(a.Playing());
 

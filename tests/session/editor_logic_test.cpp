@@ -51,7 +51,7 @@ TEST(SessionLength, SixtyWrapsAndSecondsCarryIntoMinutes) {
 
 TEST(SessionLength, TimeLabelsAreFifthsOfTheLength) {
     SessionModel m;
-    TextosTiempo t = EscribirTiempos(m);
+    TimeLabels t = EscribirTiempos(m);
     EXPECT_EQ(t.lblTiempo, "01:00");
     EXPECT_EQ(t.lblT[0], "00:00");
     EXPECT_EQ(t.lblT[1], "00:12");
@@ -329,7 +329,7 @@ TEST_F(EditorLogic, PointerBoundsNeverReachPastANeighbourWhenZoomed) {
 
 TEST_F(EditorLogic, InfoTextsShowOneDecimalWholeHertzAndRoundedTime) {
     m.Punto[2].Top = 0;
-    InfoPunto info = MostrarInfo(m, 2);
+    PointInfo info = MostrarInfo(m, 2);
     EXPECT_EQ(info.hz, "15.0");
     EXPECT_EQ(info.time, "01:00");
     info = MostrarInfo(m, 1);

@@ -40,9 +40,9 @@ using vs::shell::FrmSomnara;
 namespace {
 
 struct PickSequence : vs::glasses::SequenceChooser {
-    Resultado run() override {
-        vs::glasses::estadoGafas().SecuenciaActual = 2;
-        return Resultado::Seleccionada;
+    Result run(vs::glasses::LedSequencer& sequencer) override {
+        sequencer.setSecuenciaActual(2);
+        return Result::Chosen;
     }
 };
 
@@ -52,15 +52,14 @@ struct EditMenuTest : ::testing::Test {
     vs::ScriptedFileDialogs dialogs;
     vs::glasses::RecordingLedPort port;
     vs::RecordingDesktopService desktop;
-    std::function<void(const vs::options::Contexto&)> options;
+    std::function<void(const vs::options::OptionsContext&)> options;
     std::unique_ptr<FrmSomnara> w;
 
     void SetUp() override {
         dir.becomeProgramFolders();
         vs::glasses::setLedPort(&port);
-        vs::glasses::estadoGafas() = {};
         vs::shell::Dependencies deps;
-        deps.runOptions = [this](const vs::options::Contexto& c, QWidget*) {
+        deps.runOptions = [this](const vs::options::OptionsContext& c, QWidget*) {
             if (options) options(c);
         };
         deps.messages = &recorder;
@@ -175,7 +174,7 @@ TEST_F(EditMenuTest, ADragAVisitOfTheOptionsAndAChosenSequenceAreOneStepEach) {
     EXPECT_EQ(file(), dragged);
 
     // The dialog moves the beat range twice and the base range once.
-    options = [](const vs::options::Contexto& c) {
+    options = [](const vs::options::OptionsContext& c) {
         const auto f = vs::options::leerFrecuencias(c.model);
         vs::options::aplicarBinauralMax(c.model, f, 20);
         vs::options::aplicarBinauralMax(c.model, f, 25);

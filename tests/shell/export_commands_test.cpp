@@ -6,7 +6,7 @@
 #include "../audio/tone_analysis.h"
 #include "audio/engine.h"
 #include "audio/light_signal.h"
-#include "library/export_lights.h"
+#include "glasses/export_lights.h"
 #include "export_commands.h"
 #include "recording_messages.h"
 #include "scripted_dialogs.h"
@@ -67,23 +67,23 @@ struct ExportMenu : ::testing::Test {
     void useGate() {
         view.musica = true;
         commands.reset();
-        commands = std::make_unique<ExportCommands>(ExportContext{
-            &window,
-            &menu,
-            &model,
-            [this] { return name; },
-            &view,
-            &dialogs,
-            &messages,
-            [this] {
-                return playback::MusicLinkFactory(
-                    [this](audio::Engine&,
-                           playback::RenderNotes&) -> std::unique_ptr<playback::MusicLink> {
-                        opened.wait();
-                        return std::make_unique<test::FakeMusic>();
-                    });
-            },
-            {}});
+        commands = std::make_unique<ExportCommands>(
+            ExportContext{&window,
+                          &menu,
+                          &model,
+                          [this] { return name; },
+                          &view,
+                          &dialogs,
+                          &messages,
+                          [this] {
+                              return links::MusicLinkFactory(
+                                  [this](audio::Engine&,
+                                         links::RenderNotes&) -> std::unique_ptr<links::MusicLink> {
+                                      opened.wait();
+                                      return std::make_unique<test::FakeMusic>();
+                                  });
+                          },
+                          {}});
     }
     void openGate() {
         if (!gateOpen) gate.set_value();
@@ -205,7 +205,7 @@ TEST_F(ExportMenu, TheLightsAreAskedForWhileCarriedInTheSoundAndGoIntoTheFileWhe
                                                        &dialogs,
                                                        &messages,
                                                        {},
-                                                       [] { return library::exportLights(); }});
+                                                       [] { return glasses::exportLights(); }});
     for (const bool yes : {true, false}) {
         messages.entries.clear();
         messages.answers = {yes};

@@ -3,6 +3,7 @@
 #include "controls/boton_gradiente.h"
 #include "glasses/frm_secuencia.h"
 #include "glasses/state.h"
+#include "sequencer_on_doubles.h"
 #include "shell/frm_about.h"
 #include "shell/help.h"
 #include "temp_dir.h"
@@ -139,9 +140,9 @@ TEST(About, ItsButtonClosesItAndIsAHouseButton) {
 }
 
 TEST(HouseButtons, TheChooserMadeByTheShellUsesThemAndTheyStillAnswer) {
-    vs::glasses::EstadoGafas estado;
-    estado.FrecuenciaLed = 7;
-    vs::glasses::frmSecuencia dlg(estado, nullptr, &vs::controls::makeHouseButton);
+    vs::glasses::SequencerOnDoubles glasses;
+    glasses.state.FrecuenciaLed = 7;
+    vs::glasses::frmSecuencia dlg(glasses.sequencer, nullptr, &vs::controls::makeHouseButton);
     for (QAbstractButton* button : {dlg.cmdAceptar(), dlg.cmdCancelar()}) {
         auto* b = qobject_cast<vs::controls::BotonGradiente*>(button);
         ASSERT_NE(b, nullptr);
@@ -157,5 +158,5 @@ TEST(HouseButtons, TheChooserMadeByTheShellUsesThemAndTheyStillAnswer) {
     EXPECT_EQ(dlg.cmdAceptar()->text(), "Seleccionar Secuencia");
     dlg.show();
     QTest::mouseClick(dlg.cmdAceptar(), Qt::LeftButton);
-    EXPECT_EQ(dlg.resultado(), vs::glasses::SequenceChooser::Resultado::Seleccionada);
+    EXPECT_EQ(dlg.choice(), vs::glasses::SequenceChooser::Result::Chosen);
 }

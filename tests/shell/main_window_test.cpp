@@ -58,9 +58,9 @@ namespace {
 
 struct ScriptedChooser : vs::glasses::SequenceChooser {
     int pick = 3;
-    Resultado run() override {
-        vs::glasses::estadoGafas().SecuenciaActual = static_cast<std::int16_t>(pick);
-        return Resultado::Seleccionada;
+    Result run(vs::glasses::LedSequencer& sequencer) override {
+        sequencer.setSecuenciaActual(pick);
+        return Result::Chosen;
     }
 };
 
@@ -77,7 +77,6 @@ struct MainWindowTest : ::testing::Test {
     void SetUp() override {
         dir.becomeProgramFolders();
         vs::glasses::setLedPort(&port);
-        vs::glasses::estadoGafas() = {};
     }
     void TearDown() override {
         vs::setMessageService(nullptr);
@@ -86,10 +85,10 @@ struct MainWindowTest : ::testing::Test {
         vs::clearFolderOverrides();
     }
     // What the options command is given to run, and a stand-in for the user.
-    std::function<void(const vs::options::Contexto&)> options;
+    std::function<void(const vs::options::OptionsContext&)> options;
     std::unique_ptr<FrmSomnara> open() {
         vs::shell::Dependencies deps;
-        deps.runOptions = [this](const vs::options::Contexto& c, QWidget*) {
+        deps.runOptions = [this](const vs::options::OptionsContext& c, QWidget*) {
             if (options) options(c);
         };
         deps.messages = &recorder;
@@ -255,7 +254,7 @@ TEST_F(MainWindowTest, GlassesOnSpeakOnceWhenThePortCannotBeUsedAndDarkenAtStop)
     auto w = open();
     EXPECT_EQ(recorder.count(RecordingMessageService::Entry::Critical), 1);
     EXPECT_TRUE(recorder.saw("No se puede usar el puerto paralelo"));
-    EXPECT_EQ(vs::glasses::estadoGafas().PuertoLed, 0x378);
+    EXPECT_EQ(w->glassesSettings().PuertoLed, 0x378);
     port.writes.clear();
     w->player()->Play();
     EXPECT_TRUE(w->sequencer()->clock().enabled());
@@ -313,7 +312,7 @@ TEST_F(MainWindowTest, WithoutASoundCardTheWindowStillOpensAndPlaysSilently) {
 
 TEST_F(MainWindowTest, StopLeavesTheStripEnabledEvenWithTheGlassesOff) {
     auto w = open(); // glasses off: the strip starts disabled
-    ASSERT_FALSE(vs::glasses::estadoGafas().GafasMentales);
+    ASSERT_FALSE(w->glassesSettings().GafasMentales);
     w->player()->Play();
     w->player()->Stop();
     EXPECT_TRUE(w->ui().graph->findChild<QWidget*>("picG")->isEnabled());
@@ -476,11 +475,11 @@ TEST_F(MainWindowTest, ADrawnSessionSavedFromTheLibraryComesBackWhenItsRowIsChos
 TEST_F(MainWindowTest, TheOptionsCommandThenRereadsTheColoursAndTheStripFollowsTheGlasses) {
     auto w = open();
     int runs = 0;
-    options = [&](const vs::options::Contexto& c) {
+    options = [&](const vs::options::OptionsContext& c) {
         ++runs;
         EXPECT_EQ(&c.model, &w->model());
         // The user switches the glasses on and changes the top LED's colour.
-        c.estado.GafasMentales = true;
+        c.settings.GafasMentales = true;
         vs::Preferences::instance().save("Opciones", "ColorLedLit4", "65535");
     };
     auto* strip = w->ui().graph->stripView();
@@ -498,8 +497,8 @@ TEST_F(MainWindowTest, SwitchingTheGlassesOffInTheDialogDarkensAPlayingSession) 
     auto w = open();
     w->player()->Play();
     ASSERT_TRUE(w->sequencer()->clock().enabled());
-    options = [](const vs::options::Contexto& c) {
-        c.estado.GafasMentales = false;
+    options = [](const vs::options::OptionsContext& c) {
+        c.settings.GafasMentales = false;
         c.onGafasApagadas();
     };
     port.writes.clear();
@@ -543,7 +542,7 @@ TEST_F(MainWindowTest, TheGlassesStartDarkAndTheStripMarksSegmentsFlashingAt15To
     m.notify();
     EXPECT_EQ(strip->markedCells(), (std::vector<int>{1, 2}));
     // With the glasses off nothing flashes, so nothing is marked.
-    options = [](const vs::options::Contexto& c) { c.estado.GafasMentales = false; };
+    options = [](const vs::options::OptionsContext& c) { c.settings.GafasMentales = false; };
     w->ui().mnuArchivoOpciones->trigger();
     EXPECT_TRUE(strip->markedCells().empty());
 }

@@ -2,6 +2,7 @@
 // The playlist in the main window: the first run's list, the "&Música" menu,
 // adding songs and CD tracks, the slider and the mixer, background music
 // during a session and the exit; and the shipped songs on the real devices.
+#include "audio/bass.h"
 #include "audio/engine.h"
 #include "audio/mci.h"
 #include "audio/volume.h"
@@ -11,6 +12,7 @@
 #include "glasses/state.h"
 #include "library/music_grid.h"
 #include "library/music_library.h"
+#include "library/music_player.h"
 #include "library/song.h"
 #include "playback/audio_session.h"
 #include "playback/session_player.h"
@@ -72,7 +74,6 @@ struct MusicWindowTest : ::testing::Test {
     void SetUp() override {
         dir.becomeProgramFolders();
         vs::glasses::setLedPort(&port);
-        vs::glasses::estadoGafas() = {};
     }
     void TearDown() override {
         vs::setMessageService(nullptr);
@@ -83,7 +84,7 @@ struct MusicWindowTest : ::testing::Test {
     // What every window of these tests is given: no modal dialog, the recorder.
     vs::shell::Dependencies quietDependencies() {
         vs::shell::Dependencies deps;
-        deps.runOptions = [](const vs::options::Contexto&, QWidget*) {};
+        deps.runOptions = [](const vs::options::OptionsContext&, QWidget*) {};
         deps.messages = &recorder;
         deps.dialogs = &dialogs;
         deps.desktop = &desktop;
@@ -189,18 +190,15 @@ struct ShippedMusicTest : MusicWindowTest {
             auto sys = std::make_unique<vs::audio::RecordingMixerBackend>();
             sys->present = {true, false, false, false};
             sys->levels[std::size_t(MixerLine::Master)] = 48000;
-            return std::make_unique<vs::audio::clsVolume>(std::move(sys),
-                                                          vs::audio::makeEngineMixer());
+            return std::make_unique<vs::audio::clsVolume>(
+                std::move(sys), vs::audio::makeEngineMixer(vs::audio::processEngine()));
         };
         ScopedEnv driver("SDL_AUDIODRIVER", "disk");
         ScopedEnv file("SDL_DISKAUDIOFILE", capture);
         return std::make_unique<FrmSomnara>(nullptr, deps);
     }
-    static std::string mode() {
-        std::string reply;
-        vs::audio::mciSendString("status midi mode", &reply);
-        return reply;
-    }
+    // The window's own sequencer, on the program's engine.
+    static std::string mode(FrmSomnara& w) { return w.music().player()->modoMidi(); }
 };
 
 } // namespace
@@ -297,8 +295,8 @@ TEST_F(MusicWindowTest, ASessionPlaysTheMusicAndTheExitSavesAndClosesIt) {
     w->music().library()->pulsar(1);
     QTest::mouseClick(w->ui().cmdPlay, Qt::LeftButton);
     ASSERT_TRUE(w->player()->playing());
-    const std::uint32_t first = devices->streamOf(a);
-    ASSERT_NE(first, 0u);
+    const vs::audio::StreamId first = devices->streamOf(a);
+    ASSERT_TRUE(first);
     EXPECT_TRUE(devices->streams[first].active);
     EXPECT_FALSE(w->ui().FlexMusica->isEnabled());
 
@@ -377,7 +375,7 @@ TEST_F(ShippedMusicTest, TheFirstRunListsThemAndASessionPlaysTheFirstOnTheSynthL
     w->ui().chkMascara->setChecked(false);
     w->ui().chkMusica->setChecked(true);
     w->ui().scrollVolumenMusica->setValue(80);
-    EXPECT_NEAR(vs::audio::lineGain(vs::audio::Line::Synth), 52428 / 65535.0, 1e-4);
+    EXPECT_NEAR(vs::audio::processEngine().lineGain(vs::audio::Line::Synth), 52428 / 65535.0, 1e-4);
     QTest::qWait(100);
     const std::size_t before = captured(capture, 0).size() / 2;
     EXPECT_LT(loudest(captured(capture, 0)), 1e-6);
@@ -385,7 +383,7 @@ TEST_F(ShippedMusicTest, TheFirstRunListsThemAndASessionPlaysTheFirstOnTheSynthL
     QTest::mouseClick(w->ui().cmdPlay, Qt::LeftButton);
     ASSERT_TRUE(w->player()->playing());
     EXPECT_EQ(w->music().library()->currentRow(), 1);
-    EXPECT_EQ(mode(), "playing");
+    EXPECT_EQ(mode(*w), "playing");
     EXPECT_EQ(cell(*w, 1, 2), "04:45"); // written again from the song just opened
     // The device plays in real time: wait (generously) for the song's first sound.
     double heard = 0;
@@ -398,7 +396,7 @@ TEST_F(ShippedMusicTest, TheFirstRunListsThemAndASessionPlaysTheFirstOnTheSynthL
     EXPECT_FALSE(w->music().songEnded());
 
     QTest::mouseClick(w->ui().cmdStop, Qt::LeftButton);
-    EXPECT_EQ(mode(), "stopped");
+    EXPECT_EQ(mode(*w), "stopped");
     w->mnuArchivoSalir_Click();
     EXPECT_TRUE(w->ended());
     EXPECT_TRUE(recorder.entries.empty());
@@ -421,7 +419,7 @@ TEST_F(MusicWindowTest, AnExportTakesACopyOfThePlaylistAsShownAndPlaysTheCurrent
     w->music().library()->pulsar(2);
     w->ui().chkMusica->setChecked(true);
     w->ui().scrollVolumenMusica->setValue(50);
-    const vs::playback::MusicLinkFactory music = w->music().exportMusic();
+    const vs::links::MusicLinkFactory music = w->music().exportMusic();
     ASSERT_TRUE(music);
     // The window's list changes after the export began: the export keeps its copy.
     w->music().library()->eliminar();

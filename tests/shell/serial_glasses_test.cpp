@@ -3,11 +3,12 @@
 // board and no stand-in for the port: the board is chosen in the real options
 // dialog, the default session's steps arrive at its beat, the lights go out at
 // Stop, and a board pulled out mid-session is reported once.
+#include "audio/bass.h"
 #include "audio/engine.h"
 #include "audio/volume.h"
 #include "base/paths.h"
 #include "base/preferences.h"
-#include "glasses/glasses_output.h"
+#include "glasses/parallel_or_serial_port.h"
 #include "glasses/led_sequencer.h"
 #include "glasses/state.h"
 #include "options/frm_opciones.h"
@@ -42,18 +43,17 @@ struct SerialGlassesTest : ::testing::Test {
     void SetUp() override {
         ASSERT_TRUE(board.ok());
         dir.becomeProgramFolders();
-        vs::glasses::estadoGafas() = {};
         // The glasses were switched on (and the warning read) in an earlier run.
         vs::Preferences::instance().save("Opciones", "Gafas Mentales", "1");
     }
     void TearDown() override {
-        vs::glasses::glassesOutput().useSerialDevice("");
+        vs::glasses::parallelOrSerialPort().useSerialDevice("");
         vs::setMessageService(nullptr);
         vs::setFileDialogService(nullptr);
         vs::clearFolderOverrides();
     }
     std::unique_ptr<vs::shell::FrmSomnara>
-    open(std::function<void(const vs::options::Contexto&, QWidget*)> runOptions = {}) {
+    open(std::function<void(const vs::options::OptionsContext&, QWidget*)> runOptions = {}) {
         vs::shell::Dependencies deps;
         deps.messages = &recorder;
         deps.makeVolume = [] {
@@ -80,7 +80,7 @@ struct SerialGlassesTest : ::testing::Test {
 
 // The user's part in the dialog: the board from the list, the light in the
 // sound ticked, "Aceptar".
-void chooseTheBoard(const vs::options::Contexto& c, QWidget* owner, const std::string& path) {
+void chooseTheBoard(const vs::options::OptionsContext& c, QWidget* owner, const std::string& path) {
     vs::options::frmOpciones dialog(c, owner);
     auto* ports = dialog.findChild<QComboBox*>("cmbPuertoParalelo");
     ASSERT_NE(ports, nullptr);
@@ -95,7 +95,7 @@ void chooseTheBoard(const vs::options::Contexto& c, QWidget* owner, const std::s
 } // namespace
 
 TEST_F(SerialGlassesTest, TheChosenBoardGetsTheSessionsStepsAtItsBeatThenDarkAtStop) {
-    auto w = open([this](const vs::options::Contexto& c, QWidget* owner) {
+    auto w = open([this](const vs::options::OptionsContext& c, QWidget* owner) {
         chooseTheBoard(c, owner, board.slavePath());
     });
     // Without a board yet the glasses had no port: said once at start-up.
@@ -105,14 +105,14 @@ TEST_F(SerialGlassesTest, TheChosenBoardGetsTheSessionsStepsAtItsBeatThenDarkAtS
     EXPECT_EQ(vs::Preferences::instance().get("Opciones", "Puerto Serie", "?"), board.slavePath());
     EXPECT_EQ(vs::Preferences::instance().get("Opciones", "Puerto Hex", "?"), "378");
     EXPECT_EQ(vs::Preferences::instance().get("Opciones", "Luz en Audio", "?"), "1");
-    EXPECT_TRUE(vs::audio::Engine::instance().lightSignal());
+    EXPECT_TRUE(vs::audio::processEngine().lightSignal());
 
     w->player()->Play();
     ASSERT_TRUE(w->player()->playing());
     auto steps = runFor(1500ms);
     // The default session opens on sequence 6 ("Flip Flop") at 7.21 Hz.
-    EXPECT_EQ(vs::glasses::estadoGafas().SecuenciaActual, 6);
-    EXPECT_NEAR(vs::glasses::estadoGafas().FrecuenciaLed, 7.21, 0.01);
+    EXPECT_EQ(w->sequencer()->state().SecuenciaActual, 6);
+    EXPECT_NEAR(w->sequencer()->state().FrecuenciaLed, 7.21, 0.01);
     w->player()->Stop();
     const auto after = runFor(100ms);
 

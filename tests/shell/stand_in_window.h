@@ -29,7 +29,7 @@ struct StandIns {
         deps.messages = &messages;
         deps.dialogs = &dialogs;
         deps.desktop = &desktop;
-        deps.runOptions = [](const options::Contexto&, QWidget*) {};
+        deps.runOptions = [](const options::OptionsContext&, QWidget*) {};
         deps.runModal = [](QDialog&) {};
         deps.makeVolume = [] {
             auto mixer = std::make_unique<audio::RecordingMixerBackend>();

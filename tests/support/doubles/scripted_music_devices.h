@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Music-device double: streams, MIDI files and CD discs from a script, every
-// call written to a log, so playlist and player tests need no sound at all.
+// call written to a log (a stream by its slot), so playlist and player tests
+// need no sound at all.
 #include "audio/bass.h"
 #include "library/music_devices.h"
 
@@ -36,60 +37,61 @@ public:
     std::vector<std::string> drives;
     bool cdActiveNow = false;
 
-    std::vector<std::string> log;
-    std::map<std::uint32_t, Stream> streams;    // handle -> stream (handles from 1)
-    std::map<std::string, std::string> aliases; // open MIDI aliases -> path
-    std::string cdDrive;                        // "" while the CD is not initialised
+    struct ById {
+        bool operator()(audio::StreamId a, audio::StreamId b) const { return a.slot < b.slot; }
+    };
 
-    // The stream handle last created for `path` (0 if none).
-    std::uint32_t streamOf(const std::string& path) const {
-        std::uint32_t h = 0;
-        for (const auto& [handle, s] : streams)
-            if (s.path == path) h = handle;
+    std::vector<std::string> log;
+    std::map<audio::StreamId, Stream, ById> streams; // id -> stream (slots from 1)
+    std::map<std::string, std::string> aliases;      // open MIDI aliases -> path
+    std::string cdDrive;                             // "" while the CD is not initialised
+
+    // The stream last created for `path` (empty if none).
+    audio::StreamId streamOf(const std::string& path) const {
+        audio::StreamId h;
+        for (const auto& [id, s] : streams)
+            if (s.path == path) h = id;
         return h;
     }
     int count(const std::string& entry) const {
         return int(std::count(log.begin(), log.end(), entry));
     }
 
-    std::uint32_t streamCreate(const std::string& path) override {
+    audio::StreamId streamCreate(const std::string& path) override {
         log.push_back("streamCreate " + path);
-        if (!streamFiles.count(path)) return 0;
-        streams[next_] = {path, false, false};
-        return next_++;
+        if (!streamFiles.count(path)) return {};
+        const audio::StreamId id{next_++, 1};
+        streams[id] = {path, false, false};
+        return id;
     }
-    std::uint32_t streamPlay(std::uint32_t h) override {
-        log.push_back("streamPlay " + std::to_string(h));
+    bool streamPlay(audio::StreamId h) override {
+        log.push_back("streamPlay " + std::to_string(h.slot));
         auto* s = live(h);
-        if (!s || !streamFiles[s->path].plays) return 0;
+        if (!s || !streamFiles[s->path].plays) return false;
         s->active = true;
-        return 1;
+        return true;
     }
-    void streamStop(std::uint32_t h) override {
-        log.push_back("streamStop " + std::to_string(h));
+    void streamStop(audio::StreamId h) override {
+        log.push_back("streamStop " + std::to_string(h.slot));
         if (auto* s = live(h)) s->active = false;
     }
-    void streamFree(std::uint32_t h) override {
-        if (h == 0) return;
-        log.push_back("streamFree " + std::to_string(h));
+    void streamFree(audio::StreamId h) override {
+        if (!h) return;
+        log.push_back("streamFree " + std::to_string(h.slot));
         if (auto* s = live(h)) *s = {s->path, false, true};
     }
-    bool streamActive(std::uint32_t h) override {
+    bool streamActive(audio::StreamId h) override {
         const auto* s = live(h);
         return s && s->active;
     }
-    std::uint64_t streamLengthBytes(std::uint32_t h) override {
+    std::optional<library::Seconds> streamLength(audio::StreamId h) override {
         const auto* s = live(h);
-        return s ? streamFiles[s->path].bytes : audio::kNotAStream;
-    }
-    std::uint64_t musicLengthBytes(std::uint32_t) override { return 0; }
-    std::uint32_t channelRate(std::uint32_t h) override {
-        const auto* s = live(h);
-        return s ? streamFiles[s->path].rate : 0;
-    }
-    std::uint32_t channelFlags(std::uint32_t h) override {
-        const auto* s = live(h);
-        return s ? streamFiles[s->path].flags : 0;
+        if (!s) return std::nullopt;
+        const StreamFile& f = streamFiles[s->path];
+        if (f.rate == 0) return std::nullopt;
+        const double channels = (f.flags & audio::kChannelMono) ? 1 : 2;
+        const double bytesPerSample = (f.flags & audio::kChannel8Bit) ? 1 : 2;
+        return library::Seconds(double(f.bytes) / (double(f.rate) * channels * bytesPerSample));
     }
 
     std::uint32_t mci(const std::string& command, std::string* reply) override {
@@ -131,27 +133,27 @@ public:
         return 1;
     }
 
-    std::uint32_t cdInit(const std::string& drive) override {
+    bool cdInit(const std::string& drive) override {
         log.push_back("cdInit " + drive);
-        if (std::find(drives.begin(), drives.end(), drive) == drives.end()) return 0;
+        if (std::find(drives.begin(), drives.end(), drive) == drives.end()) return false;
         cdDrive = drive;
-        return 1;
+        return true;
     }
     void cdFree() override {
         log.push_back("cdFree");
         cdDrive.clear();
         cdActiveNow = false;
     }
-    std::uint32_t cdTrackLengthMs(std::uint32_t track) override {
+    std::optional<std::chrono::milliseconds> cdTrackLength(int track) override {
         for (const auto& t : tracksHere())
-            if (t.number == int(track)) return std::uint32_t(t.lengthMs);
-        return kNoCdTrack;
+            if (t.number == track) return std::chrono::milliseconds(t.lengthMs);
+        return std::nullopt;
     }
-    std::uint32_t cdPlay(std::uint32_t track) override {
+    bool cdPlay(int track) override {
         log.push_back("cdPlay " + std::to_string(track));
-        if (cdTrackLengthMs(track) == kNoCdTrack) return 0;
+        if (!cdTrackLength(track)) return false;
         cdActiveNow = true;
-        return 1;
+        return true;
     }
     bool cdActive() override { return cdActiveNow; }
     void cdStop() override {
@@ -165,14 +167,14 @@ public:
     }
 
 private:
-    Stream* live(std::uint32_t h) {
+    Stream* live(audio::StreamId h) {
         const auto it = streams.find(h);
         return it == streams.end() || it->second.freed ? nullptr : &it->second;
     }
     std::vector<audio::CdTrackInfo> tracksHere() {
         return cdDrive.empty() ? std::vector<audio::CdTrackInfo>{} : cdTracks(cdDrive);
     }
-    std::uint32_t next_ = 1;
+    std::uint16_t next_ = 1;
 };
 
 } // namespace vs::library

@@ -6,9 +6,9 @@
 // absent without the option; the tones are as without the lights.
 #include "../audio/tone_analysis.h"
 #include "audio/light_signal.h"
+#include "glasses/export_lights.h"
 #include "glasses/led_sequencer.h"
 #include "glasses/sequences.h"
-#include "library/export_lights.h"
 #include "playback/audio_file_writer.h"
 #include "playback/render_analysis.h"
 #include "playback/session_render.h"
@@ -78,7 +78,7 @@ struct ExportLights : ::testing::Test {
     std::vector<float> exportFile(const std::string& name, bool luz,
                                   VerificationReport* report = nullptr) {
         options.luz = luz;
-        SessionRenderer renderer(model, options, {}, library::exportLights());
+        SessionRenderer renderer(model, options, {}, glasses::exportLights());
         RenderAnalyser analyser(model, options);
         const ExportResult r = exportToFile(renderer, dir.file(name), &analyser, nullptr, {});
         EXPECT_EQ(r.status, RenderStatus::Complete) << r.message;

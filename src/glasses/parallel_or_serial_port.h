@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's glasses output: the parallel port, or a serial board in its
-// place when one is chosen ("Puerto Serie"), never both. Every byte the
-// sequences and the LED test write is also handed to whoever follows the
-// lights (the light signal carried in the sound), whichever port takes it.
+// place when one is chosen ("Puerto Serie"), never both.
 //
 // UI thread only.
 #include "led_port.h"
@@ -16,13 +14,13 @@
 
 namespace vs::glasses {
 
-class GlassesOutput : public LedPort {
+class ParallelOrSerialPort : public LedPort {
 public:
     using ParallelFactory = std::function<std::unique_ptr<LedPort>()>;
     // `makeParallel` builds the parallel side when it is first needed
     // (default: the ppdev port), so a program on a serial board never opens it.
-    explicit GlassesOutput(ParallelFactory makeParallel = {});
-    ~GlassesOutput() override;
+    explicit ParallelOrSerialPort(ParallelFactory makeParallel = {});
+    ~ParallelOrSerialPort() override;
 
     void Out32(std::uint16_t port, std::uint16_t value) override;
     std::uint16_t Inp32(std::uint16_t port) override;
@@ -33,8 +31,6 @@ public:
 
     const std::string& serialDevice() const;
 
-    // Every byte written, after the port has had it.
-    std::function<void(std::uint8_t)> onByte;
     // A serial board that was working went away (raised once per loss).
     std::function<void(const std::string&)> onLost;
 
@@ -47,6 +43,6 @@ private:
 };
 
 // The program-wide output behind ledPort() when no other port is installed.
-GlassesOutput& glassesOutput();
+ParallelOrSerialPort& parallelOrSerialPort();
 
 } // namespace vs::glasses

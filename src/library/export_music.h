@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Background music in an offline render: the real music player over a copy of
-// the playlist, on the render's private engine. Streams play on that engine,
-// MIDI songs on its own sequencer into that engine's Synth line; a CD track is
-// not read (a render does not spin a drive from its worker): it plays nothing,
-// the render's notes say so, and the playlist moves on as it would live.
+// the playlist, on the render's private engine, with the devices the program
+// plays its music through (EngineMusicDevices) made over that engine. Streams,
+// MIDI songs and CD tracks all play as they would live, at the slider's level;
+// what would show a box live (a CD that cannot be read, a song that will not
+// play) goes into the render's notes, and the playlist moves on as it would.
 //
 // Thread rule: the factory may be copied anywhere; the link it makes lives on
 // the render's thread and touches nothing of the window's.
@@ -26,9 +27,6 @@ struct PlaylistSnapshot {
 
 // `preferencesFile`: where "Tocar Ciclico" and "Tocar Todas Canciones" are
 // read from (the render's own reader of that file).
-playback::MusicLinkFactory renderMusic(PlaylistSnapshot playlist, std::string preferencesFile);
-
-// The note for a CD track left out of a render.
-std::string skippedCdNote(const std::string& drive, int track);
+links::MusicLinkFactory exportMusic(PlaylistSnapshot playlist, std::string preferencesFile);
 
 } // namespace vs::library

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "glasses_output.h"
+#include "parallel_or_serial_port.h"
 
 namespace vs::glasses {
 namespace {
@@ -9,33 +9,32 @@ const std::string kNinguno;
 
 } // namespace
 
-GlassesOutput::GlassesOutput(ParallelFactory makeParallel)
+ParallelOrSerialPort::ParallelOrSerialPort(ParallelFactory makeParallel)
     : makeParallel_(makeParallel ? std::move(makeParallel)
                                  : [] { return std::make_unique<ParportLedPort>(); }) {}
 
-GlassesOutput::~GlassesOutput() = default;
+ParallelOrSerialPort::~ParallelOrSerialPort() = default;
 
-LedPort& GlassesOutput::actual() {
+LedPort& ParallelOrSerialPort::actual() {
     if (serial_) return *serial_;
     if (!parallel_) parallel_ = makeParallel_();
     return *parallel_;
 }
 
-void GlassesOutput::Out32(std::uint16_t port, std::uint16_t value) {
+void ParallelOrSerialPort::Out32(std::uint16_t port, std::uint16_t value) {
     actual().Out32(port, value);
-    if (onByte) onByte(static_cast<std::uint8_t>(value & 0xFF));
 }
 
-std::uint16_t GlassesOutput::Inp32(std::uint16_t port) {
+std::uint16_t ParallelOrSerialPort::Inp32(std::uint16_t port) {
     return actual().Inp32(port);
 }
 
-std::string GlassesOutput::problema() const {
+std::string ParallelOrSerialPort::problema() const {
     if (serial_) return serial_->problema();
     return parallel_ ? parallel_->problema() : std::string();
 }
 
-void GlassesOutput::useSerialDevice(const std::string& device) {
+void ParallelOrSerialPort::useSerialDevice(const std::string& device) {
     if (device.empty()) {
         serial_.reset();
         return;
@@ -50,17 +49,17 @@ void GlassesOutput::useSerialDevice(const std::string& device) {
     };
 }
 
-const std::string& GlassesOutput::serialDevice() const {
+const std::string& ParallelOrSerialPort::serialDevice() const {
     return serial_ ? serial_->device() : kNinguno;
 }
 
-GlassesOutput& glassesOutput() {
-    static GlassesOutput output;
+ParallelOrSerialPort& parallelOrSerialPort() {
+    static ParallelOrSerialPort output;
     return output;
 }
 
 LedPort& ledPort() {
-    return installed ? *installed : glassesOutput();
+    return installed ? *installed : parallelOrSerialPort();
 }
 
 void setLedPort(LedPort* port) {

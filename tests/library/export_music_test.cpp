@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The playlist's music in an offline render: the real music player over a
 // copy of the rows, on the render's own engine. Songs the test writes (a WAV
-// tone, a one-note MIDI file) are judged from the rendered frames: the song
+// tone, a one-note MIDI file, a CD image) are judged from the rendered frames: the song
 // is there at the slider's level and the session's tones are as without it.
 #include "../audio/audio_fixture.h"
 #include "../audio/midi_writer.h"
@@ -9,7 +9,9 @@
 #include "../audio/tone_analysis.h"
 #include "audio/mci.h"
 #include "base/preferences.h"
-#include "library/render_music.h"
+#include "cd_image.h"
+#include "library/export_music.h"
+#include "library/song.h"
 #include "playback/playback_keys.h"
 #include "playback/session_render.h"
 #include "session/session_model.h"
@@ -29,6 +31,7 @@ namespace {
 
 constexpr double kRate = 44100;
 constexpr double kSongHz = 3000;
+constexpr double kCdHz = 2000;
 constexpr double kSongPeak = 0.3;
 
 class Frames : public FrameSink {
@@ -85,7 +88,7 @@ struct RenderMusic : ::testing::Test {
     }
     RenderResult render(const library::PlaylistSnapshot& p, Frames& out) {
         SessionRenderer renderer(model, options,
-                                 library::renderMusic(p, dir.file("preferencias.ini")));
+                                 library::exportMusic(p, dir.file("preferencias.ini")));
         return renderer.run(out);
     }
 };
@@ -131,16 +134,36 @@ TEST_F(RenderMusic, AMidiSongRendersIntoTheRenderEnginesSynthLineAtTheSliderLeve
     EXPECT_NEAR(test::rms(soft) / test::rms(loud), 0.5, 0.02);
 }
 
-TEST_F(RenderMusic, ACdTrackIsSkippedWithANoteAndTheListMovesOn) {
+TEST_F(RenderMusic, ACdImageTrackPlaysAtTheSliderLevelAndTheNextSongFollows) {
+    const std::string cue = test::writeCdImage(dir.path(), {{kCdHz, 1.0, kSongPeak}});
+    const std::string song = dir.file("cancion.wav");
+    writeTone(song, 10.0);
+    Frames out, without;
+    const RenderResult r = render(playlist({library::cdTrackPath(cue, 1), song}, 50), out);
+    ASSERT_EQ(r.status, RenderStatus::Complete);
+    EXPECT_TRUE(r.notes.empty());
+    ASSERT_EQ(render({}, without).status, RenderStatus::Complete);
+    for (int c = 0; c < 2; ++c) {
+        const auto music =
+            minus(test::channelOf(out.samples, c), test::channelOf(without.samples, c));
+        // The track from the start, at half its level; the song from the tick
+        // after the track has ended (1.5 s), at half its level too.
+        const auto track = part(music, 0.1, 0.9), next = part(music, 1.55, 2.45);
+        EXPECT_NEAR(test::fitSine(track, kCdHz, kRate).amplitude, kSongPeak * 0.5, 0.003);
+        EXPECT_LT(test::fitSine(track, kSongHz, kRate).amplitude, 0.001);
+        EXPECT_NEAR(test::fitSine(next, kSongHz, kRate).amplitude, kSongPeak * 0.5, 0.003);
+        EXPECT_LT(test::fitSine(next, kCdHz, kRate).amplitude, 0.001);
+    }
+}
+
+TEST_F(RenderMusic, ACdTrackWithNoDiscIsPassedOverAsLive) {
     const std::string song = dir.file("cancion.wav");
     writeTone(song, 10.0);
     Frames out, without;
     const RenderResult r = render(playlist({"/dev/cdrom/Track03.cda", song}, 100), out);
     ASSERT_EQ(r.status, RenderStatus::Complete);
-    ASSERT_EQ(r.notes.size(), 1u);
-    EXPECT_EQ(r.notes[0], library::skippedCdNote("/dev/cdrom", 3));
+    EXPECT_TRUE(r.notes.empty());
     ASSERT_EQ(render({}, without).status, RenderStatus::Complete);
-    // The next song starts at the first tick after the track "ended".
     const auto music = minus(part(test::channelOf(out.samples, 0), 1.0, 3.0),
                              part(test::channelOf(without.samples, 0), 1.0, 3.0));
     EXPECT_NEAR(test::fitSine(music, kSongHz, kRate).amplitude, kSongPeak, 0.005);
@@ -202,7 +225,7 @@ TEST_F(RenderMusicBesideTheProgram, TheProgramsMidiSongPlaysOnThroughAnExportOfA
     playlist.musica = true;
     Frames out;
     SessionRenderer renderer(model, options,
-                             library::renderMusic(playlist, dir.file("preferencias.ini")));
+                             library::exportMusic(playlist, dir.file("preferencias.ini")));
     ASSERT_EQ(renderer.run(out).status, RenderStatus::Complete);
     // Each song on its own engine alone (no harmonic of A4 is near D6).
     const double a4 = 440.0, d6 = 1174.66;

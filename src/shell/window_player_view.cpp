@@ -1,11 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "player_links.h"
+#include "window_player_view.h"
 
 #include "base/preferences.h"
-#include "glasses/led_display.h"
-#include "glasses/led_port.h"
-#include "glasses/state.h"
-#include "glasses/step_clock.h"
 #include "library/music_grid.h"
 #include "library/session_grid.h"
 #include "main_window_ui.h"
@@ -71,23 +67,6 @@ void WindowPlayerView::setFadeTimer(bool on) {
         ui_.timerFade->start();
     else
         ui_.timerFade->stop();
-}
-
-bool GlassesPlayerLink::GafasMentales() const {
-    return estado_.GafasMentales;
-}
-void GlassesPlayerLink::setClockEnabled(bool on) {
-    if (clock_) clock_->setEnabled(on);
-}
-void GlassesPlayerLink::setFrecuenciaLed(float hz) {
-    estado_.FrecuenciaLed = hz;
-}
-void GlassesPlayerLink::setSecuenciaActual(int s) {
-    estado_.SecuenciaActual = static_cast<std::int16_t>(s);
-}
-void GlassesPlayerLink::darken() {
-    glasses::MostrarLeds(indicators_, 0);
-    if (estado_.GafasMentales) glasses::ledPort().Out32(estado_.PuertoLed, 0);
 }
 
 } // namespace vs::shell
