@@ -119,8 +119,8 @@ public:
         }
         if (pos_ < head) {
             done = std::min(bytes, head - pos_);
-            if (sent_ > 0 && head_.compare(std::size_t(pos_), std::size_t(done), p,
-                                           std::size_t(done)) != 0)
+            if (sent_ > 0 &&
+                head_.compare(std::size_t(pos_), std::size_t(done), p, std::size_t(done)) != 0)
                 return fail("la cabecera ya enviada no se puede corregir");
             pos_ += done;
         }
@@ -397,8 +397,7 @@ void AudioFileWriter::fail() {
 // pieces; this one runs in vector registers and hands over a block at once.
 // The scales are libsndfile's: full scale is 32767 at 16 bits, 8388607 at 24
 // (handed over in the top three bytes of an int, as libsndfile takes them).
-template <typename Int>
-void toPcm(const float* x, Int* out, int count, float full, Int step) {
+template <typename Int> void toPcm(const float* x, Int* out, int count, float full, Int step) {
     for (int i = 0; i < count; ++i) {
         float v = x[i] > 1.0f ? 1.0f : x[i];
         v = v < -1.0f ? -1.0f : v;

@@ -201,10 +201,10 @@ TEST_F(SessionExport, TheSampleFormatAndTheQualityAreTheOnesAskedFor) {
                           Case{"f32.wav", {SampleBits::Float32}, SF_FORMAT_FLOAT},
                           Case{"p24.flac", {SampleBits::Pcm24}, SF_FORMAT_PCM_24}}) {
         SessionRenderer renderer(model, options);
-        ASSERT_EQ(exportToFile(renderer, dir.file(c.name), nullptr, nullptr, {}, diskFiles(),
-                               c.settings)
-                      .status,
-                  RenderStatus::Complete)
+        ASSERT_EQ(
+            exportToFile(renderer, dir.file(c.name), nullptr, nullptr, {}, diskFiles(), c.settings)
+                .status,
+            RenderStatus::Complete)
             << c.name;
         SF_INFO info{};
         SNDFILE* f = sf_open(dir.file(c.name).c_str(), SFM_READ, &info);
