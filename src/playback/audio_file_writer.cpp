@@ -440,18 +440,37 @@ bool AudioFileWriter::finish() {
 
 namespace {
 
-RenderResult renderInto(SessionRenderer& renderer, AudioFileWriter& writer, FrameSink* also,
-                        const std::atomic<bool>* cancel,
-                        const std::function<void(std::int64_t)>& progress) {
-    if (!also) return renderer.run(writer, cancel, progress);
-    TeeSink tee(writer, *also);
-    return renderer.run(tee, cancel, progress);
-}
-
-std::string failureOf(const AudioFileWriter& writer, const RenderResult& r) {
-    return !writer.ok()      ? "No se puede escribir el fichero: " + writer.error()
-           : r.error.empty() ? "La exportación no se ha completado"
-                             : r.error;
+// The writer over `file`, the render into it and what came of both; the
+// message of a cancel is the caller's to give.
+ExportResult renderToFile(SessionRenderer& renderer, std::unique_ptr<ByteFile> file,
+                          AudioFormat format, const WriterSettings& settings, std::int64_t frames,
+                          FrameSink* also, const std::atomic<bool>* cancel,
+                          const std::function<void(std::int64_t)>& progress) {
+    ExportResult out;
+    AudioFileWriter writer(std::move(file), format, settings, frames);
+    if (!writer.ok()) {
+        out.message = "No se puede escribir el fichero: " + writer.error();
+        return out;
+    }
+    RenderResult r;
+    if (also) {
+        TeeSink tee(writer, *also);
+        r = renderer.run(tee, cancel, progress);
+    } else {
+        r = renderer.run(writer, cancel, progress);
+    }
+    const bool finished = writer.finish();
+    out.notes = r.notes;
+    if (r.status == RenderStatus::Cancelled) {
+        out.status = RenderStatus::Cancelled;
+    } else if (r.status != RenderStatus::Complete || !finished) {
+        out.message = !writer.ok()      ? "No se puede escribir el fichero: " + writer.error()
+                      : r.error.empty() ? "La exportación no se ha completado"
+                                        : r.error;
+    } else {
+        out.status = RenderStatus::Complete;
+    }
+    return out;
 }
 
 } // namespace
@@ -475,33 +494,22 @@ ExportResult exportToFile(SessionRenderer& renderer, const std::string& path, Fr
     }
     std::error_code ec;
     auto discard = [&] { std::filesystem::remove(tempPath, ec); };
-    AudioFileWriter writer(std::move(file), *format, settings);
-    if (!writer.ok()) {
+    out = renderToFile(renderer, std::move(file), *format, settings, 0, also, cancel, progress);
+    if (out.status == RenderStatus::Cancelled) {
         discard();
-        out.message = "No se puede escribir el fichero: " + writer.error();
-        return out;
-    }
-    const RenderResult r = renderInto(renderer, writer, also, cancel, progress);
-    const bool finished = writer.finish();
-    out.notes = r.notes;
-    if (r.status == RenderStatus::Cancelled) {
-        discard();
-        out.status = RenderStatus::Cancelled;
         out.message = "Exportación cancelada: no se ha guardado ningún fichero";
         return out;
     }
-    if (r.status != RenderStatus::Complete || !finished) {
+    if (out.status != RenderStatus::Complete) {
         discard();
-        out.message = failureOf(writer, r);
         return out;
     }
     std::filesystem::rename(tempPath, path, ec);
     if (ec) {
         discard();
+        out.status = RenderStatus::Failed;
         out.message = "No se puede guardar el fichero con ese nombre";
-        return out;
     }
-    out.status = RenderStatus::Complete;
     return out;
 }
 
@@ -509,23 +517,10 @@ ExportResult exportToStream(SessionRenderer& renderer, std::unique_ptr<ByteFile>
                             FrameSink* also, const std::atomic<bool>* cancel,
                             const std::function<void(std::int64_t)>& progress,
                             const WriterSettings& settings) {
-    ExportResult out;
-    AudioFileWriter writer(std::move(file), AudioFormat::Wav, settings, renderer.totalFrames());
-    if (!writer.ok()) {
-        out.message = "No se puede escribir el fichero: " + writer.error();
-        return out;
-    }
-    const RenderResult r = renderInto(renderer, writer, also, cancel, progress);
-    const bool finished = writer.finish();
-    out.notes = r.notes;
-    if (r.status == RenderStatus::Cancelled) {
-        out.status = RenderStatus::Cancelled;
+    ExportResult out = renderToFile(renderer, std::move(file), AudioFormat::Wav, settings,
+                                    renderer.totalFrames(), also, cancel, progress);
+    if (out.status == RenderStatus::Cancelled)
         out.message = "Exportación cancelada: la salida ha quedado incompleta";
-    } else if (r.status != RenderStatus::Complete || !finished) {
-        out.message = failureOf(writer, r);
-    } else {
-        out.status = RenderStatus::Complete;
-    }
     return out;
 }
 
