@@ -186,6 +186,10 @@ int runRenderCommand(const std::vector<std::string>& args, std::istream& in, std
     std::set<std::string> outputs;
     for (const std::string& session : o.sessions) {
         auto input = readSessionInput(session, in);
+        if (session == kStandardStream && cancel && *cancel) { // Ctrl+C while it was read
+            lines.error(session, "interrumpida antes de empezar");
+            return kExitFailed;
+        }
         if (const auto* why = std::get_if<std::string>(&input)) {
             lines.error(session, *why);
             status = worseStatus(status, kExitBadInput);

@@ -8,8 +8,8 @@
 #include <QCommandLineParser>
 #include <QStringList>
 
+#include <algorithm>
 #include <charconv>
-#include <filesystem>
 
 #ifndef VS_VERSION
 #define VS_VERSION "?"

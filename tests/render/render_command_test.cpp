@@ -145,6 +145,11 @@ TEST_F(RenderCommand, AnInterruptedRenderLeavesNoFileAndStatusOne) {
     EXPECT_NE(r.err.find("cancelada"), std::string::npos) << r.err;
     EXPECT_FALSE(exists("a.wav"));
     EXPECT_FALSE(exists("a.json"));
+    // Ctrl+C while a session was awaited on standard input.
+    const Outcome waiting = run({"-", dir.file("a.wav")}, &cancel, test::readFile(session));
+    EXPECT_EQ(waiting.status, render::kExitFailed);
+    EXPECT_NE(waiting.err.find("interrumpida"), std::string::npos) << waiting.err;
+    EXPECT_FALSE(exists("a.wav"));
 }
 
 TEST_F(RenderCommand, TheProgramRendersTheFileAndTheReportAndLeavesTheSessionAlone) {
