@@ -7,8 +7,13 @@
 
 namespace vs::playback::pref {
 
-// The music box as the window left it; the command-line renderer reads it too.
+// The source boxes and bars as the window left them at its last exit; the
+// command-line renderer reads them too.
 inline constexpr PreferenceKey MusicaActivo{"Volumen", "Musica Activo", "1"};
+inline constexpr PreferenceKey VolumenBinaural{"Volumen", "Binaural", "50"};
+inline constexpr PreferenceKey VolumenMascara{"Volumen", "Mascara", "20"};
+inline constexpr PreferenceKey BinauralActivo{"Volumen", "Binaural Activo", "1"};
+inline constexpr PreferenceKey MascaraActivo{"Volumen", "Mascara Activo", "0"};
 
 // Length of the closing fade in seconds, 0..120 (0: no fade).
 inline constexpr PreferenceKey UltimosSegundos{"Opciones", "Ultimos Segundos", "30"};

@@ -25,6 +25,7 @@
 #include "playback/player_sound.h"
 #include "playback/session_player.h"
 #include "export_commands.h"
+#include "peer_session_commands.h"
 #include "frm_about.h"
 #include "help.h"
 #include "window_player_view.h"
@@ -108,6 +109,9 @@ FrmSomnara::FrmSomnara(QWidget* parent, Dependencies deps)
         this, ui_.mnuSesion, model_.get(), [this] { return document_->name(); }, playerView_.get(),
         deps_.dialogs, deps_.messages, [this] { return music_->exportMusic(); },
         [this] { return glasses_->exportLights(); }});
+    peerSessions_ = std::make_unique<PeerSessionCommands>(
+        PeerSessionContext{this, &ui_, library_.get(), model_.get(),
+                           [this] { return document_->name(); }, deps_.dialogs, deps_.messages});
     wire();
     resize(1180, 590);
     buildStartup();
@@ -193,18 +197,29 @@ void FrmSomnara::wire() {
     command(ui_.mnuSesionEliminarSesion, [](library::SessionLibrary& l) { l.eliminar(); });
 }
 
+namespace {
+bool isSessionFile(const QUrl& url) {
+    return url.isLocalFile() && url.toLocalFile().endsWith(".vso", Qt::CaseInsensitive);
+}
+} // namespace
+
 void FrmSomnara::dragEnterEvent(QDragEnterEvent* event) {
     for (const QUrl& url : event->mimeData()->urls())
-        if (url.isLocalFile() && url.toLocalFile().endsWith(".vso", Qt::CaseInsensitive)) {
+        if (isSessionFile(url) ||
+            (url.isLocalFile() && PeerSessionCommands::takes(url.toLocalFile().toStdString()))) {
             event->acceptProposedAction();
             return;
         }
 }
 
 void FrmSomnara::dropEvent(QDropEvent* event) {
-    for (const QUrl& url : event->mimeData()->urls())
-        if (url.isLocalFile() && url.toLocalFile().endsWith(".vso", Qt::CaseInsensitive))
-            library_->anadirFichero(url.toLocalFile().toStdString());
+    for (const QUrl& url : event->mimeData()->urls()) {
+        const std::string path = url.toLocalFile().toStdString();
+        if (isSessionFile(url))
+            library_->anadirFichero(path);
+        else if (url.isLocalFile() && PeerSessionCommands::takes(path))
+            peerSessions_->importFile(path);
+    }
     event->acceptProposedAction();
 }
 

@@ -48,6 +48,7 @@ class ExportCommands;
 class FlashRiskMarks;
 class GlassesWiring;
 class MusicWiring;
+class PeerSessionCommands;
 class WindowPlayerView;
 
 // What the window takes from outside; tests replace the parts that would touch
@@ -109,7 +110,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    // Session files dropped from a file manager join the library.
+    // Session files dropped from a file manager join the library; the
+    // schedules of other programs are imported.
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -144,6 +146,7 @@ private:
     std::unique_ptr<FlashRiskMarks> flashMarks_;
     std::unique_ptr<EditMenu> editMenu_;
     std::unique_ptr<ExportCommands> exportCommands_;
+    std::unique_ptr<PeerSessionCommands> peerSessions_;
     MainWindowUi ui_;
     StepSequence startup_;
     StepSequence shutdown_;

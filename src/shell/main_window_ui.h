@@ -67,6 +67,7 @@ struct MainWindowUi {
     QTimer* timerSesion = nullptr; // SessionPlayer::kTickMs
     QTimer* timerFade = nullptr;   // SessionPlayer::kFadeTickMs
 
+    QAction* mnuArchivoImportarSesion = nullptr;
     QAction* mnuArchivoOpciones = nullptr;
     QAction* mnuArchivoSalir = nullptr;
     QAction* mnuEdicionDeshacer = nullptr;
@@ -74,6 +75,7 @@ struct MainWindowUi {
     QAction* mnuSesionNueva = nullptr;
     QAction* mnuSesionGuardarSesion = nullptr;
     QAction* mnuSesionGuardarSesionComo = nullptr;
+    QAction* mnuSesionExportarSbg = nullptr;
     QAction* mnuSesionAnadirSesion = nullptr;
     QAction* mnuSesionEliminarSesion = nullptr;
     QAction* mnuMusicaAnadir = nullptr;
