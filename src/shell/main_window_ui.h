@@ -76,6 +76,7 @@ struct MainWindowUi {
     QAction* mnuSesionGuardarSesionComo = nullptr;
     QAction* mnuSesionAnadirSesion = nullptr;
     QAction* mnuSesionEliminarSesion = nullptr;
+    QAction* mnuSesionComprobarAuriculares = nullptr;
     QAction* mnuMusicaAnadir = nullptr;
     QAction* mnuMusicaAnadirPistaCd = nullptr;
     QAction* mnuMusicaEliminar = nullptr;

@@ -77,8 +77,8 @@ TEST_F(OptionsDialog, OpensWithItsTabsCaptionsAndTheSessionsRanges) {
     QStringList captions;
     for (int i = 0; i < tabs->count(); ++i)
         captions << tabs->tabText(i);
-    EXPECT_EQ(captions,
-              (QStringList{" Frecuencias (Hz)", "Ver", "Música", "Fade", "Gafas mentales"}));
+    EXPECT_EQ(captions, (QStringList{" Frecuencias (Hz)", "Ver", "Música", "Fade", "Gafas mentales",
+                                     "Sonido"}));
     EXPECT_EQ(child<QPushButton>(*d, "cmdAceptar")->text(), "Aceptar");
     EXPECT_EQ(child<QTimer>(*d, "Timer1")->interval(), 250);
     auto* binaural = child<QScrollBar>(*d, "scrollFrecuenciaBinaural");

@@ -48,7 +48,8 @@ TEST(AudioSession, StartsQuietlyAndReleasesInTheExitOrder) {
     ASSERT_NE(audio.tones().ondaL(), nullptr);
 
     // The samples load from the files just written and sound.
-    audio.tones().CargarOndas();
+    audio.tones().CargarOndas(vs::playback::PulseType::Binaural,
+                              vs::playback::NoiseColour::Original);
     audio.tones().ondaL()->Play(50, 8820, true);
     EXPECT_TRUE(audio.tones().ondaL()->Playing());
 
@@ -95,7 +96,9 @@ TEST(AudioSession, WithoutASoundCardEveryStepSaysSoAndNothingSounds) {
     EXPECT_EQ(shown.entries[3].text, "Can't start digital output");
     EXPECT_FALSE(audio.started());
     EXPECT_EQ(audio.tones().ondaL(), nullptr);
-    audio.tones().CargarOndas(); // no players: nothing to load, nothing breaks
+    audio.tones().CargarOndas(
+        vs::playback::PulseType::Binaural,
+        vs::playback::NoiseColour::Original); // no players: nothing to load, nothing breaks
     audio.liberar();
 }
 
