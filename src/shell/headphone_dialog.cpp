@@ -57,27 +57,28 @@ HeadphoneDialog::HeadphoneDialog(playback::EarTone& tone, bool exchanged,
     lblVeredicto_->setObjectName(QStringLiteral("lblVeredicto"));
     lblVeredicto_->setWordWrap(true);
     lblVeredicto_->setMinimumHeight(48);
-    cmdAhi_ = controls::makeHouseButton(QStringLiteral("Sí, en ese oído"), this);
-    cmdAhi_->setObjectName(QStringLiteral("cmdAhi"));
-    cmdAhi_->setToolTip(QStringLiteral("El tono suena en el oído resaltado"));
-    cmdOtroLado_ = controls::makeHouseButton(QStringLiteral("En el otro oído"), this);
-    cmdOtroLado_->setObjectName(QStringLiteral("cmdOtroLado"));
-    cmdOtroLado_->setToolTip(QStringLiteral("El tono suena, pero en el oído contrario"));
-    cmdNada_ = controls::makeHouseButton(QStringLiteral("No lo oigo"), this);
-    cmdNada_->setObjectName(QStringLiteral("cmdNada"));
-    cmdNada_->setToolTip(QStringLiteral("No se oye ningún tono"));
+    auto button = [this](const QString& caption, const char* name, const QString& tip) {
+        QAbstractButton* b = controls::makeHouseButton(caption, this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setToolTip(tip);
+        return b;
+    };
+    cmdAhi_ = button(QStringLiteral("Sí, en ese oído"), "cmdAhi",
+                     QStringLiteral("El tono suena en el oído resaltado"));
+    cmdOtroLado_ = button(QStringLiteral("En el otro oído"), "cmdOtroLado",
+                          QStringLiteral("El tono suena, pero en el oído contrario"));
+    cmdNada_ =
+        button(QStringLiteral("No lo oigo"), "cmdNada", QStringLiteral("No se oye ningún tono"));
     chkIntercambiar_ = new QCheckBox(QStringLiteral("Intercambiar canales"), this);
     chkIntercambiar_->setObjectName(QStringLiteral("chkIntercambiarCanales"));
     chkIntercambiar_->setToolTip(QStringLiteral("Cambia el lado izquierdo por el derecho en todo "
                                                 "el sonido del programa, al reproducir y al "
                                                 "exportar; se guarda en Opciones"));
     chkIntercambiar_->setChecked(exchanged);
-    cmdRepetir_ = controls::makeHouseButton(QStringLiteral("Repetir"), this);
-    cmdRepetir_->setObjectName(QStringLiteral("cmdRepetir"));
-    cmdRepetir_->setToolTip(QStringLiteral("Vuelve a empezar por el oído izquierdo"));
-    cmdCerrar_ = controls::makeHouseButton(QStringLiteral("Cerrar"), this);
-    cmdCerrar_->setObjectName(QStringLiteral("cmdCerrar"));
-    cmdCerrar_->setToolTip(QStringLiteral("Termina la comprobación y apaga el tono"));
+    cmdRepetir_ = button(QStringLiteral("Repetir"), "cmdRepetir",
+                         QStringLiteral("Vuelve a empezar por el oído izquierdo"));
+    cmdCerrar_ = button(QStringLiteral("Cerrar"), "cmdCerrar",
+                        QStringLiteral("Termina la comprobación y apaga el tono"));
 
     auto* ears = new QHBoxLayout;
     ears->addWidget(lblIzquierdo_);
