@@ -115,6 +115,10 @@ void SoundWiring::watchDevice() {
 
 void SoundWiring::checkHeadphones() {
     if (c_.stopPlayer) c_.stopPlayer();
+    if (!c_.engine->isOpen()) {
+        c_.messages->critical("No se puede comprobar: el sonido no se ha podido iniciar.");
+        return;
+    }
     playback::EngineEarTone tone(*c_.engine, *c_.messages);
     HeadphoneDialog dialog(
         tone, c_.engine->swapChannels(),

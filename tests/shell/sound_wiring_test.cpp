@@ -67,9 +67,14 @@ struct Wiring : ::testing::Test {
 } // namespace
 
 TEST_F(Wiring, TheHeadphoneCheckSaysWhatItHeardAndItsExchangeIsStoredAndHeard) {
-    ASSERT_TRUE(engine.openOffline());
     const auto w = wiring();
     bool ran = false;
+    onDialog = [&](QDialog&) { ran = true; };
+    check->trigger(); // no sound: said, and no dialog
+    EXPECT_FALSE(ran);
+    ASSERT_EQ(shown.entries.size(), 1u);
+    shown.entries.clear();
+    ASSERT_TRUE(engine.openOffline());
     onDialog = [&](QDialog& d) {
         ran = true;
         for (const char* answer : {"cmdOtroLado", "cmdOtroLado"})
@@ -88,7 +93,7 @@ TEST_F(Wiring, TheHeadphoneCheckSaysWhatItHeardAndItsExchangeIsStoredAndHeard) {
     };
     check->trigger();
     EXPECT_TRUE(ran);
-    EXPECT_EQ(stops, 1); // the session stops first
+    EXPECT_EQ(stops, 2); // the session stops first
     EXPECT_TRUE(shown.entries.empty());
 }
 
