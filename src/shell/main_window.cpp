@@ -28,6 +28,7 @@
 #include "peer_session_commands.h"
 #include "frm_about.h"
 #include "help.h"
+#include "sound_wiring.h"
 #include "window_player_view.h"
 #include "qt_services.h"
 #include "session/edit_history.h"
@@ -96,7 +97,7 @@ FrmSomnara::FrmSomnara(QWidget* parent, Dependencies deps)
     // The strip shows each segment in its LED sequence's colour.
     ui_.graph->setSequencePalette(glasses::colorOf);
     setAcceptDrops(true);
-    playerView_ = std::make_unique<WindowPlayerView>(ui_);
+    playerView_ = std::make_unique<WindowPlayerView>(ui_, [this] { return sound_->choice(); });
     glasses_ = std::make_unique<GlassesWiring>(gafas_, *ui_.led, glasses::parallelOrSerialPort(),
                                                glasses::ledPort(), audio::processEngine(),
                                                *deps_.messages, this);
@@ -112,6 +113,15 @@ FrmSomnara::FrmSomnara(QWidget* parent, Dependencies deps)
     peerSessions_ = std::make_unique<PeerSessionCommands>(
         PeerSessionContext{this, &ui_, library_.get(), model_.get(),
                            [this] { return document_->name(); }, deps_.dialogs, deps_.messages});
+    sound_ = std::make_unique<SoundWiring>(SoundContext{
+        this, &audio::processEngine(), deps_.messages, ui_.mnuSesionComprobarAuriculares,
+        [this] { return ui_.chkBinaural->isChecked(); },
+        [this] {
+            if (player_) player_->Stop();
+        },
+        deps_.runModal,
+        deps_.makeOutputCheck ? deps_.makeOutputCheck()
+                              : std::make_unique<audio::PulseOutputCheck>()});
     wire();
     resize(1180, 590);
     buildStartup();
@@ -152,8 +162,10 @@ void FrmSomnara::wire() {
     };
     connect(ui_.timerSesion, &QTimer::timeout, this, toPlayer(&playback::SessionPlayer::Tick));
     connect(ui_.timerFade, &QTimer::timeout, this, toPlayer(&playback::SessionPlayer::FadeTick));
-    connect(ui_.cmdPlay, &controls::BotonGradiente::Click, this,
-            toPlayer(&playback::SessionPlayer::Play));
+    connect(ui_.cmdPlay, &controls::BotonGradiente::Click, this, [this] {
+        sound_->beforePlay();
+        if (player_) player_->Play();
+    });
     connect(ui_.cmdStop, &controls::BotonGradiente::Click, this,
             toPlayer(&playback::SessionPlayer::Stop));
 
@@ -165,7 +177,8 @@ void FrmSomnara::wire() {
         const session::EditStep step(edits_.get(), "cambiar rangos"); // one step per visit
         deps_.runOptions({*model_, ui_.graph, gafas_, glasses_->port(), *ui_.led, *deps_.messages,
                           [this] { glasses_->stopAndDarken(); }, &controls::makeHouseButton,
-                          deps_.serialDevices},
+                          deps_.serialDevices, &SoundWiring::outputDevices,
+                          [this] { sound_->apply(); }},
                          this);
         trasOpciones();
     });
@@ -244,7 +257,10 @@ void FrmSomnara::buildStartup() {
         if (!audio_->prepararOndas(programFolder())) throw StepFailureTold{};
     });
     startup_.add("CargarPuntos", [this] { model_->CargarPuntos(); });
-    startup_.add("IniciarAudio", [this] { audio_->iniciarAudio(); });
+    startup_.add("IniciarAudio", [this] {
+        audio_->iniciarAudio(SoundWiring::storedDevice());
+        sound_->start();
+    });
     startup_.add("ActivarSesion", [this] { library_->activar(); });
     startup_.add("ActivarCancion", [this] { music_->iniciar(); });
     startup_.add("AlinearTira", [this] { ui_.graph->setStripEnabled(gafas_.GafasMentales); });

@@ -210,6 +210,8 @@ void MainWindowUi::buildMenus(QMainWindow* window) {
         add(sesion, "mnuSesionAñadirSesion", QStringLiteral("&Añadir Sesión..."));
     mnuSesionEliminarSesion =
         add(sesion, "mnuSesionEliminarSesion", QStringLiteral("&Eliminar Sesión"));
+    mnuSesionComprobarAuriculares =
+        add(sesion, "mnuSesionComprobarAuriculares", QStringLiteral("&Comprobar auriculares..."));
     // The usual keys of a document program, beside the menu's access keys.
     mnuSesionNueva->setShortcut(QKeySequence::New);
     mnuSesionGuardarSesion->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));

@@ -78,6 +78,7 @@ struct MainWindowUi {
     QAction* mnuSesionExportarSbg = nullptr;
     QAction* mnuSesionAnadirSesion = nullptr;
     QAction* mnuSesionEliminarSesion = nullptr;
+    QAction* mnuSesionComprobarAuriculares = nullptr;
     QAction* mnuMusicaAnadir = nullptr;
     QAction* mnuMusicaAnadirPistaCd = nullptr;
     QAction* mnuMusicaEliminar = nullptr;

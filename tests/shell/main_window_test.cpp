@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "audio/bass.h"
+#include "audio/engine.h"
 #include "audio/volume.h"
 #include "base/paths.h"
 #include "base/preferences.h"
@@ -32,6 +34,7 @@
 #include <QTimer>
 
 #include <QAction>
+#include <QMenu>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDragEnterEvent>
@@ -75,6 +78,7 @@ struct MainWindowTest : ::testing::Test {
     vs::RecordingDesktopService desktop;
     std::vector<QDialog*> modals; // what would have been shown modally, with its owner
     std::vector<QWidget*> modalOwners;
+    std::vector<QString> modalNames; // for dialogs gone once run
 
     void SetUp() override {
         dir.becomeProgramFolders();
@@ -106,6 +110,7 @@ struct MainWindowTest : ::testing::Test {
         deps.runModal = [this](QDialog& d) {
             modals.push_back(&d);
             modalOwners.push_back(d.parentWidget());
+            modalNames.push_back(d.objectName());
         };
         return std::make_unique<FrmSomnara>(nullptr, deps);
     }
@@ -679,4 +684,29 @@ TEST_F(MainWindowTest, PlayAndStopAreHouseButtonsShownWholeAtTheOpeningSize) {
         EXPECT_GE(b->height(), b->sizeHint().height());
         EXPECT_EQ(b->picture().size(), b->size());
     }
+}
+
+TEST_F(MainWindowTest, TheSoundTabAndTheHeadphoneCheckReachPlayAndTheEngine) {
+    auto w = open();
+    QAction* check = w->findChild<QAction*>("mnuSesionComprobarAuriculares");
+    ASSERT_NE(check, nullptr);
+    EXPECT_TRUE(w->ui().mnuSesion->actions().contains(check));
+    check->trigger();
+    ASSERT_EQ(modalNames, (std::vector<QString>{"frmAuriculares"}));
+    EXPECT_EQ(modalOwners[0], w.get());
+
+    // A visit to the options: the exchange is followed at once, the pulse at Play.
+    options = [](const vs::options::OptionsContext& c) {
+        vs::Preferences::instance().save("Opciones", "Tipo Pulso", "2");
+        vs::Preferences::instance().save("Opciones", "Intercambiar Canales", "1");
+        c.onSonidoCambiado();
+    };
+    w->ui().mnuArchivoOpciones->trigger();
+    EXPECT_TRUE(vs::audio::processEngine().swapChannels());
+    QTest::mouseClick(w->ui().cmdPlay, Qt::LeftButton);
+    ASSERT_TRUE(w->player()->playing());
+    EXPECT_EQ(w->player()->pulseType(), vs::playback::PulseType::Isochronic);
+    w->player()->Stop();
+    vs::audio::processEngine().setSwapChannels(false);
+    EXPECT_TRUE(recorder.entries.empty());
 }
