@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "options_texts.h"
 
-#include "controls/described.h"
 #include "glasses/led_panel.h"
 #include "lumidot.h"
 
@@ -13,8 +12,10 @@ namespace vs::options {
 
 void OptionsTexts::apply(QWidget& dialog, glasses::LedPanel& leds) {
     auto describe = [&dialog](const char* name, const QString& accessible, const QString& tip) {
-        if (auto* w = dialog.findChild<QWidget*>(QString::fromLatin1(name)))
-            controls::describe(*w, accessible, tip);
+        if (auto* w = dialog.findChild<QWidget*>(QString::fromLatin1(name))) {
+            w->setAccessibleName(accessible);
+            w->setToolTip(tip);
+        }
     };
     if (auto* tabs = dialog.findChild<QTabWidget*>(QStringLiteral("SSTab1")))
         tabs->tabBar()->setAccessibleName(tr("Apartados de las opciones"));

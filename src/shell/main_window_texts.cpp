@@ -2,29 +2,37 @@
 #include "main_window_texts.h"
 
 #include "controls/boton_gradiente.h"
-#include "controls/described.h"
 #include "glasses/led_panel.h"
 #include "library/music_grid.h"
 #include "library/session_grid.h"
+#include "desktop_manners.h"
 #include "main_window_ui.h"
 #include "session/graph_frame.h"
 #include "session/graph_view.h"
 #include "session/strip_view.h"
 
 #include <QCheckBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QScrollBar>
 
 namespace vs::shell {
 
 void MainWindowTexts::apply(const MainWindowUi& ui) {
-    using controls::describe;
+    // What a screen reader says the control is, and what the pointer shows.
+    auto describe = [](QWidget& control, const QString& name, const QString& tip) {
+        control.setAccessibleName(name);
+        control.setToolTip(tip);
+    };
     describe(*ui.led, tr("LEDs de las gafas"),
              tr("Lo que muestran ahora las gafas: cuatro luces para cada ojo"));
+    // The keys as the menus name them, in the interface language.
+    const QString playStop = playStopKeys().front().toString(QKeySequence::NativeText);
+    const QString escape = QKeySequence(Qt::Key_Escape).toString(QKeySequence::NativeText);
     describe(*ui.cmdPlay, tr("Play"),
-             tr("Hace sonar la sesión desde el principio (Ctrl+Espacio)"));
+             tr("Hace sonar la sesión desde el principio (%1)").arg(playStop));
     describe(*ui.cmdStop, tr("Stop"),
-             tr("Para el sonido, la música y las luces (Ctrl+Espacio o Esc)"));
+             tr("Para el sonido, la música y las luces (%1 o %2)").arg(playStop, escape));
 
     // The design's own tips for the source boxes stay; their captions are
     // separate labels, so the boxes need names of their own.
