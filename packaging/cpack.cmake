@@ -80,8 +80,9 @@ glasses on a parallel port. The user interface is in Spanish. The package
 also holds velorin-somnara-render, which renders a session to a sound file
 with its verification report.")
 # What no shared library reveals: the MIDI songs play through this SoundFont,
-# opened by its path.
-set(CPACK_DEBIAN_PROGRAM_PACKAGE_DEPENDS "timgm6mb-soundfont")
+# opened by its path, and Qt's own buttons and dialogs speak the user's
+# language through the translations Qt loads at start.
+set(CPACK_DEBIAN_PROGRAM_PACKAGE_DEPENDS "timgm6mb-soundfont, qt6-translations-l10n")
 set(CPACK_DEBIAN_PROGRAM_PACKAGE_CONTROL_EXTRA ${PROJECT_SOURCE_DIR}/packaging/debian/postinst)
 
 set(tickora_cmake Tickora)

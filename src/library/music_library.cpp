@@ -94,9 +94,7 @@ bool MusicLibrary::guardarLista() const {
 void MusicLibrary::anadir() {
     const std::string start = prefs_.get(pref::InitDir);
     const std::string path =
-        dialogs_.openFile("Añadir Canción", start.empty() ? programFolder() : start,
-                          {{"Ficheros musicales (mp3, wav, ogg, mid, cda)",
-                            {"*.mp3", "*.wav", "*.ogg", "*.mid", "*.cda"}}});
+        dialogs_.openFile("Añadir Canción", start.empty() ? programFolder() : start, {songFilter()});
     if (path.empty()) return;
     const std::string folder = folderOf(path);
     if (!folder.empty()) prefs_.save(pref::InitDir, folder);
@@ -139,6 +137,20 @@ std::int64_t MusicLibrary::measure(const std::string& path, const std::string& k
         return secondsOfMs(double(length->count()));
     }
     return 0;
+}
+
+FileFilter MusicLibrary::songFilter() {
+    return {"Ficheros musicales (mp3, wav, ogg, mid, cda)",
+            {"*.mp3", "*.wav", "*.ogg", "*.mid", "*.cda"}};
+}
+
+bool MusicLibrary::takesFile(const std::string& path) {
+    const std::string kind = songKind(path);
+    const auto& patterns = songFilter().patterns;
+    return path.size() > 4 && path[path.size() - 4] == '.' &&
+           std::any_of(patterns.begin(), patterns.end(), [&](const std::string& p) {
+               return songKind(p) == kind;
+           });
 }
 
 bool MusicLibrary::anadirFichero(const std::string& path) {

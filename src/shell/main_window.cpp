@@ -24,7 +24,9 @@
 #include "playback/audio_session.h"
 #include "playback/player_sound.h"
 #include "playback/session_player.h"
+#include "desktop_manners.h"
 #include "export_commands.h"
+#include "main_window_texts.h"
 #include "peer_session_commands.h"
 #include "frm_about.h"
 #include "help.h"
@@ -94,6 +96,8 @@ FrmSomnara::FrmSomnara(QWidget* parent, Dependencies deps)
                                                          *deps_.dialogs, Preferences::instance());
     audio_ = std::make_unique<playback::AudioSession>(*deps_.messages, audio::processEngine());
     ui_.setupUi(this, *model_);
+    setWindowIcon(programIcon());
+    MainWindowTexts::apply(ui_);
     // The strip shows each segment in its LED sequence's colour.
     ui_.graph->setSequencePalette(glasses::colorOf);
     setAcceptDrops(true);
@@ -168,6 +172,8 @@ void FrmSomnara::wire() {
     });
     connect(ui_.cmdStop, &controls::BotonGradiente::Click, this,
             toPlayer(&playback::SessionPlayer::Stop));
+    wirePlayStop(*ui_.mnuSesionPlayStop, *ui_.cmdPlay, *ui_.cmdStop,
+                 [this] { return player_ && player_->playing(); });
 
     glasses_->followStrip(*ui_.graph, *model_);
     connect(ui_.graph, &session::GraphFrame::cellDoubleClicked, this,

@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -187,6 +188,7 @@ void MainWindowUi::buildMenus(QMainWindow* window) {
     mnuArchivoOpciones = add(archivo, "mnuArchivoOpciones", QStringLiteral("&Opciones"));
     archivo->addSeparator();
     mnuArchivoSalir = add(archivo, "mnuArchivoSalir", QStringLiteral("&Salir"));
+    mnuArchivoSalir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenu* edicion = menu("mnuEdicion", QStringLiteral("&Edición"));
     mnuEdicionDeshacer = add(edicion, "mnuEdicionDeshacer", QStringLiteral("&Deshacer"));
@@ -197,6 +199,10 @@ void MainWindowUi::buildMenus(QMainWindow* window) {
 
     QMenu* sesion = menu("mnuSesion", QStringLiteral("&Sesión"));
     mnuSesion = sesion;
+    // The transport's key has a home in a menu, where the user sees it.
+    mnuSesionPlayStop = add(sesion, "mnuSesionPlayStop",
+                            QCoreApplication::translate("MainWindowUi", "P&lay/Stop"));
+    sesion->addSeparator();
     mnuSesionNueva = add(sesion, "mnuSesionNueva", QStringLiteral("&Nueva"));
     sesion->addSeparator();
     mnuSesionGuardarSesion =

@@ -72,6 +72,7 @@ struct MainWindowUi {
     QAction* mnuArchivoSalir = nullptr;
     QAction* mnuEdicionDeshacer = nullptr;
     QAction* mnuEdicionRehacer = nullptr;
+    QAction* mnuSesionPlayStop = nullptr; // keys: desktop_manners.h
     QAction* mnuSesionNueva = nullptr;
     QAction* mnuSesionGuardarSesion = nullptr;
     QAction* mnuSesionGuardarSesionComo = nullptr;
