@@ -63,7 +63,7 @@ TEST(Help, AnInternalLinkStaysInTheWindowAndOnlyAClickedWebLinkIsHandedOut) {
     vs::test::writeFile(dir.file("m.html"),
                         "<html><body><p><a href=\"https://example.org/\">Web</a> "
                         "<a href=\"#b\">Chapter</a> <a href=\"mailto:a@example.org\">Mail</a></p>"
-                        "<p style=\"margin-top:900px\" id=\"b\">B</p></body></html>");
+                        "<p style=\"margin-top:900px\"><a name=\"b\"></a>B</p></body></html>");
     RecordingDesktopService desktop;
     vs::shell::HelpWindow help(desktop);
     help.showChapter(QString::fromStdString(dir.file("m.html")), "");
@@ -110,14 +110,14 @@ TEST(Help, BothShippedManualsShowTheirPicturesAndHaveEveryWindowsChapter) {
                                    "frmAuriculares", "frmAbout", "frmSecuencia"}) {
             const std::string chapter = vs::shell::helpChapter(window, "");
             ASSERT_FALSE(chapter.empty()) << window;
-            EXPECT_TRUE(html.contains(QString::fromStdString("id=\"" + chapter + "\"")))
+            EXPECT_TRUE(html.contains(QString::fromStdString("name=\"" + chapter + "\"")))
                 << path << ": " << chapter;
         }
         // The links inside the manual lead somewhere in it.
         static const QRegularExpression link(QStringLiteral("href=\"#([^\"]+)\""));
         for (auto it = link.globalMatch(html); it.hasNext();) {
             const QString anchor = it.next().captured(1);
-            EXPECT_TRUE(html.contains("id=\"" + anchor + "\"")) << path << ": " << anchor.toStdString();
+            EXPECT_TRUE(html.contains("name=\"" + anchor + "\"")) << path << ": " << anchor.toStdString();
         }
     }
     EXPECT_EQ(vs::shell::helpChapter("", "vs::glasses::frmSecuencia"), "secuencias");
