@@ -22,6 +22,7 @@ std::string helpChapter(std::string_view objectName, std::string_view className)
         {"frmSomnara", "ventana"},          {"frmOpciones", "opciones"},
         {"frmInformeVerificacion", "informe"}, {"frmAuriculares", "auriculares"},
         {"frmAbout", "acerca"},             {"frmSecuencia", "secuencias"},
+        {"frmProgresoExportar", "informe"},
     };
     if (const auto colon = className.rfind(':'); colon != std::string_view::npos)
         className.remove_prefix(colon + 1);

@@ -107,7 +107,8 @@ TEST(Help, BothShippedManualsShowTheirPicturesAndHaveEveryWindowsChapter) {
         }
         EXPECT_GE(pictures, 2) << path;
         for (const char* window : {"frmSomnara", "frmOpciones", "frmInformeVerificacion",
-                                   "frmAuriculares", "frmAbout", "frmSecuencia"}) {
+                                   "frmAuriculares", "frmAbout", "frmSecuencia",
+                                   "frmProgresoExportar"}) {
             const std::string chapter = vs::shell::helpChapter(window, "");
             ASSERT_FALSE(chapter.empty()) << window;
             EXPECT_TRUE(html.contains(QString::fromStdString("name=\"" + chapter + "\"")))
