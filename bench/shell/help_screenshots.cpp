@@ -18,8 +18,9 @@ int main(int argc, char** argv) {
     const vs::bench::ScreenshotSandbox sandbox(argc, argv);
     vs::RecordingDesktopService desktop;
     bool ok = true;
-    for (auto [language, file] : {std::pair{vs::InterfaceLanguage::Spanish, "help-window.png"},
-                                  std::pair{vs::InterfaceLanguage::English, "help-window-en.png"}}) {
+    for (auto [language, file] :
+         {std::pair{vs::InterfaceLanguage::Spanish, "help-window.png"},
+          std::pair{vs::InterfaceLanguage::English, "help-window-en.png"}}) {
         vs::shell::HelpWindow help(desktop);
         help.showChapter(QString::fromStdString(vs::shell::manualFile(VS_RUNTIME_DIR, language)),
                          QStringLiteral("ventana"));

@@ -19,9 +19,12 @@ std::string manualFile(const std::string& folder, InterfaceLanguage language) {
 std::string helpChapter(std::string_view objectName, std::string_view className) {
     // Both manuals carry these anchors; the names are the windows' own.
     static constexpr std::pair<std::string_view, std::string_view> kChapters[] = {
-        {"frmSomnara", "ventana"},          {"frmOpciones", "opciones"},
-        {"frmInformeVerificacion", "informe"}, {"frmAuriculares", "auriculares"},
-        {"frmAbout", "acerca"},             {"frmSecuencia", "secuencias"},
+        {"frmSomnara", "ventana"},
+        {"frmOpciones", "opciones"},
+        {"frmInformeVerificacion", "informe"},
+        {"frmAuriculares", "auriculares"},
+        {"frmAbout", "acerca"},
+        {"frmSecuencia", "secuencias"},
         {"frmProgresoExportar", "informe"},
     };
     if (const auto colon = className.rfind(':'); colon != std::string_view::npos)

@@ -15,8 +15,8 @@ namespace {
 
 QString chapterOf(QWidget* widget, const QWidget* helpWindow) {
     for (QWidget* w = widget; w && w != helpWindow; w = w->parentWidget()) {
-        const std::string chapter = helpChapter(w->objectName().toStdString(),
-                                                w->metaObject()->className());
+        const std::string chapter =
+            helpChapter(w->objectName().toStdString(), w->metaObject()->className());
         if (!chapter.empty()) return QString::fromStdString(chapter);
     }
     return {};

@@ -19,8 +19,8 @@ class HelpDesk : public QObject {
     Q_OBJECT
 public:
     // folder: where the manual is looked for at each request.
-    HelpDesk(std::function<std::string()> folder, MessageService& messages,
-             DesktopService& desktop, QWidget* mainWindow);
+    HelpDesk(std::function<std::string()> folder, MessageService& messages, DesktopService& desktop,
+             QWidget* mainWindow);
     ~HelpDesk() override;
 
     // Opens the manual on the chapter of the given window (or of the window
