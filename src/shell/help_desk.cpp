@@ -32,7 +32,7 @@ HelpDesk::HelpDesk(std::function<std::string()> folder, MessageService& messages
 }
 
 HelpDesk::~HelpDesk() {
-    qApp->removeEventFilter(this);
+    if (qApp) qApp->removeEventFilter(this);
 }
 
 void HelpDesk::showFor(QWidget* window) {
