@@ -667,6 +667,7 @@ TEST_F(MainWindowTest, HelpOpensTheManualInItsOwnWindowOrSaysThereIsNone) {
 TEST_F(MainWindowTest, F1OpensTheChapterOfTheFocusedWindowAModalDialogIncluded) {
     vs::test::writeFile(dir.file("data/Ayuda_VSO.html"),
                         "<html><body><h1><a name=\"ventana\"></a>V</h1><h1><a name=\"opciones\"></a>O</h1>"
+                        "<h1><a name=\"informe\"></a>I</h1>"
                         "</body></html>");
     auto w = open();
     w->show();
@@ -675,6 +676,16 @@ TEST_F(MainWindowTest, F1OpensTheChapterOfTheFocusedWindowAModalDialogIncluded) 
     QTest::keyClick(w->ui().FlexSesion, Qt::Key_F1);
     ASSERT_NE(w->help().window(), nullptr);
     EXPECT_EQ(w->help().window()->chapter(), "ventana");
+    {
+        QWidget report(w.get(), Qt::Window); // the verification report stands beside the window
+        report.setObjectName("frmInformeVerificacion");
+        report.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&report));
+        report.activateWindow();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &report; }));
+        QTest::keyClick(&report, Qt::Key_F1);
+        EXPECT_EQ(w->help().window()->chapter(), "informe");
+    }
     // A modal dialog blocks the main window's keys; its F1 still answers,
     // with a help window the dialog does not block.
     QDialog dialog(w.get());
