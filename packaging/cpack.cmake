@@ -76,9 +76,10 @@ vs_debian_package(program velorin-somnara sound
 Velorin Somnara draws and plays brainwave entrainment sessions: a left and a
 right tone that follow a beat curve and a base curve, masking noise,
 background music from a playlist, and the eight LEDs of light-and-sound
-glasses on a parallel port. The user interface is in Spanish. The package
-also holds velorin-somnara-render, which renders a session to a sound file
-with its verification report.")
+glasses on a parallel port or a USB board. The user interface and the
+manual are in Spanish and in English. The package also holds
+velorin-somnara-render, which renders a session to a sound file with its
+verification report.")
 # What no shared library reveals: the MIDI songs play through this SoundFont,
 # opened by its path, and Qt's own buttons and dialogs speak the user's
 # language through the translations Qt loads at start.

@@ -89,6 +89,7 @@ void ExportCommands::start(const std::string& path, links::GlassesLinkFactory li
                                                         std::move(lights));
     jobName_ = withoutVso(c_.sessionName());
     progress_ = new QProgressDialog(c_.window);
+    progress_->setObjectName(QStringLiteral("frmProgresoExportar"));
     progress_->setWindowTitle(path.empty() ? QStringLiteral("Informe de verificación")
                                            : QStringLiteral("Exportar a audio"));
     progress_->setCancelButtonText(QStringLiteral("Cancelar"));

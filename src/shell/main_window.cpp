@@ -29,7 +29,7 @@
 #include "main_window_texts.h"
 #include "peer_session_commands.h"
 #include "frm_about.h"
-#include "help.h"
+#include "help_desk.h"
 #include "sound_wiring.h"
 #include "window_player_view.h"
 #include "qt_services.h"
@@ -39,6 +39,7 @@
 #include "session/session_model.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
@@ -192,8 +193,11 @@ void FrmSomnara::wire() {
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     escape->setContext(Qt::WindowShortcut);
     connect(escape, &QShortcut::activated, this, toPlayer(&playback::SessionPlayer::Stop));
-    connect(ui_.mnuAyudaContenido, &QAction::triggered, this,
-            [this] { AyudaContenido(dataFolder(), *deps_.messages, *deps_.desktop); });
+    help_ = new HelpDesk([] { return dataFolder(); }, *deps_.messages, *deps_.desktop, this);
+    connect(ui_.mnuAyudaContenido, &QAction::triggered, this, [this] {
+        QWidget* active = QApplication::activeWindow();
+        help_->showFor(active ? active : this);
+    });
     connect(ui_.mnuAyudaAcrecaDe, &QAction::triggered, this, [this] {
         frmAbout about(*deps_.desktop, this);
         deps_.runModal(about);

@@ -234,6 +234,9 @@ void MainWindowUi::buildMenus(QMainWindow* window) {
     QMenu* ayuda = menu("mnuAyuda", QStringLiteral("A&yuda"));
     mnuAyudaContenido = add(ayuda, "mnuAyudaContenido", QStringLiteral("&Contenido..."));
     mnuAyudaAcrecaDe = add(ayuda, "mnuAyudaAcrecaDe", QStringLiteral("A&cerca de..."));
+    // Help answers in every window of the program, not only the main one.
+    mnuAyudaContenido->setShortcut(QKeySequence(Qt::Key_F1));
+    mnuAyudaContenido->setShortcutContext(Qt::ApplicationShortcut);
 }
 
 } // namespace vs::shell
