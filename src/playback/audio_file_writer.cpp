@@ -3,6 +3,8 @@
 
 #include "audio/engine.h"
 #include "base/process_files.h"
+#include "playback/render_stages.h"
+#include "playback/sample_kernels.h"
 
 #include <sndfile.h>
 
@@ -75,6 +77,7 @@ public:
             }
             done += n;
         }
+        startWriteback(done);
         return done;
     }
     std::int64_t tell() override { return ::lseek(fd_, 0, SEEK_CUR); }
@@ -91,7 +94,18 @@ private:
     void fail(int err) {
         if (error_.empty()) error_ = reasonFor(err);
     }
+    // The disk is set writing each few megabytes as they come, so the sync
+    // at the end waits for the last of them only, not for the whole file.
+    // Only a hint: a file system that does not take it syncs all at close.
+    void startWriteback(std::int64_t bytes) {
+        written_ += bytes;
+        if (written_ - handed_ < kWritebackBytes) return;
+        ::sync_file_range(fd_, off_t(handed_), off_t(written_ - handed_), SYNC_FILE_RANGE_WRITE);
+        handed_ = written_;
+    }
+    static constexpr std::int64_t kWritebackBytes = 8 << 20;
     int fd_;
+    std::int64_t written_ = 0, handed_ = 0; // bytes written in order; set writing
     std::string error_;
 };
 
@@ -227,18 +241,15 @@ bool AudioFileWriter::write(const float* x, int frames) {
 }
 
 // libsndfile's own conversion clips sample by sample and writes in small
-// pieces; this one runs in vector registers and hands over a block at once.
+// pieces; this one runs in vector registers (sample_kernels.h) and hands over
+// a block at once.
 // The scale is libsndfile's: full scale is 32767.
 bool AudioFileWriter::writePcm16(const float* x, int frames) {
     while (frames > 0) {
         const int n = std::min(frames, int(shorts_.size() / 2));
         short* out = shorts_.data();
-        for (int i = 0; i < 2 * n; ++i) {
-            float v = x[i] > 1.0f ? 1.0f : x[i];
-            v = v < -1.0f ? -1.0f : v;
-            v = (v == v ? v : 0.0f) * 32767.0f; // a NaN is silence, never an undefined cast
-            out[i] = short(v >= 0 ? v + 0.5f : v - 0.5f);
-        }
+        // A NaN is silence, never an undefined cast.
+        detail::toPcm16(x, 2 * n, out);
         if (sf_writef_short(snd_->handle, out, n) != n) {
             error_ = file_->errorText().empty() ? sf_strerror(snd_->handle) : file_->errorText();
             return false;
@@ -284,13 +295,10 @@ ExportResult exportToFile(SessionRenderer& renderer, const std::string& path, Fr
         out.message = "No se puede escribir el fichero: " + writer.error();
         return out;
     }
-    RenderResult r;
-    if (also) {
-        TeeSink tee(writer, *also);
-        r = renderer.run(tee, cancel, progress);
-    } else {
-        r = renderer.run(writer, cancel, progress);
-    }
+    // The writer and the verification each on a thread of their own.
+    std::vector<FrameSink*> stages{&writer};
+    if (also) stages.push_back(also);
+    const RenderResult r = renderInStages(renderer, stages, cancel, progress);
     const bool finished = writer.finish();
     out.notes = r.notes;
     if (r.status == RenderStatus::Cancelled) {

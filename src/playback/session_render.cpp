@@ -224,8 +224,10 @@ RenderResult SessionRenderer::run(FrameSink& sink, const std::atomic<bool>* canc
                 return result;
             }
             const int n = int(std::min<std::int64_t>(pending, kBlockFrames));
-            engine.renderOffline(block.data(), n);
-            if (!sink.write(block.data(), n)) {
+            float* into = sink.nextBlock(n);
+            if (!into) into = block.data();
+            engine.renderOffline(into, n);
+            if (!sink.write(into, n)) {
                 player.Stop();
                 return result;
             }
@@ -254,8 +256,10 @@ RenderResult SessionRenderer::run(FrameSink& sink, const std::atomic<bool>* canc
     // file still has the session's length, in silence.
     while (result.frames < total) {
         const int n = int(std::min<std::int64_t>(total - result.frames, kBlockFrames));
-        block.fill(0.0f);
-        if (!sink.write(block.data(), n)) return result;
+        float* into = sink.nextBlock(n);
+        if (!into) into = block.data();
+        std::fill(into, into + 2 * n, 0.0f);
+        if (!sink.write(into, n)) return result;
         result.frames += n;
         if (progress) progress(result.frames);
     }
