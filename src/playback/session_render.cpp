@@ -7,6 +7,7 @@
 #include "playback/player_sound.h"
 #include "playback/session_player.h"
 #include "playback/tone_waves.h"
+#include "session/drawing_check.h"
 
 #include <algorithm>
 #include <array>
@@ -155,9 +156,13 @@ RenderResult SessionRenderer::run(FrameSink& sink, const std::atomic<bool>* canc
         return result;
     }
     if (totalFrames() <= 0) {
-        result.error = "La sesión no tiene duración";
+        // The minutes bar wraps 60 round to 0, and so does a file's 60.
+        result.error = "La sesión no tiene duración: dura 00:00 (60 minutos se leen como 0, "
+                       "como en la barra de minutos)";
         return result;
     }
+    // What sounds otherwise than the window shows is said first.
+    result.notes = session::drawingNotes(model_);
 
     audio::Engine engine;
     if (!engine.openOffline()) {
