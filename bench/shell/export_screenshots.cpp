@@ -33,6 +33,7 @@ struct Controls : vs::playback::PlayerView {
     int scrollVolumenBinaural() const override { return 50; }
     int scrollVolumenMascara() const override { return 20; }
     int ultimosSegundos() const override { return 30; }
+    vs::playback::SoundChoice sound() const override { return {}; }
     void setCursor(double, bool) override {}
     void setInfoTime(const std::string&) override {}
     void setInfoHz(const std::string&) override {}

@@ -4,6 +4,8 @@
 // without hardware (tests inject a double; "no sound" needs none at all).
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace vs::audio {
 
@@ -13,9 +15,11 @@ public:
     using Render = void (*)(void* context, float* interleavedStereo, int frames);
 
     virtual ~AudioOutput() = default;
-    // UI thread. Opens `device` (-1: the default; n >= 1: the n-th output) at
+    // UI thread. The output devices the system lists now, by name.
+    virtual std::vector<std::string> devices() = 0;
+    // UI thread. Opens the device of that name ("": the system's default) at
     // 44100 Hz, float, stereo, exactly; starts paused. False when there is none.
-    virtual bool open(int device, Render render, void* context) = 0;
+    virtual bool open(const std::string& device, Render render, void* context) = 0;
     // UI thread. Paused: the callback is not called. SDL changes this under
     // its device lock (SDL_PauseAudioDevice), which the callback holds while
     // it runs: the call may wait for one callback in progress to finish.
@@ -23,6 +27,12 @@ public:
     // UI thread. When it returns, the callback is no longer running and never
     // runs again: it waits for a callback in progress (SDL_CloseAudioDevice).
     virtual void close() = 0;
+    // UI thread, while open. The channels the device itself has (what the
+    // stereo is converted to), 0 when it does not say.
+    virtual int channels() const = 0;
+    // UI thread, while open. The device has gone (unplugged) or its driver
+    // gave up on it: the callback will not be called again.
+    virtual bool lost() const = 0;
 };
 
 // Output through SDL2 audio; honours SDL_AUDIODRIVER (dummy and disk work headless).

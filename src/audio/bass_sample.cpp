@@ -103,7 +103,15 @@ void BassSample::setFrequencyEx(std::int32_t& freq) {
 }
 
 void BassSample::setFrequencyEx(Rate rate) {
-    change({rate, std::nullopt, std::nullopt}, "No se puede modificar la frecuencia");
+    AttributeChange c;
+    c.rate = rate;
+    change(c, "No se puede modificar la frecuencia");
+}
+
+void BassSample::setPulseEx(const PulseSettings& pulse) {
+    AttributeChange c;
+    c.pulse = pulse;
+    change(c, "No se puede modificar el pulso");
 }
 
 void BassSample::setPanEx(std::int32_t& lPan) {
@@ -154,6 +162,8 @@ void BassSample::play(std::int32_t volume, std::int32_t pan, Rate rate, std::int
     p.volume = volume == kOwnOrKeep ? 100 : volume;
     p.pan = pan == kPanOwnOrKeep ? 0 : pan;
     p.loop = loop;
+    p.bothEars = bothEars_;
+    p.pulse = pulse_;
     p.startFrame = info ? std::max(start, 0) / info->bytesPerFrame() : 0;
     voice_ = info ? engine_.play(sample_, p) : VoiceId{};
     if (!voice_) messages_.critical("No se puede iniciar el fichero");

@@ -45,6 +45,13 @@ public:
     void setPan(std::int32_t& lPan); // -101 (the sample's own) or -100..100
     std::int32_t StartPos() const { return start_; }
     void setStartPos(std::int32_t& pos) { start_ = pos; }
+    // How the next Play voices the sample (engine.h's PlayParams): every
+    // channel in both ears, and the isochronic pulse it starts with. By
+    // default each channel sounds in its own ear, steadily.
+    bool BothEars() const { return bothEars_; }
+    void setBothEars(bool both) { bothEars_ = both; }
+    const PulseSettings& Pulse() const { return pulse_; }
+    void setPulse(const PulseSettings& pulse) { pulse_ = pulse; }
 
     // The sounding playback, at once; nothing is stored. Reads ask the engine,
     // falling back to the stored default when there is no playback.
@@ -72,6 +79,8 @@ public:
     // the sample's own), pan and start the stored defaults.
     void Play(std::int32_t volume, Rate rate, bool loop);
     void setFrequencyEx(Rate rate);
+    // The sounding playback's pulse: a new rate bends the train, on and off glide.
+    void setPulseEx(const PulseSettings& pulse);
     void StopPlay();
     void Free();
     void Pause();
@@ -94,6 +103,8 @@ private:
     std::int32_t volume_ = 0;
     std::int32_t pan_ = 0;
     bool loop_ = false;
+    bool bothEars_ = false;
+    PulseSettings pulse_;
     bool sliding_ = false; // nothing slides; kept for callers that ask
 };
 

@@ -54,6 +54,8 @@ struct Engine::Impl {
         int sample = -1;
         int rate = 0, volume = 100, pan = 0;
         bool loop = false;
+        bool bothEars = false;
+        PulseSettings pulse;
         std::uint64_t order = 0; // when it started, for taking over the oldest
     };
     struct StreamSlot {
@@ -65,8 +67,10 @@ struct Engine::Impl {
 
     bool open = false;
     bool offline = false;
+    bool paused = false;
     Mixer mixer;
     std::unique_ptr<AudioOutput> output;
+    std::string deviceName; // the output's, "" the default
     Decoder decoder;
     std::array<SampleSlot, kMaxSamples> samples;
     std::array<VoiceSlot, kMaxVoices> voices;
@@ -173,6 +177,23 @@ struct Engine::Impl {
                 voices[std::size_t(i)].sample == sample)
                 stopVoice(i);
     }
+    // A new output on `name` for the mixer, in the engine's pause state; the
+    // old one must be closed already. False (and no output) when it will not open.
+    bool openOutput(const std::string& name) {
+        output = makeOutput();
+        if (!output || !output->open(name, &renderCallback, &mixer)) {
+            output.reset();
+            return false;
+        }
+        deviceName = name;
+        output->setPaused(paused);
+        return true;
+    }
+    void closeOutput() {
+        if (output) output->close(); // from here on no audio thread touches the mixer
+        output.reset();
+    }
+
     // Silences a stream that is sounding or paused; the slot's state is the caller's.
     void silenceStream(int slot) {
         const auto state = streams[std::size_t(slot)].state;
@@ -185,6 +206,11 @@ int Engine::outputDeviceCount() {
     return sdlOutputDeviceCount();
 }
 
+std::vector<std::string> Engine::outputDeviceNames() {
+    const auto output = makeOutput();
+    return output ? output->devices() : std::vector<std::string>{};
+}
+
 Engine::Engine() : impl_(std::make_unique<Impl>()) {}
 
 Engine::~Engine() {
@@ -195,17 +221,24 @@ Engine::~Engine() {
 // --- Output ------------------------------------------------------------------
 
 bool Engine::openDevice(int device) {
+    if (device == 0 || device < -1) return false;
+    if (device == -1) return openDevice(std::string());
+    const auto output = makeOutput();
+    const auto names = output ? output->devices() : std::vector<std::string>{};
+    if (std::size_t(device) > names.size()) return false;
+    return openDevice(names[std::size_t(device) - 1]);
+}
+
+bool Engine::openDevice(const std::string& name) {
     Impl& m = *impl_;
-    if (m.open || device == 0 || device < -1) return false;
+    if (m.open) return false;
     m.clear();
     m.offline = false;
-    m.output = makeOutput();
-    if (!m.output || !m.output->open(device, &renderCallback, &m.mixer)) {
-        m.output.reset();
-        return false;
-    }
+    m.paused = true;
+    if (!m.openOutput(name)) return false;
     m.decoder.start();
     m.open = true;
+    m.paused = false;
     m.output->setPaused(false);
     return true;
 }
@@ -215,6 +248,7 @@ bool Engine::openOffline() {
     if (m.open) return false;
     m.clear();
     m.offline = true;
+    m.paused = false;
     m.decoder.start();
     m.open = true;
     return true;
@@ -223,8 +257,8 @@ bool Engine::openOffline() {
 bool Engine::close() {
     Impl& m = *impl_;
     if (!m.open) return false;
-    if (m.output) m.output->close(); // from here on no audio thread touches the mixer
-    m.output.reset();
+    m.closeOutput();
+    m.deviceName.clear();
     m.decoder.stop();
     m.clear();
     m.open = false;
@@ -236,6 +270,7 @@ bool Engine::pauseOutput() {
     Impl& m = *impl_;
     m.collect();
     if (!m.open) return false;
+    m.paused = true;
     if (m.output) m.output->setPaused(true);
     return true;
 }
@@ -244,6 +279,7 @@ bool Engine::resumeOutput() {
     Impl& m = *impl_;
     m.collect();
     if (!m.open) return false;
+    m.paused = false;
     if (m.output) m.output->setPaused(false);
     return true;
 }
@@ -254,6 +290,42 @@ bool Engine::isOpen() const {
 
 bool Engine::isOffline() const {
     return impl_->open && impl_->offline;
+}
+
+std::string Engine::deviceName() const {
+    return impl_->deviceName;
+}
+
+int Engine::deviceChannels() const {
+    const Impl& m = *impl_;
+    return m.output ? m.output->channels() : 0;
+}
+
+bool Engine::moveToDevice(const std::string& name) {
+    Impl& m = *impl_;
+    m.collect();
+    if (!m.open || m.offline) return false;
+    const std::string before = m.deviceName;
+    m.closeOutput();
+    if (m.openOutput(name)) return true;
+    if (!m.openOutput(before)) m.openOutput(std::string());
+    return false;
+}
+
+Engine::DeviceMove Engine::keepDevice() {
+    Impl& m = *impl_;
+    m.collect();
+    if (!m.open || m.offline || (m.output && !m.output->lost())) return DeviceMove::None;
+    m.closeOutput();
+    return m.openOutput(std::string()) ? DeviceMove::ToDefault : DeviceMove::NoDevice;
+}
+
+void Engine::setSwapChannels(bool swap) {
+    impl_->mixer.swapChannels.store(swap, std::memory_order_relaxed);
+}
+
+bool Engine::swapChannels() const {
+    return impl_->mixer.swapChannels.load(std::memory_order_relaxed);
 }
 
 // --- Samples -----------------------------------------------------------------
@@ -346,6 +418,8 @@ VoiceId Engine::play(SampleId sample, const PlayParams& params) {
     v.volume = clampVolume(params.volume);
     v.pan = clampPan(params.pan);
     v.loop = params.loop;
+    v.bothEars = params.bothEars;
+    v.pulse = params.pulse;
     v.order = ++m.playOrder;
 
     Command cmd = Impl::gainCommand(Cmd::StartVoice, slot, v.volume, v.pan);
@@ -354,6 +428,9 @@ VoiceId Engine::play(SampleId sample, const PlayParams& params) {
     cmd.pos = std::uint64_t(params.startFrame) << 32;
     cmd.inc = stepFor(v.rate);
     cmd.loop = v.loop;
+    cmd.bothEars = v.bothEars;
+    cmd.pulseOn = v.pulse.on;
+    cmd.pulseHz = v.pulse.rateHz;
     m.send(cmd);
     return VoiceId{std::uint16_t(slot), v.generation};
 }
@@ -368,9 +445,12 @@ bool Engine::setVoice(VoiceId voice, const AttributeChange& change) {
     if (change.rate) v.rate = change.rate->resolve(data.rate);
     if (change.volume) v.volume = clampVolume(*change.volume);
     if (change.pan) v.pan = clampPan(*change.pan);
+    if (change.pulse) v.pulse = *change.pulse;
     Command cmd = Impl::gainCommand(Cmd::SetVoice, vi, v.volume, v.pan);
     cmd.generation = v.generation;
     cmd.inc = stepFor(v.rate);
+    cmd.pulseOn = v.pulse.on;
+    cmd.pulseHz = v.pulse.rateHz;
     m.send(cmd);
     return true;
 }
@@ -424,7 +504,7 @@ std::optional<VoiceInfo> Engine::voiceInfo(VoiceId voice) const {
     if (vi < 0) return std::nullopt;
     const Impl::VoiceSlot& v = m.voices[std::size_t(vi)];
     const SampleId sample{std::uint16_t(v.sample), m.samples[std::size_t(v.sample)].generation};
-    return VoiceInfo{sample, v.rate, v.volume, v.pan, v.loop};
+    return VoiceInfo{sample, v.rate, v.volume, v.pan, v.loop, v.bothEars, v.pulse};
 }
 
 // --- Streams -----------------------------------------------------------------

@@ -13,10 +13,13 @@
 // never waits on the callback except where a method says so: SDL takes its
 // device lock, which the callback holds while it runs, in SDL_PauseAudioDevice
 // (pauseOutput / resumeOutput / openDevice) and SDL_CloseAudioDevice (close).
+#include "audio/pulse_envelope.h"
+
 #include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace vs::audio {
 
@@ -118,13 +121,22 @@ struct PlayParams {
     int volume = 100;
     int pan = 0;
     bool loop = false;
+    // Every channel of the sample in both ears (the audible ones summed)
+    // rather than each in its own: a tone recorded for one ear heard in both.
+    bool bothEars = false;
+    // The isochronic pulse the playback starts with (pulse_envelope.h): it
+    // starts at the foot of a rise and swells. Off: a steady playback.
+    PulseSettings pulse;
 };
 
-// What to change on a voice or stream; an empty field stays as it is.
+// What to change on a voice or stream; an empty field stays as it is. The
+// pulse is a voice's only: a new rate bends the pulse train, switching it on
+// or off glides (pulse_envelope.h).
 struct AttributeChange {
     std::optional<Rate> rate;
     std::optional<int> volume;
     std::optional<int> pan;
+    std::optional<PulseSettings> pulse;
 };
 
 enum class PlayState { Inactive, Playing, Paused };
@@ -135,6 +147,8 @@ struct VoiceInfo {
     int volume = 100;
     int pan = 0;
     bool loop = false;
+    bool bothEars = false;
+    PulseSettings pulse;
 };
 
 struct StreamInfo {
@@ -161,6 +175,9 @@ public:
     // Number of sound output devices; 0 when the audio system cannot start.
     // UI thread, at start-up, before any engine opens a device.
     static int outputDeviceCount();
+    // The output devices the system lists, by name, in its order (the n-th
+    // is openDevice(n)'s). UI thread.
+    static std::vector<std::string> outputDeviceNames();
 
     // Made and destroyed on the thread that will drive it (the UI thread).
     Engine();
@@ -176,6 +193,8 @@ public:
     // not open. Un-pausing the fresh device takes SDL's device lock, but no
     // callback can be running yet, so it does not wait.
     bool openDevice(int device);
+    // UI thread. The same by name: one of outputDeviceNames(), "" the default.
+    bool openDevice(const std::string& name);
     // UI thread. Opens with no device: the mixer runs only through
     // renderOffline. False when already open.
     bool openOffline();
@@ -191,6 +210,34 @@ public:
     // UI thread.
     bool isOpen() const;
     bool isOffline() const;
+
+    // UI thread. The device the output runs on: its name ("" the default),
+    // and the channels the device itself has (the mixer's two are converted
+    // to them; 0 when unknown, offline, or without a device).
+    std::string deviceName() const;
+    int deviceChannels() const;
+    // UI thread. Moves the output to another device ("" the default): the
+    // old one is closed (waiting for its callback) and the new one opened in
+    // the same pause state. Every sample, voice, stream, line source and gain
+    // stays as it is and plays on from where it was. False when the device
+    // will not open; the output then goes back to the device it was on.
+    bool moveToDevice(const std::string& name);
+    // What keepDevice() did.
+    enum class DeviceMove {
+        None,      // the device is there (or offline, or not open): nothing to do
+        ToDefault, // it was gone: the output moved to the default device
+        NoDevice,  // it was gone and the default will not open: nothing sounds
+    };
+    // UI thread, polled. When the device has gone (unplugged, or its driver
+    // gave up on it) the output moves to the default device as
+    // moveToDevice("") does; while no device opens, every call tries again.
+    DeviceMove keepDevice();
+    // Any thread. Left and right exchanged at the output, for a listener
+    // whose ears get each other's channel; a change glides over one mix
+    // block (5.8 ms) rather than jump. The light signal is not exchanged: its
+    // channels belong to the glasses' eyes, not the listener's ears.
+    void setSwapChannels(bool swap);
+    bool swapChannels() const;
 
     // --- Samples -------------------------------------------------------------
     // UI thread. Decodes a whole file (anything libsndfile reads) into memory.
@@ -211,8 +258,9 @@ public:
     // failure (stale sample, start outside the sample, no free voice).
     VoiceId play(SampleId sample, const PlayParams& params);
     // UI thread. A new rate continues from the current position (the phase is
-    // kept); gains glide within one mix block. A voice that has ended or was
-    // stopped accepts no changes: false.
+    // kept); gains glide within one mix block; a new pulse rate bends the
+    // pulse train without a jump. A voice that has ended or was stopped
+    // accepts no changes: false.
     bool setVoice(VoiceId voice, const AttributeChange& change);
     // UI thread. Pause needs a sounding voice, resume a paused one.
     bool pauseVoice(VoiceId voice);

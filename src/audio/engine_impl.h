@@ -6,6 +6,7 @@
 #include "audio/audio_output.h"
 #include "audio/engine.h"
 #include "audio/light_signal.h"
+#include "audio/pulse_envelope.h"
 #include "audio/spsc_queue.h"
 
 #include <array>
@@ -128,6 +129,8 @@ enum class Cmd : std::uint8_t {
 struct Command {
     Cmd type;
     bool loop;
+    bool bothEars;
+    bool pulseOn;
     std::uint16_t slot;
     std::uint32_t generation;
     const void* ptr;
@@ -135,6 +138,7 @@ struct Command {
     std::uint64_t inc;
     float gainL;
     float gainR;
+    double pulseHz;
 };
 
 // Amplitude factors for the two sides from a volume and a pan already held
@@ -177,6 +181,8 @@ public:
     // The light signal: whether it sounds, and the LED byte it follows.
     std::atomic<bool> lightOn{false};
     std::atomic<std::uint32_t> lightByte{0};
+    // Left and right exchanged at the output (not the light signal).
+    std::atomic<bool> swapChannels{false};
 
 private:
     struct Voice {
@@ -188,6 +194,8 @@ private:
         bool loop = false;
         bool paused = false;
         bool listed = false;
+        bool bothEars = false;
+        PulseEnvelope pulse{kMixRate};
     };
     struct StreamVoice {
         Stream* stream = nullptr;
@@ -198,6 +206,7 @@ private:
     void apply(const Command& c) noexcept;
     void mixBlock(float* out, int n) noexcept;
     bool mixVoice(Voice& v, int n) noexcept;
+    void swapBlock(int n) noexcept;
     bool mixStream(StreamVoice& s, int n) noexcept;
     void unlist(int slot) noexcept;
 
@@ -208,11 +217,13 @@ private:
     std::array<LineSource*, 3> sources_{};
     float lastLine_[3] = {1, 1, 1};
     float lastMaster_ = 1;
+    float swapped_ = 0; // 0 as mixed .. 1 exchanged, gliding between
     LightSignal light_;
     alignas(64) float busL_[kBlock];
     alignas(64) float busR_[kBlock];
     alignas(64) float chan_[2][kBlock];
     alignas(64) float scratch_[2 * kBlock];
+    alignas(64) float pulse_[kBlock];
 };
 
 // Renders one channel of a sample with 6-point cubic Hermite interpolation,

@@ -111,6 +111,7 @@ void Mixer::reset() noexcept {
     for (int l = 0; l < 3; ++l)
         lastLine_[l] = lineGain[l].load(std::memory_order_relaxed);
     lastMaster_ = masterGain.load(std::memory_order_relaxed);
+    swapped_ = swapChannels.load(std::memory_order_relaxed) ? 1.0f : 0.0f;
     for (auto& e : voiceEnded)
         e.store(0, std::memory_order_relaxed);
     processed.store(0, std::memory_order_release);
@@ -142,6 +143,8 @@ void Mixer::apply(const Command& c) noexcept {
         v.gainR = v.targetR = c.gainR;
         v.loop = c.loop;
         v.paused = false;
+        v.bothEars = c.bothEars;
+        v.pulse.start({c.pulseHz, c.pulseOn});
         if (!v.listed) {
             v.listed = true;
             active_[std::size_t(activeCount_++)] = c.slot;
@@ -155,6 +158,7 @@ void Mixer::apply(const Command& c) noexcept {
             v.inc = c.inc;
             v.targetL = c.gainL;
             v.targetR = c.gainR;
+            v.pulse.set({c.pulseHz, c.pulseOn});
         }
         break;
     }
@@ -196,9 +200,19 @@ void Mixer::apply(const Command& c) noexcept {
 
 bool Mixer::mixVoice(Voice& v, int n) noexcept {
     const SampleData& s = *v.sample;
+    // The pulse's gains for the block, shared by the voice's channels. A
+    // steady voice costs nothing more than this test.
+    const bool pulsed = !v.pulse.steady();
+    if (pulsed) v.pulse.gains(pulse_, n);
+    const auto shape = [this, pulsed](float* x, int m) {
+        if (!pulsed) return;
+        for (int k = 0; k < m; ++k)
+            x[k] *= pulse_[k];
+    };
     int produced = n;
     if (s.channels == 1) {
         produced = renderChannel(s.plane[0].data(), s.frames, v.pos, v.inc, v.loop, chan_[0], n);
+        shape(chan_[0], produced);
         ramp(busL_, chan_[0], produced, v.gainL, v.targetL);
         ramp(busR_, chan_[0], produced, v.gainR, v.targetR);
     } else {
@@ -208,8 +222,9 @@ bool Mixer::mixVoice(Voice& v, int n) noexcept {
             if (!s.audible[c]) continue;
             std::uint64_t p = start;
             produced = renderChannel(s.plane[c].data(), s.frames, p, v.inc, v.loop, chan_[c], n);
-            ramp(c == 0 ? busL_ : busR_, chan_[c], produced, c == 0 ? v.gainL : v.gainR,
-                 c == 0 ? v.targetL : v.targetR);
+            shape(chan_[c], produced);
+            if (v.bothEars || c == 0) ramp(busL_, chan_[c], produced, v.gainL, v.targetL);
+            if (v.bothEars || c == 1) ramp(busR_, chan_[c], produced, v.gainR, v.targetR);
             v.pos = p;
             advanced = true;
         }
@@ -230,6 +245,24 @@ bool Mixer::mixVoice(Voice& v, int n) noexcept {
     v.gainL = v.targetL;
     v.gainR = v.targetR;
     return produced == n;
+}
+
+void Mixer::swapBlock(int n) noexcept {
+    const float to = swapChannels.load(std::memory_order_relaxed) ? 1.0f : 0.0f;
+    if (to == swapped_) {
+        if (to == 1.0f) std::swap_ranges(busL_, busL_ + n, busR_);
+        return;
+    }
+    // A crossfade between the two sides, so the exchange does not click.
+    const float step = (to - swapped_) / float(n);
+    float a = swapped_;
+    for (int k = 0; k < n; ++k) {
+        a += step;
+        const float l = busL_[k], r = busR_[k];
+        busL_[k] = l + a * (r - l);
+        busR_[k] = r + a * (l - r);
+    }
+    swapped_ = to;
 }
 
 bool Mixer::mixStream(StreamVoice& sv, int n) noexcept {
@@ -304,6 +337,7 @@ void Mixer::mixBlock(float* out, int n) noexcept {
     for (int l = 0; l < 3; ++l)
         lastLine_[l] = line[l];
     lastMaster_ = master;
+    swapBlock(n);
     // After the gains: the lights are not the music's to fade. They keep the
     // level the step clock gives them until the session stops and darkens
     // them, as the glasses on a port do.

@@ -17,21 +17,31 @@ bool startSdlAudio() {
     return SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
 }
 
+// The names SDL lists now (the subsystem must be up).
+std::vector<std::string> listedDevices() {
+    std::vector<std::string> names;
+    const int n = SDL_GetNumAudioDevices(0);
+    for (int i = 0; i < n; ++i)
+        if (const char* name = SDL_GetAudioDeviceName(i, 0)) names.emplace_back(name);
+    return names;
+}
+
 class SdlOutput : public AudioOutput {
 public:
     ~SdlOutput() override { close(); }
 
-    bool open(int device, Render render, void* context) override {
+    std::vector<std::string> devices() override {
+        if (!startSdlAudio()) return {};
+        auto names = listedDevices();
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return names;
+    }
+
+    bool open(const std::string& device, Render render, void* context) override {
         if (id_ != 0 || !startSdlAudio()) return false;
         subsystem_ = true;
         render_ = render;
         context_ = context;
-        const char* name = nullptr;
-        if (device >= 1) {
-            if (device > SDL_GetNumAudioDevices(0)) return fail();
-            name = SDL_GetAudioDeviceName(device - 1, 0);
-            if (!name) return fail();
-        }
         SDL_AudioSpec want{};
         want.freq = 44100;
         want.format = AUDIO_F32SYS;
@@ -42,8 +52,9 @@ public:
         SDL_AudioSpec have{};
         // No allowed changes: SDL converts to whatever the hardware wants, and
         // the mixer always sees exactly 44100 Hz float stereo.
-        id_ = SDL_OpenAudioDevice(name, 0, &want, &have, 0);
+        id_ = SDL_OpenAudioDevice(device.empty() ? nullptr : device.c_str(), 0, &want, &have, 0);
         if (id_ == 0) return fail();
+        channels_ = deviceChannels(device);
         return true;
     }
 
@@ -58,10 +69,35 @@ public:
         subsystem_ = false;
     }
 
+    int channels() const override { return channels_; }
+
+    // SDL disables a device it has lost, as it raises SDL_AUDIODEVICEREMOVED
+    // for it (a device unplugged, or one whose driver reported a failure);
+    // asking its state needs no event loop of SDL's.
+    bool lost() const override {
+        return id_ != 0 && SDL_GetAudioDeviceStatus(id_) == SDL_AUDIO_STOPPED;
+    }
+
 private:
     bool fail() {
         close();
         return false;
+    }
+
+    // What the device itself has: SDL's preferred format for it.
+    static int deviceChannels(const std::string& device) {
+        SDL_AudioSpec spec{};
+        if (device.empty()) {
+            char* name = nullptr;
+            if (SDL_GetDefaultAudioInfo(&name, &spec, 0) != 0) return 0;
+            SDL_free(name);
+            return spec.channels;
+        }
+        const auto names = listedDevices();
+        for (std::size_t i = 0; i < names.size(); ++i)
+            if (names[i] == device && SDL_GetAudioDeviceSpec(int(i), 0, &spec) == 0)
+                return spec.channels;
+        return 0;
     }
 
     static void SDLCALL callback(void* self, Uint8* stream, int len) {
@@ -71,6 +107,7 @@ private:
 
     SDL_AudioDeviceID id_ = 0;
     bool subsystem_ = false;
+    int channels_ = 0;
     Render render_ = nullptr;
     void* context_ = nullptr;
 };

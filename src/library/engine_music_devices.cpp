@@ -11,7 +11,7 @@ audio::StreamId EngineMusicDevices::streamCreate(const std::string& path) {
     return engine_.createStream(path);
 }
 bool EngineMusicDevices::streamPlay(audio::StreamId s) {
-    engine_.setStream(s, {std::nullopt, streamVolume_, std::nullopt});
+    engine_.setStream(s, {std::nullopt, streamVolume_, std::nullopt, std::nullopt});
     return engine_.playStream(s);
 }
 void EngineMusicDevices::streamStop(audio::StreamId s) {

@@ -206,14 +206,16 @@ void SessionLibrary::anadir() {
     if (!path.empty()) anadirFichero(path);
 }
 
+bool SessionLibrary::offerSave() {
+    return !document_.modified() || highlighted_ < 1 ||
+           !messages_.askYesNo(session::saveQuestion(row(highlighted_).name)) ||
+           save(false) == session::SaveResult::Saved;
+}
+
 void SessionLibrary::anadirFichero(const std::string& path) {
     // Adding opens the file in place of the open session: unsaved edits are
     // offered a save first, as when another row is chosen.
-    if (document_.modified() && highlighted_ >= 1) {
-        if (messages_.askYesNo(session::saveQuestion(row(highlighted_).name)) &&
-            save(false) != session::SaveResult::Saved)
-            return;
-    }
+    if (!offerSave()) return;
     for (int at = findRow(path, 2); at >= 1; at = findRow(path, 2))
         removeRow(at);
     appendRow({path, fileName(path), ""});
@@ -237,6 +239,19 @@ void SessionLibrary::nueva() {
     current_ = 1;
     activar();
     changed();
+}
+
+bool SessionLibrary::openImported(const session::SessionModel& session) {
+    if (onStop) onStop();
+    if (!offerSave()) return false;
+    current_ = 1;
+    document_.adopt(session);
+    highlight(current_);
+    // The length label it rewrites marks the session modified, as it is.
+    if (onSessionReplaced) onSessionReplaced();
+    rows_.front().duration = durationText();
+    changed();
+    return true;
 }
 
 void SessionLibrary::eliminar() {

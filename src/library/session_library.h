@@ -22,6 +22,7 @@ class Preferences;
 
 namespace vs::session {
 class SessionDocument;
+class SessionModel;
 enum class SaveResult;
 } // namespace vs::session
 
@@ -65,6 +66,10 @@ public:
     void anadir();
     void anadirFichero(const std::string& path); // "Añadir Sesión" without the dialog
     void nueva();
+    // A session that belongs to no file yet (imported from another program)
+    // opens in the "Nueva Sesión" row, modified, once the open one's unsaved
+    // edits are offered a save. False when that save failed (nothing changes).
+    bool openImported(const session::SessionModel& session);
     void eliminar();
     // The length label of the graph changed to `text`.
     void duracionCambiada(const std::string& text);
@@ -78,6 +83,9 @@ public:
 
 private:
     session::SaveResult save(bool elsewhere);
+    // Before the open session is left for another: its unsaved edits are
+    // offered a save. False when the user said yes and it failed.
+    bool offerSave();
     int findRow(const std::string& path, int from) const;
     void removeRow(int r);
     void appendRow(SessionRow row);

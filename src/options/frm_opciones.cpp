@@ -14,6 +14,7 @@
 #include "glasses/state.h"
 #include "lumidot.h"
 #include "playback/playback_keys.h"
+#include "playback/sound_choice.h"
 #include "session/graph_frame.h"
 #include "session/session_keys.h"
 #include "session/session_model.h"
@@ -33,6 +34,8 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace vs::options {
 namespace {
@@ -85,7 +88,7 @@ void frmOpciones::construir() {
     setWindowTitle(QStringLiteral("Opciones"));
     SSTab1 = new QTabWidget(this);
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
-    SSTab1->setUsesScrollButtons(false); // all five captions in sight
+    SSTab1->setUsesScrollButtons(false); // every caption in sight
 
     auto pagina = [this](const QString& caption) {
         auto* page = new QWidget;
@@ -238,6 +241,8 @@ void frmOpciones::construir() {
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(250);
 
+    construirSonido();
+
     cmdAceptar = button(QStringLiteral("Aceptar"), this);
     cmdAceptar->setObjectName(QStringLiteral("cmdAceptar"));
     auto* root = new QVBoxLayout(this);
@@ -351,7 +356,104 @@ void frmOpciones::abrir() {
     connect(Timer1, &QTimer::timeout, this, &frmOpciones::Timer1_Timer);
     connect(SSTab1, &QTabWidget::currentChanged, this, &frmOpciones::pestanaCambiada);
     connect(cmdAceptar, &QAbstractButton::clicked, this, &frmOpciones::cmdAceptar_Click);
+    abrirSonido();
     abriendo_ = false;
+}
+
+// The sound: a tab after the five of the design, stored as it changes.
+void frmOpciones::construirSonido() {
+    auto* page = new QWidget;
+    SSTab1->addTab(page, QStringLiteral("Sonido"));
+    auto* box = new QVBoxLayout(page);
+    auto* frame = new QGroupBox(page);
+    frame->setObjectName(QStringLiteral("frameSonido"));
+    box->addWidget(frame);
+    auto* g = new QGridLayout(frame);
+    auto fila = [&](int row, const QString& caption, QWidget* control, const QString& tip) {
+        auto* label = new QLabel(caption, frame);
+        label->setBuddy(control);
+        label->setToolTip(tip);
+        control->setToolTip(tip);
+        g->addWidget(label, row, 0);
+        g->addWidget(control, row, 1);
+    };
+    cmbTipoPulso = new QComboBox(frame);
+    cmbTipoPulso->setObjectName(QStringLiteral("cmbTipoPulso"));
+    cmbTipoPulso->addItems({QStringLiteral("Binaural (auriculares)"), QStringLiteral("Monoaural"),
+                            QStringLiteral("Isocrónico")});
+    fila(0, QStringLiteral("Tipo de pulso"), cmbTipoPulso,
+         QStringLiteral("Binaural: un tono distinto en cada oído; el pulso nace dentro de la "
+                        "cabeza y sólo se oye con auriculares estéreo.\n"
+                        "Monoaural: los dos tonos en los dos oídos; el pulso se oye en el aire, "
+                        "también por altavoces.\n"
+                        "Isocrónico: un solo tono que se enciende y se apaga al ritmo del pulso; "
+                        "por altavoces o con auriculares de un solo lado."));
+    cmbColorRuido = new QComboBox(frame);
+    cmbColorRuido->setObjectName(QStringLiteral("cmbColorRuido"));
+    cmbColorRuido->addItems(
+        {QStringLiteral("Original"), QStringLiteral("Rosa"), QStringLiteral("Marrón")});
+    fila(1, QStringLiteral("Color del ruido"), cmbColorRuido,
+         QStringLiteral("El ruido de la máscara. Original: el de siempre, agudo y brillante. "
+                        "Rosa: más suave, con menos agudos. Marrón: grave, como un rumor lejano. "
+                        "La barra de la máscara da el mismo volumen con los tres."));
+    chkIntercambiarCanales = new QCheckBox(QStringLiteral("Intercambiar canales"), frame);
+    chkIntercambiarCanales->setObjectName(QStringLiteral("chkIntercambiarCanales"));
+    chkIntercambiarCanales->setToolTip(
+        QStringLiteral("Cambia el lado izquierdo por el derecho en todo el sonido, al reproducir "
+                       "y al exportar, para unos auriculares que llegan al revés. Compruébelo "
+                       "con Sesión > Comprobar auriculares..."));
+    g->addWidget(chkIntercambiarCanales, 2, 0, 1, 2);
+    cmbSalidaAudio = new QComboBox(frame);
+    cmbSalidaAudio->setObjectName(QStringLiteral("cmbSalidaAudio"));
+    cmbSalidaAudio->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cmbSalidaAudio->setMinimumContentsLength(24);
+    fila(3, QStringLiteral("Salida de audio"), cmbSalidaAudio,
+         QStringLiteral("El dispositivo por el que sale el sonido. Si se desconecta en mitad de "
+                        "una sesión, el sonido sigue por la salida predeterminada del sistema."));
+    g->setColumnStretch(2, 1);
+    g->setRowStretch(4, 1);
+}
+
+void frmOpciones::abrirSonido() {
+    auto& prefs = Preferences::instance();
+    const playback::SoundChoice s = playback::readSoundChoice(prefs);
+    cmbTipoPulso->setCurrentIndex(int(s.pulse));
+    cmbColorRuido->setCurrentIndex(int(s.noise));
+    chkIntercambiarCanales->setChecked(s.swapChannels);
+    // Each entry holds the name stored for it; a stored device that is not
+    // there now is kept in the list, marked, so it stays chosen.
+    cmbSalidaAudio->addItem(QStringLiteral("Predeterminada del sistema"), QString());
+    const QString stored = QString::fromStdString(prefs.get(playback::pref::DispositivoAudio));
+    bool listed = stored.isEmpty();
+    for (const std::string& name :
+         c_.buscarSalidas ? c_.buscarSalidas() : std::vector<std::string>{}) {
+        const QString n = QString::fromStdString(name);
+        cmbSalidaAudio->addItem(n, n);
+        listed = listed || n == stored;
+    }
+    if (!listed) cmbSalidaAudio->addItem(stored + QStringLiteral(" (no conectada)"), stored);
+    cmbSalidaAudio->setCurrentIndex(std::max(0, cmbSalidaAudio->findData(stored)));
+
+    auto cambiado = [this] {
+        if (c_.onSonidoCambiado) c_.onSonidoCambiado();
+    };
+    connect(cmbTipoPulso, &QComboBox::currentIndexChanged, this, [](int i) {
+        Preferences::instance().save(playback::pref::TipoPulso, std::to_string(i));
+    });
+    connect(cmbColorRuido, &QComboBox::currentIndexChanged, this, [](int i) {
+        Preferences::instance().save(
+            playback::pref::ColorRuido,
+            playback::storedNoiseColour(playback::NoiseColour(std::clamp(i, 0, 2))));
+    });
+    connect(chkIntercambiarCanales, &QCheckBox::toggled, this, [cambiado](bool on) {
+        Preferences::instance().save(playback::pref::IntercambiarCanales, on ? "1" : "0");
+        cambiado();
+    });
+    connect(cmbSalidaAudio, &QComboBox::currentIndexChanged, this, [this, cambiado](int i) {
+        Preferences::instance().save(playback::pref::DispositivoAudio,
+                                     cmbSalidaAudio->itemData(i).toString().toStdString());
+        cambiado();
+    });
 }
 
 void frmOpciones::redibujar() {

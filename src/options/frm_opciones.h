@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The options dialog: the open session's ranges, what the graph shows, how
-// the playlist plays, the fade time and the light glasses (connected or not,
-// port, polarity, indicator colours, LED test). Built on each opening and
-// destroyed on close; most settings are stored as they change, the colours,
-// port and polarity only by "Aceptar".
+// the playlist plays, the fade time, the light glasses (connected or not,
+// port, polarity, indicator colours, LED test) and, on a tab of its own, the
+// sound (pulse type, noise colour, channels, output device). Built on each
+// opening and destroyed on close; most settings are stored as they change,
+// the colours, port and polarity only by "Aceptar".
 #include "glasses/frm_secuencia.h"
 #include "glasses_settings.h"
 #include "led_test.h"
@@ -14,6 +15,8 @@
 #include <QDialog>
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -56,6 +59,11 @@ struct OptionsContext {
     glasses::ButtonFactory makeButton = {};
     // The serial devices offered beside the parallel ports; empty: those present.
     SerialFinder buscarSerie = {};
+    // The sound output devices offered beside the system's default; empty: none.
+    std::function<std::vector<std::string>()> buscarSalidas = {};
+    // The exchange of the channels or the output device was stored anew: the
+    // engine must follow now.
+    std::function<void()> onSonidoCambiado = {};
 };
 
 class frmOpciones : public QDialog {
@@ -84,6 +92,8 @@ private:
     void ledPulsado(int i);
     void pestanaCambiada(int index);
     void cmdAceptar_Click();
+    void construirSonido();
+    void abrirSonido();
 
     OptionsContext c_;
     PointFrequencies frecuencias_;
@@ -119,6 +129,10 @@ private:
     QAbstractButton* cmdTest = nullptr;
     QAbstractButton* cmdAceptar = nullptr;
     QTimer* Timer1 = nullptr;
+    QComboBox* cmbTipoPulso = nullptr;
+    QComboBox* cmbColorRuido = nullptr;
+    QCheckBox* chkIntercambiarCanales = nullptr;
+    QComboBox* cmbSalidaAudio = nullptr;
 };
 
 // The options command's dialog, run modally over `owner`.

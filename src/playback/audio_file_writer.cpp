@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <fcntl.h>
 #include <filesystem>
+#include <ostream>
 #include <unistd.h>
 
 namespace vs::playback {
@@ -109,18 +110,154 @@ private:
     std::string error_;
 };
 
-int sndFormat(AudioFormat f) {
+// Standard output: bytes go out in order and never come back. libsndfile
+// writes a provisional header first and the real one at the end; the real
+// one (handed over by the writer) goes out with the first frame, and
+// whatever libsndfile writes over it later must be the same bytes.
+class StreamFile : public ByteFile {
+public:
+    explicit StreamFile(std::ostream& out) : out_(out) {}
+    std::int64_t length() override { return std::max(sent_, std::int64_t(head_.size())); }
+    std::int64_t seek(std::int64_t offset, int whence) override {
+        pos_ = whence == SEEK_SET ? offset : whence == SEEK_CUR ? pos_ + offset : length() + offset;
+        return pos_;
+    }
+    std::int64_t read(void*, std::int64_t) override { return 0; }
+    std::int64_t write(const void* data, std::int64_t bytes) override {
+        const auto* p = static_cast<const char*>(data);
+        const auto head = std::int64_t(head_.size());
+        std::int64_t done = 0;
+        if (!headKnown_) { // the header libsndfile writes as it opens
+            pos_ += bytes;
+            return bytes;
+        }
+        if (pos_ < head) {
+            done = std::min(bytes, head - pos_);
+            if (sent_ > 0 &&
+                head_.compare(std::size_t(pos_), std::size_t(done), p, std::size_t(done)) != 0)
+                return fail("la cabecera ya enviada no se puede corregir");
+            pos_ += done;
+        }
+        if (done == bytes) return done;
+        if (head == 0) return fail("falta la cabecera del fichero");
+        if (sent_ == 0 && !put(head_.data(), head)) return 0;
+        sent_ = std::max(sent_, head);
+        if (pos_ != sent_) return fail("la salida no puede volver atrás");
+        if (!put(p + done, bytes - done)) return done;
+        sent_ += bytes - done;
+        pos_ = sent_;
+        return bytes;
+    }
+    std::int64_t tell() override { return pos_; }
+    bool close() override {
+        out_.flush();
+        if (!out_) fail("no se puede escribir en la salida");
+        return error_.empty();
+    }
+    std::string errorText() const override { return error_; }
+    bool sequential() const override { return true; }
+    void setFinalHead(std::string bytes) override {
+        head_ = std::move(bytes);
+        headKnown_ = true;
+    }
+
+private:
+    bool put(const char* p, std::int64_t n) {
+        out_.write(p, std::streamsize(n));
+        if (out_) return true;
+        fail("no se puede escribir en la salida");
+        return false;
+    }
+    std::int64_t fail(const char* why) {
+        if (error_.empty()) error_ = why;
+        return 0;
+    }
+    std::ostream& out_;
+    std::string head_;
+    bool headKnown_ = false;
+    std::int64_t pos_ = 0, sent_ = 0;
+    std::string error_;
+};
+
+// A file that keeps only its first bytes: where a header is written.
+class HeadProbe : public ByteFile {
+public:
+    std::int64_t length() override { return end_; }
+    std::int64_t seek(std::int64_t offset, int whence) override {
+        pos_ = whence == SEEK_SET ? offset : whence == SEEK_CUR ? pos_ + offset : end_ + offset;
+        return pos_;
+    }
+    std::int64_t read(void*, std::int64_t) override { return 0; }
+    std::int64_t write(const void* data, std::int64_t bytes) override {
+        const std::int64_t kept = std::clamp<std::int64_t>(kKept - pos_, 0, bytes);
+        if (kept > 0) {
+            if (bytes_.size() < std::size_t(pos_ + kept)) bytes_.resize(std::size_t(pos_ + kept));
+            std::copy_n(static_cast<const char*>(data), kept, bytes_.begin() + pos_);
+        }
+        pos_ += bytes;
+        end_ = std::max(end_, pos_);
+        return bytes;
+    }
+    std::int64_t tell() override { return pos_; }
+    bool close() override { return true; }
+    std::string errorText() const override { return {}; }
+    std::string first(std::int64_t n) const { return bytes_.substr(0, std::size_t(n)); }
+
+private:
+    static constexpr std::int64_t kKept = 1 << 16;
+    std::string bytes_;
+    std::int64_t pos_ = 0, end_ = 0;
+};
+
+int sndFormat(AudioFormat f, SampleBits bits) {
+    const int pcm = bits == SampleBits::Pcm24     ? SF_FORMAT_PCM_24
+                    : bits == SampleBits::Float32 ? SF_FORMAT_FLOAT
+                                                  : SF_FORMAT_PCM_16;
     switch (f) {
     case AudioFormat::Wav:
-        return SF_FORMAT_WAV | SF_FORMAT_PCM_16;
+        return SF_FORMAT_WAV | pcm;
     case AudioFormat::Flac:
-        return SF_FORMAT_FLAC | SF_FORMAT_PCM_16;
+        return SF_FORMAT_FLAC | pcm;
     case AudioFormat::Ogg:
         return SF_FORMAT_OGG | SF_FORMAT_VORBIS;
     case AudioFormat::Mp3:
         return SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III;
     }
     return 0;
+}
+
+bool isPcm(AudioFormat f) {
+    return f == AudioFormat::Wav || f == AudioFormat::Flac;
+}
+
+SF_INFO infoFor(AudioFormat format, const WriterSettings& settings) {
+    SF_INFO info{};
+    info.samplerate = audio::kMixRate;
+    info.channels = 2;
+    info.format = sndFormat(format, isPcm(format) ? settings.bits : SampleBits::Pcm16);
+    return info;
+}
+
+// What every file of a format is written with, before its first frame.
+void configure(SNDFILE* handle, AudioFormat format, const WriterSettings& settings) {
+    // Beyond full scale the integer formats hold the extreme value rather than
+    // wrap round to the opposite one (for PCM the writer clips on its own).
+    sf_command(handle, SFC_SET_CLIPPING, nullptr, SF_TRUE);
+    if (format == AudioFormat::Wav && settings.bits == SampleBits::Float32) {
+        // The peak chunk carries the time of writing: without it the same
+        // render gives the same bytes, and its header is known up front.
+        sf_command(handle, SFC_SET_ADD_PEAK_CHUNK, nullptr, SF_FALSE);
+    }
+    if (format == AudioFormat::Flac) {
+        // FLAC's fastest level: two pure tones and noise pack hardly better
+        // at the higher ones (a few per cent), which take twice the time.
+        double level = 0.0;
+        sf_command(handle, SFC_SET_COMPRESSION_LEVEL, &level, sizeof level);
+    } else if (!isPcm(format)) {
+        // 0 is the least compression (best sound) on libsndfile's 0..1 scale.
+        double level = (WriterSettings::kMaxQuality - settings.quality) / 10.0;
+        sf_command(handle, SFC_SET_COMPRESSION_LEVEL, &level, sizeof level);
+    }
 }
 
 ByteFile& fileOf(void* user) {
@@ -141,6 +278,24 @@ SF_VIRTUAL_IO virtualIo() {
     };
     io.tell = [](void* u) -> sf_count_t { return fileOf(u).tell(); };
     return io;
+}
+
+// The header libsndfile writes at the end of `frames` frames, found by
+// writing the last of them (silence) where it goes into a file that keeps
+// only its first bytes. Empty when the header is longer than those.
+std::string finalHead(AudioFormat format, const WriterSettings& settings, std::int64_t frames) {
+    HeadProbe probe;
+    SF_VIRTUAL_IO io = virtualIo();
+    SF_INFO info = infoFor(format, settings);
+    SNDFILE* handle = sf_open_virtual(&io, SFM_WRITE, &info, &probe);
+    if (!handle) return {};
+    configure(handle, format, settings);
+    const std::int64_t head = probe.tell();
+    const float silence[2] = {0, 0};
+    bool ok = sf_seek(handle, frames - 1, SEEK_SET) == frames - 1 &&
+              sf_writef_float(handle, silence, 1) == 1;
+    ok = sf_close(handle) == 0 && ok && head < (1 << 16);
+    return ok ? probe.first(head) : std::string();
 }
 
 // A name beside the target that no other file has.
@@ -192,37 +347,45 @@ ByteFileOpener diskFiles() {
     };
 }
 
+std::string settingsProblem(AudioFormat format, const WriterSettings& settings) {
+    if (format == AudioFormat::Flac && settings.bits == SampleBits::Float32)
+        return "FLAC no guarda muestras en coma flotante: use 16 o 24 bits";
+    if (settings.quality < 0 || settings.quality > WriterSettings::kMaxQuality)
+        return "la calidad va de 0 a 10";
+    return {};
+}
+
+std::unique_ptr<ByteFile> streamFile(std::ostream& out) {
+    return std::make_unique<StreamFile>(out);
+}
+
 struct AudioFileWriter::Sndfile {
     SF_VIRTUAL_IO io = virtualIo();
     SNDFILE* handle = nullptr;
 };
 
-AudioFileWriter::AudioFileWriter(std::unique_ptr<ByteFile> file, AudioFormat format)
+AudioFileWriter::AudioFileWriter(std::unique_ptr<ByteFile> file, AudioFormat format,
+                                 const WriterSettings& settings, std::int64_t frames)
     : file_(std::move(file)), snd_(std::make_unique<Sndfile>()) {
-    SF_INFO info{};
-    info.samplerate = audio::kMixRate;
-    info.channels = 2;
-    info.format = sndFormat(format);
+    error_ = settingsProblem(format, settings);
+    if (error_.empty() && file_->sequential() && (format != AudioFormat::Wav || frames <= 0))
+        error_ = "una salida que no puede volver atrás solo lleva WAV de duración conocida";
+    if (!error_.empty()) return;
+    SF_INFO info = infoFor(format, settings);
     snd_->handle = sf_open_virtual(&snd_->io, SFM_WRITE, &info, file_.get());
     if (!snd_->handle) {
         error_ =
             file_->errorText().empty() ? "el formato no se puede escribir" : file_->errorText();
         return;
     }
-    // Beyond full scale the integer formats hold the extreme value rather than
-    // wrap round to the opposite one (for PCM the writer clips on its own).
-    sf_command(snd_->handle, SFC_SET_CLIPPING, nullptr, SF_TRUE);
-    pcm16_ = format == AudioFormat::Wav || format == AudioFormat::Flac;
-    if (pcm16_) shorts_.resize(2 * SessionRenderer::kBlockFrames);
-    if (format == AudioFormat::Flac) {
-        // FLAC's fastest level: two pure tones and noise pack hardly better
-        // at the higher ones (a few per cent), which take twice the time.
-        double level = 0.0;
-        sf_command(snd_->handle, SFC_SET_COMPRESSION_LEVEL, &level, sizeof level);
-    } else if (format == AudioFormat::Ogg || format == AudioFormat::Mp3) {
-        // 0 is the least compression (best sound) on libsndfile's 0..1 scale.
-        double level = 0.2;
-        sf_command(snd_->handle, SFC_SET_COMPRESSION_LEVEL, &level, sizeof level);
+    configure(snd_->handle, format, settings);
+    if (file_->sequential()) file_->setFinalHead(finalHead(format, settings, frames));
+    if (isPcm(format) && settings.bits == SampleBits::Pcm16) {
+        pcmBits_ = 16;
+        shorts_.resize(2 * SessionRenderer::kBlockFrames);
+    } else if (isPcm(format) && settings.bits == SampleBits::Pcm24) {
+        pcmBits_ = 24;
+        ints_.resize(2 * SessionRenderer::kBlockFrames);
     }
 }
 
@@ -232,26 +395,45 @@ AudioFileWriter::~AudioFileWriter() {
 
 bool AudioFileWriter::write(const float* x, int frames) {
     if (!snd_->handle || !error_.empty()) return false;
-    if (pcm16_) return writePcm16(x, frames);
+    if (pcmBits_ > 0) return writePcm(x, frames);
     if (sf_writef_float(snd_->handle, x, frames) != frames) {
-        error_ = file_->errorText().empty() ? sf_strerror(snd_->handle) : file_->errorText();
+        fail();
         return false;
     }
     return true;
 }
 
+void AudioFileWriter::fail() {
+    error_ = file_->errorText().empty() ? sf_strerror(snd_->handle) : file_->errorText();
+}
+
 // libsndfile's own conversion clips sample by sample and writes in small
-// pieces; this one runs in vector registers (sample_kernels.h) and hands over
-// a block at once.
-// The scale is libsndfile's: full scale is 32767.
-bool AudioFileWriter::writePcm16(const float* x, int frames) {
+// pieces; this one hands over a block at once, the 16 bits converted in
+// vector registers (sample_kernels.h, the same rounding as the loop below).
+// The scales are libsndfile's: full scale is 32767 at 16 bits, 8388607 at 24
+// (handed over in the top three bytes of an int, as libsndfile takes them).
+template <typename Int> void toPcm(const float* x, Int* out, int count, float full, Int step) {
+    for (int i = 0; i < count; ++i) {
+        float v = x[i] > 1.0f ? 1.0f : x[i];
+        v = v < -1.0f ? -1.0f : v;
+        v = (v == v ? v : 0.0f) * full; // a NaN is silence, never an undefined cast
+        out[i] = Int(Int(v >= 0 ? v + 0.5f : v - 0.5f) * step);
+    }
+}
+
+bool AudioFileWriter::writePcm(const float* x, int frames) {
     while (frames > 0) {
-        const int n = std::min(frames, int(shorts_.size() / 2));
-        short* out = shorts_.data();
-        // A NaN is silence, never an undefined cast.
-        detail::toPcm16(x, 2 * n, out);
-        if (sf_writef_short(snd_->handle, out, n) != n) {
-            error_ = file_->errorText().empty() ? sf_strerror(snd_->handle) : file_->errorText();
+        const int n = std::min(frames, SessionRenderer::kBlockFrames);
+        sf_count_t written;
+        if (pcmBits_ == 16) {
+            detail::toPcm16(x, 2 * n, shorts_.data());
+            written = sf_writef_short(snd_->handle, shorts_.data(), n);
+        } else {
+            toPcm<std::int32_t>(x, ints_.data(), 2 * n, 8388607.0f, 256);
+            written = sf_writef_int(snd_->handle, ints_.data(), n);
+        }
+        if (written != n) {
+            fail();
             return false;
         }
         x += 2 * n;
@@ -271,12 +453,47 @@ bool AudioFileWriter::finish() {
     return error_.empty();
 }
 
+namespace {
+
+// The writer over `file`, the render into it and what came of both; the
+// message of a cancel is the caller's to give.
+ExportResult renderToFile(SessionRenderer& renderer, std::unique_ptr<ByteFile> file,
+                          AudioFormat format, const WriterSettings& settings, std::int64_t frames,
+                          FrameSink* also, const std::atomic<bool>* cancel,
+                          const std::function<void(std::int64_t)>& progress) {
+    ExportResult out;
+    AudioFileWriter writer(std::move(file), format, settings, frames);
+    if (!writer.ok()) {
+        out.message = "No se puede escribir el fichero: " + writer.error();
+        return out;
+    }
+    // The writer and the verification each on a thread of their own.
+    std::vector<FrameSink*> stages{&writer};
+    if (also) stages.push_back(also);
+    const RenderResult r = renderInStages(renderer, stages, cancel, progress);
+    const bool finished = writer.finish();
+    out.notes = r.notes;
+    if (r.status == RenderStatus::Cancelled) {
+        out.status = RenderStatus::Cancelled;
+    } else if (r.status != RenderStatus::Complete || !finished) {
+        out.message = !writer.ok()      ? "No se puede escribir el fichero: " + writer.error()
+                      : r.error.empty() ? "La exportación no se ha completado"
+                                        : r.error;
+    } else {
+        out.status = RenderStatus::Complete;
+    }
+    return out;
+}
+
+} // namespace
+
 ExportResult exportToFile(SessionRenderer& renderer, const std::string& path, FrameSink* also,
                           const std::atomic<bool>* cancel,
                           const std::function<void(std::int64_t)>& progress,
-                          const ByteFileOpener& open) {
+                          const ByteFileOpener& open, const WriterSettings& settings,
+                          std::optional<AudioFormat> format) {
     ExportResult out;
-    const auto format = formatForPath(path);
+    if (!format) format = formatForPath(path);
     if (!format) {
         out.message = "Formato desconocido: use .wav, .flac, .ogg o .mp3";
         return out;
@@ -289,38 +506,33 @@ ExportResult exportToFile(SessionRenderer& renderer, const std::string& path, Fr
     }
     std::error_code ec;
     auto discard = [&] { std::filesystem::remove(tempPath, ec); };
-    AudioFileWriter writer(std::move(file), *format);
-    if (!writer.ok()) {
+    out = renderToFile(renderer, std::move(file), *format, settings, 0, also, cancel, progress);
+    if (out.status == RenderStatus::Cancelled) {
         discard();
-        out.message = "No se puede escribir el fichero: " + writer.error();
-        return out;
-    }
-    // The writer and the verification each on a thread of their own.
-    std::vector<FrameSink*> stages{&writer};
-    if (also) stages.push_back(also);
-    const RenderResult r = renderInStages(renderer, stages, cancel, progress);
-    const bool finished = writer.finish();
-    out.notes = r.notes;
-    if (r.status == RenderStatus::Cancelled) {
-        discard();
-        out.status = RenderStatus::Cancelled;
         out.message = "Exportación cancelada: no se ha guardado ningún fichero";
         return out;
     }
-    if (r.status != RenderStatus::Complete || !finished) {
+    if (out.status != RenderStatus::Complete) {
         discard();
-        out.message = !writer.ok()      ? "No se puede escribir el fichero: " + writer.error()
-                      : r.error.empty() ? "La exportación no se ha completado"
-                                        : r.error;
         return out;
     }
     std::filesystem::rename(tempPath, path, ec);
     if (ec) {
         discard();
+        out.status = RenderStatus::Failed;
         out.message = "No se puede guardar el fichero con ese nombre";
-        return out;
     }
-    out.status = RenderStatus::Complete;
+    return out;
+}
+
+ExportResult exportToStream(SessionRenderer& renderer, std::unique_ptr<ByteFile> file,
+                            FrameSink* also, const std::atomic<bool>* cancel,
+                            const std::function<void(std::int64_t)>& progress,
+                            const WriterSettings& settings) {
+    ExportResult out = renderToFile(renderer, std::move(file), AudioFormat::Wav, settings,
+                                    renderer.totalFrames(), also, cancel, progress);
+    if (out.status == RenderStatus::Cancelled)
+        out.message = "Exportación cancelada: la salida ha quedado incompleta";
     return out;
 }
 

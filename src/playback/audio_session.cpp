@@ -8,8 +8,10 @@
 #include "base/services.h"
 #include "tone_waves.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 
 namespace vs::playback {
 
@@ -30,15 +32,30 @@ bool AudioSession::prepararOndas(const std::string& folder) {
     wavesWritten_ = true; // even a partial write leaves files to delete
     // Another run working in the same folder keeps its own files there.
     folder_ = claimScratchFolder(folder);
-    if (PrepararOndas(folder_)) return true;
+    if (PrepararOndas(folder_) && writeNoiseWave(folder_, NoiseColour::Pink) &&
+        writeNoiseWave(folder_, NoiseColour::Brown))
+        return true;
     const int why = errno;
     messages_.critical("No se pueden escribir los ficheros de sonido en " + folder_ + ": " +
                        std::strerror(why));
     return false;
 }
 
-void AudioSession::iniciarAudio() {
-    if (BASS_Init(-1, 44100, 0x20, nullptr) == 0) {
+void AudioSession::iniciarAudio(const std::string& device) {
+    bool opened = false;
+    if (!device.empty()) {
+        const auto names = audio::Engine::outputDeviceNames();
+        const auto at = std::find(names.begin(), names.end(), device);
+        opened =
+            at != names.end() && BASS_Init(int(at - names.begin()) + 1, 44100, 0x20, nullptr) != 0;
+        if (!opened)
+            messages_.information("No se encuentra la salida de audio «" + device +
+                                  "»: el sonido sale por la predeterminada del sistema.");
+    }
+    if (opened) {
+        started_ = true;
+        tones_.create();
+    } else if (BASS_Init(-1, 44100, 0x20, nullptr) == 0) {
         messages_.critical("Can't initialize digital sound system");
     } else {
         started_ = true;
@@ -50,6 +67,9 @@ void AudioSession::iniciarAudio() {
 }
 
 void AudioSession::borrarOndas() {
+    std::error_code ec;
+    for (NoiseColour c : {NoiseColour::Pink, NoiseColour::Brown})
+        std::filesystem::remove(withNoise(rutasOndas(), c).mask, ec);
     BorrarOndas();
     releaseScratchFolder(folder_);
     wavesWritten_ = false;

@@ -32,16 +32,19 @@ public:
     // no output device. Start-up goes on either way.
     void comprobarTarjetaSonido();
     // Start-up: writes OndaL, OndaR and OndaM into `folder` (into a folder of
-    // this run's own inside it while another run uses it); false at the first
-    // file that could not be written (the rest are not written), told to the
-    // user with the folder and the reason.
+    // this run's own inside it while another run uses it), then the coloured
+    // masks beside them; false at the first file that could not be written
+    // (the rest are not written), told to the user with the folder and the
+    // reason.
     bool prepararOndas(const std::string& folder);
-    // Start-up: the audio library on the default device, then recording and
-    // output; each failure has its own message and the next step still runs.
-    // The sample players exist only when the library started.
-    void iniciarAudio();
+    // Start-up: the audio library on the output device of that name (the
+    // default when empty, or when it is not there or will not open: said
+    // once), then recording and output; each failure has its own message and
+    // the next step still runs. The sample players exist only when the
+    // library started.
+    void iniciarAudio(const std::string& device = {});
 
-    // Exit: deletes whichever wave files exist.
+    // Exit: deletes whichever wave files exist, the coloured masks too.
     void borrarOndas();
     // Exit: stops and frees the library, then frees the three samples.
     void liberar();

@@ -12,6 +12,12 @@ void SampleToneChannel::Play(std::int32_t volume, std::int32_t rate, bool loop) 
         sample_.Play(volume, audio::Rate::hz(rate), loop);
 }
 
+void SampleToneChannel::setPulse(double hz) {
+    const audio::PulseSettings pulse{hz, true};
+    sample_.setPulse(pulse);
+    if (sample_.Playing()) sample_.setPulseEx(pulse);
+}
+
 SampleToneBank::SampleToneBank(audio::Engine& engine, MessageService& messages)
     : engine_(engine), messages_(messages) {}
 
@@ -41,12 +47,16 @@ bool SampleToneBank::loaded() const {
     return created() && ondaL_->FileLoaded() && ondaR_->FileLoaded() && ondaM_->FileLoaded();
 }
 
-void SampleToneBank::CargarOndas() {
+void SampleToneBank::CargarOndas(PulseType pulse, NoiseColour noise) {
     if (!created()) return;
-    if (waves_)
-        vs::playback::CargarOndas(*ondaL_, *ondaR_, *ondaM_, *waves_);
-    else
-        vs::playback::CargarOndas(*ondaL_, *ondaR_, *ondaM_);
+    vs::playback::CargarOndas(*ondaL_, *ondaR_, *ondaM_,
+                              withNoise(waves_ ? *waves_ : rutasOndas(), noise),
+                              pulse == PulseType::Monaural);
+    // Each session starts steady; the player pulses the left tone, which
+    // then sounds alone, in both ears.
+    ondaL_->setBothEars(pulse == PulseType::Isochronic);
+    ondaL_->setPulse({});
+    ondaR_->setPulse({});
 }
 
 } // namespace vs::playback

@@ -30,6 +30,7 @@ public:
     }
     void setVolumeEx(std::int32_t volume) override { sample_.setVolumeEx(volume); }
     void StopPlay() override { sample_.StopPlay(); }
+    void setPulse(double hz) override;
 
 private:
     audio::BassSample& sample_;
@@ -50,11 +51,12 @@ public:
     void release();
     bool created() const { return ondaL_ != nullptr; }
     // Where CargarOndas loads from; until set, the program's files (rutasOndas()).
+    // The coloured masks are looked for beside the original's (withNoise).
     void setWaves(const WavePaths& paths) { waves_ = paths; }
     // All three hold their file.
     bool loaded() const;
 
-    void CargarOndas() override;
+    void CargarOndas(PulseType pulse, NoiseColour noise) override;
     ToneChannel* ondaL() override { return chL_.get(); }
     ToneChannel* ondaR() override { return chR_.get(); }
     ToneChannel* ondaM() override { return chM_.get(); }

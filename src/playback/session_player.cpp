@@ -50,7 +50,9 @@ void SessionPlayer::Play() {
 
     view_.setCursor(model_.MedioPunto, true);
     HoraInicio = clock_.nowMs();
-    tones_.CargarOndas();
+    const SoundChoice sound = view_.sound();
+    pulse_ = sound.pulse;
+    tones_.CargarOndas(pulse_, sound.noise);
     TramoBinaural = 0;
     TramoBase = 0;
     rateLeft_ = rateRight_ = 0;
@@ -147,15 +149,21 @@ void SessionPlayer::Tick() {
         const std::int32_t v = toInt32(view_.scrollVolumenBinaural() / 10.0);
         ToneChannel* l = tones_.ondaL();
         ToneChannel* r = tones_.ondaR();
+        // Isochronic: the base tone alone, pulsed at the beat; the pulse's
+        // phase runs on in the engine, so a new rate bends the train.
+        const bool isochronic = pulse_ == PulseType::Isochronic;
         if (l && r) {
+            if (isochronic) l->setPulse(FrecuenciaLed);
             if (!l->Playing()) {
                 l->Play(v, rateLeft_, true);
-                r->Play(v, rateRight_, true);
+                if (!isochronic) r->Play(v, rateRight_, true);
             } else {
                 l->setFrequencyEx(rateLeft_);
                 l->setVolumeEx(v);
-                r->setFrequencyEx(rateRight_);
-                r->setVolumeEx(v);
+                if (!isochronic) {
+                    r->setFrequencyEx(rateRight_);
+                    r->setVolumeEx(v);
+                }
             }
         }
     }

@@ -10,6 +10,7 @@
 // music (links/player_links.h), so a whole session runs in tests on a
 // simulated clock.
 #include "links/player_links.h"
+#include "playback/sound_choice.h"
 
 #include <cstdint>
 #include <string>
@@ -30,13 +31,19 @@ public:
     virtual void setFrequencyEx(std::int32_t rate) = 0;
     virtual void setVolumeEx(std::int32_t volume) = 0;
     virtual void StopPlay() = 0;
+    // The isochronic pulse, `hz` pulses a second: the next Play starts with
+    // it, a sounding playback follows it at once.
+    virtual void setPulse(double hz) = 0;
 };
 
-// Loads the three wave files into the three channels before each session.
+// Loads the three wave files into the three channels before each session,
+// voiced for the pulse type (monaural: each tone in both ears at half its
+// level; isochronic: the left tone in both ears, ready to pulse), the mask
+// in its colour.
 class ToneBank {
 public:
     virtual ~ToneBank() = default;
-    virtual void CargarOndas() = 0;
+    virtual void CargarOndas(PulseType pulse, NoiseColour noise) = 0;
     // nullptr when the audio system did not start: the session then plays silently.
     virtual ToneChannel* ondaL() = 0;
     virtual ToneChannel* ondaR() = 0;
@@ -68,6 +75,9 @@ public:
     virtual int scrollVolumenBinaural() const = 0;
     virtual int scrollVolumenMascara() const = 0;
     virtual int ultimosSegundos() const = 0; // the fade preference, read every tick
+    // How the sound is voiced, read at Play (the player uses the pulse type
+    // and the noise colour; the exchange of the channels is the engine's).
+    virtual SoundChoice sound() const = 0;
     virtual void setCursor(double x, bool visible) = 0;
     virtual void setInfoTime(const std::string& text) = 0;
     virtual void setInfoHz(const std::string& text) = 0;
@@ -106,9 +116,12 @@ public:
     float frecuenciaLed() const { return FrecuenciaLed; }
     float frecuenciaBase() const { return FrecuenciaBase; }
     int secuenciaActual() const { return SecuenciaActual; }
-    // Rates last sent to the tone channels (0 before any).
+    // Rates last sent to the tone channels (0 before any); isochronic, the
+    // right one is worked out but not sounded.
     std::int32_t rateLeft() const { return rateLeft_; }
     std::int32_t rateRight() const { return rateRight_; }
+    // The pulse type of the session playing (or of the last one).
+    PulseType pulseType() const { return pulse_; }
 
 private:
     session::SessionModel& model_;
@@ -131,6 +144,7 @@ private:
     bool sessionTimer_ = false;
     bool fadeTimer_ = false;
     std::int32_t rateLeft_ = 0, rateRight_ = 0;
+    PulseType pulse_ = PulseType::Binaural;
 };
 
 // The tone rates for a base and a beat frequency: the wave files hold a

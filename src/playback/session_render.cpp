@@ -22,6 +22,20 @@ namespace {
 constexpr double kToneFilePeak = 32760.0 / 32768.0;
 constexpr double kNoiseFilePeak = 15240.0 / 32768.0;
 
+// A colour's file reaches higher than the original's: its own peak or largest
+// step, whichever is larger, made once (the files are the same every time).
+double colourPeak(NoiseColour colour) {
+    const NoiseWave w = colouredNoise(colour);
+    return std::max(w.peak, w.largestStep) / 32768.0;
+}
+
+double noiseFilePeak(NoiseColour colour) {
+    if (colour == NoiseColour::Original) return kNoiseFilePeak;
+    static const double pink = colourPeak(NoiseColour::Pink);
+    static const double brown = colourPeak(NoiseColour::Brown);
+    return colour == NoiseColour::Pink ? pink : brown;
+}
+
 std::int64_t framesAt(std::int64_t ms) {
     return ms * audio::kMixRate / 1000;
 }
@@ -48,6 +62,7 @@ public:
     int scrollVolumenBinaural() const override { return o_.volumenBinaural; }
     int scrollVolumenMascara() const override { return o_.volumenMascara; }
     int ultimosSegundos() const override { return o_.ultimosSegundos; }
+    SoundChoice sound() const override { return o_.sound; }
     void setCursor(double, bool) override {}
     void setInfoTime(const std::string&) override {}
     void setInfoHz(const std::string&) override {}
@@ -83,18 +98,19 @@ public:
     bool songEnded() override { return false; }
 };
 
-// The export's own copies of the three wave files, in a folder of their own
-// that goes with this object.
+// The export's own copies of the three wave files and the mask's colour, in
+// a folder of their own that goes with this object.
 class ExportWaves {
 public:
-    ExportWaves() {
+    explicit ExportWaves(NoiseColour colour) {
         std::error_code ec;
         const auto base = std::filesystem::temp_directory_path(ec);
         if (ec) return;
         std::string folder = (base / "velorin-render-XXXXXX").string();
         if (!mkdtemp(folder.data())) return;
         folder_ = folder;
-        written_ = writeWaves(folder_, kRenderNoiseSeed);
+        written_ = writeWaves(folder_, kRenderNoiseSeed) &&
+                   (colour == NoiseColour::Original || writeNoiseWave(folder_, colour));
     }
     ~ExportWaves() { remove(); }
     // The folder goes as soon as the samples are in memory.
@@ -127,11 +143,13 @@ ExportOptions optionsFrom(const PlayerView& view) {
     o.volumenBinaural = view.scrollVolumenBinaural();
     o.volumenMascara = view.scrollVolumenMascara();
     o.ultimosSegundos = view.ultimosSegundos();
+    o.sound = view.sound();
     return o;
 }
 
 double maskPeakFor(const ExportOptions& o) {
-    return o.mascara ? engineVolume(o.volumenMascara) * kNoiseFilePeak : 0.0;
+    if (!o.mascara) return 0.0;
+    return engineVolume(o.volumenMascara) * noiseFilePeak(o.sound.noise);
 }
 
 double tonePeakFor(const ExportOptions& o) {
@@ -169,11 +187,12 @@ RenderResult SessionRenderer::run(FrameSink& sink, const std::atomic<bool>* canc
         result.error = "No se puede iniciar el motor de sonido";
         return result;
     }
-    ExportWaves waves;
+    ExportWaves waves(options_.sound.noise);
     if (!waves.written()) {
         result.error = "No se pueden preparar las ondas";
         return result;
     }
+    engine.setSwapChannels(options_.sound.swapChannels);
     NoteMessages notes(result.notes);
     SampleToneBank bank(engine, notes);
     bank.create();

@@ -11,6 +11,7 @@
 // engine it makes is private to run()); it reads its own copy of the session.
 #include "base/services.h"
 #include "playback/session_player.h"
+#include "playback/sound_choice.h"
 #include "session/session_model.h"
 
 #include <atomic>
@@ -42,6 +43,8 @@ struct ExportOptions {
     // The lights carried in the sound (offered while "Luz en Audio" and the
     // glasses are on); they need a glasses link for the render.
     bool luz = false;
+    // The pulse type, the mask's colour and the exchange of the channels.
+    SoundChoice sound;
     // Defaults: the program's own for a first start.
 };
 
@@ -114,8 +117,9 @@ private:
 };
 
 // Levels on the -1..1 scale at full master level, as the player sets them:
-// the highest a masking-noise sample reaches (so also the largest step from
-// one sample to the next), and the peak of each tone.
+// the highest a masking-noise sample reaches and the largest step from one
+// sample to the next (the original's are the same; a colour's, the larger of
+// its two), and the peak of each tone.
 double maskPeakFor(const ExportOptions& options);
 double tonePeakFor(const ExportOptions& options);
 

@@ -59,6 +59,13 @@ WavePaths wavePathsIn(const std::string& folder) {
             joinPath(folder, "OndaM.wav")};
 }
 
+WavePaths withNoise(WavePaths paths, NoiseColour colour) {
+    if (colour != NoiseColour::Original)
+        paths.mask = joinPath(std::filesystem::path(paths.mask).parent_path().string(),
+                              noiseWaveName(colour) + ".wav");
+    return paths;
+}
+
 const WavePaths& rutasOndas() {
     if (!g_pathsSet) g_paths = wavePathsIn(programFolder());
     return g_paths;
@@ -139,11 +146,11 @@ void CargarOndas(vs::audio::BassSample& left, vs::audio::BassSample& right,
 }
 
 void CargarOndas(vs::audio::BassSample& left, vs::audio::BassSample& right,
-                 vs::audio::BassSample& mask, const WavePaths& p) {
+                 vs::audio::BassSample& mask, const WavePaths& p, bool monoTones) {
     for (auto [player, path] :
          {std::pair{&left, &p.left}, std::pair{&right, &p.right}, std::pair{&mask, &p.mask}}) {
         std::int32_t most = 1;
-        bool eightBit = false, mono = false, looped = true;
+        bool eightBit = false, mono = monoTones && player != &mask, looped = true;
         player->Load(*path, most, eightBit, mono, looped);
     }
 }

@@ -8,6 +8,8 @@
 // cycles loops without a seam.
 //
 // Thread rule: UI thread.
+#include "playback/noise_colours.h"
+
 #include <cstdint>
 #include <string>
 
@@ -31,6 +33,9 @@ struct WavePaths {
 const WavePaths& rutasOndas();
 // The three files' paths in `folder`.
 WavePaths wavePathsIn(const std::string& folder);
+// The same paths with the mask of `colour`: its file beside OndaM
+// (noise_colours.h); the original's is OndaM itself.
+WavePaths withNoise(WavePaths paths, NoiseColour colour);
 
 // Sets the paths, removes old files, then writes OndaL, OndaR and OndaM in
 // that order. Stops at the first file that cannot be written; false then,
@@ -55,9 +60,11 @@ bool writeWaves(const std::string& folder, std::uint64_t seed);
 // at a time, 16-bit, stereo, looped. Each Load frees what the player held.
 void CargarOndas(vs::audio::BassSample& left, vs::audio::BassSample& right,
                  vs::audio::BassSample& mask);
-// The same from files elsewhere (an export's own copies).
+// The same from files elsewhere (an export's own copies, a coloured mask).
+// `monoTones`: the two tones mixed down to one channel, the mean of the
+// file's two, so each sounds in both ears at half its level.
 void CargarOndas(vs::audio::BassSample& left, vs::audio::BassSample& right,
-                 vs::audio::BassSample& mask, const WavePaths& paths);
+                 vs::audio::BassSample& mask, const WavePaths& paths, bool monoTones = false);
 
 // Removes the three files (the exit step); missing files are no error.
 void BorrarOndas();

@@ -1,78 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/render_command.h"
 
+#include "audio/engine.h"
 #include "base/file_replace.h"
 #include "base/paths.h"
 #include "base/preferences.h"
 #include "base/process_files.h"
 #include "base/services.h"
 #include "glasses/export_lights.h"
-#include "library/list_file.h"
 #include "library/export_music.h"
-#include "playback/audio_file_writer.h"
-#include "playback/playback_keys.h"
-#include "playback/render_analysis.h"
-#include "playback/session_render.h"
-#include "session/random_source.h"
-#include "session/session_file.h"
-#include "session/session_model.h"
+#include "library/list_file.h"
+#include "render/render_options.h"
+#include "render/session_input.h"
 
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <ostream>
+#include <set>
+#include <thread>
 
 namespace vs::render {
 namespace {
-
-constexpr const char* kUsage = "uso: velorin-somnara-render SESION.vso SALIDA.{wav,flac,ogg,mp3} "
-                               "[--informe INFORME.json] [--sin-musica] [--luz]";
-
-struct Arguments {
-    std::string session, output, report;
-    bool noMusic = false;
-    bool light = false;
-};
-
-bool parse(const std::vector<std::string>& args, Arguments& a, std::string& error) {
-    std::vector<std::string> positional;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--sin-musica") {
-            a.noMusic = true;
-        } else if (args[i] == "--luz") {
-            a.light = true;
-        } else if (args[i] == "--informe") {
-            if (i + 1 >= args.size()) {
-                error = "falta el nombre del informe tras --informe";
-                return false;
-            }
-            a.report = args[++i];
-        } else if (args[i].rfind("--", 0) == 0) {
-            error = "opción desconocida: " + args[i];
-            return false;
-        } else {
-            positional.push_back(args[i]);
-        }
-    }
-    if (positional.size() != 2) {
-        error = "se esperan una sesión y un fichero de salida";
-        return false;
-    }
-    a.session = positional[0];
-    a.output = positional[1];
-    return true;
-}
-
-// Without writing anything back: the renderer leaves the session file alone.
-bool readSession(const std::string& path, session::SessionModel& model) {
-    session::SessionData data;
-    std::filebuf file;
-    if (!file.open(path, std::ios::in | std::ios::binary)) return false;
-    if (!session::parseSession(file, data, session::clockRandom())) return false;
-    model.SesionNueva();
-    session::applySession(data, model);
-    return true;
-}
 
 // What reading the playlist had to say goes to the terminal, one line each.
 class TerminalMessages : public MessageService {
@@ -86,19 +34,21 @@ public:
     }
 
 private:
-    void say(const std::string& text) { err_ << "velorin-somnara-render: nota: " << text << "\n"; }
+    void say(const std::string& text) { err_ << kProgram << ": nota: " << text << "\n"; }
     std::ostream& err_;
 };
 
-// The user's playlist as the program left it: its file, the stored music box,
-// the first song current and the slider where the window starts it.
-library::PlaylistSnapshot userPlaylist(std::ostream& err) {
+// The user's playlist as the program left it: its file, the first song
+// current and the slider where the sources put it.
+library::PlaylistSnapshot userPlaylist(const RenderSources& sources, std::ostream& err) {
     library::PlaylistSnapshot p;
-    p.musica = Preferences::instance().getBool(playback::pref::MusicaActivo);
+    p.musica = sources.sound.musica;
+    p.volumenMusica = sources.musicSlider;
     if (!p.musica) return p;
     TerminalMessages messages(err);
     const std::string file = joinPath(programFolder(), library::kPlaylistName);
-    for (const library::ListRow& cells : library::loadListRows(file, 0, messages, library::UnreadableList::Leave))
+    for (const library::ListRow& cells :
+         library::loadListRows(file, 0, messages, library::UnreadableList::Leave))
         p.rows.push_back({cells[0], cells[1], cells[2]});
     p.currentRow = 1;
     return p;
@@ -110,97 +60,209 @@ std::string clockText(double seconds) {
 
 class ProgressBar {
 public:
-    ProgressBar(std::ostream& err, std::int64_t total) : err_(err), total_(total) {}
-    void show(std::int64_t done) {
-        const int percent = int(done * 100 / std::max<std::int64_t>(total_, 1));
+    explicit ProgressBar(std::ostream& err) : err_(err) {}
+    void show(std::int64_t done, std::int64_t total) {
+        const int percent = int(done * 100 / std::max<std::int64_t>(total, 1));
         if (percent == shown_) return;
         shown_ = percent;
         const double elapsed =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
-        const double left = done > 0 ? elapsed * double(total_ - done) / double(done) : 0;
+        const double left = done > 0 ? elapsed * double(total - done) / double(done) : 0;
         const int width = 40, filled = percent * width / 100;
         err_ << "\r[" << std::string(std::size_t(filled), '#')
              << std::string(std::size_t(width - filled), ' ') << "] " << percent << " %";
         if (done > 0) err_ << "  quedan " << clockText(left) << "   ";
         err_.flush();
     }
-    void end() { err_ << "\n"; }
+    // Before a line of text: the bar goes, to be drawn again below it.
+    void clear() {
+        if (shown_ < 0) return;
+        err_ << "\r" << std::string(72, ' ') << "\r";
+        shown_ = -1;
+    }
 
 private:
     std::ostream& err_;
-    std::int64_t total_;
     int shown_ = -1;
     std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
 };
 
+std::string sourcesText(const RenderSources& s, std::size_t songs) {
+    const playback::ExportOptions& e = s.sound;
+    std::string text;
+    auto add = [&text](const std::string& part) { text += (text.empty() ? "" : ", ") + part; };
+    if (e.binaural) add("binaural " + std::to_string(e.volumenBinaural));
+    if (e.mascara) add("máscara " + std::to_string(e.volumenMascara));
+    if (e.musica)
+        add("música " + std::to_string(s.musicSlider) + " (" + std::to_string(songs) +
+            (songs == 1 ? " canción)" : " canciones)"));
+    if (e.luz) add("luz");
+    add(e.ultimosSegundos > 0 ? "fundido " + std::to_string(e.ultimosSegundos) + " s"
+                              : "sin fundido");
+    return text;
+}
+
+std::string shown(const std::string& session) {
+    return session == kStandardStream ? "(entrada estándar)" : session;
+}
+
+// The lines of one command: each says which session it speaks of when there
+// are several.
+class Lines {
+public:
+    Lines(std::ostream& out, std::ostream& err, const RenderOptions& o)
+        : out_(out), err_(err), quiet_(o.quiet), several_(o.several()),
+          resultsOnErr_(o.output == kStandardStream) {}
+    void error(const std::string& session, const std::string& text) {
+        err_ << kProgram << ": " << (several_ ? shown(session) + ": " : "") << text << "\n";
+    }
+    void note(const std::string& session, const std::string& text) {
+        if (!quiet_)
+            err_ << kProgram << ": " << (several_ ? shown(session) + ": " : "") << "nota: " << text
+                 << "\n";
+    }
+    void result(const std::string& text) {
+        if (!quiet_) (resultsOnErr_ ? err_ : out_) << text << "\n";
+    }
+
+private:
+    std::ostream& out_;
+    std::ostream& err_;
+    bool quiet_, several_, resultsOnErr_;
+};
+
+std::string outputFor(const RenderOptions& o, const std::string& session) {
+    if (!o.several()) return o.output;
+    const std::string stem = std::filesystem::path(session).stem().string();
+    return (std::filesystem::path(o.folder) / (stem + "." + playback::extensionOf(*o.format)))
+        .string();
+}
+
+std::string reportName(const std::string& session) {
+    return session == kStandardStream ? "entrada" : std::filesystem::path(session).stem().string();
+}
+
 } // namespace
 
-int runRenderCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                     bool progressBar, const std::atomic<bool>* cancel) {
-    Arguments a;
-    std::string error;
-    if (!parse(args, a, error)) {
-        err << "velorin-somnara-render: " << error << "\n" << kUsage << "\n";
+int runRenderCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+                     std::ostream& err, bool progressBar, const std::atomic<bool>* cancel) {
+    const ParsedArguments parsed = parseArguments(args);
+    if (!parsed.error.empty()) {
+        err << kProgram << ": " << parsed.error << "\n" << usageLine() << "\n";
         return kExitBadInput;
     }
-    if (!playback::formatForPath(a.output)) {
-        err << "velorin-somnara-render: formato desconocido: " << a.output
-            << " (use .wav, .flac, .ogg o .mp3)\n";
-        return kExitBadInput;
+    const RenderOptions& o = parsed.options;
+    if (o.action == RenderOptions::Action::Help) {
+        out << helpText();
+        return kExitComplete;
     }
-    session::SessionModel model;
-    if (!readSession(a.session, model)) {
-        err << "velorin-somnara-render: no se puede leer la sesión " << a.session << "\n";
-        return kExitBadInput;
+    if (o.action == RenderOptions::Action::Version) {
+        out << versionText();
+        return kExitComplete;
     }
-    for (const std::string* path : {&a.output, &a.report}) {
-        if (!path->empty() && !canReplaceFile(*path)) {
-            err << "velorin-somnara-render: no se puede escribir " << *path << "\n";
-            return kExitBadInput;
-        }
+    const bool check = o.action == RenderOptions::Action::Check;
+    Lines lines(out, err, o);
+    std::error_code ec;
+    if (o.several() && !check && !std::filesystem::is_directory(o.folder) &&
+        !std::filesystem::create_directories(o.folder, ec)) {
+        err << kProgram << ": no se puede crear la carpeta " << o.folder << "\n";
+        return kExitBadInput;
     }
 
-    // What an export killed earlier left beside its file.
-    removeStaleTemporariesBeside(a.output);
-
-    // The program's defaults for the tone and mask boxes and bars.
-    playback::ExportOptions options;
+    RenderSources sources = sourcesFor(o, Preferences::instance());
+    const library::PlaylistSnapshot playlist = userPlaylist(sources, err);
     links::MusicLinkFactory music;
-    if (!a.noMusic) {
-        library::PlaylistSnapshot playlist = userPlaylist(err);
-        if (playlist.musica && !playlist.rows.empty())
-            music = library::exportMusic(std::move(playlist), Preferences::instance().file());
-    }
-    options.musica = bool(music);
+    if (playlist.musica && !playlist.rows.empty())
+        music = library::exportMusic(playlist, Preferences::instance().file());
+    // Without songs the file has none, and the report must not count on it.
+    sources.sound.musica = bool(music);
     // The lights in the sound only when asked for: the glasses' settings
     // belong to the window's machine, a file may be meant for another.
-    options.luz = a.light;
-    playback::SessionRenderer renderer(model, options, std::move(music),
-                                       a.light ? glasses::exportLights()
-                                               : links::GlassesLinkFactory{});
-    playback::RenderAnalyser analyser(model, options);
-    ProgressBar bar(err, renderer.totalFrames());
-    std::function<void(std::int64_t)> progress;
-    if (progressBar) progress = [&](std::int64_t done) { bar.show(done); };
-    const playback::ExportResult r =
-        playback::exportToFile(renderer, a.output, &analyser, cancel, progress);
-    if (progressBar) bar.end();
-    if (r.status != playback::RenderStatus::Complete) {
-        err << "velorin-somnara-render: " << r.message << "\n";
-        return kExitFailed;
+    const links::GlassesLinkFactory lights =
+        o.light ? glasses::exportLights() : links::GlassesLinkFactory{};
+
+    int status = kExitComplete;
+    std::vector<RenderJob> jobs;
+    std::set<std::string> outputs;
+    for (const std::string& session : o.sessions) {
+        auto input = readSessionInput(session, in);
+        if (session == kStandardStream && cancel && *cancel) { // Ctrl+C while it was read
+            lines.error(session, "interrumpida antes de empezar");
+            return kExitFailed;
+        }
+        if (const auto* why = std::get_if<std::string>(&input)) {
+            lines.error(session, *why);
+            status = worseStatus(status, kExitBadInput);
+            continue;
+        }
+        SessionInput& s = std::get<SessionInput>(input);
+        if (!s.notes.empty()) lines.note(session, s.notes);
+        RenderSources own = sources;
+        // An imported schedule's noise plays as the mask unless told otherwise.
+        if (s.maskLevel && !o.mascara) {
+            own.sound.mascara = *s.maskLevel > 0;
+            if (own.sound.mascara) {
+                own.sound.volumenMascara = *s.maskLevel;
+                lines.note(session, "el ruido de la sesión suena como máscara, a " +
+                                        std::to_string(*s.maskLevel) + " (--mascara lo cambia)");
+            }
+        }
+        const std::string output = outputFor(o, session);
+        std::string problem;
+        if (!own.sound.binaural && !own.sound.mascara && !own.sound.musica)
+            problem = "no queda ninguna fuente de sonido";
+        else if (!output.empty() && !outputs.insert(output).second)
+            problem = "otra sesión ya se graba en " + output;
+        else if (!output.empty() && output != kStandardStream && !canReplaceFile(output) &&
+                 !(check && o.several() && !std::filesystem::exists(o.folder)))
+            problem = "no se puede escribir " + output;
+        else if (!o.report.empty() && !canReplaceFile(o.report))
+            problem = "no se puede escribir " + o.report;
+        if (!problem.empty()) {
+            lines.error(session, problem);
+            status = worseStatus(status, kExitBadInput);
+            continue;
+        }
+        if (check) {
+            std::string line = shown(session) + ": " + clockText(s.model.lengthSeconds()) + "; " +
+                               sourcesText(own, playlist.rows.size());
+            if (!output.empty())
+                line += " → " + output + " (" + formatText(*o.format, o.writer) + ")";
+            lines.result(line);
+            continue;
+        }
+        jobs.push_back({session, reportName(session), std::move(s.model), own.sound,
+                        own.sound.musica ? music : links::MusicLinkFactory{}, lights, output,
+                        *o.format, o.writer, o.report});
     }
-    const playback::VerificationReport& report = analyser.finish();
-    const std::string name = std::filesystem::path(a.session).stem().string();
-    for (const std::string& note : r.notes)
-        err << "velorin-somnara-render: nota: " << note << "\n";
-    if (!a.report.empty() &&
-        !replaceFileContents(a.report, playback::reportJson(report, name, r.notes))) {
-        err << "velorin-somnara-render: no se puede escribir " << a.report << "\n";
-        return kExitFailed;
-    }
-    out << a.output << ": " << clockText(double(report.frames) / 44100.0) << "; "
-        << playback::reportSummary(report) << "\n";
-    return kExitComplete;
+    if (check || jobs.empty()) return status;
+
+    // What an export killed earlier left beside its file.
+    for (const RenderJob& job : jobs)
+        if (job.output != kStandardStream) removeStaleTemporariesBeside(job.output);
+
+    ProgressBar bar(err);
+    const bool drawBar = progressBar && !o.quiet;
+    runJobs(
+        jobs, std::max(1u, std::thread::hardware_concurrency()), out, cancel,
+        [&](const RenderJob& job, const JobOutcome& r) {
+            if (drawBar) bar.clear();
+            for (const std::string& note : r.notes)
+                lines.note(job.session, note);
+            status = worseStatus(status, r.status);
+            if (!r.message.empty()) {
+                lines.error(job.session, r.message);
+                return;
+            }
+            const std::string name =
+                job.output == kStandardStream ? "(salida estándar)" : job.output;
+            lines.result(name + ": " + clockText(double(r.report.frames) / audio::kMixRate) + "; " +
+                         playback::reportSummary(r.report));
+        },
+        [&](std::int64_t done, std::int64_t total) {
+            if (drawBar) bar.show(done, total);
+        });
+    return status;
 }
 
 } // namespace vs::render

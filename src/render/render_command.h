@@ -1,14 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// velorin-somnara-render SESION.vso SALIDA.{wav,flac,ogg,mp3}
-//                        [--informe INFORME.json] [--sin-musica]
+// velorin-somnara-render [OPCIONES] SESION SALIDA
+// velorin-somnara-render [OPCIONES] -d CARPETA SESION...
 //
-// Renders the session as Play sounds it with the program's default source
-// boxes and bars, writes the file (complete or not at all), prints a one-line
-// verdict and, with --informe, the verification figures as JSON. Exit status
-// 0 only when the file is complete; 2 for wrong arguments, a session file
-// that cannot be read, an output that cannot be written or an unknown
-// format; 1 when the render or the writing failed or was interrupted.
+// Renders each session as Play sounds it, writes its file (complete or not at
+// all; into standard output front to back), prints one line per file with
+// its verdict and, with --informe, the verification figures as JSON. The
+// options and their help are in render_options.h. Exit status (the worst of
+// the files): 0 complete and verified; 3 written, but the verification found
+// a defect; 1 the render or the writing failed or was interrupted; 2 wrong
+// arguments, a session that cannot be read or an output that cannot be
+// written.
+#include "render/render_jobs.h"
+
 #include <atomic>
 #include <iosfwd>
 #include <string>
@@ -16,13 +20,12 @@
 
 namespace vs::render {
 
-inline constexpr int kExitComplete = 0;
-inline constexpr int kExitFailed = 1;
-inline constexpr int kExitBadInput = 2;
-
-// `progressBar`: draw a bar on `err` (a terminal). `cancel` (may be null)
-// stops the render, as Ctrl+C does.
-int runRenderCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                     bool progressBar, const std::atomic<bool>* cancel = nullptr);
+// `in` gives the session named "-"; `out` takes the files' lines, or the WAV
+// of the output named "-" (and then nothing else). `progressBar`: draw a bar
+// on `err` (a terminal). `cancel` (may be null) stops the renders, as Ctrl+C
+// does.
+int runRenderCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+                     std::ostream& err, bool progressBar,
+                     const std::atomic<bool>* cancel = nullptr);
 
 } // namespace vs::render

@@ -34,6 +34,14 @@ void SessionDocument::nueva() {
     if (onReplaced) onReplaced();
 }
 
+void SessionDocument::adopt(const SessionModel& session) {
+    model_ = session; // the listeners stay: they watch this model
+    file_.clear();
+    model_.SesionModificada = true;
+    model_.notify();
+    if (onReplaced) onReplaced();
+}
+
 bool SessionDocument::abrir(const std::string& file) {
     const bool read = LeerSesion(model_, file);
     file_ = read ? file : std::string();

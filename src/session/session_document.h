@@ -39,6 +39,9 @@ public:
 
     // The default session, belonging to no file, unmodified.
     void nueva();
+    // `session` in place of the open one, belonging to no file and modified:
+    // none of it is on disk yet (a session imported from another program).
+    void adopt(const SessionModel& session);
     // Reads `file` into the model; on a read failure the model holds the
     // default session (marked modified) and the document belongs to no file.
     bool abrir(const std::string& file);

@@ -25,8 +25,10 @@
 #include "playback/player_sound.h"
 #include "playback/session_player.h"
 #include "export_commands.h"
+#include "peer_session_commands.h"
 #include "frm_about.h"
 #include "help.h"
+#include "sound_wiring.h"
 #include "window_player_view.h"
 #include "qt_services.h"
 #include "session/edit_history.h"
@@ -95,7 +97,7 @@ FrmSomnara::FrmSomnara(QWidget* parent, Dependencies deps)
     // The strip shows each segment in its LED sequence's colour.
     ui_.graph->setSequencePalette(glasses::colorOf);
     setAcceptDrops(true);
-    playerView_ = std::make_unique<WindowPlayerView>(ui_);
+    playerView_ = std::make_unique<WindowPlayerView>(ui_, [this] { return sound_->choice(); });
     glasses_ = std::make_unique<GlassesWiring>(gafas_, *ui_.led, glasses::parallelOrSerialPort(),
                                                glasses::ledPort(), audio::processEngine(),
                                                *deps_.messages, this);
@@ -108,6 +110,18 @@ FrmSomnara::FrmSomnara(QWidget* parent, Dependencies deps)
         this, ui_.mnuSesion, model_.get(), [this] { return document_->name(); }, playerView_.get(),
         deps_.dialogs, deps_.messages, [this] { return music_->exportMusic(); },
         [this] { return glasses_->exportLights(); }});
+    peerSessions_ = std::make_unique<PeerSessionCommands>(
+        PeerSessionContext{this, &ui_, library_.get(), model_.get(),
+                           [this] { return document_->name(); }, deps_.dialogs, deps_.messages});
+    sound_ = std::make_unique<SoundWiring>(SoundContext{
+        this, &audio::processEngine(), deps_.messages, ui_.mnuSesionComprobarAuriculares,
+        [this] { return ui_.chkBinaural->isChecked(); },
+        [this] {
+            if (player_) player_->Stop();
+        },
+        deps_.runModal,
+        deps_.makeOutputCheck ? deps_.makeOutputCheck()
+                              : std::make_unique<audio::PulseOutputCheck>()});
     wire();
     resize(1180, 590);
     buildStartup();
@@ -148,8 +162,10 @@ void FrmSomnara::wire() {
     };
     connect(ui_.timerSesion, &QTimer::timeout, this, toPlayer(&playback::SessionPlayer::Tick));
     connect(ui_.timerFade, &QTimer::timeout, this, toPlayer(&playback::SessionPlayer::FadeTick));
-    connect(ui_.cmdPlay, &controls::BotonGradiente::Click, this,
-            toPlayer(&playback::SessionPlayer::Play));
+    connect(ui_.cmdPlay, &controls::BotonGradiente::Click, this, [this] {
+        sound_->beforePlay();
+        if (player_) player_->Play();
+    });
     connect(ui_.cmdStop, &controls::BotonGradiente::Click, this,
             toPlayer(&playback::SessionPlayer::Stop));
 
@@ -161,7 +177,8 @@ void FrmSomnara::wire() {
         const session::EditStep step(edits_.get(), "cambiar rangos"); // one step per visit
         deps_.runOptions({*model_, ui_.graph, gafas_, glasses_->port(), *ui_.led, *deps_.messages,
                           [this] { glasses_->stopAndDarken(); }, &controls::makeHouseButton,
-                          deps_.serialDevices},
+                          deps_.serialDevices, &SoundWiring::outputDevices,
+                          [this] { sound_->apply(); }},
                          this);
         trasOpciones();
     });
@@ -193,18 +210,29 @@ void FrmSomnara::wire() {
     command(ui_.mnuSesionEliminarSesion, [](library::SessionLibrary& l) { l.eliminar(); });
 }
 
+namespace {
+bool isSessionFile(const QUrl& url) {
+    return url.isLocalFile() && url.toLocalFile().endsWith(".vso", Qt::CaseInsensitive);
+}
+} // namespace
+
 void FrmSomnara::dragEnterEvent(QDragEnterEvent* event) {
     for (const QUrl& url : event->mimeData()->urls())
-        if (url.isLocalFile() && url.toLocalFile().endsWith(".vso", Qt::CaseInsensitive)) {
+        if (isSessionFile(url) ||
+            (url.isLocalFile() && PeerSessionCommands::takes(url.toLocalFile().toStdString()))) {
             event->acceptProposedAction();
             return;
         }
 }
 
 void FrmSomnara::dropEvent(QDropEvent* event) {
-    for (const QUrl& url : event->mimeData()->urls())
-        if (url.isLocalFile() && url.toLocalFile().endsWith(".vso", Qt::CaseInsensitive))
-            library_->anadirFichero(url.toLocalFile().toStdString());
+    for (const QUrl& url : event->mimeData()->urls()) {
+        const std::string path = url.toLocalFile().toStdString();
+        if (isSessionFile(url))
+            library_->anadirFichero(path);
+        else if (url.isLocalFile() && PeerSessionCommands::takes(path))
+            peerSessions_->importFile(path);
+    }
     event->acceptProposedAction();
 }
 
@@ -229,7 +257,10 @@ void FrmSomnara::buildStartup() {
         if (!audio_->prepararOndas(programFolder())) throw StepFailureTold{};
     });
     startup_.add("CargarPuntos", [this] { model_->CargarPuntos(); });
-    startup_.add("IniciarAudio", [this] { audio_->iniciarAudio(); });
+    startup_.add("IniciarAudio", [this] {
+        audio_->iniciarAudio(SoundWiring::storedDevice());
+        sound_->start();
+    });
     startup_.add("ActivarSesion", [this] { library_->activar(); });
     startup_.add("ActivarCancion", [this] { music_->iniciar(); });
     startup_.add("AlinearTira", [this] { ui_.graph->setStripEnabled(gafas_.GafasMentales); });

@@ -35,6 +35,9 @@ class SequenceChooser;
 namespace vs::options {
 struct OptionsContext;
 }
+namespace vs::audio {
+class OutputCheck;
+}
 namespace vs::playback {
 class AudioSession;
 class MasterVolume;
@@ -48,6 +51,8 @@ class ExportCommands;
 class FlashRiskMarks;
 class GlassesWiring;
 class MusicWiring;
+class PeerSessionCommands;
+class SoundWiring;
 class WindowPlayerView;
 
 // What the window takes from outside; tests replace the parts that would touch
@@ -70,6 +75,8 @@ struct Dependencies {
     MusicParts music;
     // The serial devices the options dialog offers; default: those present.
     std::function<std::vector<std::string>()> serialDevices;
+    // The sound server's question about the output; default: libpulse's.
+    std::function<std::unique_ptr<audio::OutputCheck>()> makeOutputCheck;
 };
 
 class FrmSomnara : public QMainWindow {
@@ -101,6 +108,7 @@ public:
     session::EditHistory& edits() { return *edits_; }
     library::SessionLibrary& sessions() { return *library_; }
     MusicWiring& music() { return *music_; }
+    SoundWiring& sound() { return *sound_; }
     playback::SessionPlayer* player() const { return player_.get(); }
     playback::AudioSession& audio() { return *audio_; }
     glasses::LedSequencer* sequencer() const;
@@ -109,7 +117,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    // Session files dropped from a file manager join the library.
+    // Session files dropped from a file manager join the library; the
+    // schedules of other programs are imported.
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -144,6 +153,8 @@ private:
     std::unique_ptr<FlashRiskMarks> flashMarks_;
     std::unique_ptr<EditMenu> editMenu_;
     std::unique_ptr<ExportCommands> exportCommands_;
+    std::unique_ptr<PeerSessionCommands> peerSessions_;
+    std::unique_ptr<SoundWiring> sound_;
     MainWindowUi ui_;
     StepSequence startup_;
     StepSequence shutdown_;

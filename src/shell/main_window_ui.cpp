@@ -182,6 +182,8 @@ void MainWindowUi::buildMenus(QMainWindow* window) {
         return m;
     };
     QMenu* archivo = menu("mnuArchivo", QStringLiteral("&Archivo"));
+    mnuArchivoImportarSesion =
+        add(archivo, "mnuArchivoImportarSesion", QStringLiteral("&Importar sesión..."));
     mnuArchivoOpciones = add(archivo, "mnuArchivoOpciones", QStringLiteral("&Opciones"));
     archivo->addSeparator();
     mnuArchivoSalir = add(archivo, "mnuArchivoSalir", QStringLiteral("&Salir"));
@@ -201,11 +203,15 @@ void MainWindowUi::buildMenus(QMainWindow* window) {
         add(sesion, "mnuSesionGuardarSesion", QStringLiteral("&Guardar Sesión"));
     mnuSesionGuardarSesionComo =
         add(sesion, "mnuSesionGuardarSesionComo", QStringLiteral("G&uardar Sesión como..."));
+    mnuSesionExportarSbg =
+        add(sesion, "mnuSesionExportarSbg", QStringLiteral("Exportar como &programa .sbg..."));
     sesion->addSeparator();
     mnuSesionAnadirSesion =
         add(sesion, "mnuSesionAñadirSesion", QStringLiteral("&Añadir Sesión..."));
     mnuSesionEliminarSesion =
         add(sesion, "mnuSesionEliminarSesion", QStringLiteral("&Eliminar Sesión"));
+    mnuSesionComprobarAuriculares =
+        add(sesion, "mnuSesionComprobarAuriculares", QStringLiteral("&Comprobar auriculares..."));
     // The usual keys of a document program, beside the menu's access keys.
     mnuSesionNueva->setShortcut(QKeySequence::New);
     mnuSesionGuardarSesion->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));

@@ -67,6 +67,7 @@ struct MainWindowUi {
     QTimer* timerSesion = nullptr; // SessionPlayer::kTickMs
     QTimer* timerFade = nullptr;   // SessionPlayer::kFadeTickMs
 
+    QAction* mnuArchivoImportarSesion = nullptr;
     QAction* mnuArchivoOpciones = nullptr;
     QAction* mnuArchivoSalir = nullptr;
     QAction* mnuEdicionDeshacer = nullptr;
@@ -74,8 +75,10 @@ struct MainWindowUi {
     QAction* mnuSesionNueva = nullptr;
     QAction* mnuSesionGuardarSesion = nullptr;
     QAction* mnuSesionGuardarSesionComo = nullptr;
+    QAction* mnuSesionExportarSbg = nullptr;
     QAction* mnuSesionAnadirSesion = nullptr;
     QAction* mnuSesionEliminarSesion = nullptr;
+    QAction* mnuSesionComprobarAuriculares = nullptr;
     QAction* mnuMusicaAnadir = nullptr;
     QAction* mnuMusicaAnadirPistaCd = nullptr;
     QAction* mnuMusicaEliminar = nullptr;

@@ -2,6 +2,7 @@
 #pragma once
 // What the main window reads at start-up and stores at an orderly exit.
 #include "base/preference_key.h"
+#include "playback/playback_keys.h"
 
 namespace vs::shell::pref {
 
@@ -9,12 +10,12 @@ namespace vs::shell::pref {
 inline constexpr PreferenceKey FrecuenciaBinauralMaxima{"Opciones", "Frecuencia Binaural Maxima",
                                                         "15"};
 inline constexpr PreferenceKey FrecuenciaBaseMaxima{"Opciones", "Frecuencia Base Maxima", "500"};
-// "Volumen"
-inline constexpr PreferenceKey VolumenBinaural{"Volumen", "Binaural", "50"};
-inline constexpr PreferenceKey VolumenMascara{"Volumen", "Mascara", "20"};
-inline constexpr PreferenceKey BinauralActivo{"Volumen", "Binaural Activo", "1"};
-inline constexpr PreferenceKey MascaraActivo{"Volumen", "Mascara Activo", "0"};
-// "Musica Activo" is in playback/playback_keys.h: the renderer reads it too.
+// "Volumen": the source boxes and bars are declared in playback/playback_keys.h
+// (the renderer reads them too).
+using playback::pref::BinauralActivo;
+using playback::pref::MascaraActivo;
+using playback::pref::VolumenBinaural;
+using playback::pref::VolumenMascara;
 // "Grid": column widths in twips
 inline constexpr PreferenceKey AnchoSesion{"Grid", "Ancho Sesion", "2580"};
 inline constexpr PreferenceKey AnchoDuracionSesion{"Grid", "Ancho Duracion Sesion", "800"};

@@ -106,7 +106,7 @@ TEST_F(TypedEngine, StaleIdsAreRefusedAfterFreeAndWhenTheSlotIsReused) {
     // Nothing done through the old id reaches the new voice.
     EXPECT_FALSE(engine.stopVoice(v1));
     EXPECT_FALSE(engine.pauseVoice(v1));
-    EXPECT_FALSE(engine.setVoice(v1, AttributeChange{Rate::hz(8820), 0, 0}));
+    EXPECT_FALSE(engine.setVoice(v1, AttributeChange{Rate::hz(8820), 0, 0, std::nullopt}));
     EXPECT_FALSE(engine.voiceInfo(v1));
     EXPECT_EQ(engine.voiceState(v1), PlayState::Inactive);
     EXPECT_EQ(engine.voiceState(v2), PlayState::Playing);

@@ -326,6 +326,48 @@ TEST_F(SessionLibraryTest, NewStopsPlaybackAndAsksAboutAModifiedSession) {
     EXPECT_EQ(model.minutos(), 1);
 }
 
+TEST_F(SessionLibraryTest, AnImportedSessionOpensNewAndModifiedOnceTheEditsAreOffered) {
+    writeSession("a.vso", 8);
+    writeList({{file("a.vso"), "a.vso", "08:00"}});
+    lib->cargarLista();
+    lib->pulsar(2);
+    SessionModel imported;
+    imported.setMinutos(12);
+    imported.Punto[1].Top = 1234;
+    imported.SesionModificada = true;
+    int stops = 0;
+    lib->onStop = [&] { ++stops; };
+
+    // Edits, a yes, and a save that fails: nothing changes.
+    model.setMinutos(9);
+    doc->setModified(true);
+    ::chmod(file("a.vso").c_str(), 0444);
+    shown.answers = {true};
+    EXPECT_FALSE(lib->openImported(imported));
+    EXPECT_EQ(model.minutos(), 9);
+    EXPECT_EQ(lib->currentRow(), 2);
+    ::chmod(file("a.vso").c_str(), 0644);
+
+    // No: the edits go, the import takes the new session's row.
+    shown.answers = {false};
+    ASSERT_TRUE(lib->openImported(imported));
+    EXPECT_TRUE(shown.saw("Guardar modificaciones de: a.vso?"));
+    EXPECT_EQ(stops, 2);
+    EXPECT_EQ(model.minutos(), 12);
+    EXPECT_EQ(model.Punto[1].Top, 1234);
+    EXPECT_EQ(lib->currentRow(), 1);
+    EXPECT_EQ(lib->row(1).duration, "12:00");
+    EXPECT_TRUE(doc->file().empty());
+    EXPECT_TRUE(doc->modified());
+    EXPECT_EQ(vs::test::readFile(file("a.vso")), sessionFile(8));
+
+    // Saving it asks where, as for any new session.
+    dialogs.answers = {file("importada")};
+    ASSERT_TRUE(lib->guardar());
+    EXPECT_EQ(lib->row(lib->rowCount()).name, "importada.vso");
+    EXPECT_FALSE(doc->modified());
+}
+
 TEST_F(SessionLibraryTest, RowOneIsNeverWrittenNorRemoved) {
     writeSession("a.vso", 8);
     writeSession("b.vso", 9);

@@ -77,8 +77,8 @@ TEST_F(OptionsDialog, OpensWithItsTabsCaptionsAndTheSessionsRanges) {
     QStringList captions;
     for (int i = 0; i < tabs->count(); ++i)
         captions << tabs->tabText(i);
-    EXPECT_EQ(captions,
-              (QStringList{" Frecuencias (Hz)", "Ver", "Música", "Fade", "Gafas mentales"}));
+    EXPECT_EQ(captions, (QStringList{" Frecuencias (Hz)", "Ver", "Música", "Fade", "Gafas mentales",
+                                     "Sonido"}));
     EXPECT_EQ(child<QPushButton>(*d, "cmdAceptar")->text(), "Aceptar");
     EXPECT_EQ(child<QTimer>(*d, "Timer1")->interval(), 250);
     auto* binaural = child<QScrollBar>(*d, "scrollFrecuenciaBinaural");
@@ -263,4 +263,46 @@ TEST_F(OptionsDialog, DisplayAndPlaylistBoxesAreStoredAtEachClick) {
     click(*d, "chkTocarTodasCanciones");
     EXPECT_EQ(prefs().get("Opciones", "Tocar Ciclico", ""), "0");
     EXPECT_EQ(prefs().get("Opciones", "Tocar Todas Canciones", ""), "1");
+}
+
+TEST_F(OptionsDialog, TheSoundTabStoresEachChoiceAsItChanges) {
+    prefs().save("Opciones", "Dispositivo Audio", "Auriculares viejos");
+    int cambios = 0;
+    OptionsContext c{model, nullptr, estado, port, principal, messages, {}};
+    c.buscarSalidas = [] { return std::vector<std::string>{"Altavoces HDMI"}; };
+    c.onSonidoCambiado = [&] { ++cambios; };
+    frmOpciones d(c);
+    auto* pulso = child<QComboBox>(d, "cmbTipoPulso");
+    auto* ruido = child<QComboBox>(d, "cmbColorRuido");
+    auto* salida = child<QComboBox>(d, "cmbSalidaAudio");
+    auto* intercambiar = child<QCheckBox>(d, "chkIntercambiarCanales");
+    const auto items = [](QComboBox* b) {
+        QStringList t;
+        for (int i = 0; i < b->count(); ++i)
+            t << b->itemText(i);
+        return t;
+    };
+    EXPECT_EQ(items(pulso), (QStringList{"Binaural (auriculares)", "Monoaural", "Isocrónico"}));
+    EXPECT_EQ(items(ruido), (QStringList{"Original", "Rosa", "Marrón"}));
+    // A stored device that is not there stays chosen, marked.
+    EXPECT_EQ(items(salida), (QStringList{"Predeterminada del sistema", "Altavoces HDMI",
+                                          "Auriculares viejos (no conectada)"}));
+    EXPECT_EQ(salida->currentIndex(), 2);
+    EXPECT_EQ(pulso->currentIndex(), 0);
+    for (QWidget* w : std::initializer_list<QWidget*>{pulso, ruido, salida, intercambiar})
+        EXPECT_FALSE(w->toolTip().isEmpty()) << w->objectName().toStdString();
+
+    pulso->setCurrentIndex(2);
+    ruido->setCurrentIndex(2);
+    EXPECT_EQ(prefs().get("Opciones", "Tipo Pulso", ""), "2");
+    EXPECT_EQ(prefs().get("Opciones", "Color Ruido", ""), "Marrón");
+    EXPECT_EQ(cambios, 0); // read at the next Play
+    intercambiar->click();
+    EXPECT_EQ(prefs().get("Opciones", "Intercambiar Canales", ""), "1");
+    salida->setCurrentIndex(1);
+    EXPECT_EQ(prefs().get("Opciones", "Dispositivo Audio", "?"), "Altavoces HDMI");
+    salida->setCurrentIndex(0);
+    EXPECT_EQ(prefs().get("Opciones", "Dispositivo Audio", "?"), "");
+    EXPECT_EQ(cambios, 3); // the engine follows these at once
+    EXPECT_EQ(messages.entries.size(), 0u);
 }

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Writes a picture of each of the options dialog's five tabs, with the glasses
-// on, into the folder given as the only argument.
+// Writes a picture of each of the options dialog's six tabs, with the glasses
+// on and two sound devices listed, into the folder given as the only argument.
 //   xvfb-run -a build/tests/options/options_screenshots docs/
 #include "controls/boton_gradiente.h"
 #include "options/frm_opciones.h"
@@ -34,14 +34,18 @@ int main(int argc, char** argv) {
     vs::glasses::RecordingLedPort port;
     vs::glasses::RecordingIndicators principal;
     vs::RecordingMessageService messages;
-    vs::options::frmOpciones d(
-        {model, nullptr, estado, port, principal, messages, {}, &vs::controls::makeHouseButton});
+    vs::options::OptionsContext c{model,     nullptr,  estado, port,
+                                  principal, messages, {},     &vs::controls::makeHouseButton};
+    c.buscarSalidas = [] {
+        return std::vector<std::string>{"Audio interno Estéreo analógico", "Auriculares USB"};
+    };
+    vs::options::frmOpciones d(c);
     d.show();
     if (!QTest::qWaitForWindowExposed(&d)) return 1;
     auto* tabs = d.findChild<QTabWidget*>("SSTab1");
-    const char* names[5] = {"frecuencias", "ver", "musica", "fade", "gafas"};
+    const char* names[6] = {"frecuencias", "ver", "musica", "fade", "gafas", "sonido"};
     bool ok = true;
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < 6; ++i) {
         tabs->setCurrentIndex(i);
         if (i == 4) { // mid-test: the diamonds turning
             d.test().cmdTest_Click();

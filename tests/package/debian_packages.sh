@@ -34,6 +34,7 @@ velorin-somnara bin/velorin-somnara
 velorin-somnara bin/velorin-somnara-render
 velorin-somnara share/velorin-somnara/Sueño.vso
 velorin-somnara share/man/man1/velorin-somnara.1.gz
+velorin-somnara share/bash-completion/completions/velorin-somnara-render
 libtickora1 $libdir/libtickora.so.1
 liblumidot1 $libdir/liblumidot.so.1
 libtickora-dev $libdir/libtickora.so

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The sound side of start-up and exit, without a window.
 #include "audio/bass.h"
+#include "audio/engine.h"
+#include "cranked_output.h"
 #include "playback/audio_session.h"
 #include "recording_messages.h"
 #include "temp_dir.h"
@@ -48,7 +50,8 @@ TEST(AudioSession, StartsQuietlyAndReleasesInTheExitOrder) {
     ASSERT_NE(audio.tones().ondaL(), nullptr);
 
     // The samples load from the files just written and sound.
-    audio.tones().CargarOndas();
+    audio.tones().CargarOndas(vs::playback::PulseType::Binaural,
+                              vs::playback::NoiseColour::Original);
     audio.tones().ondaL()->Play(50, 8820, true);
     EXPECT_TRUE(audio.tones().ondaL()->Playing());
 
@@ -95,7 +98,9 @@ TEST(AudioSession, WithoutASoundCardEveryStepSaysSoAndNothingSounds) {
     EXPECT_EQ(shown.entries[3].text, "Can't start digital output");
     EXPECT_FALSE(audio.started());
     EXPECT_EQ(audio.tones().ondaL(), nullptr);
-    audio.tones().CargarOndas(); // no players: nothing to load, nothing breaks
+    audio.tones().CargarOndas(
+        vs::playback::PulseType::Binaural,
+        vs::playback::NoiseColour::Original); // no players: nothing to load, nothing breaks
     audio.liberar();
 }
 
@@ -107,4 +112,28 @@ TEST(AudioSession, WaveFilesThatCannotBeWrittenFailTheStep) {
     vs::test::writeFile(dir.file("blocked"), "x");
     EXPECT_FALSE(audio.prepararOndas(dir.file("blocked")));
     audio.borrarOndas(); // nothing there: no error
+}
+
+TEST(AudioSession, TheStoredDeviceOpensAndAMissingOneGivesTheDefaultSaidOnce) {
+    using vs::test::CrankedOutput;
+    CrankedOutput::reset();
+    CrankedOutput::devices_ = {"Altavoces", "Auriculares USB"};
+    vs::audio::setOutputFactory([] { return std::make_unique<CrankedOutput>(); });
+    for (const char* stored : {"Auriculares USB", "Auriculares viejos"}) {
+        RecordingMessageService shown;
+        AudioSession audio(shown, vs::audio::processEngine());
+        audio.iniciarAudio(stored);
+        EXPECT_TRUE(audio.started());
+        const bool there = std::string(stored) == "Auriculares USB";
+        EXPECT_EQ(vs::audio::processEngine().deviceName(), there ? stored : "");
+        ASSERT_EQ(shown.entries.size(), there ? 0u : 1u);
+        if (!there) {
+            EXPECT_EQ(shown.entries[0].text,
+                      "No se encuentra la salida de audio «Auriculares viejos»: "
+                      "el sonido sale por la predeterminada del sistema.");
+        }
+        audio.liberar();
+    }
+    vs::audio::setOutputFactory(nullptr);
+    CrankedOutput::reset();
 }

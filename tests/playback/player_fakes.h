@@ -17,6 +17,7 @@ struct FakeChannel : playback::ToneChannel {
     bool playing = false;
     int plays = 0, stops = 0;
     std::int32_t rate = 0, volume = 0;
+    double pulse = -1; // the last pulse rate given; -1: none
     bool Playing() override { return playing; }
     void Play(std::int32_t v, std::int32_t r, bool) override {
         playing = true;
@@ -30,13 +31,20 @@ struct FakeChannel : playback::ToneChannel {
         playing = false;
         ++stops;
     }
+    void setPulse(double hz) override { pulse = hz; }
 };
 
 struct FakeTones : playback::ToneBank {
     FakeChannel l, r, m;
     bool present = true;
     int loads = 0;
-    void CargarOndas() override { ++loads; }
+    playback::PulseType loadedPulse = playback::PulseType::Binaural;
+    playback::NoiseColour loadedNoise = playback::NoiseColour::Original;
+    void CargarOndas(playback::PulseType pulse, playback::NoiseColour noise) override {
+        ++loads;
+        loadedPulse = pulse;
+        loadedNoise = noise;
+    }
     playback::ToneChannel* ondaL() override { return present ? &l : nullptr; }
     playback::ToneChannel* ondaR() override { return present ? &r : nullptr; }
     playback::ToneChannel* ondaM() override { return present ? &m : nullptr; }
@@ -77,6 +85,7 @@ struct FakeMusic : links::MusicLink {
 struct FakeView : playback::PlayerView {
     bool binaural = true, mascara = false, musica = false;
     int volBinaural = 50, volMascara = 20, ultimos = 30;
+    playback::SoundChoice choice;
     double cursorX = 0;
     bool cursorVisible = false, locked = false, sessionTimer = false, fadeTimer = false;
     std::string infoTime, infoHz, infoFR;
@@ -86,6 +95,7 @@ struct FakeView : playback::PlayerView {
     int scrollVolumenBinaural() const override { return volBinaural; }
     int scrollVolumenMascara() const override { return volMascara; }
     int ultimosSegundos() const override { return ultimos; }
+    playback::SoundChoice sound() const override { return choice; }
     void setCursor(double x, bool v) override {
         cursorX = x;
         cursorVisible = v;

@@ -21,6 +21,7 @@
 #include <atomic>
 #include <cmath>
 #include <filesystem>
+#include <sstream>
 
 using namespace vs;
 using namespace vs::playback;
@@ -199,7 +200,9 @@ TEST_F(SessionExport, AStageThatFailsStopsTheRenderAndLeavesNoFile) {
         EXPECT_EQ(stage.callsAfter, 0);
         // The renderer stops within the ring's reach of the failure.
         EXPECT_LT(rendered, 5 * kRate) << diskFills;
-        if (diskFills) EXPECT_NE(r.message.find("espacio"), std::string::npos) << r.message;
+        if (diskFills) {
+            EXPECT_NE(r.message.find("espacio"), std::string::npos) << r.message;
+        }
         EXPECT_TRUE(filesIn(dir.path()).empty()) << diskFills;
     }
 }
@@ -227,6 +230,84 @@ TEST_F(SessionExport, EveryFormatOpensAgainWithItsLength) {
         EXPECT_GT(test::peak(test::channelOf(s.samples, 0)), 0.08) << name;
     }
     EXPECT_EQ(readBack(dir.file("f.flac")).frames, 3 * kRate);
+}
+
+TEST_F(SessionExport, TheSampleFormatAndTheQualityAreTheOnesAskedFor) {
+    model.setSegundos(3);
+    struct Case {
+        const char* name;
+        WriterSettings settings;
+        int subtype;
+    };
+    for (const Case& c : {Case{"p16.wav", {}, SF_FORMAT_PCM_16},
+                          Case{"p24.wav", {SampleBits::Pcm24}, SF_FORMAT_PCM_24},
+                          Case{"f32.wav", {SampleBits::Float32}, SF_FORMAT_FLOAT},
+                          Case{"p24.flac", {SampleBits::Pcm24}, SF_FORMAT_PCM_24}}) {
+        SessionRenderer renderer(model, options);
+        ASSERT_EQ(
+            exportToFile(renderer, dir.file(c.name), nullptr, nullptr, {}, diskFiles(), c.settings)
+                .status,
+            RenderStatus::Complete)
+            << c.name;
+        SF_INFO info{};
+        SNDFILE* f = sf_open(dir.file(c.name).c_str(), SFM_READ, &info);
+        ASSERT_NE(f, nullptr) << c.name;
+        std::vector<float> x(std::size_t(info.frames) * 2);
+        sf_readf_float(f, x.data(), info.frames);
+        sf_close(f);
+        EXPECT_EQ(info.format & SF_FORMAT_SUBMASK, c.subtype) << c.name;
+        EXPECT_EQ(info.frames, 3 * kRate) << c.name;
+        EXPECT_NEAR(test::peak(test::channelOf(x, 0)), 0.1, 0.001) << c.name;
+    }
+    // The lower the quality, the smaller the file.
+    for (const char* ext : {"ogg", "mp3"}) {
+        std::uintmax_t sizes[2] = {};
+        for (int q : {2, 10}) {
+            const std::string name = "q" + std::to_string(q) + "." + ext;
+            SessionRenderer renderer(model, options);
+            ASSERT_EQ(exportToFile(renderer, dir.file(name), nullptr, nullptr, {}, diskFiles(),
+                                   {SampleBits::Pcm16, q})
+                          .status,
+                      RenderStatus::Complete);
+            sizes[q == 10] = std::filesystem::file_size(dir.file(name));
+        }
+        EXPECT_LT(sizes[0] * 10, sizes[1] * 8) << ext; // at least a fifth smaller
+    }
+    // What a format cannot hold is refused before anything is written.
+    SessionRenderer renderer(model, options);
+    const auto r = exportToFile(renderer, dir.file("f.flac"), nullptr, nullptr, {}, diskFiles(),
+                                {SampleBits::Float32});
+    EXPECT_EQ(r.status, RenderStatus::Failed);
+    EXPECT_NE(r.message.find("FLAC no guarda"), std::string::npos) << r.message;
+    EXPECT_FALSE(std::filesystem::exists(dir.file("f.flac")));
+}
+
+TEST_F(SessionExport, AStreamHasTheBytesOfTheFileAndAShortOneIsToldCancelled) {
+    model.setSegundos(3);
+    for (SampleBits bits : {SampleBits::Pcm16, SampleBits::Pcm24, SampleBits::Float32}) {
+        SessionRenderer toFile(model, options), toStream(model, options);
+        ASSERT_EQ(exportToFile(toFile, dir.file("f.wav"), nullptr, nullptr, {}, diskFiles(), {bits})
+                      .status,
+                  RenderStatus::Complete);
+        std::ostringstream out;
+        const ExportResult r =
+            exportToStream(toStream, streamFile(out), nullptr, nullptr, {}, {bits});
+        ASSERT_EQ(r.status, RenderStatus::Complete) << r.message;
+        EXPECT_TRUE(out.str() == test::readFile(dir.file("f.wav"))) << int(bits);
+    }
+    std::atomic<bool> cancel{false};
+    std::ostringstream out;
+    SessionRenderer renderer(model, options);
+    const auto r = exportToStream(renderer, streamFile(out), nullptr, &cancel,
+                                  [&](std::int64_t done) { cancel = done >= kRate; });
+    EXPECT_EQ(r.status, RenderStatus::Cancelled);
+    EXPECT_NE(r.message.find("incompleta"), std::string::npos) << r.message;
+    EXPECT_LT(out.str().size(), 44u + 3u * kRate * 4u);
+    // A stream cannot go back to its header: only WAV, of a known length.
+    std::ostringstream none;
+    AudioFileWriter flac(streamFile(none), AudioFormat::Flac, {}, 100);
+    EXPECT_FALSE(flac.ok());
+    EXPECT_TRUE(none.str().empty());
 }
 
 TEST_F(SessionExport, RefusesWhatItCannotWrite) {

@@ -371,3 +371,30 @@ TEST_F(PlayerTest, APointOfTheCurrentSegmentMovedOrItsMoveUndoneIsHeardAtTheNext
     tick();
     EXPECT_EQ(tones.l.rate, left);
 }
+
+TEST_F(PlayerTest, ThePulseTypeChosenAtPlayVoicesTheTones) {
+    struct Case {
+        playback::PulseType pulse;
+        bool rightSounds;
+        double pulseRate; // -1: never pulsed
+    };
+    for (const Case c : {Case{playback::PulseType::Binaural, true, -1},
+                         Case{playback::PulseType::Monaural, true, -1},
+                         Case{playback::PulseType::Isochronic, false, 7.21}}) {
+        SCOPED_TRACE(int(c.pulse));
+        tones = {};
+        view.choice = {c.pulse, playback::NoiseColour::Brown};
+        player.Play();
+        view.choice.pulse = playback::PulseType::Binaural; // a change now waits for the next Play
+        tick();
+        tick();
+        EXPECT_EQ(player.pulseType(), c.pulse);
+        EXPECT_EQ(tones.loadedPulse, c.pulse);
+        EXPECT_EQ(tones.loadedNoise, playback::NoiseColour::Brown);
+        EXPECT_TRUE(tones.l.playing);
+        EXPECT_EQ(tones.l.rate, 8315); // the base, whatever the type
+        EXPECT_EQ(tones.r.playing, c.rightSounds);
+        EXPECT_NEAR(tones.l.pulse, c.pulseRate, 0.01); // the beat, as the glasses get it
+        player.Stop();
+    }
+}

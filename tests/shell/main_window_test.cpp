@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "audio/bass.h"
+#include "audio/engine.h"
 #include "audio/volume.h"
 #include "base/paths.h"
 #include "base/preferences.h"
@@ -17,6 +19,8 @@
 #include "playback/session_player.h"
 #include "session/session_document.h"
 #include "session/session_file.h"
+#include "session/session_import.h"
+#include "shell/peer_session_commands.h"
 #include "session/session_model.h"
 #include "session/strip_view.h"
 #include "options/frm_opciones.h"
@@ -30,6 +34,7 @@
 #include <QTimer>
 
 #include <QAction>
+#include <QMenu>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDragEnterEvent>
@@ -73,6 +78,7 @@ struct MainWindowTest : ::testing::Test {
     vs::RecordingDesktopService desktop;
     std::vector<QDialog*> modals; // what would have been shown modally, with its owner
     std::vector<QWidget*> modalOwners;
+    std::vector<QString> modalNames; // for dialogs gone once run
 
     void SetUp() override {
         dir.becomeProgramFolders();
@@ -104,6 +110,7 @@ struct MainWindowTest : ::testing::Test {
         deps.runModal = [this](QDialog& d) {
             modals.push_back(&d);
             modalOwners.push_back(d.parentWidget());
+            modalNames.push_back(d.objectName());
         };
         return std::make_unique<FrmSomnara>(nullptr, deps);
     }
@@ -148,6 +155,9 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptions) {
               "G&uardar Sesión como...");
     EXPECT_EQ(w->findChild<QAction*>("mnuMusicaAñadir")->text(), "&Añadir Canción...");
     EXPECT_EQ(w->findChild<QAction*>("mnuAyudaAcrecaDe")->text(), "A&cerca de...");
+    EXPECT_EQ(w->findChild<QAction*>("mnuArchivoImportarSesion")->text(), "&Importar sesión...");
+    EXPECT_EQ(w->findChild<QAction*>("mnuSesionExportarSbg")->text(),
+              "Exportar como &programa .sbg...");
     QStringList menus;
     for (QAction* a : w->menuBar()->actions())
         menus << a->text();
@@ -391,6 +401,90 @@ TEST_F(MainWindowTest, DroppedSessionFilesJoinTheLibrary) {
     EXPECT_EQ(w->ui().mnuSesionAnadirSesion->shortcut(), QKeySequence("Ctrl+O"));
 }
 
+TEST_F(MainWindowTest, AnImportedScheduleOpensAsANewModifiedSessionWithItsNoiseAsTheMask) {
+    vs::test::writeFile(dir.file("viaje.sbg"), "a: pink/30 300+10/40 150+3/20\n"
+                                               "b: pink/30 250+4/40\nNOW a ->\n+00:14:00 b\n");
+    vs::test::writeFile(dir.file("roto.sbg"), "a: 300+10/40\nNOW b\n");
+    auto w = open();
+    const int rows = w->sessions().rowCount();
+    dialogs.answers = {dir.file("roto.sbg")};
+    w->findChild<QAction*>("mnuArchivoImportarSesion")->trigger();
+    ASSERT_EQ(dialogs.filters.size(), 1u);
+    const vs::FileFilter& f = dialogs.filters[0];
+    EXPECT_EQ(f.description + " (" + f.patterns[0] + " " + f.patterns[1] + ")",
+              vs::session::kImportFilter);
+    ASSERT_EQ(recorder.entries.size(), 1u);
+    EXPECT_EQ(recorder.entries[0].kind, RecordingMessageService::Entry::Critical);
+    EXPECT_EQ(recorder.entries[0].text,
+              "No se puede importar «roto.sbg».\n\nLínea 2: «b» no está definido");
+    EXPECT_EQ(w->model().minutos(), 1);
+    EXPECT_FALSE(w->document().modified());
+
+    recorder.entries.clear();
+    dialogs.answers = {dir.file("viaje.sbg")};
+    w->findChild<QAction*>("mnuArchivoImportarSesion")->trigger();
+    EXPECT_EQ(w->model().minutos(), 14);
+    EXPECT_TRUE(w->document().modified());
+    EXPECT_TRUE(w->document().file().empty());
+    EXPECT_EQ(w->sessions().rowCount(), rows);
+    EXPECT_EQ(w->sessions().currentRow(), 1);
+    EXPECT_EQ(w->sessions().row(1).duration, "14:00");
+    EXPECT_TRUE(w->ui().chkMascara->isChecked());
+    EXPECT_EQ(w->ui().scrollVolumenMascara->value(), 30);
+    // What could not be carried and what the mask took up, in one message.
+    ASSERT_EQ(recorder.entries.size(), 1u);
+    EXPECT_EQ(recorder.entries[0].kind, RecordingMessageService::Entry::Information);
+    EXPECT_NE(recorder.entries[0].text.find("voz"), std::string::npos) << recorder.entries[0].text;
+    EXPECT_NE(recorder.entries[0].text.find(vs::shell::PeerSessionCommands::maskNote(30)),
+              std::string::npos);
+}
+
+TEST_F(MainWindowTest, ADroppedScheduleIsImportedOnceTheEditsAreOffered) {
+    vs::test::writeFile(dir.file("suelta.gnaural"),
+                        "<?xml version=\"1.0\"?>\n<schedule>\n<voice>\n<type>0</type>\n"
+                        "<entries>\n<entry duration=\"300\" beatfreq=\"8\" basefreq=\"200\""
+                        " volume_left=\"0.5\" volume_right=\"0.5\"/>\n</entries>\n</voice>\n"
+                        "</schedule>\n");
+    auto w = open();
+    w->ui().graph->findChild<QScrollBar*>("ScrollMinutos")->setValue(3);
+    ASSERT_TRUE(w->document().modified());
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(dir.file("suelta.gnaural")))});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(w.get(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
+    recorder.answers = {false};
+    QApplication::sendEvent(w.get(), &drop);
+    ASSERT_EQ(recorder.count(RecordingMessageService::Entry::Question), 1);
+    EXPECT_EQ(recorder.entries[0].text, "Guardar modificaciones de: Nueva Sesión?");
+    EXPECT_EQ(w->model().minutos(), 5);
+    EXPECT_TRUE(w->document().modified());
+    EXPECT_FALSE(w->ui().chkMascara->isChecked()); // the schedule plays no noise
+}
+
+TEST_F(MainWindowTest, ExportingForOtherProgramsWritesAScheduleAtTheWindowsLevels) {
+    auto w = open();
+    w->ui().chkMascara->setChecked(true);
+    w->ui().scrollVolumenMascara->setValue(35);
+    w->ui().scrollVolumenBinaural->setValue(60);
+    dialogs.answers = {dir.file("para_otros")};
+    w->ui().mnuSesionExportarSbg->trigger();
+    EXPECT_EQ(dialogs.suggested, std::vector<std::string>{"Nueva Sesión.sbg"});
+    const std::string text = vs::test::readFile(dir.file("para_otros.sbg"));
+    EXPECT_NE(text.find("/60 pink/35\n"), std::string::npos) << text;
+    const auto back = vs::session::importSession(dir.file("para_otros.sbg"));
+    ASSERT_TRUE(std::holds_alternative<vs::session::ImportedSession>(back));
+    EXPECT_EQ(std::get<vs::session::ImportedSession>(back).model.minutos(), 1);
+    EXPECT_TRUE(recorder.entries.empty());
+
+    dialogs.answers = {dir.file("no/hay/carpeta.sbg")};
+    w->ui().mnuSesionExportarSbg->trigger();
+    ASSERT_EQ(recorder.entries.size(), 1u);
+    EXPECT_EQ(recorder.entries[0].text,
+              "No se puede escribir el programa en " + dir.file("no/hay/carpeta.sbg"));
+}
+
 TEST_F(MainWindowTest, SessionFilesGivenAtStartJoinTheLibraryAndTheLastStaysOpen) {
     const std::string body =
         "Velorin Somnara\r\n 4 \r\n 0 \r\n 15 \r\n 500 \r\n 2 \r\n 0 \r\n 600 \r\n"
@@ -590,4 +684,29 @@ TEST_F(MainWindowTest, PlayAndStopAreHouseButtonsShownWholeAtTheOpeningSize) {
         EXPECT_GE(b->height(), b->sizeHint().height());
         EXPECT_EQ(b->picture().size(), b->size());
     }
+}
+
+TEST_F(MainWindowTest, TheSoundTabAndTheHeadphoneCheckReachPlayAndTheEngine) {
+    auto w = open();
+    QAction* check = w->findChild<QAction*>("mnuSesionComprobarAuriculares");
+    ASSERT_NE(check, nullptr);
+    EXPECT_TRUE(w->ui().mnuSesion->actions().contains(check));
+    check->trigger();
+    ASSERT_EQ(modalNames, (std::vector<QString>{"frmAuriculares"}));
+    EXPECT_EQ(modalOwners[0], w.get());
+
+    // A visit to the options: the exchange is followed at once, the pulse at Play.
+    options = [](const vs::options::OptionsContext& c) {
+        vs::Preferences::instance().save("Opciones", "Tipo Pulso", "2");
+        vs::Preferences::instance().save("Opciones", "Intercambiar Canales", "1");
+        c.onSonidoCambiado();
+    };
+    w->ui().mnuArchivoOpciones->trigger();
+    EXPECT_TRUE(vs::audio::processEngine().swapChannels());
+    QTest::mouseClick(w->ui().cmdPlay, Qt::LeftButton);
+    ASSERT_TRUE(w->player()->playing());
+    EXPECT_EQ(w->player()->pulseType(), vs::playback::PulseType::Isochronic);
+    w->player()->Stop();
+    vs::audio::processEngine().setSwapChannels(false);
+    EXPECT_TRUE(recorder.entries.empty());
 }
