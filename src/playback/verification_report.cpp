@@ -70,6 +70,24 @@ std::string unmeasuredText(const VerificationReport& r, bool silent) {
 
 } // namespace
 
+std::string beatPlotTitle(PulseType pulse) {
+    switch (pulse) {
+    case PulseType::Monaural: return "Pulso monoaural (envolvente de cada oído)";
+    case PulseType::Isochronic: return "Pulso isocrónico (ritmo de la envolvente)";
+    case PulseType::Binaural: break;
+    }
+    return "Pulso binaural (derecho − izquierdo)";
+}
+
+std::string carrierPlotTitle(PulseType pulse) {
+    switch (pulse) {
+    case PulseType::Monaural: return "Portadora (tono bajo, en ambos oídos)";
+    case PulseType::Isochronic: return "Portadora (tono en ambos oídos)";
+    case PulseType::Binaural: break;
+    }
+    return "Portadora (tono izquierdo)";
+}
+
 bool VerificationReport::tonesFollowCurves() const {
     return maxErrorLeft <= kToleranceHz && maxErrorRight <= kToleranceHz &&
            maxErrorBeat <= kToleranceHz;
@@ -138,6 +156,8 @@ std::string reportJson(const VerificationReport& r, const std::string& sessionNa
     j << "  \"muestras\": " << r.frames << ",\n";
     j << "  \"frecuencia_muestreo\": " << audio::kMixRate << ",\n";
     j << "  \"correcto\": " << (r.passed() ? "true" : "false") << ",\n";
+    constexpr std::array<const char*, 3> kPulseNames = {"binaural", "monoaural", "isocronico"};
+    j << "  \"tipo_pulso\": \"" << kPulseNames[std::size_t(r.pulse)] << "\",\n";
     j << "  \"tolerancia_hz\": " << number(VerificationReport::kToleranceHz) << ",\n";
     j << "  \"segundos_medidos\": " << r.measuredSeconds << ",\n";
     j << "  \"segundos_no_medidos\": {";

@@ -6,6 +6,7 @@
 //
 // Thread rule: one thread at a time, any thread.
 #include "links/player_links.h"
+#include "playback/sound_choice.h"
 
 #include <array>
 #include <cstdint>
@@ -43,6 +44,7 @@ struct VerificationReport {
 
     std::vector<SecondCheck> seconds;
     bool tonesOn = true; // the export sounds the binaural tones
+    PulseType pulse = PulseType::Binaural; // how the beat is carried (sound_choice.h)
     int measuredSeconds = 0;
     // The seconds not measured, by why (indexed by SecondReading).
     std::array<int, kSecondReadings> unmeasured{};
@@ -64,6 +66,11 @@ struct VerificationReport {
     // Short Spanish verdict, one line per finding.
     std::string verdict() const;
 };
+
+// What the report's two plots show for the pulse type: the beat, then the
+// carrier.
+std::string beatPlotTitle(PulseType pulse);
+std::string carrierPlotTitle(PulseType pulse);
 
 // The report as JSON, for the command-line renderer.
 std::string reportJson(const VerificationReport& report, const std::string& sessionName,
