@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <utility>
 
 namespace vs::playback {
 namespace {
@@ -62,16 +63,22 @@ void EnvelopeReader::add(const float* x, int frames, double carrierHz, double be
 
 void EnvelopeReader::crossing(double level, double at) {
     peak_ = std::max(level, peak_ * forget_);
+    loudest_ = std::max(loudest_, level);
     const double half = kHalf * peak_;
+    // Which side of half the level is on, kept from one value to the next:
+    // the peak forgets as the level moves, and a crossing must not slip
+    // between the two.
+    const bool above = level >= half;
     // Where between the last value and this one the level passed half.
     auto passed = [&] {
-        return lastAt_ + (at - lastAt_) * (half - lastLevel_) / (level - lastLevel_);
+        const double rise = level - lastLevel_;
+        return rise == 0 ? at : lastAt_ + (at - lastAt_) * std::clamp((half - lastLevel_) / rise, 0.0, 1.0);
     };
     if (peak_ < kQuietest) {
         state_ = State::Unknown;
     } else {
-        if (lastLevel_ < half && level >= half) upAt_ = passed();
-        if (lastLevel_ >= half && level < half) downAt_ = passed();
+        if (!wasAbove_ && above) upAt_ = passed();
+        if (wasAbove_ && !above) downAt_ = passed();
         if (level >= kUp * peak_ && state_ != State::High) {
             risen_ = state_ == State::Low ? upAt_ : -1;
             state_ = State::High;
@@ -81,6 +88,7 @@ void EnvelopeReader::crossing(double level, double at) {
             state_ = State::Low;
         }
     }
+    wasAbove_ = above;
     lastLevel_ = level;
     lastAt_ = at;
 }
@@ -89,6 +97,14 @@ std::vector<double> EnvelopeReader::takePulses() {
     std::vector<double> out;
     out.swap(pulses_);
     return out;
+}
+
+} // namespace vs::playback
+
+namespace vs::playback {
+
+double EnvelopeReader::takeLoudest() {
+    return std::exchange(loudest_, 0.0);
 }
 
 } // namespace vs::playback

@@ -32,6 +32,8 @@ public:
     // The middles of the pulses ended since the last call, in seconds from
     // the start of the render.
     std::vector<double> takePulses();
+    // The envelope's highest level since the last call (a tone's peak).
+    double takeLoudest();
 
 private:
     using Complex = std::complex<double>;
@@ -51,6 +53,8 @@ private:
     int window_ = 1;
     double peak_ = 0, forget_ = 1;
     double lastLevel_ = 0, lastAt_ = 0;
+    bool wasAbove_ = false;
+    double loudest_ = 0;
     enum class State { Unknown, High, Low } state_ = State::Unknown;
     // The last half-level crossing up and down, and the rise of the pulse
     // under way (confirmed: the level went on past the band around half).

@@ -21,6 +21,7 @@ constexpr double kStepMargin = 0.002;
 // else is taken to sound with it (the reading's own error is far smaller).
 constexpr double kLevelMargin = 1.1;
 constexpr double kSilentFraction = 0.01;
+constexpr double kFaintestEnvelope = 0.1;
 
 // The largest step of the light carrier with an eye's four LEDs lit: a sine
 // of that peak moves by at most 2 sin(pi f / rate) times it between samples.
@@ -255,6 +256,10 @@ void RenderAnalyser::endEnvelopeSecond(const std::array<ToneReading, 2>& got,
         }
     }
     c.beat = lastRate_[0];
+    // Pulses too faint beside the masking noise (a fade's last seconds) are
+    // not timed.
+    for (EnvelopeReader& e : envelope_)
+        if (e.takeLoudest() < kFaintestEnvelope * tonePeak_) quiet = true;
     if (quiet) {
         soundingSince_ = -1;
         if (c.reading == SecondReading::Measured) c.reading = SecondReading::Silent;
