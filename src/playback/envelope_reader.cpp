@@ -72,7 +72,8 @@ void EnvelopeReader::crossing(double level, double at) {
     // Where between the last value and this one the level passed half.
     auto passed = [&] {
         const double rise = level - lastLevel_;
-        return rise == 0 ? at : lastAt_ + (at - lastAt_) * std::clamp((half - lastLevel_) / rise, 0.0, 1.0);
+        if (rise == 0) return at;
+        return lastAt_ + (at - lastAt_) * std::clamp((half - lastLevel_) / rise, 0.0, 1.0);
     };
     if (peak_ < kQuietest) {
         state_ = State::Unknown;
@@ -98,10 +99,6 @@ std::vector<double> EnvelopeReader::takePulses() {
     out.swap(pulses_);
     return out;
 }
-
-} // namespace vs::playback
-
-namespace vs::playback {
 
 double EnvelopeReader::takeLoudest() {
     return std::exchange(loudest_, 0.0);

@@ -64,8 +64,8 @@ TEST(PulseVerification, EachPulseTypePassesAsItselfAndOnlyAsItself) {
         {300, 6, P::Isochronic, P::Isochronic, 6.5, false},
     };
     for (const Case& c : cases) {
-        const VerificationReport r = check(flat(c.base, c.beat), c.rendered,
-                                           flat(c.base, c.checkedBeat), c.checked);
+        const VerificationReport r =
+            check(flat(c.base, c.beat), c.rendered, flat(c.base, c.checkedBeat), c.checked);
         const std::string what = std::to_string(c.base) + " Hz, beat " + std::to_string(c.beat) +
                                  " as " + std::to_string(int(c.checked)) + ": " + r.verdict();
         EXPECT_EQ(r.passed(), c.passes) << what;

@@ -261,3 +261,14 @@ TEST(RenderAnalysisOfOddSessions, NothingMeasuredIsNeverCorrectAndTheReasonIsGiv
         EXPECT_NE(reportJson(r, c.what).find("\"correcto\": false"), std::string::npos);
     }
 }
+
+// A file's 60 minutes read as none: the refusal of an empty session says so.
+TEST(RenderAnalysisOfOddSessions, AnEmptySessionIsRefusedNamingTheSixtyMinuteRule) {
+    session::SessionModel model;
+    model.setMinutos(0);
+    model.setSegundos(0);
+    RenderAnalyser a(model, ExportOptions{});
+    const RenderResult run = SessionRenderer(model, ExportOptions{}).run(a);
+    EXPECT_EQ(run.status, RenderStatus::Failed);
+    EXPECT_NE(run.error.find("60 minutos se leen como 0"), std::string::npos) << run.error;
+}
