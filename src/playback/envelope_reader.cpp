@@ -23,40 +23,73 @@ constexpr double kQuietest = 1e-4;
 } // namespace
 
 EnvelopeReader::EnvelopeReader(int rate, int channel)
-    : rate_(rate), channel_(channel), sums_(kRing),
+    : rate_(rate), channel_(channel), sums_(kRingBlocks),
       forget_(std::exp(-double(kStep) / (kPeakMemorySeconds * rate))) {}
 
 void EnvelopeReader::setCarrier(double hz, double beatHz) {
     if (hz == carrierHz_ && beatHz == beatHz_) return;
+    const bool first = carrierHz_ < 0;
     carrierHz_ = hz;
     beatHz_ = beatHz;
+    // The turn the block under way has come to stays where it is: the part
+    // summed so far is set aside in its own turn, the rest goes on from it.
+    const Complex now = first ? Complex(1, 0) : blockTurn_ * turns_[std::size_t(inBlock_)];
+    pending_ += blockTurn_ * block_;
+    block_ = 0;
     const double w = 2 * std::numbers::pi * hz / rate_;
-    turn_ = {std::cos(w), -std::sin(w)};
+    for (int j = 0; j < kStep; ++j)
+        turns_[std::size_t(j)] = std::polar(1.0, -w * j);
+    stride_ = std::polar(1.0, -w * kStep);
+    blockTurn_ = now * std::conj(turns_[std::size_t(inBlock_)]);
     // Turned down, the tone's image turns at twice its frequency: a window
-    // of a whole number of its periods takes it away.
-    const double image = hz > 0 ? rate_ / (2 * hz) : kRing;
+    // of a whole number of its periods takes it away. The window is whole
+    // blocks too: of the next few numbers of periods (at most a third more,
+    // so the pulses stay apart), the one nearest to whole blocks.
+    const double image = hz > 0 ? rate_ / (2 * hz) : kRingBlocks * kStep;
     const double least =
         std::max(kLeastWindowSeconds, beatHz > 0 ? kWindowPeriods / beatHz : 0) * rate_;
-    const double periods = std::max(1.0, std::ceil(least / image));
-    window_ = std::clamp(int(std::lround(periods * image)), 1, kRing - 1);
+    const double fewest = std::max(1.0, std::ceil(least / image));
+    double best = fewest * image / kStep, off = 1;
+    const int more = std::min(kStep, 1 + int(fewest / 3));
+    for (int k = 0; k < more; ++k) {
+        const double blocks = (fewest + k) * image / kStep;
+        if (std::abs(blocks - std::round(blocks)) < off) {
+            off = std::abs(blocks - std::round(blocks));
+            best = blocks;
+        }
+    }
+    windowBlocks_ = std::clamp(int(std::lround(best)), 1, kRingBlocks - 1);
 }
 
+// The signal is turned down a block at a time: within a block by the
+// block's table of turns, the block's sum then by the turn it started at.
 void EnvelopeReader::add(const float* x, int frames, double carrierHz, double beatHz) {
     setCarrier(carrierHz, beatHz);
-    for (int i = 0; i < frames; ++i) {
-        sum_ += double(x[2 * i + channel_]) * phasor_;
-        phasor_ *= turn_;
-        if (++renormalise_ == 1024) {
-            phasor_ /= std::abs(phasor_);
-            renormalise_ = 0;
+    int i = 0;
+    while (i < frames) {
+        const int n = std::min(frames - i, kStep - inBlock_);
+        double re = 0, im = 0;
+        for (int j = 0; j < n; ++j) {
+            const double v = x[2 * (i + j) + channel_];
+            re += v * turns_[std::size_t(inBlock_ + j)].real();
+            im += v * turns_[std::size_t(inBlock_ + j)].imag();
         }
-        sums_[std::size_t(frame_ % kRing)] = sum_;
-        ++frame_;
-        if (frame_ % kStep != 0 || frame_ <= window_) continue;
-        const Complex before = sums_[std::size_t((frame_ - window_ - 1) % kRing)];
+        block_ += Complex(re, im);
+        inBlock_ += n;
+        i += n;
+        if (inBlock_ < kStep) break;
+        sum_ += pending_ + blockTurn_ * block_;
+        pending_ = block_ = 0;
+        inBlock_ = 0;
+        blockTurn_ *= stride_;
+        if (++blocks_ % 256 == 0) blockTurn_ /= std::abs(blockTurn_);
+        sums_[std::size_t(blocks_ % kRingBlocks)] = sum_;
+        if (blocks_ <= windowBlocks_) continue;
+        const Complex before = sums_[std::size_t((blocks_ - windowBlocks_) % kRingBlocks)];
+        const int window = windowBlocks_ * kStep;
         // A tone of peak a turns down to a/2: twice the mean is its level.
-        const double level = 2 * std::abs(sum_ - before) / window_;
-        const double at = (double(frame_) - 1 - window_ / 2.0) / rate_;
+        const double level = 2 * std::abs(sum_ - before) / window;
+        const double at = (double(blocks_) * kStep - 1 - window / 2.0) / rate_;
         crossing(level, at);
     }
 }

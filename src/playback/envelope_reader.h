@@ -42,15 +42,20 @@ private:
 
     int rate_, channel_;
     double carrierHz_ = -1, beatHz_ = -1;
-    Complex phasor_{1, 0}, turn_{1, 0};
-    int renormalise_ = 0;
-    // Running sums of the turned-down signal, the last kRing of them, so a
-    // window of any length up to it is one subtraction.
-    static constexpr int kRing = 16384;
+    // The turns within a block, from its first frame; the turn of a whole
+    // block; the turn the block under way started at.
+    std::array<Complex, kStep> turns_{};
+    Complex stride_{1, 0}, blockTurn_{1, 0};
+    Complex block_{0, 0}, pending_{0, 0}; // the block under way, turned down
+    int inBlock_ = 0;
+    // Running sums of the turned-down signal at each block's end, the last
+    // kRingBlocks of them, so a window of any length up to it is one
+    // subtraction.
+    static constexpr int kRingBlocks = 1024;
     std::vector<Complex> sums_;
     Complex sum_{0, 0};
-    long long frame_ = 0;
-    int window_ = 1;
+    long long blocks_ = 0;
+    int windowBlocks_ = 1;
     double peak_ = 0, forget_ = 1;
     double lastLevel_ = 0, lastAt_ = 0;
     bool wasAbove_ = false;
