@@ -3,6 +3,8 @@
 
 #include "audio/engine.h"
 #include "base/process_files.h"
+#include "playback/render_stages.h"
+#include "playback/sample_kernels.h"
 
 #include <sndfile.h>
 
@@ -76,6 +78,7 @@ public:
             }
             done += n;
         }
+        startWriteback(done);
         return done;
     }
     std::int64_t tell() override { return ::lseek(fd_, 0, SEEK_CUR); }
@@ -92,7 +95,18 @@ private:
     void fail(int err) {
         if (error_.empty()) error_ = reasonFor(err);
     }
+    // The disk is set writing each few megabytes as they come, so the sync
+    // at the end waits for the last of them only, not for the whole file.
+    // Only a hint: a file system that does not take it syncs all at close.
+    void startWriteback(std::int64_t bytes) {
+        written_ += bytes;
+        if (written_ - handed_ < kWritebackBytes) return;
+        ::sync_file_range(fd_, off_t(handed_), off_t(written_ - handed_), SYNC_FILE_RANGE_WRITE);
+        handed_ = written_;
+    }
+    static constexpr std::int64_t kWritebackBytes = 8 << 20;
     int fd_;
+    std::int64_t written_ = 0, handed_ = 0; // bytes written in order; set writing
     std::string error_;
 };
 
@@ -394,7 +408,8 @@ void AudioFileWriter::fail() {
 }
 
 // libsndfile's own conversion clips sample by sample and writes in small
-// pieces; this one runs in vector registers and hands over a block at once.
+// pieces; this one hands over a block at once, the 16 bits converted in
+// vector registers (sample_kernels.h, the same rounding as the loop below).
 // The scales are libsndfile's: full scale is 32767 at 16 bits, 8388607 at 24
 // (handed over in the top three bytes of an int, as libsndfile takes them).
 template <typename Int> void toPcm(const float* x, Int* out, int count, float full, Int step) {
@@ -411,7 +426,7 @@ bool AudioFileWriter::writePcm(const float* x, int frames) {
         const int n = std::min(frames, SessionRenderer::kBlockFrames);
         sf_count_t written;
         if (pcmBits_ == 16) {
-            toPcm<short>(x, shorts_.data(), 2 * n, 32767.0f, 1);
+            detail::toPcm16(x, 2 * n, shorts_.data());
             written = sf_writef_short(snd_->handle, shorts_.data(), n);
         } else {
             toPcm<std::int32_t>(x, ints_.data(), 2 * n, 8388607.0f, 256);
@@ -452,13 +467,10 @@ ExportResult renderToFile(SessionRenderer& renderer, std::unique_ptr<ByteFile> f
         out.message = "No se puede escribir el fichero: " + writer.error();
         return out;
     }
-    RenderResult r;
-    if (also) {
-        TeeSink tee(writer, *also);
-        r = renderer.run(tee, cancel, progress);
-    } else {
-        r = renderer.run(writer, cancel, progress);
-    }
+    // The writer and the verification each on a thread of their own.
+    std::vector<FrameSink*> stages{&writer};
+    if (also) stages.push_back(also);
+    const RenderResult r = renderInStages(renderer, stages, cancel, progress);
     const bool finished = writer.finish();
     out.notes = r.notes;
     if (r.status == RenderStatus::Cancelled) {

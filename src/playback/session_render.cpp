@@ -7,6 +7,7 @@
 #include "playback/player_sound.h"
 #include "playback/session_player.h"
 #include "playback/tone_waves.h"
+#include "session/drawing_check.h"
 
 #include <algorithm>
 #include <array>
@@ -173,9 +174,13 @@ RenderResult SessionRenderer::run(FrameSink& sink, const std::atomic<bool>* canc
         return result;
     }
     if (totalFrames() <= 0) {
-        result.error = "La sesión no tiene duración";
+        // The minutes bar wraps 60 round to 0, and so does a file's 60.
+        result.error = "La sesión no tiene duración: dura 00:00 (60 minutos se leen como 0, "
+                       "como en la barra de minutos)";
         return result;
     }
+    // What sounds otherwise than the window shows is said first.
+    result.notes = session::drawingNotes(model_);
 
     audio::Engine engine;
     if (!engine.openOffline()) {
@@ -243,8 +248,10 @@ RenderResult SessionRenderer::run(FrameSink& sink, const std::atomic<bool>* canc
                 return result;
             }
             const int n = int(std::min<std::int64_t>(pending, kBlockFrames));
-            engine.renderOffline(block.data(), n);
-            if (!sink.write(block.data(), n)) {
+            float* into = sink.nextBlock(n);
+            if (!into) into = block.data();
+            engine.renderOffline(into, n);
+            if (!sink.write(into, n)) {
                 player.Stop();
                 return result;
             }
@@ -273,8 +280,10 @@ RenderResult SessionRenderer::run(FrameSink& sink, const std::atomic<bool>* canc
     // file still has the session's length, in silence.
     while (result.frames < total) {
         const int n = int(std::min<std::int64_t>(total - result.frames, kBlockFrames));
-        block.fill(0.0f);
-        if (!sink.write(block.data(), n)) return result;
+        float* into = sink.nextBlock(n);
+        if (!into) into = block.data();
+        std::fill(into, into + 2 * n, 0.0f);
+        if (!sink.write(into, n)) return result;
         result.frames += n;
         if (progress) progress(result.frames);
     }

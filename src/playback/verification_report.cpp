@@ -43,7 +43,50 @@ std::string jsonString(const std::string& s) {
     return out + "\"";
 }
 
+// The JSON names of the readings, in SecondReading's order.
+constexpr std::array<const char*, kSecondReadings> kReadingNames = {
+    "medido", "sin_tonos", "fuera_de_rango", "silencio", "cubierto"};
+
+std::string secondsText(int n) {
+    return std::to_string(n) + (n == 1 ? " segundo" : " segundos");
+}
+
+// Why the seconds that were not measured were not, one clause each; the
+// silent ones only when asked (silence at the start and at the end of a fade
+// is the session's own).
+std::string unmeasuredText(const VerificationReport& r, bool silent) {
+    std::string out;
+    auto add = [&](SecondReading why, const std::string& what) {
+        const int n = r.unmeasuredFor(why);
+        if (n == 0) return;
+        out += (out.empty() ? "" : "; ") + std::string("en ") + secondsText(n) + " " + what;
+    };
+    add(SecondReading::OutOfRange, "las frecuencias dibujadas quedan fuera de lo que se puede "
+                                   "medir (de 20 Hz a 20 kHz)");
+    add(SecondReading::Covered, "otro sonido (la música) cubre los tonos");
+    if (silent) add(SecondReading::Silent, "no suena ningún tono");
+    return out;
+}
+
 } // namespace
+
+std::string beatPlotTitle(PulseType pulse) {
+    switch (pulse) {
+    case PulseType::Monaural: return "Pulso monoaural (envolvente de cada oído)";
+    case PulseType::Isochronic: return "Pulso isocrónico (ritmo de la envolvente)";
+    case PulseType::Binaural: break;
+    }
+    return "Pulso binaural (derecho − izquierdo)";
+}
+
+std::string carrierPlotTitle(PulseType pulse) {
+    switch (pulse) {
+    case PulseType::Monaural: return "Portadora (tono bajo, en ambos oídos)";
+    case PulseType::Isochronic: return "Portadora (tono en ambos oídos)";
+    case PulseType::Binaural: break;
+    }
+    return "Portadora (tono izquierdo)";
+}
 
 bool VerificationReport::tonesFollowCurves() const {
     return maxErrorLeft <= kToleranceHz && maxErrorRight <= kToleranceHz &&
@@ -51,17 +94,30 @@ bool VerificationReport::tonesFollowCurves() const {
 }
 
 bool VerificationReport::passed() const {
-    return tonesFollowCurves() && clippedSamples == 0 && clicks == 0;
+    return measuredSeconds > 0 && tonesFollowCurves() && clippedSamples == 0 && clicks == 0;
 }
+
+namespace {
+
+// The verdict's first word: a defect found, nothing measured, or all well.
+const char* headingOf(const VerificationReport& r) {
+    if (!r.tonesFollowCurves() || r.clippedSamples > 0 || r.clicks > 0) return "Con defectos";
+    return r.measuredSeconds == 0 ? "Sin verificar" : "Correcto";
+}
+
+} // namespace
 
 std::string VerificationReport::verdict() const {
     std::ostringstream v;
-    if (passed())
-        v << "Correcto: ";
-    else
-        v << "Con defectos: ";
+    v << headingOf(*this) << ": ";
     if (measuredSeconds == 0) {
-        v << "no se ha podido medir ningún tono binaural.\n";
+        v << "no se ha podido medir ningún tono binaural: ";
+        if (!tonesOn)
+            v << "los tonos binaurales no están marcados.\n";
+        else if (const std::string why = unmeasuredText(*this, true); !why.empty())
+            v << why << ".\n";
+        else
+            v << "la grabación no dura lo bastante.\n";
     } else if (tonesFollowCurves()) {
         v << "los tonos siguen las curvas dibujadas en los " << measuredSeconds
           << " segundos medidos (error máximo del pulso " << hzText(maxErrorBeat)
@@ -72,6 +128,10 @@ std::string VerificationReport::verdict() const {
         if (worstBeatSecond >= 0) v << " en " << timeText(worstBeatSecond);
         v << "; tono izquierdo " << hzText(maxErrorLeft) << "; tono derecho "
           << hzText(maxErrorRight) << ".\n";
+    }
+    if (measuredSeconds > 0) {
+        if (const std::string why = unmeasuredText(*this, false); !why.empty())
+            v << "No medible: " << why << ".\n";
     }
     v << "Nivel de pico " << formatFixed(peak > 0 ? 20 * std::log10(peak) : -120.0, 1) << " dBFS";
     if (clippedSamples > 0)
@@ -96,8 +156,15 @@ std::string reportJson(const VerificationReport& r, const std::string& sessionNa
     j << "  \"muestras\": " << r.frames << ",\n";
     j << "  \"frecuencia_muestreo\": " << audio::kMixRate << ",\n";
     j << "  \"correcto\": " << (r.passed() ? "true" : "false") << ",\n";
+    constexpr std::array<const char*, 3> kPulseNames = {"binaural", "monoaural", "isocronico"};
+    j << "  \"tipo_pulso\": \"" << kPulseNames[std::size_t(r.pulse)] << "\",\n";
     j << "  \"tolerancia_hz\": " << number(VerificationReport::kToleranceHz) << ",\n";
     j << "  \"segundos_medidos\": " << r.measuredSeconds << ",\n";
+    j << "  \"segundos_no_medidos\": {";
+    for (int k = 1; k < kSecondReadings; ++k)
+        j << (k > 1 ? ", " : "") << "\"" << kReadingNames[std::size_t(k)]
+          << "\": " << r.unmeasured[std::size_t(k)];
+    j << "},\n";
     j << "  \"error_max_izquierdo_hz\": " << number(r.maxErrorLeft) << ",\n";
     j << "  \"error_max_derecho_hz\": " << number(r.maxErrorRight) << ",\n";
     j << "  \"error_max_pulso_hz\": " << number(r.maxErrorBeat) << ",\n";
@@ -123,7 +190,10 @@ std::string reportJson(const VerificationReport& r, const std::string& sessionNa
         else
             j << ", \"izquierdo\": null, \"derecho\": null, \"pulso\": null";
         j << ", \"nivel_izquierdo\": " << number(s.levelLeft, 5)
-          << ", \"nivel_derecho\": " << number(s.levelRight, 5) << "}"
+          << ", \"nivel_derecho\": " << number(s.levelRight, 5)
+          << ", \"perturbacion_izquierda\": " << number(s.disturbanceLeft, 4)
+          << ", \"perturbacion_derecha\": " << number(s.disturbanceRight, 4) << ", \"lectura\": \""
+          << kReadingNames[std::size_t(s.reading)] << "\"}"
           << (i + 1 < r.seconds.size() ? ",\n" : "\n");
     }
     j << "  ]\n}\n";
@@ -132,9 +202,19 @@ std::string reportJson(const VerificationReport& r, const std::string& sessionNa
 
 std::string reportSummary(const VerificationReport& r) {
     std::ostringstream s;
-    s << (r.passed() ? "Correcto" : "Con defectos") << ": pulso " << hzText(r.maxErrorBeat)
-      << ", portadora " << hzText(r.maxErrorLeft) << " de error máximo en " << r.measuredSeconds
-      << " s medidos; pico " << formatFixed(r.peak > 0 ? 20 * std::log10(r.peak) : -120.0, 1)
+    s << headingOf(r) << ": ";
+    if (r.measuredSeconds == 0)
+        s << "ningún tono medido";
+    else
+        s << "pulso " << hzText(r.maxErrorBeat) << ", portadora " << hzText(r.maxErrorLeft)
+          << " de error máximo en " << r.measuredSeconds << " s medidos";
+    if (const int covered = r.unmeasuredFor(SecondReading::Covered); covered > 0)
+        s << ", " << covered << " s cubiertos por la música";
+    if (const int out = r.unmeasuredFor(SecondReading::OutOfRange); out > 0)
+        s << ", " << out << " s fuera de lo medible";
+    if (r.measuredSeconds == 0 && r.unmeasuredFor(SecondReading::Silent) > 0)
+        s << ", " << r.unmeasuredFor(SecondReading::Silent) << " s sin tono";
+    s << "; pico " << formatFixed(r.peak > 0 ? 20 * std::log10(r.peak) : -120.0, 1)
       << " dBFS; " << r.clippedSamples << " muestras saturadas; ";
     if (r.clicksChecked)
         s << r.clicks << " chasquidos";
