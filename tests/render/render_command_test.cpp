@@ -451,8 +451,7 @@ TEST_F(RenderCommand, TheLevelsTheFadeAndTheFileSettingsAreHeard) {
     };
     render("normal.wav", {});
     render("fuerte.wav", {"--binaural", "100", "--fundido", "0"});
-    render("mascara.wav", {"--binaural", "0", "--mascara", "60", "--fundido", "0"},
-           render::kExitDefects);
+    render("mascara.wav", {"--binaural", "0", "--mascara", "60", "--fundido", "0"});
     // The bar at 50 is engine volume 5, at 100 volume 10; the default fade of
     // 30 seconds takes an 8-second session down from its start.
     EXPECT_NEAR(test::peak(leftOf(dir.file("normal.wav"), 1, 2)), 0.05 * 0.8, 0.01);
@@ -472,7 +471,7 @@ TEST_F(RenderCommand, TheLevelsTheFadeAndTheFileSettingsAreHeard) {
                                      {playback::pref::VolumenMascara, "60"},
                                      {playback::pref::UltimosSegundos, "0"}})
         Preferences::instance().save(key, value);
-    render("ventana.wav", {"--desde-ventana"}, render::kExitDefects);
+    render("ventana.wav", {"--desde-ventana"});
     EXPECT_TRUE(test::readFile(dir.file("ventana.wav")) == test::readFile(dir.file("mascara.wav")));
 
     render("sin_nombre", {"-f", "flac", "--bits", "24"});
@@ -528,6 +527,17 @@ TEST_F(RenderCommand, ADefectTheVerificationFindsIsStatusThreeWithTheFileWritten
     EXPECT_NE(r.out.find("Con defectos"), std::string::npos) << r.out;
     EXPECT_EQ(infoOf(dir.file("d.wav")).frames, 8 * 44100);
     EXPECT_NE(test::readFile(dir.file("d.json")).find("\"correcto\": false"), std::string::npos);
+}
+
+TEST_F(RenderCommand, TonesThatShouldSoundAndCannotBeMeasuredAreNoPass) {
+    // The base axis's top at 0 Hz: the tones sound nothing the reader can follow.
+    std::string text = test::readFile(session);
+    text.replace(text.find(" 500 \r\n"), 7, " 0 \r\n");
+    test::writeFile(dir.file("cero.vso"), text);
+    const Outcome r = run({dir.file("cero.vso"), dir.file("cero.wav"), "--sin-musica"});
+    EXPECT_EQ(r.status, render::kExitDefects) << r.err;
+    EXPECT_NE(r.out.find("Sin verificar"), std::string::npos) << r.out;
+    EXPECT_EQ(r.out.find("Correcto"), std::string::npos) << r.out;
 }
 
 TEST_F(RenderCommand, SeveralSessionsSideBySideGiveTheBytesOfOneAtATime) {
