@@ -91,8 +91,20 @@ std::string sourcesText(const RenderSources& s, std::size_t songs) {
     const playback::ExportOptions& e = s.sound;
     std::string text;
     auto add = [&text](const std::string& part) { text += (text.empty() ? "" : ", ") + part; };
-    if (e.binaural) add("binaural " + std::to_string(e.volumenBinaural));
-    if (e.mascara) add("máscara " + std::to_string(e.volumenMascara));
+    if (e.binaural) {
+        using playback::PulseType;
+        const PulseType pulse = e.sound.pulse;
+        add((pulse == PulseType::Monaural     ? "monoaural "
+             : pulse == PulseType::Isochronic ? "isocrónico "
+                                              : "binaural ") +
+            std::to_string(e.volumenBinaural));
+    }
+    if (e.mascara)
+        add("máscara " + std::to_string(e.volumenMascara) +
+            (e.sound.noise == playback::NoiseColour::Pink    ? " (rosa)"
+             : e.sound.noise == playback::NoiseColour::Brown ? " (marrón)"
+                                                             : ""));
+    if (e.sound.swapChannels) add("canales intercambiados");
     if (e.musica)
         add("música " + std::to_string(s.musicSlider) + " (" + std::to_string(songs) +
             (songs == 1 ? " canción)" : " canciones)"));
