@@ -5,8 +5,7 @@
 
 namespace vs::library {
 
-MusicGrid::MusicGrid(QWidget* parent)
-    : LibraryGrid("FlexMusica", QStringLiteral("Canción"), parent) {}
+MusicGrid::MusicGrid(QWidget* parent) : LibraryGrid("FlexMusica", tr("Canción"), parent) {}
 
 void MusicGrid::setLibrary(MusicLibrary* library) {
     library_ = library;

@@ -3,6 +3,7 @@
 
 #include "audio/engine.h"
 #include "base/file_replace.h"
+#include "base/interface_language.h"
 #include "playback/render_analysis.h"
 #include "playback/session_render.h"
 #include "render/render_options.h"
@@ -55,7 +56,7 @@ JobOutcome run(RenderJob& job, std::ostream& standardOutput, const std::atomic<b
     out.report = analyser.finish();
     if (!job.report.empty() &&
         !replaceFileContents(job.report, playback::reportJson(out.report, job.name, r.notes))) {
-        out.message = "no se puede escribir " + job.report;
+        out.message = translate("RenderCommand", "no se puede escribir ") + job.report;
         return out;
     }
     out.status = out.report.passed() ? kExitComplete : kExitDefects;

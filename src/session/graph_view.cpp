@@ -165,13 +165,13 @@ void GraphView::mousePressEvent(QMouseEvent* e) {
     if (hit.index != 0) {
         if (e->button() == Qt::LeftButton) {
             // The whole drag, press to release, is one step.
-            if (history_) history_->begin("mover punto");
+            if (history_) history_->begin(QT_TRANSLATE_NOOP("EditStep", "mover punto"));
             dragCurve_ = hit.curve;
             dragIndex_ = hit.index;
             dragBounds_ = limitesArrastre(m_, hit.curve, hit.index, upp_, uppY_);
             showInfo(hit.curve, hit.index);
         } else if (e->button() == Qt::RightButton) {
-            const EditStep step(history_, "borrar punto");
+            const EditStep step(history_, QT_TRANSLATE_NOOP("EditStep", "borrar punto"));
             bool removed = hit.curve == CurveKind::Binaural ? EliminarPunto(m_, hit.index)
                                                             : EliminarPuntoFR(m_, hit.index);
             if (removed) afterEdit();
@@ -180,7 +180,7 @@ void GraphView::mousePressEvent(QMouseEvent* e) {
     }
     if (e->button() != Qt::LeftButton) return;
     const auto mods = e->modifiers() & ~Qt::KeypadModifier;
-    const EditStep step(history_, "añadir punto");
+    const EditStep step(history_, QT_TRANSLATE_NOOP("EditStep", "añadir punto"));
     int added = 0;
     if (mods == Qt::NoModifier)
         added = agregarPunto(m_, u.x(), u.y(), *random_);
