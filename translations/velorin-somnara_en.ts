@@ -5,127 +5,129 @@
     <name>AudioSession</name>
     <message>
         <source>No se encuentra la tarjeta de sonido</source>
-        <translation type="unfinished"></translation>
+        <translation>No sound card found</translation>
     </message>
     <message>
         <source>No se pueden escribir los ficheros de sonido en %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot write the sound files in %1: %2</translation>
     </message>
     <message>
         <source>No se encuentra la salida de audio «%1»: el sonido sale por la predeterminada del sistema.</source>
-        <translation type="unfinished"></translation>
+        <translation>The audio output “%1” cannot be found: the sound goes to the system default.</translation>
     </message>
 </context>
 <context>
     <name>BackgroundRender</name>
     <message>
         <source>Verificación cancelada</source>
-        <translation type="unfinished"></translation>
+        <translation>Verification cancelled</translation>
     </message>
 </context>
 <context>
     <name>BassSample</name>
     <message>
         <source>No se puede ajustar el volumen</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot set the volume</translation>
     </message>
     <message>
         <source>No se puede modificar la frecuencia</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot change the frequency</translation>
     </message>
     <message>
         <source>No se puede modificar el pulso</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot change the pulse</translation>
     </message>
     <message>
         <source>No se puede establecer el panning</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot set the panning</translation>
     </message>
     <message>
         <source>No se puede cargar el fichero </source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot load the file </translation>
     </message>
     <message>
         <source>No se puede iniciar el fichero</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot start the file</translation>
     </message>
     <message>
         <source>No se puede parar el fichero</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot stop the file</translation>
     </message>
 </context>
 <context>
     <name>BinauralGuard</name>
     <message>
         <source>tiene un solo canal</source>
-        <translation type="unfinished"></translation>
+        <translation>has a single channel</translation>
     </message>
     <message>
         <source>es un auricular Bluetooth en modo manos libres, que sólo lleva un canal</source>
-        <translation type="unfinished"></translation>
+        <translation>is a Bluetooth headset in hands-free mode, which carries a single channel</translation>
     </message>
     <message>
         <source>Los pulsos binaurales necesitan auriculares estéreo, y la salida de audio%1 %2.
 
 ¿Usar el pulso «Isocrónico», que se oye también por altavoces, hasta cerrar el programa? La opción guardada no cambia.</source>
-        <translation type="unfinished"></translation>
+        <translation>Binaural beats need stereo headphones, and the audio output%1 %2.
+
+Use the “Isochronic” pulse, which can also be heard through speakers, until the program closes? The stored option does not change.</translation>
     </message>
 </context>
 <context>
     <name>CdTrackDialog</name>
     <message>
         <source>Añadir pista de CD</source>
-        <translation type="unfinished"></translation>
+        <translation>Add CD Track</translation>
     </message>
     <message>
         <source>Pistas del disco:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tracks on the disc:</translation>
     </message>
     <message>
         <source>Aceptar</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancelar</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
     <name>EditStep</name>
     <message>
         <source>cambiar duración</source>
-        <translation type="unfinished"></translation>
+        <translation>change length</translation>
     </message>
     <message>
         <source>mover punto</source>
-        <translation type="unfinished"></translation>
+        <translation>move point</translation>
     </message>
     <message>
         <source>borrar punto</source>
-        <translation type="unfinished"></translation>
+        <translation>delete point</translation>
     </message>
     <message>
         <source>añadir punto</source>
-        <translation type="unfinished"></translation>
+        <translation>add point</translation>
     </message>
     <message>
         <source>cambiar rangos</source>
-        <translation type="unfinished"></translation>
+        <translation>change ranges</translation>
     </message>
     <message>
         <source>cambiar secuencia</source>
-        <translation type="unfinished"></translation>
+        <translation>change sequence</translation>
     </message>
     <message>
         <source>recuperar la copia</source>
-        <translation type="unfinished"></translation>
+        <translation>recover the copy</translation>
     </message>
 </context>
 <context>
     <name>FlashRiskMarks</name>
     <message>
         <source>Este tramo destella entre 15 y 20 Hz: es la zona de mayor riesgo para personas fotosensibles.</source>
-        <translation type="unfinished"></translation>
+        <translation>This segment flashes between 15 and 20 Hz: the range of highest risk for photosensitive people.</translation>
     </message>
 </context>
 <context>
@@ -138,731 +140,737 @@ Las gafas mentales destellan a la frecuencia de la sesión. Las luces que parpad
 No use las gafas si usted o alguien de su familia ha tenido epilepsia o crisis. Si nota mareo, visión alterada, tics o desorientación, quítese las gafas y pulse Esc: la sesión se detiene y las luces se apagan.
 
 ¿Desea activar las gafas mentales?</source>
-        <translation type="unfinished"></translation>
+        <translation>Warning for photosensitive people
+
+The mind glasses flash at the frequency of the session. Lights that flicker between 3 and 30 times a second can trigger epileptic seizures in photosensitive people (about 1 in 4,000 people aged 5 to 24), even if they have never had one. The risk is highest between 15 and 20 flashes a second and with the eyes closed.
+
+Do not use the glasses if you or anyone in your family has had epilepsy or seizures. If you feel dizzy, your vision changes, or you notice twitching or disorientation, take the glasses off and press Esc: the session stops and the lights go out.
+
+Do you want to turn on the mind glasses?</translation>
     </message>
 </context>
 <context>
     <name>GnauralImport</name>
     <message>
         <source>el fichero no tiene ningún elemento XML</source>
-        <translation type="unfinished"></translation>
+        <translation>the file holds no XML element</translation>
     </message>
     <message>
         <source>se esperaba &lt;schedule&gt; y el documento empieza por &lt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;schedule&gt; was expected and the document starts with &lt;</translation>
     </message>
     <message>
         <source>el XML está mal formado</source>
-        <translation type="unfinished"></translation>
+        <translation>the XML is malformed</translation>
     </message>
     <message>
         <source>el XML se acaba sin cerrar sus elementos</source>
-        <translation type="unfinished"></translation>
+        <translation>the XML ends without closing its elements</translation>
     </message>
     <message>
         <source> no es un número entero positivo</source>
-        <translation type="unfinished"></translation>
+        <translation> is not a positive whole number</translation>
     </message>
     <message>
         <source>&lt;voice&gt; </source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;voice&gt; </translation>
     </message>
     <message>
         <source> no tiene &lt;type&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation> has no &lt;type&gt;</translation>
     </message>
     <message>
         <source>&lt;entry&gt; </source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;entry&gt; </translation>
     </message>
     <message>
         <source> de la voz </source>
-        <translation type="unfinished"></translation>
+        <translation> of voice </translation>
     </message>
     <message>
         <source> no tiene el atributo </source>
-        <translation type="unfinished"></translation>
+        <translation> lacks the attribute </translation>
     </message>
     <message>
         <source> no es un número válido</source>
-        <translation type="unfinished"></translation>
+        <translation> is not a valid number</translation>
     </message>
     <message>
         <source> es negativo</source>
-        <translation type="unfinished"></translation>
+        <translation> is negative</translation>
     </message>
     <message>
         <source>una segunda voz binaural</source>
-        <translation type="unfinished"></translation>
+        <translation>a second binaural voice</translation>
     </message>
     <message>
         <source>una segunda voz de ruido rosa</source>
-        <translation type="unfinished"></translation>
+        <translation>a second pink noise voice</translation>
     </message>
     <message>
         <source>el sonido de un fichero</source>
-        <translation type="unfinished"></translation>
+        <translation>the sound of a file</translation>
     </message>
     <message>
         <source>los tonos isócronos</source>
-        <translation type="unfinished"></translation>
+        <translation>the isochronic tones</translation>
     </message>
     <message>
         <source>los tonos isócronos alternos</source>
-        <translation type="unfinished"></translation>
+        <translation>the alternating isochronic tones</translation>
     </message>
     <message>
         <source>las gotas de agua</source>
-        <translation type="unfinished"></translation>
+        <translation>the water drops</translation>
     </message>
     <message>
         <source>la lluvia</source>
-        <translation type="unfinished"></translation>
+        <translation>the rain</translation>
     </message>
     <message>
         <source>las voces de un tipo desconocido</source>
-        <translation type="unfinished"></translation>
+        <translation>the voices of an unknown type</translation>
     </message>
     <message>
         <source>no hay ninguna voz binaural (&lt;type&gt;0&lt;/type&gt;)</source>
-        <translation type="unfinished"></translation>
+        <translation>there is no binaural voice (&lt;type&gt;0&lt;/type&gt;)</translation>
     </message>
     <message>
         <source>ruido rosa</source>
-        <translation type="unfinished"></translation>
+        <translation>pink noise</translation>
     </message>
     <message>
         <source>voz</source>
-        <translation type="unfinished"></translation>
+        <translation>voice</translation>
     </message>
     <message>
         <source>voces</source>
-        <translation type="unfinished"></translation>
+        <translation>voices</translation>
     </message>
     <message>
         <source>La voz binaural </source>
-        <translation type="unfinished"></translation>
+        <translation>The binaural voice </translation>
     </message>
     <message>
         <source> está silenciada en el fichero; se ha llevado igualmente.</source>
-        <translation type="unfinished"></translation>
+        <translation> is muted in the file; it has been brought in all the same.</translation>
     </message>
     <message>
         <source>la voz binaural no tiene ninguna &lt;entry&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>the binaural voice has no &lt;entry&gt;</translation>
     </message>
     <message>
         <source>la voz binaural dura menos de medio segundo</source>
-        <translation type="unfinished"></translation>
+        <translation>the binaural voice lasts less than half a second</translation>
     </message>
     <message>
         <source>El fichero se repite sin fin (&lt;loops&gt;0&lt;/loops&gt;): se lleva una vez.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file repeats endlessly (&lt;loops&gt;0&lt;/loops&gt;): it is brought in once.</translation>
     </message>
     <message>
         <source>la voz binaural repetida da demasiados puntos</source>
-        <translation type="unfinished"></translation>
+        <translation>the repeated binaural voice gives too many points</translation>
     </message>
 </context>
 <context>
     <name>HeadphoneCheck</name>
     <message>
         <source>Cada tono suena en su oído: los pulsos binaurales llegarán bien.</source>
-        <translation type="unfinished"></translation>
+        <translation>Each tone sounds in its own ear: binaural beats will come through well.</translation>
     </message>
     <message>
         <source>Los lados llegan cambiados: desmarque «Intercambiar canales» y repita la comprobación.</source>
-        <translation type="unfinished"></translation>
+        <translation>The sides arrive swapped: untick “Swap channels” and repeat the check.</translation>
     </message>
     <message>
         <source>Los lados llegan cambiados: marque «Intercambiar canales» y repita la comprobación.</source>
-        <translation type="unfinished"></translation>
+        <translation>The sides arrive swapped: tick “Swap channels” and repeat the check.</translation>
     </message>
     <message>
         <source>Sólo suena un lado: revise el cable y los auriculares. Sin los dos lados, elija el pulso «Isocrónico» en Opciones.</source>
-        <translation type="unfinished"></translation>
+        <translation>Only one side sounds: check the cable and the headphones. Without both sides, choose the “Isochronic” pulse in Options.</translation>
     </message>
     <message>
         <source>Los dos tonos suenan en el mismo oído: la salida no es estéreo. Elija el pulso «Monoaural» o «Isocrónico» en Opciones.</source>
-        <translation type="unfinished"></translation>
+        <translation>Both tones sound in the same ear: the output is not stereo. Choose the “Monaural” or “Isochronic” pulse in Options.</translation>
     </message>
     <message>
         <source>No suena nada: revise el volumen y la salida de audio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nothing sounds: check the volume and the audio output.</translation>
     </message>
 </context>
 <context>
     <name>ImportDraft</name>
     <message>
         <source> y </source>
-        <translation type="unfinished"></translation>
+        <translation> and </translation>
     </message>
     <message>
         <source> y %1 más</source>
-        <translation type="unfinished"></translation>
+        <translation> and %1 more</translation>
     </message>
     <message>
         <source> Hz</source>
-        <translation type="unfinished"></translation>
+        <translation> Hz</translation>
     </message>
     <message>
         <source>No se ha podido llevar a la sesión: </source>
-        <translation type="unfinished"></translation>
+        <translation>Could not be brought into the session: </translation>
     </message>
     <message>
         <source>La sesión duraba %1 y se ha recortado a 59:59.</source>
-        <translation type="unfinished"></translation>
+        <translation>The session lasted %1 and has been cut to 59:59.</translation>
     </message>
     <message>
         <source>la sesión dura menos de un segundo</source>
-        <translation type="unfinished"></translation>
+        <translation>the session lasts less than a second</translation>
     </message>
     <message>
         <source>Las frecuencias binaurales por encima de %1 se han limitado a %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Binaural frequencies above %1 have been limited to %1.</translation>
     </message>
     <message>
         <source>Las frecuencias base por encima de %1 se han limitado a %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Base frequencies above %1 have been limited to %1.</translation>
     </message>
     <message>
         <source>La escala base abarca %1: las frecuencias base por debajo de %2 se han subido a %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>The base scale spans %1: base frequencies below %2 have been raised to %2.</translation>
     </message>
     <message>
         <source>La curva binaural necesitaba más de %1 puntos: se ha simplificado a %1 con un error de %2 Hz como mucho.</source>
-        <translation type="unfinished"></translation>
+        <translation>The binaural curve needed more than %1 points: it has been simplified to %1 with an error of at most %2 Hz.</translation>
     </message>
     <message>
         <source>La curva base necesitaba más de %1 puntos: se ha simplificado a %1 con un error de %2 Hz como mucho.</source>
-        <translation type="unfinished"></translation>
+        <translation>The base curve needed more than %1 points: it has been simplified to %1 with an error of at most %2 Hz.</translation>
     </message>
     <message>
         <source>El %1 cambia de nivel (de %2 a %3): se propone %4 para la máscara.</source>
-        <translation type="unfinished"></translation>
+        <translation>The %1 changes level (from %2 to %3): %4 is proposed for the masking noise.</translation>
     </message>
 </context>
 <context>
     <name>LedPort</name>
     <message>
         <source>; las gafas no recibirán señal.</source>
-        <translation type="unfinished"></translation>
+        <translation>; the glasses will receive no signal.</translation>
     </message>
     <message>
         <source>No hay permiso para usar el %1 %2: el usuario debe pertenecer al grupo «%3» (hay que volver a iniciar la sesión después de añadirlo)</source>
-        <translation type="unfinished"></translation>
+        <translation>No permission to use the %1 %2: the user must belong to the group “%3” (log out and in again after adding it)</translation>
     </message>
     <message>
         <source>No existe el %1 %2 (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>There is no %1 %2 (%3)</translation>
     </message>
     <message>
         <source>El %1 %2 está ocupado por otro programa</source>
-        <translation type="unfinished"></translation>
+        <translation>The %1 %2 is in use by another program</translation>
     </message>
     <message>
         <source>No se puede usar el %1 %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot use the %1 %2: %3</translation>
     </message>
     <message>
         <source>puerto paralelo</source>
-        <translation type="unfinished"></translation>
+        <translation>parallel port</translation>
     </message>
     <message>
         <source>dispositivo</source>
-        <translation type="unfinished"></translation>
+        <translation>device</translation>
     </message>
     <message>
         <source>¿está cargado el módulo «ppdev»?</source>
-        <translation type="unfinished"></translation>
+        <translation>is the “ppdev” module loaded?</translation>
     </message>
     <message>
         <source>No se ha elegido una dirección de puerto paralelo válida (378, 278 o 3BC)</source>
-        <translation type="unfinished"></translation>
+        <translation>No valid parallel port address has been chosen (378, 278 or 3BC)</translation>
     </message>
     <message>
         <source>No hay ningún puerto paralelo en la dirección </source>
-        <translation type="unfinished"></translation>
+        <translation>There is no parallel port at address </translation>
     </message>
     <message>
         <source>puerto serie</source>
-        <translation type="unfinished"></translation>
+        <translation>serial port</translation>
     </message>
     <message>
         <source>¿está conectada la placa?</source>
-        <translation type="unfinished"></translation>
+        <translation>is the board connected?</translation>
     </message>
     <message>
         <source>Se ha perdido la conexión con las gafas en el puerto serie %1 (¿se ha desconectado la placa?)</source>
-        <translation type="unfinished"></translation>
+        <translation>The connection to the glasses on the serial port %1 has been lost (has the board been unplugged?)</translation>
     </message>
 </context>
 <context>
     <name>ListFile</name>
     <message>
         <source>Se ha producido un error al leer los datos de </source>
-        <translation type="unfinished"></translation>
+        <translation>An error occurred while reading the data of </translation>
     </message>
     <message>
         <source>; se conserva como </source>
-        <translation type="unfinished"></translation>
+        <translation>; it is kept as </translation>
     </message>
 </context>
 <context>
     <name>MainWindowUi</name>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Play</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop</translation>
     </message>
     <message>
         <source>Frecuencia/Tiempo</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequency/Time</translation>
     </message>
     <message>
         <source>Tiempo</source>
-        <translation type="unfinished"></translation>
+        <translation>Time</translation>
     </message>
     <message>
         <source>Frecuencia Binaural (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Binaural Frequency (Hz)</translation>
     </message>
     <message>
         <source>Frecuencia Base (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Base Frequency (Hz)</translation>
     </message>
     <message>
         <source>Tiempo (mm:ss)</source>
-        <translation type="unfinished"></translation>
+        <translation>Time (mm:ss)</translation>
     </message>
     <message>
         <source>Frecuencia Binaural</source>
-        <translation type="unfinished"></translation>
+        <translation>Binaural Frequency</translation>
     </message>
     <message>
         <source>Frecuencia Base</source>
-        <translation type="unfinished"></translation>
+        <translation>Base Frequency</translation>
     </message>
     <message>
         <source>Volumen</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume</translation>
     </message>
     <message>
         <source>Activar/Desactivar Música</source>
-        <translation type="unfinished"></translation>
+        <translation>Music On/Off</translation>
     </message>
     <message>
         <source>Activar/Desactivar sonido Máscara</source>
-        <translation type="unfinished"></translation>
+        <translation>Masking Noise On/Off</translation>
     </message>
     <message>
         <source>Activar/Desactivar sonido Binaural</source>
-        <translation type="unfinished"></translation>
+        <translation>Binaural Sound On/Off</translation>
     </message>
     <message>
         <source>Activo</source>
-        <translation type="unfinished"></translation>
+        <translation>On</translation>
     </message>
     <message>
         <source>Música</source>
-        <translation type="unfinished"></translation>
+        <translation>Music</translation>
     </message>
     <message>
         <source>Sonido Máscara</source>
-        <translation type="unfinished"></translation>
+        <translation>Masking Noise</translation>
     </message>
     <message>
         <source>Sonido Binaural</source>
-        <translation type="unfinished"></translation>
+        <translation>Binaural Sound</translation>
     </message>
     <message>
         <source>&amp;Archivo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>&amp;Importar sesión...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Import session...</translation>
     </message>
     <message>
         <source>&amp;Opciones</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Options</translation>
     </message>
     <message>
         <source>&amp;Salir</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xit</translation>
     </message>
     <message>
         <source>&amp;Edición</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Edit</translation>
     </message>
     <message>
         <source>&amp;Deshacer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Undo</translation>
     </message>
     <message>
         <source>&amp;Rehacer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Redo</translation>
     </message>
     <message>
         <source>&amp;Sesión</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Session</translation>
     </message>
     <message>
         <source>&amp;Nueva</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;New</translation>
     </message>
     <message>
         <source>&amp;Guardar Sesión</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Save Session</translation>
     </message>
     <message>
         <source>G&amp;uardar Sesión como...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sa&amp;ve Session As...</translation>
     </message>
     <message>
         <source>Exportar como &amp;programa .sbg...</source>
-        <translation type="unfinished"></translation>
+        <translation>Export as .sbg sche&amp;dule...</translation>
     </message>
     <message>
         <source>&amp;Añadir Sesión...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Add Session...</translation>
     </message>
     <message>
         <source>&amp;Eliminar Sesión</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;move Session</translation>
     </message>
     <message>
         <source>&amp;Comprobar auriculares...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Check headphones...</translation>
     </message>
     <message>
         <source>&amp;Música</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Music</translation>
     </message>
     <message>
         <source>&amp;Añadir Canción...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Add Song...</translation>
     </message>
     <message>
         <source>Añadir pista de CD...</source>
-        <translation type="unfinished"></translation>
+        <translation>Add CD &amp;track...</translation>
     </message>
     <message>
         <source>&amp;Eliminar Canción</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;move Song</translation>
     </message>
     <message>
         <source>A&amp;yuda</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Help</translation>
     </message>
     <message>
         <source>&amp;Contenido...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Contents...</translation>
     </message>
     <message>
         <source>A&amp;cerca de...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;About...</translation>
     </message>
 </context>
 <context>
     <name>MusicLibrary</name>
     <message>
         <source>Añadir Canción</source>
-        <translation type="unfinished"></translation>
+        <translation>Add Song</translation>
     </message>
     <message>
         <source>Ficheros musicales (mp3, wav, ogg, mid, cda)</source>
-        <translation type="unfinished"></translation>
+        <translation>Music files (mp3, wav, ogg, mid, cda)</translation>
     </message>
     <message>
         <source>No se puede inicializar el CD</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot initialise the CD</translation>
     </message>
     <message>
         <source>No se puede abrir el fichero</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot open the file</translation>
     </message>
     <message>
         <source>Pista %1  (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Track %1  (%2)</translation>
     </message>
     <message>
         <source>No hay ningún disco de audio en la unidad</source>
-        <translation type="unfinished"></translation>
+        <translation>There is no audio disc in the drive</translation>
     </message>
     <message>
         <source>Eliminar: %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Remove: %1?</translation>
     </message>
 </context>
 <context>
     <name>MusicPlayer</name>
     <message>
         <source>Error al reproducir el fichero</source>
-        <translation type="unfinished"></translation>
+        <translation>Error playing the file</translation>
     </message>
     <message>
         <source>No se puede inicializar el CD</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot initialise the CD</translation>
     </message>
 </context>
 <context>
     <name>Preferences</name>
     <message>
         <source>No se pueden guardar las preferencias en &quot;%1&quot;. Los cambios de configuración no se conservarán.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot save the preferences in &quot;%1&quot;. Changes to the settings will not be kept.</translation>
     </message>
 </context>
 <context>
     <name>RecoveryCopy</name>
     <message>
         <source>Se ha encontrado una copia de la sesión «%1» sin guardar. ¿Recuperarla?</source>
-        <translation type="unfinished"></translation>
+        <translation>An unsaved copy of the session “%1” has been found. Recover it?</translation>
     </message>
 </context>
 <context>
     <name>RenderCommand</name>
     <message>
         <source>: nota: </source>
-        <translation type="unfinished"></translation>
+        <translation>: note: </translation>
     </message>
     <message>
         <source>  quedan </source>
-        <translation type="unfinished"></translation>
+        <translation>  left </translation>
     </message>
     <message>
         <source>binaural %1</source>
-        <translation type="unfinished"></translation>
+        <translation>binaural %1</translation>
     </message>
     <message>
         <source>máscara %1</source>
-        <translation type="unfinished"></translation>
+        <translation>masking noise %1</translation>
     </message>
     <message>
         <source>música %1 (%2 canción)</source>
-        <translation type="unfinished"></translation>
+        <translation>music %1 (%2 song)</translation>
     </message>
     <message>
         <source>música %1 (%2 canciones)</source>
-        <translation type="unfinished"></translation>
+        <translation>music %1 (%2 songs)</translation>
     </message>
     <message>
         <source>luz</source>
-        <translation type="unfinished"></translation>
+        <translation>light</translation>
     </message>
     <message>
         <source>fundido %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>fade %1 s</translation>
     </message>
     <message>
         <source>sin fundido</source>
-        <translation type="unfinished"></translation>
+        <translation>no fade</translation>
     </message>
     <message>
         <source>(entrada estándar)</source>
-        <translation type="unfinished"></translation>
+        <translation>(standard input)</translation>
     </message>
     <message>
         <source>nota: </source>
-        <translation type="unfinished"></translation>
+        <translation>note: </translation>
     </message>
     <message>
         <source>: no se puede crear la carpeta </source>
-        <translation type="unfinished"></translation>
+        <translation>: cannot create the folder </translation>
     </message>
     <message>
         <source>interrumpida antes de empezar</source>
-        <translation type="unfinished"></translation>
+        <translation>interrupted before it began</translation>
     </message>
     <message>
         <source>el ruido de la sesión suena como máscara, a %1 (--mascara lo cambia)</source>
-        <translation type="unfinished"></translation>
+        <translation>the session’s noise plays as the masking noise, at %1 (--mascara changes it)</translation>
     </message>
     <message>
         <source>no queda ninguna fuente de sonido</source>
-        <translation type="unfinished"></translation>
+        <translation>no sound source is left</translation>
     </message>
     <message>
         <source>otra sesión ya se graba en </source>
-        <translation type="unfinished"></translation>
+        <translation>another session is already being recorded to </translation>
     </message>
     <message>
         <source>no se puede escribir </source>
-        <translation type="unfinished"></translation>
+        <translation>cannot write </translation>
     </message>
     <message>
         <source>(salida estándar)</source>
-        <translation type="unfinished"></translation>
+        <translation>(standard output)</translation>
     </message>
 </context>
 <context>
     <name>RenderOptions</name>
     <message>
         <source>Muestra esta ayuda y termina.</source>
-        <translation type="unfinished"></translation>
+        <translation>Shows this help and exits.</translation>
     </message>
     <message>
         <source>Muestra la versión y termina.</source>
-        <translation type="unfinished"></translation>
+        <translation>Shows the version and exits.</translation>
     </message>
     <message>
         <source>CARPETA</source>
-        <translation type="unfinished"></translation>
+        <translation>FOLDER</translation>
     </message>
     <message>
         <source>Graba cada SESION en CARPETA/SESION.wav (o con la extensión de --formato), varias a la vez; la carpeta se crea si falta.</source>
-        <translation type="unfinished"></translation>
+        <translation>Records each SESSION to FOLDER/SESSION.wav (or with the extension of --formato), several at a time; the folder is created if missing.</translation>
     </message>
     <message>
         <source>FORMATO</source>
-        <translation type="unfinished"></translation>
+        <translation>FORMAT</translation>
     </message>
     <message>
         <source>wav, flac, ogg o mp3, cuando el nombre de SALIDA no lo dice.</source>
-        <translation type="unfinished"></translation>
+        <translation>wav, flac, ogg or mp3, when the name of OUTPUT does not say.</translation>
     </message>
     <message>
         <source>BITS</source>
-        <translation type="unfinished"></translation>
+        <translation>BITS</translation>
     </message>
     <message>
         <source>WAV y FLAC: 16 (por omisión), 24 o 32f (WAV en coma flotante).</source>
-        <translation type="unfinished"></translation>
+        <translation>WAV and FLAC: 16 (the default), 24 or 32f (floating-point WAV).</translation>
     </message>
     <message>
         <source>N</source>
-        <translation type="unfinished"></translation>
+        <translation>N</translation>
     </message>
     <message>
         <source>Ogg y MP3: de 0 (el fichero menor) a 10 (el mejor sonido); 8 por omisión.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogg and MP3: from 0 (the smallest file) to 10 (the best sound); 8 by default.</translation>
     </message>
     <message>
         <source>Los tonos binaurales a N, de 0 a 100 (0 los quita); 50 por omisión.</source>
-        <translation type="unfinished"></translation>
+        <translation>The binaural tones at N, from 0 to 100 (0 leaves them out); 50 by default.</translation>
     </message>
     <message>
         <source>El ruido de enmascaramiento a N, de 0 a 100; 0, por omisión, lo quita (una sesión importada con ruido lo trae a su nivel).</source>
-        <translation type="unfinished"></translation>
+        <translation>The masking noise at N, from 0 to 100; 0, the default, leaves it out (an imported session with noise brings it at its own level).</translation>
     </message>
     <message>
         <source>La música de fondo a N, de 0 a 100 (0 la quita); por omisión a 100 si la casilla de música quedó marcada en la ventana.</source>
-        <translation type="unfinished"></translation>
+        <translation>The background music at N, from 0 to 100 (0 leaves it out); by default 100 if the music box was left ticked in the window.</translation>
     </message>
     <message>
         <source>Sin la música de fondo (lo mismo que --musica 0).</source>
-        <translation type="unfinished"></translation>
+        <translation>Without the background music (the same as --musica 0).</translation>
     </message>
     <message>
         <source>S</source>
-        <translation type="unfinished"></translation>
+        <translation>S</translation>
     </message>
     <message>
         <source>Segundos del descenso del volumen al final, de 0 a 120; 30 por omisión.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seconds of the volume fade at the end, from 0 to 120; 30 by default.</translation>
     </message>
     <message>
         <source>Las casillas, los niveles y el fundido como quedaron en la ventana al salir (las opciones de arriba mandan sobre ellos).</source>
-        <translation type="unfinished"></translation>
+        <translation>The boxes, levels and fade as they were left in the window at exit (the options above override them).</translation>
     </message>
     <message>
         <source>Lleva en el sonido la señal de luz de las gafas.</source>
-        <translation type="unfinished"></translation>
+        <translation>Carries the glasses’ light signal in the sound.</translation>
     </message>
     <message>
         <source>FICHERO</source>
-        <translation type="unfinished"></translation>
+        <translation>FILE</translation>
     </message>
     <message>
         <source>Escribe además el informe de la comprobación en JSON (con una sola sesión).</source>
-        <translation type="unfinished"></translation>
+        <translation>Also writes the verification report as JSON (with a single session).</translation>
     </message>
     <message>
         <source>Sin barra de progreso ni resumen: solo los errores.</source>
-        <translation type="unfinished"></translation>
+        <translation>No progress bar and no summary: only the errors.</translation>
     </message>
     <message>
         <source>Lee y comprueba las sesiones y muestra su duración y sus fuentes, sin escribir nada.</source>
-        <translation type="unfinished"></translation>
+        <translation>Reads and checks the sessions and shows their length and sources, writing nothing.</translation>
     </message>
     <message>
         <source>opción desconocida: </source>
-        <translation type="unfinished"></translation>
+        <translation>unknown option: </translation>
     </message>
     <message>
         <source>falta el valor de </source>
-        <translation type="unfinished"></translation>
+        <translation>missing the value of </translation>
     </message>
     <message>
         <source> no lleva valor</source>
-        <translation type="unfinished"></translation>
+        <translation> takes no value</translation>
     </message>
     <message>
         <source>argumentos no válidos: </source>
-        <translation type="unfinished"></translation>
+        <translation>invalid arguments: </translation>
     </message>
     <message>
         <source>--%1 va de 0 a %2, no «%3»</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 goes from 0 to %2, not “%3”</translation>
     </message>
     <message>
         <source>--calidad va de 0 a 10, no «%1»</source>
-        <translation type="unfinished"></translation>
+        <translation>--calidad goes from 0 to 10, not “%1”</translation>
     </message>
     <message>
         <source>--bits es 16, 24 o 32f, no «%1»</source>
-        <translation type="unfinished"></translation>
+        <translation>--bits is 16, 24 or 32f, not “%1”</translation>
     </message>
     <message>
         <source>--formato es wav, flac, ogg o mp3, no «%1»</source>
-        <translation type="unfinished"></translation>
+        <translation>--formato is wav, flac, ogg or mp3, not “%1”</translation>
     </message>
     <message>
         <source>se esperan una sesión y un fichero de salida</source>
-        <translation type="unfinished"></translation>
+        <translation>a session and an output file are expected</translation>
     </message>
     <message>
         <source>se espera al menos una sesión tras -d CARPETA</source>
-        <translation type="unfinished"></translation>
+        <translation>at least one session is expected after -d FOLDER</translation>
     </message>
     <message>
         <source>la entrada estándar da una sola sesión, sin -d</source>
-        <translation type="unfinished"></translation>
+        <translation>standard input gives a single session, without -d</translation>
     </message>
     <message>
         <source>--informe es para una sola sesión, sin -d</source>
-        <translation type="unfinished"></translation>
+        <translation>--informe is for a single session, without -d</translation>
     </message>
     <message>
         <source>formato desconocido: %1 (use .wav, .flac, .ogg o .mp3, o --formato)</source>
-        <translation type="unfinished"></translation>
+        <translation>unknown format: %1 (use .wav, .flac, .ogg or .mp3, or --formato)</translation>
     </message>
     <message>
         <source>la salida estándar solo lleva WAV</source>
-        <translation type="unfinished"></translation>
+        <translation>standard output carries WAV only</translation>
     </message>
     <message>
         <source>--formato %1 no es el formato que dice el nombre %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--formato %1 is not the format the name %2 says</translation>
     </message>
     <message>
         <source>--bits es para WAV y FLAC</source>
-        <translation type="unfinished"></translation>
+        <translation>--bits is for WAV and FLAC</translation>
     </message>
     <message>
         <source>--calidad es para Ogg y MP3</source>
-        <translation type="unfinished"></translation>
+        <translation>--calidad is for Ogg and MP3</translation>
     </message>
     <message>
         <source>falta el valor de -d</source>
-        <translation type="unfinished"></translation>
+        <translation>missing the value of -d</translation>
     </message>
     <message>
         <source>uso: %1 [OPCIONES] SESION SALIDA, o -d CARPETA SESION... (--help: todas las opciones)</source>
-        <translation type="unfinished"></translation>
+        <translation>usage: %1 [OPTIONS] SESSION OUTPUT, or -d FOLDER SESSION... (--help: all the options)</translation>
     </message>
     <message>
         <source>Uso: %1 [OPCIONES] SESION SALIDA
@@ -870,17 +878,23 @@ No use las gafas si usted o alguien de su familia ha tenido epilepsia o crisis. 
      %1 --comprobar [OPCIONES] SESION... [SALIDA]
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Usage: %1 [OPTIONS] SESSION OUTPUT
+       %1 [OPTIONS] -d FOLDER SESSION...
+       %1 --comprobar [OPTIONS] SESSION... [OUTPUT]
+
+</translation>
     </message>
     <message>
         <source>Graba una sesión en un fichero de sonido tal como la hace sonar Play, sin tarjeta de sonido, y comprueba lo grabado. SESION es un fichero .vso o una sesión de otro programa (.sbg, .gnaural); «-» la lee de la entrada estándar. SALIDA es un .wav, .flac, .ogg o .mp3; «-» escribe WAV en la salida estándar, para un reproductor o un codificador (el resumen va entonces a la salida de errores). «--» termina las opciones.</source>
-        <translation type="unfinished"></translation>
+        <translation>Records a session to a sound file just as Play sounds it, with no sound card, and checks the recording. SESSION is a .vso file or a session of another program (.sbg, .gnaural); “-” reads it from standard input. OUTPUT is a .wav, .flac, .ogg or .mp3; “-” writes WAV to standard output, for a player or an encoder (the summary then goes to standard error). “--” ends the options.</translation>
     </message>
     <message>
         <source>
 Opciones:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Options:
+</translation>
     </message>
     <message>
         <source>
@@ -896,828 +910,846 @@ Ejemplos:
   %1 --bits 24 Sueño.vso - | aplay
   %1 --mascara 30 -f ogg -d grabadas *.vso
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Exit status:
+  0  recorded in full and checked with no defects
+  1  the recording or the writing failed or was interrupted
+  2  the arguments or a session are not valid
+  3  recorded, but the check found defects
+  With several sessions, the worst of them: 2, then 1, then 3.
+
+Examples:
+  %1 Relajación.vso relajacion.flac
+  %1 --bits 24 Sueño.vso - | aplay
+  %1 --mascara 30 -f ogg -d recordings *.vso
+</translation>
     </message>
     <message>
         <source>24 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>24-bit</translation>
     </message>
     <message>
         <source>32 bits en coma flotante</source>
-        <translation type="unfinished"></translation>
+        <translation>32-bit floating point</translation>
     </message>
     <message>
         <source>16 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>16-bit</translation>
     </message>
     <message>
         <source>calidad %1</source>
-        <translation type="unfinished"></translation>
+        <translation>quality %1</translation>
     </message>
 </context>
 <context>
     <name>Safekeeping</name>
     <message>
         <source>No se puede escribir la copia de recuperación %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot write the recovery copy %1: %2</translation>
     </message>
 </context>
 <context>
     <name>SbgImport</name>
     <message>
         <source>falta «}» para cerrar el bloque</source>
-        <translation type="unfinished"></translation>
+        <translation>“}” is missing to close the block</translation>
     </message>
     <message>
         <source>en un bloque solo caben líneas de tiempo</source>
-        <translation type="unfinished"></translation>
+        <translation>a block holds time lines only</translation>
     </message>
     <message>
         <source>«}» sin un bloque abierto</source>
-        <translation type="unfinished"></translation>
+        <translation>“}” with no block open</translation>
     </message>
     <message>
         <source>línea no reconocida </source>
-        <translation type="unfinished"></translation>
+        <translation>unrecognised line </translation>
     </message>
     <message>
         <source>la opción </source>
-        <translation type="unfinished"></translation>
+        <translation>the option </translation>
     </message>
     <message>
         <source> hace el programa por sí misma y no se puede importar</source>
-        <translation type="unfinished"></translation>
+        <translation> makes the program play on its own and cannot be imported</translation>
     </message>
     <message>
         <source>nombre no válido </source>
-        <translation type="unfinished"></translation>
+        <translation>invalid name </translation>
     </message>
     <message>
         <source> ya está definido en la línea </source>
-        <translation type="unfinished"></translation>
+        <translation> is already defined on line </translation>
     </message>
     <message>
         <source>ruido giratorio (spin)</source>
-        <translation type="unfinished"></translation>
+        <translation>spinning noise (spin)</translation>
     </message>
     <message>
         <source>voz no reconocida </source>
-        <translation type="unfinished"></translation>
+        <translation>unrecognised voice </translation>
     </message>
     <message>
         <source>ruido blanco</source>
-        <translation type="unfinished"></translation>
+        <translation>white noise</translation>
     </message>
     <message>
         <source>ruido marrón</source>
-        <translation type="unfinished"></translation>
+        <translation>brown noise</translation>
     </message>
     <message>
         <source>la mezcla con un sonido de fondo (mix)</source>
-        <translation type="unfinished"></translation>
+        <translation>the mix with a background sound (mix)</translation>
     </message>
     <message>
         <source>nivel no válido en </source>
-        <translation type="unfinished"></translation>
+        <translation>invalid level in </translation>
     </message>
     <message>
         <source>una segunda voz de ruido rosa</source>
-        <translation type="unfinished"></translation>
+        <translation>a second pink noise voice</translation>
     </message>
     <message>
         <source>las campanas (bell)</source>
-        <translation type="unfinished"></translation>
+        <translation>the bells (bell)</translation>
     </message>
     <message>
         <source>los tonos isócronos (@)</source>
-        <translation type="unfinished"></translation>
+        <translation>the isochronic tones (@)</translation>
     </message>
     <message>
         <source>los tonos modulados (~)</source>
-        <translation type="unfinished"></translation>
+        <translation>the modulated tones (~)</translation>
     </message>
     <message>
         <source>una segunda voz binaural</source>
-        <translation type="unfinished"></translation>
+        <translation>a second binaural voice</translation>
     </message>
     <message>
         <source>las formas de onda que no son senoidales</source>
-        <translation type="unfinished"></translation>
+        <translation>the waveforms that are not sine waves</translation>
     </message>
     <message>
         <source>los efectos sobre la mezcla (mixspin, mixpulse, mixbeat, mixam)</source>
-        <translation type="unfinished"></translation>
+        <translation>the effects on the mix (mixspin, mixpulse, mixbeat, mixam)</translation>
     </message>
     <message>
         <source>hora no válida </source>
-        <translation type="unfinished"></translation>
+        <translation>invalid time </translation>
     </message>
     <message>
         <source>en un bloque las horas son relativas (+hh:mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>in a block the times are relative (+hh:mm)</translation>
     </message>
     <message>
         <source>fundido no válido </source>
-        <translation type="unfinished"></translation>
+        <translation>invalid fade </translation>
     </message>
     <message>
         <source>: son dos signos, el primero de &lt; - = y el segundo de &gt; - =</source>
-        <translation type="unfinished"></translation>
+        <translation>: it is two signs, the first one of &lt; - = and the second one of &gt; - =</translation>
     </message>
     <message>
         <source>falta el nombre del conjunto de tonos</source>
-        <translation type="unfinished"></translation>
+        <translation>the name of the tone set is missing</translation>
     </message>
     <message>
         <source>sobra </source>
-        <translation type="unfinished"></translation>
+        <translation>unexpected </translation>
     </message>
     <message>
         <source> al final de la línea</source>
-        <translation type="unfinished"></translation>
+        <translation> at the end of the line</translation>
     </message>
     <message>
         <source> no está definido</source>
-        <translation type="unfinished"></translation>
+        <translation> is not defined</translation>
     </message>
     <message>
         <source>un bloque no lleva fundido ni -&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>a block takes neither a fade nor -&gt;</translation>
     </message>
     <message>
         <source>un bloque no puede usarse a sí mismo</source>
-        <translation type="unfinished"></translation>
+        <translation>a block cannot use itself</translation>
     </message>
     <message>
         <source>los bloques dan más de </source>
-        <translation type="unfinished"></translation>
+        <translation>the blocks give more than </translation>
     </message>
     <message>
         <source> líneas de tiempo</source>
-        <translation type="unfinished"></translation>
+        <translation> time lines</translation>
     </message>
     <message>
         <source>los bloques se usan unos a otros a más de </source>
-        <translation type="unfinished"></translation>
+        <translation>the blocks use one another more than </translation>
     </message>
     <message>
         <source> niveles</source>
-        <translation type="unfinished"></translation>
+        <translation> levels deep</translation>
     </message>
     <message>
         <source>no se pueden mezclar NOW y horas de reloj</source>
-        <translation type="unfinished"></translation>
+        <translation>NOW and clock times cannot be mixed</translation>
     </message>
     <message>
         <source>la hora es anterior a la de la línea </source>
-        <translation type="unfinished"></translation>
+        <translation>the time is earlier than that of line </translation>
     </message>
     <message>
         <source>no hay ninguna línea de tiempo</source>
-        <translation type="unfinished"></translation>
+        <translation>there is no time line</translation>
     </message>
     <message>
         <source>la sesión dura 0 segundos: la última línea de tiempo marca su final</source>
-        <translation type="unfinished"></translation>
+        <translation>the session lasts 0 seconds: the last time line marks its end</translation>
     </message>
     <message>
         <source>los fundidos a través del silencio (&lt;, &gt;)</source>
-        <translation type="unfinished"></translation>
+        <translation>the fades through silence (&lt;, &gt;)</translation>
     </message>
     <message>
         <source>ningún conjunto de tonos usado tiene una voz binaural</source>
-        <translation type="unfinished"></translation>
+        <translation>no tone set in use has a binaural voice</translation>
     </message>
     <message>
         <source>ruido rosa</source>
-        <translation type="unfinished"></translation>
+        <translation>pink noise</translation>
     </message>
     <message>
         <source>los silencios (conjuntos de tonos sin voz binaural)</source>
-        <translation type="unfinished"></translation>
+        <translation>the silences (tone sets with no binaural voice)</translation>
     </message>
     <message>
         <source>línea</source>
-        <translation type="unfinished"></translation>
+        <translation>line</translation>
     </message>
     <message>
         <source>líneas</source>
-        <translation type="unfinished"></translation>
+        <translation>lines</translation>
     </message>
 </context>
 <context>
     <name>Sequences</name>
     <message>
         <source>Rueda interior</source>
-        <translation type="unfinished"></translation>
+        <translation>Inner wheel</translation>
     </message>
     <message>
         <source>Rueda exterior</source>
-        <translation type="unfinished"></translation>
+        <translation>Outer wheel</translation>
     </message>
     <message>
         <source>Ola interior</source>
-        <translation type="unfinished"></translation>
+        <translation>Inner wave</translation>
     </message>
     <message>
         <source>Ola exterior</source>
-        <translation type="unfinished"></translation>
+        <translation>Outer wave</translation>
     </message>
     <message>
         <source>On Off</source>
-        <translation type="unfinished"></translation>
+        <translation>On Off</translation>
     </message>
     <message>
         <source>Flip Flop</source>
-        <translation type="unfinished"></translation>
+        <translation>Flip Flop</translation>
     </message>
     <message>
         <source>Cruz</source>
-        <translation type="unfinished"></translation>
+        <translation>Cross</translation>
     </message>
 </context>
 <context>
     <name>SessionDocument</name>
     <message>
         <source>Sesión nueva</source>
-        <translation type="unfinished"></translation>
+        <translation>New session</translation>
     </message>
     <message>
         <source>Guardar Sesión</source>
-        <translation type="unfinished"></translation>
+        <translation>Save Session</translation>
     </message>
     <message>
         <source>Ficheros de Sesión</source>
-        <translation type="unfinished"></translation>
+        <translation>Session Files</translation>
     </message>
     <message>
         <source>Guardar modificaciones de: %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Save the changes to: %1?</translation>
     </message>
     <message>
         <source>No se ha podido guardar %1. ¿Guardarla en otro lugar? (No: volver a la ventana sin salir)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 could not be saved. Save it somewhere else? (No: back to the window without exiting)</translation>
     </message>
 </context>
 <context>
     <name>SessionFile</name>
     <message>
         <source>Error al leer datos</source>
-        <translation type="unfinished"></translation>
+        <translation>Error reading data</translation>
     </message>
     <message>
         <source>Error al grabar datos</source>
-        <translation type="unfinished"></translation>
+        <translation>Error writing data</translation>
     </message>
 </context>
 <context>
     <name>SessionImport</name>
     <message>
         <source>Línea </source>
-        <translation type="unfinished"></translation>
+        <translation>Line </translation>
     </message>
     <message>
         <source>solo se importan sesiones .sbg y .gnaural</source>
-        <translation type="unfinished"></translation>
+        <translation>only .sbg and .gnaural sessions are imported</translation>
     </message>
     <message>
         <source>no se puede leer el fichero</source>
-        <translation type="unfinished"></translation>
+        <translation>cannot read the file</translation>
     </message>
     <message>
         <source>el fichero es demasiado grande</source>
-        <translation type="unfinished"></translation>
+        <translation>the file is too large</translation>
     </message>
     <message>
         <source>Sesiones de otros programas (*.sbg *.gnaural)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sessions of other programs (*.sbg *.gnaural)</translation>
     </message>
 </context>
 <context>
     <name>SessionInput</name>
     <message>
         <source>la entrada estándar</source>
-        <translation type="unfinished"></translation>
+        <translation>standard input</translation>
     </message>
     <message>
         <source>: demasiado grande para una sesión</source>
-        <translation type="unfinished"></translation>
+        <translation>: too large for a session</translation>
     </message>
     <message>
         <source>no se puede leer la sesión de </source>
-        <translation type="unfinished"></translation>
+        <translation>cannot read the session from </translation>
     </message>
     <message>
         <source>no se puede leer la sesión </source>
-        <translation type="unfinished"></translation>
+        <translation>cannot read the session </translation>
     </message>
 </context>
 <context>
     <name>SessionLibrary</name>
     <message>
         <source>Nueva Sesión</source>
-        <translation type="unfinished"></translation>
+        <translation>New Session</translation>
     </message>
     <message>
         <source>Guardar Sesión</source>
-        <translation type="unfinished"></translation>
+        <translation>Save Session</translation>
     </message>
     <message>
         <source>Ficheros de Sesión</source>
-        <translation type="unfinished"></translation>
+        <translation>Session Files</translation>
     </message>
     <message>
         <source>Añadir Sesión</source>
-        <translation type="unfinished"></translation>
+        <translation>Add Session</translation>
     </message>
     <message>
         <source>Ficheros de sesión</source>
-        <translation type="unfinished"></translation>
+        <translation>Session files</translation>
     </message>
     <message>
         <source>Guardar la sesión modificada?</source>
-        <translation type="unfinished"></translation>
+        <translation>Save the modified session?</translation>
     </message>
     <message>
         <source>Eliminar: %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Remove: %1?</translation>
     </message>
 </context>
 <context>
     <name>StartupSequence</name>
     <message>
         <source>error desconocido</source>
-        <translation type="unfinished"></translation>
+        <translation>unknown error</translation>
     </message>
     <message>
         <source>Ha fallado el paso de arranque %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>The start-up step %1 failed: %2</translation>
     </message>
 </context>
 <context>
     <name>vs::glasses::frmSecuencia</name>
     <message>
         <source>Secuencia de luces</source>
-        <translation type="unfinished"></translation>
+        <translation>Light Sequence</translation>
     </message>
     <message>
         <source>Nº</source>
-        <translation type="unfinished"></translation>
+        <translation>No.</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Colour</translation>
     </message>
     <message>
         <source>Denominación</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>Hz</translation>
     </message>
     <message>
         <source>Seleccionar Secuencia</source>
-        <translation type="unfinished"></translation>
+        <translation>Select Sequence</translation>
     </message>
     <message>
         <source>Cancelar</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
     <name>vs::library::LibraryGrid</name>
     <message>
         <source>Duración</source>
-        <translation type="unfinished"></translation>
+        <translation>Length</translation>
     </message>
 </context>
 <context>
     <name>vs::library::MusicGrid</name>
     <message>
         <source>Canción</source>
-        <translation type="unfinished"></translation>
+        <translation>Song</translation>
     </message>
 </context>
 <context>
     <name>vs::library::SessionGrid</name>
     <message>
         <source>Sesión</source>
-        <translation type="unfinished"></translation>
+        <translation>Session</translation>
     </message>
 </context>
 <context>
     <name>vs::options::frmOpciones</name>
     <message>
         <source>Stop Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop Test</translation>
     </message>
     <message>
         <source>Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Test</translation>
     </message>
     <message>
         <source>Opciones</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source> Frecuencias (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation> Frequencies (Hz)</translation>
     </message>
     <message>
         <source>Frecuencia Binaural Máxima</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum Binaural Frequency</translation>
     </message>
     <message>
         <source>Frecuencia Base Máxima</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum Base Frequency</translation>
     </message>
     <message>
         <source>Ver</source>
-        <translation type="unfinished"></translation>
+        <translation>View</translation>
     </message>
     <message>
         <source>Alfa</source>
-        <translation type="unfinished"></translation>
+        <translation>Alpha</translation>
     </message>
     <message>
         <source>Líneas del Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Grid Lines</translation>
     </message>
     <message>
         <source>Texto de Frecuencias</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequency Labels</translation>
     </message>
     <message>
         <source>Música</source>
-        <translation type="unfinished"></translation>
+        <translation>Music</translation>
     </message>
     <message>
         <source>Tocar cíclicamente</source>
-        <translation type="unfinished"></translation>
+        <translation>Play in a loop</translation>
     </message>
     <message>
         <source>Tocar sólo canción seleccionada</source>
-        <translation type="unfinished"></translation>
+        <translation>Play the selected song only</translation>
     </message>
     <message>
         <source>Fade</source>
-        <translation type="unfinished"></translation>
+        <translation>Fade</translation>
     </message>
     <message>
         <source>Apagar volumen en los últimos</source>
-        <translation type="unfinished"></translation>
+        <translation>Fade out the volume over the last</translation>
     </message>
     <message>
         <source>(m:s)</source>
-        <translation type="unfinished"></translation>
+        <translation>(m:s)</translation>
     </message>
     <message>
         <source>Gafas mentales</source>
-        <translation type="unfinished"></translation>
+        <translation>Mind glasses</translation>
     </message>
     <message>
         <source>Gafas mentales conectadas</source>
-        <translation type="unfinished"></translation>
+        <translation>Mind glasses connected</translation>
     </message>
     <message>
         <source>Señal de luz en el audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Light signal in the audio</translation>
     </message>
     <message>
         <source>Puerto Paralelo</source>
-        <translation type="unfinished"></translation>
+        <translation>Parallel Port</translation>
     </message>
     <message>
         <source>Salida Puerto</source>
-        <translation type="unfinished"></translation>
+        <translation>Port Output</translation>
     </message>
     <message>
         <source>Pulse un LED para cambiar su color</source>
-        <translation type="unfinished"></translation>
+        <translation>Click an LED to change its colour</translation>
     </message>
     <message>
         <source>Aceptar</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Sonido</source>
-        <translation type="unfinished"></translation>
+        <translation>Sound</translation>
     </message>
     <message>
         <source>Binaural (auriculares)</source>
-        <translation type="unfinished"></translation>
+        <translation>Binaural (headphones)</translation>
     </message>
     <message>
         <source>Monoaural</source>
-        <translation type="unfinished"></translation>
+        <translation>Monaural</translation>
     </message>
     <message>
         <source>Isocrónico</source>
-        <translation type="unfinished"></translation>
+        <translation>Isochronic</translation>
     </message>
     <message>
         <source>Tipo de pulso</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse type</translation>
     </message>
     <message>
         <source>Binaural: un tono distinto en cada oído; el pulso nace dentro de la cabeza y sólo se oye con auriculares estéreo.
 Monoaural: los dos tonos en los dos oídos; el pulso se oye en el aire, también por altavoces.
 Isocrónico: un solo tono que se enciende y se apaga al ritmo del pulso; por altavoces o con auriculares de un solo lado.</source>
-        <translation type="unfinished"></translation>
+        <translation>Binaural: a different tone in each ear; the beat arises inside the head and is heard only with stereo headphones.
+Monaural: both tones in both ears; the beat is heard in the air, through speakers too.
+Isochronic: a single tone that switches on and off at the rate of the beat; through speakers or with one-sided headphones.</translation>
     </message>
     <message>
         <source>Original</source>
-        <translation type="unfinished"></translation>
+        <translation>Original</translation>
     </message>
     <message>
         <source>Rosa</source>
-        <translation type="unfinished"></translation>
+        <translation>Pink</translation>
     </message>
     <message>
         <source>Marrón</source>
-        <translation type="unfinished"></translation>
+        <translation>Brown</translation>
     </message>
     <message>
         <source>Color del ruido</source>
-        <translation type="unfinished"></translation>
+        <translation>Noise colour</translation>
     </message>
     <message>
         <source>El ruido de la máscara. Original: el de siempre, agudo y brillante. Rosa: más suave, con menos agudos. Marrón: grave, como un rumor lejano. La barra de la máscara da el mismo volumen con los tres.</source>
-        <translation type="unfinished"></translation>
+        <translation>The masking noise. Original: the usual one, high and bright. Pink: softer, with less treble. Brown: deep, like a distant rumble. The masking noise bar gives the same volume with all three.</translation>
     </message>
     <message>
         <source>Intercambiar canales</source>
-        <translation type="unfinished"></translation>
+        <translation>Swap channels</translation>
     </message>
     <message>
         <source>Cambia el lado izquierdo por el derecho en todo el sonido, al reproducir y al exportar, para unos auriculares que llegan al revés. Compruébelo con Sesión &gt; Comprobar auriculares...</source>
-        <translation type="unfinished"></translation>
+        <translation>Swaps left and right in all of the sound, when playing and when exporting, for headphones that arrive the wrong way round. Check it with Session &gt; Check headphones...</translation>
     </message>
     <message>
         <source>Salida de audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio output</translation>
     </message>
     <message>
         <source>El dispositivo por el que sale el sonido. Si se desconecta en mitad de una sesión, el sonido sigue por la salida predeterminada del sistema.</source>
-        <translation type="unfinished"></translation>
+        <translation>The device the sound goes out through. If it is disconnected in the middle of a session, the sound carries on through the system’s default output.</translation>
     </message>
     <message>
         <source>Predeterminada del sistema</source>
-        <translation type="unfinished"></translation>
+        <translation>System default</translation>
     </message>
     <message>
         <source> (no conectada)</source>
-        <translation type="unfinished"></translation>
+        <translation> (not connected)</translation>
     </message>
 </context>
 <context>
     <name>vs::session::GraphFrame</name>
     <message>
         <source>Duración sesión</source>
-        <translation type="unfinished"></translation>
+        <translation>Session length</translation>
     </message>
     <message>
         <source>Hz Binaural</source>
-        <translation type="unfinished"></translation>
+        <translation>Binaural Hz</translation>
     </message>
     <message>
         <source>Hz Base</source>
-        <translation type="unfinished"></translation>
+        <translation>Base Hz</translation>
     </message>
     <message>
         <source>Duración</source>
-        <translation type="unfinished"></translation>
+        <translation>Length</translation>
     </message>
 </context>
 <context>
     <name>vs::shell::ExportCommands</name>
     <message>
         <source>E&amp;xportar a audio...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xport to audio...</translation>
     </message>
     <message>
         <source>&amp;Informe de verificación</source>
-        <translation type="unfinished"></translation>
+        <translation>Verification &amp;report</translation>
     </message>
     <message>
         <source>WAV, 16 bits (*.wav)</source>
-        <translation type="unfinished"></translation>
+        <translation>WAV, 16-bit (*.wav)</translation>
     </message>
     <message>
         <source>FLAC, 16 bits (*.flac)</source>
-        <translation type="unfinished"></translation>
+        <translation>FLAC, 16-bit (*.flac)</translation>
     </message>
     <message>
         <source>Ogg Vorbis (*.ogg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogg Vorbis (*.ogg)</translation>
     </message>
     <message>
         <source>MP3 (*.mp3)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP3 (*.mp3)</translation>
     </message>
     <message>
         <source>Exportar a audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Export to Audio</translation>
     </message>
     <message>
         <source>Formato desconocido: use .wav, .flac, .ogg o .mp3</source>
-        <translation type="unfinished"></translation>
+        <translation>Unknown format: use .wav, .flac, .ogg or .mp3</translation>
     </message>
     <message>
         <source>Informe de verificación</source>
-        <translation type="unfinished"></translation>
+        <translation>Verification Report</translation>
     </message>
     <message>
         <source>Cancelar</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>Comprobando «%1»…</source>
-        <translation type="unfinished"></translation>
+        <translation>Checking “%1”…</translation>
     </message>
     <message>
         <source>Exportando «%1»…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporting “%1”…</translation>
     </message>
     <message>
         <source>Quedan %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 left</translation>
     </message>
     <message>
         <source>Calculando el tiempo restante…</source>
-        <translation type="unfinished"></translation>
+        <translation>Working out the time left…</translation>
     </message>
     <message>
         <source>¿Incluir en el audio la señal de luz de las gafas (19.200 Hz)?</source>
-        <translation type="unfinished"></translation>
+        <translation>Include the glasses’ light signal (19,200 Hz) in the audio?</translation>
     </message>
 </context>
 <context>
     <name>vs::shell::FrmSomnara</name>
     <message>
         <source>No se puede guardar la lista de sesiones en %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot save the session list in %1</translation>
     </message>
     <message>
         <source>No se puede guardar la lista de música en %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot save the music list in %1</translation>
     </message>
 </context>
 <context>
     <name>vs::shell::HeadphoneDialog</name>
     <message>
         <source>Comprobar auriculares</source>
-        <translation type="unfinished"></translation>
+        <translation>Check Headphones</translation>
     </message>
     <message>
         <source>Póngase los auriculares con el volumen bajo. Sonará un tono suave, primero en un oído y luego en el otro.</source>
-        <translation type="unfinished"></translation>
+        <translation>Put on the headphones with the volume low. A soft tone will sound, first in one ear and then in the other.</translation>
     </message>
     <message>
         <source>◀  Izquierdo</source>
-        <translation type="unfinished"></translation>
+        <translation>◀  Left</translation>
     </message>
     <message>
         <source>Derecho  ▶</source>
-        <translation type="unfinished"></translation>
+        <translation>Right  ▶</translation>
     </message>
     <message>
         <source>Aquí debe sonar el tono cuando está resaltado</source>
-        <translation type="unfinished"></translation>
+        <translation>The tone should sound here while it is highlighted</translation>
     </message>
     <message>
         <source>Sí, en ese oído</source>
-        <translation type="unfinished"></translation>
+        <translation>Yes, in that ear</translation>
     </message>
     <message>
         <source>El tono suena en el oído resaltado</source>
-        <translation type="unfinished"></translation>
+        <translation>The tone sounds in the highlighted ear</translation>
     </message>
     <message>
         <source>En el otro oído</source>
-        <translation type="unfinished"></translation>
+        <translation>In the other ear</translation>
     </message>
     <message>
         <source>El tono suena, pero en el oído contrario</source>
-        <translation type="unfinished"></translation>
+        <translation>The tone sounds, but in the opposite ear</translation>
     </message>
     <message>
         <source>No lo oigo</source>
-        <translation type="unfinished"></translation>
+        <translation>I can’t hear it</translation>
     </message>
     <message>
         <source>No se oye ningún tono</source>
-        <translation type="unfinished"></translation>
+        <translation>No tone can be heard</translation>
     </message>
     <message>
         <source>Intercambiar canales</source>
-        <translation type="unfinished"></translation>
+        <translation>Swap channels</translation>
     </message>
     <message>
         <source>Cambia el lado izquierdo por el derecho en todo el sonido del programa, al reproducir y al exportar; se guarda en Opciones</source>
-        <translation type="unfinished"></translation>
+        <translation>Swaps left and right in all of the program’s sound, when playing and when exporting; it is stored in Options</translation>
     </message>
     <message>
         <source>Repetir</source>
-        <translation type="unfinished"></translation>
+        <translation>Repeat</translation>
     </message>
     <message>
         <source>Vuelve a empezar por el oído izquierdo</source>
-        <translation type="unfinished"></translation>
+        <translation>Starts again with the left ear</translation>
     </message>
     <message>
         <source>Cerrar</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>Termina la comprobación y apaga el tono</source>
-        <translation type="unfinished"></translation>
+        <translation>Ends the check and turns the tone off</translation>
     </message>
     <message>
         <source>¿Oye el tono en el oído izquierdo?</source>
-        <translation type="unfinished"></translation>
+        <translation>Do you hear the tone in the left ear?</translation>
     </message>
     <message>
         <source>¿Oye el tono en el oído derecho?</source>
-        <translation type="unfinished"></translation>
+        <translation>Do you hear the tone in the right ear?</translation>
     </message>
 </context>
 <context>
     <name>vs::shell::PeerSessionCommands</name>
     <message>
         <source>El ruido de la sesión suena como máscara: su casilla está marcada y su barra en %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>The session’s noise plays as the masking noise: its box is ticked and its bar at %1.</translation>
     </message>
     <message>
         <source>Importar sesión</source>
-        <translation type="unfinished"></translation>
+        <translation>Import Session</translation>
     </message>
     <message>
         <source>No se puede importar «%1».
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot import “%1”.
+
+%2</translation>
     </message>
     <message>
         <source>La sesión no tiene duración: no hay nada que exportar</source>
-        <translation type="unfinished"></translation>
+        <translation>The session has no length: there is nothing to export</translation>
     </message>
     <message>
         <source>Exportar como programa .sbg</source>
-        <translation type="unfinished"></translation>
+        <translation>Export as .sbg Schedule</translation>
     </message>
     <message>
         <source>Programas .sbg</source>
-        <translation type="unfinished"></translation>
+        <translation>.sbg schedules</translation>
     </message>
     <message>
         <source>No se puede escribir el programa en %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot write the schedule to %1</translation>
     </message>
 </context>
 <context>
     <name>vs::shell::SoundWiring</name>
     <message>
         <source>No se puede abrir la salida de audio%1; el sonido sigue por donde salía.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot open the audio output%1; the sound carries on where it was going.</translation>
     </message>
     <message>
         <source>El sonido vuelve a salir por la salida predeterminada del sistema.</source>
-        <translation type="unfinished"></translation>
+        <translation>The sound goes out through the system’s default output again.</translation>
     </message>
     <message>
         <source>Se ha desconectado la salida de audio%1. El sonido sigue por la salida predeterminada del sistema.</source>
-        <translation type="unfinished"></translation>
+        <translation>The audio output%1 has been disconnected. The sound carries on through the system’s default output.</translation>
     </message>
     <message>
         <source>Se ha desconectado la salida de audio%1 y no hay otra que abrir. El sonido volverá en cuanto la haya.</source>
-        <translation type="unfinished"></translation>
+        <translation>The audio output%1 has been disconnected and there is no other to open. The sound will come back as soon as there is one.</translation>
     </message>
     <message>
         <source>No se puede comprobar: el sonido no se ha podido iniciar.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot check: the sound could not be started.</translation>
     </message>
 </context>
 <context>
     <name>vs::shell::frmAbout</name>
     <message>
         <source>Acerca de Velorin Somnara</source>
-        <translation type="unfinished"></translation>
+        <translation>About Velorin Somnara</translation>
     </message>
     <message>
         <source>Sesiones de ondas binaurales con
 gafas de luz y sonido</source>
-        <translation type="unfinished"></translation>
+        <translation>Binaural beat sessions with
+light-and-sound glasses</translation>
     </message>
     <message>
         <source>Software libre: GNU GPL versión 3 o posterior
 (GPL-3.0-or-later), sin ninguna garantía.</source>
-        <translation type="unfinished"></translation>
+        <translation>Free software: GNU GPL version 3 or later
+(GPL-3.0-or-later), with no warranty at all.</translation>
     </message>
     <message>
         <source>Aceptar</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 </TS>
