@@ -273,6 +273,25 @@ Do you want to turn on the mind glasses?</translation>
     </message>
 </context>
 <context>
+    <name>GraphGrid</name>
+    <message>
+        <source>Delta</source>
+        <translation>Delta</translation>
+    </message>
+    <message>
+        <source>Theta</source>
+        <translation>Theta</translation>
+    </message>
+    <message>
+        <source>Alfa</source>
+        <translation>Alpha</translation>
+    </message>
+    <message>
+        <source>Beta</source>
+        <translation>Beta</translation>
+    </message>
+</context>
+<context>
     <name>HeadphoneCheck</name>
     <message>
         <source>Cada tono suena en su oído: los pulsos binaurales llegarán bien.</source>

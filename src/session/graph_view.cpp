@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "graph_view.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -90,7 +91,7 @@ void GraphView::paintGraph(QPainter& p) const {
         const double h = kLabelHeight * sy;
         for (int j = 0; j < 4; ++j)
             p.drawText(QRectF(0, grid_.nameTop[j] * sy, width(), h),
-                       Qt::AlignLeft | Qt::AlignVCenter, QString::fromLatin1(kBandNames[j]));
+                       Qt::AlignLeft | Qt::AlignVCenter, QCoreApplication::translate("GraphGrid", kBandNames[j]));
     }
 
     p.setRenderHint(QPainter::Antialiasing, true);
