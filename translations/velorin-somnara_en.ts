@@ -1749,6 +1749,65 @@ Isochronic: a single tone that switches on and off at the rate of the beat; thro
     </message>
 </context>
 <context>
+    <name>vs::shell::VerificationWindow</name>
+    <message>
+        <source> Hz</source>
+        <translation> Hz</translation>
+    </message>
+    <message>
+        <source>Dibujado</source>
+        <translation>Drawn</translation>
+    </message>
+    <message>
+        <source>Medido</source>
+        <translation>Measured</translation>
+    </message>
+    <message>
+        <source>minutos</source>
+        <translation>minutes</translation>
+    </message>
+    <message>
+        <source>Hz</source>
+        <translation>Hz</translation>
+    </message>
+    <message>
+        <source>Informe de verificación</source>
+        <translation>Verification Report</translation>
+    </message>
+    <message>
+        <source>Cerrar</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Informe de verificación: «%1»</source>
+        <translation>Verification report: “%1”</translation>
+    </message>
+    <message>
+        <source>Pulso binaural (derecho − izquierdo)</source>
+        <translation>Binaural beat (right − left)</translation>
+    </message>
+    <message>
+        <source>Portadora (tono izquierdo)</source>
+        <translation>Carrier (left tone)</translation>
+    </message>
+    <message>
+        <source>
+Nota: </source>
+        <translation>
+Note: </translation>
+    </message>
+    <message>
+        <source>Segundos medidos: %1 de %2    Error máximo: pulso %3, tono izquierdo %4, tono derecho %5 (tolerancia %6)
+Pico: %7 dBFS    Muestras saturadas: %8    Chasquidos: %9</source>
+        <translation>Seconds measured: %1 of %2    Largest error: beat %3, left tone %4, right tone %5 (tolerance %6)
+Peak: %7 dBFS    Clipped samples: %8    Clicks: %9</translation>
+    </message>
+    <message>
+        <source>no comprobados</source>
+        <translation>not checked</translation>
+    </message>
+</context>
+<context>
     <name>vs::shell::frmAbout</name>
     <message>
         <source>Acerca de Velorin Somnara</source>
