@@ -35,7 +35,7 @@
     </message>
     <message>
         <source>No se puede modificar el pulso</source>
-        <translation>Cannot change the pulse</translation>
+        <translation>Cannot change the beat</translation>
     </message>
     <message>
         <source>No se puede establecer el panning</source>
@@ -70,7 +70,7 @@
 ¿Usar el pulso «Isocrónico», que se oye también por altavoces, hasta cerrar el programa? La opción guardada no cambia.</source>
         <translation>Binaural beats need stereo headphones, and the audio output%1 %2.
 
-Use the “Isochronic” pulse, which can also be heard through speakers, until the program closes? The stored option does not change.</translation>
+Use the “Isochronic” beat, which can also be heard through speakers, until the program closes? The stored option does not change.</translation>
     </message>
 </context>
 <context>
@@ -307,11 +307,11 @@ Do you want to turn on the mind glasses?</translation>
     </message>
     <message>
         <source>Sólo suena un lado: revise el cable y los auriculares. Sin los dos lados, elija el pulso «Isocrónico» en Opciones.</source>
-        <translation>Only one side sounds: check the cable and the headphones. Without both sides, choose the “Isochronic” pulse in Options.</translation>
+        <translation>Only one side sounds: check the cable and the headphones. Without both sides, choose the “Isochronic” beat in Options.</translation>
     </message>
     <message>
         <source>Los dos tonos suenan en el mismo oído: la salida no es estéreo. Elija el pulso «Monoaural» o «Isocrónico» en Opciones.</source>
-        <translation>Both tones sound in the same ear: the output is not stereo. Choose the “Monaural” or “Isochronic” pulse in Options.</translation>
+        <translation>Both tones sound in the same ear: the output is not stereo. Choose the “Monaural” or “Isochronic” beat in Options.</translation>
     </message>
     <message>
         <source>No suena nada: revise el volumen y la salida de audio.</source>
@@ -575,7 +575,7 @@ Do you want to turn on the mind glasses?</translation>
     </message>
     <message>
         <source>Añadir pista de CD...</source>
-        <translation>Add CD &amp;track...</translation>
+        <translation>Add CD track...</translation>
     </message>
     <message>
         <source>&amp;Eliminar Canción</source>
@@ -1463,7 +1463,7 @@ Examples:
     </message>
     <message>
         <source>Tipo de pulso</source>
-        <translation>Pulse type</translation>
+        <translation>Beat type</translation>
     </message>
     <message>
         <source>Binaural: un tono distinto en cada oído; el pulso nace dentro de la cabeza y sólo se oye con auriculares estéreo.
