@@ -76,12 +76,14 @@ vs_debian_package(program velorin-somnara sound
 Velorin Somnara draws and plays brainwave entrainment sessions: a left and a
 right tone that follow a beat curve and a base curve, masking noise,
 background music from a playlist, and the eight LEDs of light-and-sound
-glasses on a parallel port. The user interface is in Spanish. The package
-also holds velorin-somnara-render, which renders a session to a sound file
-with its verification report.")
+glasses on a parallel port or a USB board. The user interface and the
+manual are in Spanish and in English. The package also holds
+velorin-somnara-render, which renders a session to a sound file with its
+verification report.")
 # What no shared library reveals: the MIDI songs play through this SoundFont,
-# opened by its path.
-set(CPACK_DEBIAN_PROGRAM_PACKAGE_DEPENDS "timgm6mb-soundfont")
+# opened by its path, and Qt's own buttons and dialogs speak the user's
+# language through the translations Qt loads at start.
+set(CPACK_DEBIAN_PROGRAM_PACKAGE_DEPENDS "timgm6mb-soundfont, qt6-translations-l10n")
 set(CPACK_DEBIAN_PROGRAM_PACKAGE_CONTROL_EXTRA ${PROJECT_SOURCE_DIR}/packaging/debian/postinst)
 
 set(tickora_cmake Tickora)

@@ -15,6 +15,7 @@ packages=(
   libgtest-dev libgmock-dev
   libpulse-dev  # asking the sound server whether the output carries stereo
   qt6-tools-dev qt6-l10n-tools  # lupdate and lrelease: the interface in English
+  qt6-translations-l10n  # Qt's own buttons and dialogs in the user's language
   xvfb xauth
   desktop-file-utils appstream libxml2-utils shared-mime-info file
   lintian  # the suite checks the Debian packages it makes

@@ -319,6 +319,13 @@ Do you want to turn on the mind glasses?</translation>
     </message>
 </context>
 <context>
+    <name>HelpDesk</name>
+    <message>
+        <source>No se encuentra el fichero de ayuda</source>
+        <translation>The help file cannot be found</translation>
+    </message>
+</context>
+<context>
     <name>ImportDraft</name>
     <message>
         <source> y </source>
@@ -433,6 +440,129 @@ Do you want to turn on the mind glasses?</translation>
     <message>
         <source>; se conserva como </source>
         <translation>; it is kept as </translation>
+    </message>
+</context>
+<context>
+    <name>MainWindowTexts</name>
+    <message>
+        <source>LEDs de las gafas</source>
+        <translation>Glasses LEDs</translation>
+    </message>
+    <message>
+        <source>Lo que muestran ahora las gafas: cuatro luces para cada ojo</source>
+        <translation>What the glasses show now: four lights for each eye</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <source>Hace sonar la sesión desde el principio (%1)</source>
+        <translation>Plays the session from the beginning (%1)</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Para el sonido, la música y las luces (%1 o %2)</source>
+        <translation>Stops the sound, the music and the lights (%1 or %2)</translation>
+    </message>
+    <message>
+        <source>Música activa</source>
+        <translation>Music on</translation>
+    </message>
+    <message>
+        <source>Sonido Máscara activo</source>
+        <translation>Masking noise on</translation>
+    </message>
+    <message>
+        <source>Sonido Binaural activo</source>
+        <translation>Binaural sound on</translation>
+    </message>
+    <message>
+        <source>Volumen de la música</source>
+        <translation>Music volume</translation>
+    </message>
+    <message>
+        <source>Volumen de la música de fondo: más alto hacia arriba</source>
+        <translation>Volume of the background music: louder upwards</translation>
+    </message>
+    <message>
+        <source>Volumen del sonido máscara</source>
+        <translation>Masking noise volume</translation>
+    </message>
+    <message>
+        <source>Volumen del ruido que envuelve los tonos: más alto hacia arriba</source>
+        <translation>Volume of the noise around the tones: louder upwards</translation>
+    </message>
+    <message>
+        <source>Volumen del sonido binaural</source>
+        <translation>Binaural sound volume</translation>
+    </message>
+    <message>
+        <source>Volumen de los dos tonos binaurales: más alto hacia arriba</source>
+        <translation>Volume of the two binaural tones: louder upwards</translation>
+    </message>
+    <message>
+        <source>Tiempo</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Frecuencia Binaural</source>
+        <translation>Binaural Frequency</translation>
+    </message>
+    <message>
+        <source>Frecuencia Base</source>
+        <translation>Base Frequency</translation>
+    </message>
+    <message>
+        <source>Gráfico de la sesión</source>
+        <translation>Session graph</translation>
+    </message>
+    <message>
+        <source>Pulse para añadir un punto de frecuencia binaural, con Mayúsculas uno de frecuencia base; arrastre un punto para moverlo, botón derecho para borrarlo</source>
+        <translation>Click to add a binaural frequency point, with Shift a base frequency one; drag a point to move it, right-click to delete it</translation>
+    </message>
+    <message>
+        <source>Secuencias de LED</source>
+        <translation>LED sequences</translation>
+    </message>
+    <message>
+        <source>La secuencia de luces de cada tramo: doble clic para elegir otra</source>
+        <translation>The light sequence of each segment: double-click to choose another</translation>
+    </message>
+    <message>
+        <source>Minutos de la sesión</source>
+        <translation>Session minutes</translation>
+    </message>
+    <message>
+        <source>Duración de la sesión: minutos</source>
+        <translation>Session length: minutes</translation>
+    </message>
+    <message>
+        <source>Segundos de la sesión</source>
+        <translation>Session seconds</translation>
+    </message>
+    <message>
+        <source>Duración de la sesión: segundos</source>
+        <translation>Session length: seconds</translation>
+    </message>
+    <message>
+        <source>Biblioteca de sesiones</source>
+        <translation>Session library</translation>
+    </message>
+    <message>
+        <source>Sus sesiones: pulse una para abrirla; el botón derecho abre el menú Sesión</source>
+        <translation>Your sessions: click one to open it; the right button opens the Session menu</translation>
+    </message>
+    <message>
+        <source>Lista de música</source>
+        <translation>Playlist</translation>
+    </message>
+    <message>
+        <source>La música de fondo: pulse una canción para elegirla, arrastre aquí ficheros de música para añadirlos; el botón derecho abre el menú Música</source>
+        <translation>The background music: click a song to choose it, drag music files here to add them; the right button opens the Music menu</translation>
     </message>
 </context>
 <context>
@@ -593,6 +723,10 @@ Do you want to turn on the mind glasses?</translation>
         <source>A&amp;cerca de...</source>
         <translation>&amp;About...</translation>
     </message>
+    <message>
+        <source>P&amp;lay/Stop</source>
+        <translation>P&amp;lay/Stop</translation>
+    </message>
 </context>
 <context>
     <name>MusicLibrary</name>
@@ -634,6 +768,129 @@ Do you want to turn on the mind glasses?</translation>
     <message>
         <source>No se puede inicializar el CD</source>
         <translation>Cannot initialise the CD</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsTexts</name>
+    <message>
+        <source>Apartados de las opciones</source>
+        <translation>Option sections</translation>
+    </message>
+    <message>
+        <source>Frecuencia Binaural Máxima</source>
+        <translation>Maximum Binaural Frequency</translation>
+    </message>
+    <message>
+        <source>El valor más alto del eje de frecuencia binaural del gráfico</source>
+        <translation>The highest value on the graph’s binaural frequency axis</translation>
+    </message>
+    <message>
+        <source>Frecuencia Base Máxima</source>
+        <translation>Maximum Base Frequency</translation>
+    </message>
+    <message>
+        <source>El valor más alto del eje de frecuencia base del gráfico</source>
+        <translation>The highest value on the graph’s base frequency axis</translation>
+    </message>
+    <message>
+        <source>Líneas del Grid</source>
+        <translation>Grid Lines</translation>
+    </message>
+    <message>
+        <source>Muestra en el gráfico las líneas de las bandas y del tiempo</source>
+        <translation>Shows the lines of the bands and of the time on the graph</translation>
+    </message>
+    <message>
+        <source>Texto de Frecuencias</source>
+        <translation>Frequency Labels</translation>
+    </message>
+    <message>
+        <source>Muestra en el gráfico los nombres de las bandas Delta, Theta, Alfa y Beta</source>
+        <translation>Shows the names of the Delta, Theta, Alpha and Beta bands on the graph</translation>
+    </message>
+    <message>
+        <source>Tocar cíclicamente</source>
+        <translation>Play in a loop</translation>
+    </message>
+    <message>
+        <source>Tras la última canción la lista vuelve a la primera; si no, se repite la última</source>
+        <translation>After the last song the playlist goes back to the first; otherwise the last one repeats</translation>
+    </message>
+    <message>
+        <source>Tocar sólo canción seleccionada</source>
+        <translation>Play the selected song only</translation>
+    </message>
+    <message>
+        <source>Al acabar la canción elegida vuelve a sonar la misma, sin pasar a la siguiente</source>
+        <translation>When the chosen song ends it plays again, without going on to the next</translation>
+    </message>
+    <message>
+        <source>Apagar volumen en los últimos</source>
+        <translation>Fade out the volume over the last</translation>
+    </message>
+    <message>
+        <source>Durante cuánto tiempo baja el volumen hasta el silencio al final de la sesión (minutos:segundos)</source>
+        <translation>How long the volume takes to fall to silence at the end of the session (minutes:seconds)</translation>
+    </message>
+    <message>
+        <source>Gafas mentales conectadas</source>
+        <translation>Mind glasses connected</translation>
+    </message>
+    <message>
+        <source>Enciende las luces de las gafas al ritmo del pulso durante la sesión</source>
+        <translation>Flashes the glasses’ lights at the rate of the beat during the session</translation>
+    </message>
+    <message>
+        <source>Señal de luz en el audio</source>
+        <translation>Light signal in the audio</translation>
+    </message>
+    <message>
+        <source>Lleva las luces también en el sonido, para aparatos de luz y sonido que las leen de su entrada de audio</source>
+        <translation>Carries the lights in the sound too, for light-and-sound devices that read them from their audio input</translation>
+    </message>
+    <message>
+        <source>Puerto Paralelo</source>
+        <translation>Parallel Port</translation>
+    </message>
+    <message>
+        <source>El puerto, paralelo o USB, al que están conectadas las gafas</source>
+        <translation>The port, parallel or USB, the glasses are connected to</translation>
+    </message>
+    <message>
+        <source>Salida Puerto</source>
+        <translation>Port Output</translation>
+    </message>
+    <message>
+        <source>Direct: un bit a 1 enciende su LED; Invers: lo apaga, para gafas que encienden con 0</source>
+        <translation>Direct: a bit at 1 lights its LED; Invers: turns it off, for glasses that light with 0</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Hace pasar las luces por las gafas y por los LEDs de esta página, para comprobar la conexión</source>
+        <translation>Runs the lights through the glasses and the LEDs on this page, to check the connection</translation>
+    </message>
+    <message>
+        <source>Aceptar</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cierra las opciones</source>
+        <translation>Closes the options</translation>
+    </message>
+    <message>
+        <source>Pulse un LED para cambiar su color</source>
+        <translation>Click an LED to change its colour</translation>
+    </message>
+    <message>
+        <source>Colores de los LEDs</source>
+        <translation>LED colours</translation>
+    </message>
+    <message>
+        <source>Pulse para cambiar el color de este LED</source>
+        <translation>Click to change the colour of this LED</translation>
     </message>
 </context>
 <context>
@@ -1300,6 +1557,33 @@ Examples:
     </message>
 </context>
 <context>
+    <name>vs::glasses::LedPanel</name>
+    <message>
+        <source>izquierda</source>
+        <translation>left</translation>
+    </message>
+    <message>
+        <source>abajo</source>
+        <translation>bottom</translation>
+    </message>
+    <message>
+        <source>derecha</source>
+        <translation>right</translation>
+    </message>
+    <message>
+        <source>arriba</source>
+        <translation>top</translation>
+    </message>
+    <message>
+        <source>LED %1, ojo izquierdo, %2</source>
+        <translation>LED %1, left eye, %2</translation>
+    </message>
+    <message>
+        <source>LED %1, ojo derecho, %2</source>
+        <translation>LED %1, right eye, %2</translation>
+    </message>
+</context>
+<context>
     <name>vs::glasses::frmSecuencia</name>
     <message>
         <source>Secuencia de luces</source>
@@ -1688,6 +1972,13 @@ Isochronic: a single tone that switches on and off at the rate of the beat; thro
     <message>
         <source>¿Oye el tono en el oído derecho?</source>
         <translation>Do you hear the tone in the right ear?</translation>
+    </message>
+</context>
+<context>
+    <name>vs::shell::HelpWindow</name>
+    <message>
+        <source>Velorin Somnara - Ayuda</source>
+        <translation>Velorin Somnara - Help</translation>
     </message>
 </context>
 <context>

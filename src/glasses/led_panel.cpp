@@ -3,6 +3,8 @@
 
 #include "lumidot.h"
 
+#include <QtGlobal>
+
 namespace vs::glasses {
 namespace {
 
@@ -11,6 +13,11 @@ namespace {
 constexpr int kPos[8][2] = {{20, 20}, {32, 37}, {44, 20},  {32, 3},
                             {84, 20}, {96, 37}, {108, 20}, {96, 3}};
 constexpr int kSize = 13;
+// Where each LED sits, for a screen reader.
+const char* const kPlace[4] = {QT_TRANSLATE_NOOP("vs::glasses::LedPanel", "izquierda"),
+                               QT_TRANSLATE_NOOP("vs::glasses::LedPanel", "abajo"),
+                               QT_TRANSLATE_NOOP("vs::glasses::LedPanel", "derecha"),
+                               QT_TRANSLATE_NOOP("vs::glasses::LedPanel", "arriba")};
 
 } // namespace
 
@@ -19,6 +26,10 @@ LedPanel::LedPanel(QWidget* parent) : QWidget(parent) {
         leds_[i] = new Lumidot(this);
         leds_[i]->setObjectName(QStringLiteral("led%1").arg(i + 1));
         leds_[i]->setGeometry(kPos[i][0], kPos[i][1], kSize, kSize);
+        leds_[i]->setAccessibleName(
+            (i < 4 ? tr("LED %1, ojo izquierdo, %2") : tr("LED %1, ojo derecho, %2"))
+                .arg(i + 1)
+                .arg(tr(kPlace[i % 4])));
     }
 }
 

@@ -3,9 +3,61 @@
 
 #include "music_library.h"
 
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
+
+#include <string>
+#include <vector>
+
 namespace vs::library {
 
-MusicGrid::MusicGrid(QWidget* parent) : LibraryGrid("FlexMusica", tr("Canción"), parent) {}
+namespace {
+
+std::vector<std::string> songsIn(const QMimeData* data) {
+    std::vector<std::string> songs;
+    for (const QUrl& url : data->urls()) {
+        const std::string path = url.toLocalFile().toStdString();
+        if (url.isLocalFile() && MusicLibrary::takesFile(path)) songs.push_back(path);
+    }
+    return songs;
+}
+
+} // namespace
+
+MusicGrid::MusicGrid(QWidget* parent) : LibraryGrid("FlexMusica", tr("Canción"), parent) {
+    setAcceptDrops(true);
+    viewport()->setAcceptDrops(true);
+    // Not a reordering of rows: the drop is taken whole by the playlist.
+    setDragDropMode(QAbstractItemView::DropOnly);
+}
+
+// A drag without a song goes on to the window, which takes sessions.
+void MusicGrid::dragEnterEvent(QDragEnterEvent* event) {
+    if (library_ && !songsIn(event->mimeData()).empty())
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void MusicGrid::dragMoveEvent(QDragMoveEvent* event) {
+    if (library_ && !songsIn(event->mimeData()).empty())
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void MusicGrid::dropEvent(QDropEvent* event) {
+    const std::vector<std::string> songs = songsIn(event->mimeData());
+    if (!library_ || songs.empty()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    for (const std::string& path : songs)
+        library_->anadirFichero(path);
+}
 
 void MusicGrid::setLibrary(MusicLibrary* library) {
     library_ = library;

@@ -2,7 +2,8 @@
 #pragma once
 // FlexMusica: the playlist as a grid. It shows the playlist's rows, paints the
 // chosen song in the selection colours, and hands presses, Enter and the
-// right-button menu ("&Música") to the playlist.
+// right-button menu ("&Música") to the playlist. Music files dropped on it
+// join the playlist as "&Añadir Canción..." adds them.
 #include "library_grid.h"
 
 namespace vs::library {
@@ -20,6 +21,9 @@ public:
 
 protected:
     void pressed(int row) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     MusicLibrary* library_ = nullptr;

@@ -94,10 +94,9 @@ bool MusicLibrary::guardarLista() const {
 
 void MusicLibrary::anadir() {
     const std::string start = prefs_.get(pref::InitDir);
-    const std::string path = dialogs_.openFile(
-        translate("MusicLibrary", "Añadir Canción"), start.empty() ? programFolder() : start,
-        {{translate("MusicLibrary", "Ficheros musicales (mp3, wav, ogg, mid, cda)"),
-          {"*.mp3", "*.wav", "*.ogg", "*.mid", "*.cda"}}});
+    const std::string path =
+        dialogs_.openFile(translate("MusicLibrary", "Añadir Canción"),
+                          start.empty() ? programFolder() : start, {songFilter()});
     if (path.empty()) return;
     const std::string folder = folderOf(path);
     if (!folder.empty()) prefs_.save(pref::InitDir, folder);
@@ -140,6 +139,19 @@ std::int64_t MusicLibrary::measure(const std::string& path, const std::string& k
         return secondsOfMs(double(length->count()));
     }
     return 0;
+}
+
+FileFilter MusicLibrary::songFilter() {
+    return {translate("MusicLibrary", "Ficheros musicales (mp3, wav, ogg, mid, cda)"),
+            {"*.mp3", "*.wav", "*.ogg", "*.mid", "*.cda"}};
+}
+
+bool MusicLibrary::takesFile(const std::string& path) {
+    const std::string kind = songKind(path);
+    const auto& patterns = songFilter().patterns;
+    return path.size() > 4 && path[path.size() - 4] == '.' &&
+           std::any_of(patterns.begin(), patterns.end(),
+                       [&](const std::string& p) { return songKind(p) == kind; });
 }
 
 bool MusicLibrary::anadirFichero(const std::string& path) {

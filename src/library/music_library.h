@@ -9,6 +9,7 @@
 // Songs are rows 1..songCount(); there is no special row.
 //
 // Thread rule: UI thread only (it shows modal messages and dialogs).
+#include "base/services.h"
 #include "list_file.h"
 #include "audio/engine.h"
 
@@ -100,6 +101,9 @@ public:
     void anadir();
     // The same without the dialog; false (and told) when it cannot be read.
     bool anadirFichero(const std::string& path);
+    // What the dialog offers; a file dropped on the playlist must pass the same.
+    static FileFilter songFilter();
+    static bool takesFile(const std::string& path);
     // "Añadir pista de CD...": the tracks of the discs in the drives, chosen
     // by the user and added as songs.
     void anadirPistasCd(CdTrackChooser& chooser);

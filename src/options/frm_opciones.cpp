@@ -13,6 +13,7 @@
 #include "glasses/port_setup.h"
 #include "glasses/state.h"
 #include "lumidot.h"
+#include "options_texts.h"
 #include "playback/playback_keys.h"
 #include "playback/sound_choice.h"
 #include "session/graph_frame.h"
@@ -250,6 +251,7 @@ void frmOpciones::construir() {
     pie->addStretch();
     pie->addWidget(cmdAceptar);
     root->addLayout(pie);
+    OptionsTexts::apply(*this, *led_);
 }
 
 void frmOpciones::abrir() {

@@ -33,6 +33,11 @@ void StripView::setCursorBar(double x, bool visible) {
     update();
 }
 
+void StripView::setPlainToolTip(const QString& toolTip) {
+    plainTip_ = toolTip;
+    setToolTip(toolTip);
+}
+
 void StripView::setMarkedCells(std::vector<int> cells, const QString& toolTip) {
     marked_ = std::move(cells);
     markedTip_ = toolTip;
@@ -92,7 +97,7 @@ void StripView::mouseMoveEvent(QMouseEvent* e) {
     if (e->buttons() == Qt::NoButton) pressed_ = 0;
     const int over = cellAt(e->position().x());
     const bool marked = std::find(marked_.begin(), marked_.end(), over) != marked_.end();
-    setToolTip(marked ? markedTip_ : QString());
+    setToolTip(marked ? markedTip_ : plainTip_);
     if (over != 0)
         setCursor(Qt::PointingHandCursor);
     else

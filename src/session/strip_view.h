@@ -40,6 +40,8 @@ public:
     // Cells drawn with a warning edge, and the tool tip they show.
     void setMarkedCells(std::vector<int> cells, const QString& toolTip);
     const std::vector<int>& markedCells() const { return marked_; }
+    // The tool tip over any other cell, and before the pointer has moved.
+    void setPlainToolTip(const QString& toolTip);
 
 signals:
     void cellPressed(int index, Qt::MouseButton button);
@@ -64,6 +66,7 @@ private:
     SequencePalette palette_;
     std::vector<int> marked_;
     QString markedTip_;
+    QString plainTip_;
 };
 
 } // namespace vs::session

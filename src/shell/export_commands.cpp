@@ -90,6 +90,7 @@ void ExportCommands::start(const std::string& path, links::GlassesLinkFactory li
                                                         std::move(lights));
     jobName_ = withoutVso(c_.sessionName());
     progress_ = new QProgressDialog(c_.window);
+    progress_->setObjectName(QStringLiteral("frmProgresoExportar"));
     progress_->setWindowTitle(path.empty() ? tr("Informe de verificación")
                                            : tr("Exportar a audio"));
     progress_->setCancelButtonText(tr("Cancelar"));

@@ -3,22 +3,35 @@
 
 #include "base/paths.h"
 
+#include <utility>
+
 namespace vs::shell {
 
-std::string helpFile(const std::string& folder) {
-    for (const char* name : kHelpFiles) {
-        const std::string path = joinPath(folder, name);
-        if (fileExists(path)) return path;
+std::string manualFile(const std::string& folder, InterfaceLanguage language) {
+    if (language == InterfaceLanguage::English) {
+        const std::string english = joinPath(folder, kEnglishManualFile);
+        if (fileExists(english)) return english;
     }
-    return {};
+    const std::string spanish = joinPath(folder, kManualFile);
+    return fileExists(spanish) ? spanish : std::string();
 }
 
-void AyudaContenido(const std::string& folder, MessageService& messages, DesktopService& desktop) {
-    const std::string path = helpFile(folder);
-    if (path.empty())
-        messages.information(kNoHelpMessage);
-    else
-        desktop.openFile(path);
+std::string helpChapter(std::string_view objectName, std::string_view className) {
+    // Both manuals carry these anchors; the names are the windows' own.
+    static constexpr std::pair<std::string_view, std::string_view> kChapters[] = {
+        {"frmSomnara", "ventana"},
+        {"frmOpciones", "opciones"},
+        {"frmInformeVerificacion", "informe"},
+        {"frmAuriculares", "auriculares"},
+        {"frmAbout", "acerca"},
+        {"frmSecuencia", "secuencias"},
+        {"frmProgresoExportar", "informe"},
+    };
+    if (const auto colon = className.rfind(':'); colon != std::string_view::npos)
+        className.remove_prefix(colon + 1);
+    for (const auto& [window, chapter] : kChapters)
+        if (window == objectName || window == className) return std::string(chapter);
+    return {};
 }
 
 } // namespace vs::shell

@@ -1,22 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The help menu's "Contenido...": the manual beside the program, opened with
-// the desktop's default program.
-#include "base/services.h"
+// The manual shipped beside the program, which translation of it to show, and
+// which of its chapters belongs to a window.
+#include "base/interface_language.h"
 
 #include <string>
+#include <string_view>
 
 namespace vs::shell {
 
-// A compiled help file a user put in the folder wins over the HTML manual we
-// ship (no Linux desktop opens .chm files unless someone installed a viewer).
-inline constexpr const char* kHelpFiles[] = {"Ayuda_VSO.chm", "Ayuda_VSO.html"};
-inline constexpr const char* kNoHelpMessage = "No se encuentra el fichero de ayuda";
+inline constexpr const char* kManualFile = "Ayuda_VSO.html";
+inline constexpr const char* kEnglishManualFile = "Ayuda_VSO.en.html";
+inline constexpr const char* kNoHelpMessage =
+    VS_TRANSLATE_NOOP("HelpDesk", "No se encuentra el fichero de ayuda");
 
-// The first help file found in the folder, or "" when there is none.
-std::string helpFile(const std::string& folder);
+// The manual in the interface's language; the Spanish one when there is no
+// translation, "" when there is no manual at all.
+std::string manualFile(const std::string& folder, InterfaceLanguage language);
 
-// Opens the help file, or says that there is none.
-void AyudaContenido(const std::string& folder, MessageService& messages, DesktopService& desktop);
+// The manual's anchor for a window, by its object name or its class name
+// (namespaces dropped); "" for a window the manual has no chapter for.
+std::string helpChapter(std::string_view objectName, std::string_view className);
 
 } // namespace vs::shell

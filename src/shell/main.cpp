@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "desktop_manners.h"
 #include "exit_signals.h"
 #include "main_window.h"
+#include "qt_translations.h"
 #include "safekeeping.h"
 #include "session_arguments.h"
 #include "single_instance.h"
@@ -50,6 +52,11 @@ int main(int argc, char** argv) {
     vs::shell::installExitSignals();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velorin Somnara"));
+    // Wayland compositors find the window's icon and name through the entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("velorin-somnara"));
+    QApplication::setWindowIcon(vs::shell::programIcon());
+    vs::shell::QtTranslations qtTexts;
+    qtTexts.load(vs::interfaceLanguage());
     vs::installInterfaceTranslation(vs::interfaceLanguage(), vs::translationsFolder());
     // QApplication has taken its own options out of argv by now.
     const std::vector<std::string> files =

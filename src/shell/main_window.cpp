@@ -25,10 +25,12 @@
 #include "playback/audio_session.h"
 #include "playback/player_sound.h"
 #include "playback/session_player.h"
+#include "desktop_manners.h"
 #include "export_commands.h"
+#include "main_window_texts.h"
 #include "peer_session_commands.h"
 #include "frm_about.h"
-#include "help.h"
+#include "help_desk.h"
 #include "sound_wiring.h"
 #include "window_player_view.h"
 #include "qt_services.h"
@@ -38,6 +40,7 @@
 #include "session/session_model.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
@@ -95,6 +98,8 @@ FrmSomnara::FrmSomnara(QWidget* parent, Dependencies deps)
                                                          *deps_.dialogs, Preferences::instance());
     audio_ = std::make_unique<playback::AudioSession>(*deps_.messages, audio::processEngine());
     ui_.setupUi(this, *model_);
+    setWindowIcon(programIcon());
+    MainWindowTexts::apply(ui_);
     // The strip shows each segment in its LED sequence's colour.
     ui_.graph->setSequencePalette(glasses::colorOf);
     setAcceptDrops(true);
@@ -169,6 +174,8 @@ void FrmSomnara::wire() {
     });
     connect(ui_.cmdStop, &controls::BotonGradiente::Click, this,
             toPlayer(&playback::SessionPlayer::Stop));
+    wirePlayStop(*ui_.mnuSesionPlayStop, *ui_.cmdPlay, *ui_.cmdStop,
+                 [this] { return player_ && player_->playing(); });
 
     glasses_->followStrip(*ui_.graph, *model_);
     connect(ui_.graph, &session::GraphFrame::cellDoubleClicked, this,
@@ -188,8 +195,11 @@ void FrmSomnara::wire() {
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     escape->setContext(Qt::WindowShortcut);
     connect(escape, &QShortcut::activated, this, toPlayer(&playback::SessionPlayer::Stop));
-    connect(ui_.mnuAyudaContenido, &QAction::triggered, this,
-            [this] { AyudaContenido(dataFolder(), *deps_.messages, *deps_.desktop); });
+    help_ = new HelpDesk([] { return dataFolder(); }, *deps_.messages, *deps_.desktop, this);
+    connect(ui_.mnuAyudaContenido, &QAction::triggered, this, [this] {
+        QWidget* active = QApplication::activeWindow();
+        help_->showFor(active ? active : this);
+    });
     connect(ui_.mnuAyudaAcrecaDe, &QAction::triggered, this, [this] {
         frmAbout about(*deps_.desktop, this);
         deps_.runModal(about);

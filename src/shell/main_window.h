@@ -49,6 +49,7 @@ namespace vs::shell {
 class EditMenu;
 class ExportCommands;
 class FlashRiskMarks;
+class HelpDesk;
 class GlassesWiring;
 class MusicWiring;
 class PeerSessionCommands;
@@ -109,6 +110,7 @@ public:
     library::SessionLibrary& sessions() { return *library_; }
     MusicWiring& music() { return *music_; }
     SoundWiring& sound() { return *sound_; }
+    HelpDesk& help() { return *help_; }
     playback::SessionPlayer* player() const { return player_.get(); }
     playback::AudioSession& audio() { return *audio_; }
     glasses::LedSequencer* sequencer() const;
@@ -155,6 +157,7 @@ private:
     std::unique_ptr<ExportCommands> exportCommands_;
     std::unique_ptr<PeerSessionCommands> peerSessions_;
     std::unique_ptr<SoundWiring> sound_;
+    HelpDesk* help_ = nullptr; // owned by the window
     MainWindowUi ui_;
     StepSequence startup_;
     StepSequence shutdown_;

@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -183,6 +184,7 @@ void MainWindowUi::buildMenus(QMainWindow* window) {
     mnuArchivoOpciones = add(archivo, "mnuArchivoOpciones", tr("&Opciones"));
     archivo->addSeparator();
     mnuArchivoSalir = add(archivo, "mnuArchivoSalir", tr("&Salir"));
+    mnuArchivoSalir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenu* edicion = menu("mnuEdicion", tr("&Edición"));
     mnuEdicionDeshacer = add(edicion, "mnuEdicionDeshacer", tr("&Deshacer"));
@@ -193,6 +195,9 @@ void MainWindowUi::buildMenus(QMainWindow* window) {
 
     QMenu* sesion = menu("mnuSesion", tr("&Sesión"));
     mnuSesion = sesion;
+    // The transport's key has a home in a menu, where the user sees it.
+    mnuSesionPlayStop = add(sesion, "mnuSesionPlayStop", tr("P&lay/Stop"));
+    sesion->addSeparator();
     mnuSesionNueva = add(sesion, "mnuSesionNueva", tr("&Nueva"));
     sesion->addSeparator();
     mnuSesionGuardarSesion = add(sesion, "mnuSesionGuardarSesion", tr("&Guardar Sesión"));
@@ -220,6 +225,9 @@ void MainWindowUi::buildMenus(QMainWindow* window) {
     QMenu* ayuda = menu("mnuAyuda", tr("A&yuda"));
     mnuAyudaContenido = add(ayuda, "mnuAyudaContenido", tr("&Contenido..."));
     mnuAyudaAcrecaDe = add(ayuda, "mnuAyudaAcrecaDe", tr("A&cerca de..."));
+    // Help answers in every window of the program, not only the main one.
+    mnuAyudaContenido->setShortcut(QKeySequence(Qt::Key_F1));
+    mnuAyudaContenido->setShortcutContext(Qt::ApplicationShortcut);
 }
 
 } // namespace vs::shell

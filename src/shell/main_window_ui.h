@@ -76,6 +76,7 @@ public:
     QAction* mnuArchivoSalir = nullptr;
     QAction* mnuEdicionDeshacer = nullptr;
     QAction* mnuEdicionRehacer = nullptr;
+    QAction* mnuSesionPlayStop = nullptr; // keys: desktop_manners.h
     QAction* mnuSesionNueva = nullptr;
     QAction* mnuSesionGuardarSesion = nullptr;
     QAction* mnuSesionGuardarSesionComo = nullptr;

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineSeries>
 #include <QPushButton>
+#include <QScreen>
 #include <QValueAxis>
 #include <QVBoxLayout>
 
@@ -18,6 +19,8 @@
 
 namespace vs::shell {
 namespace {
+
+constexpr int kChartMinimumHeight = 160;
 
 QString hz(double v) {
     return QString::fromStdString(formatFixed(v, 3)) + VerificationWindow::tr(" Hz");
@@ -95,7 +98,7 @@ VerificationWindow::VerificationWindow(QWidget* parent) : QWidget(parent, Qt::Wi
     carrier_ = new QChartView(this);
     for (QChartView* v : {beat_, carrier_}) {
         v->setRenderHint(QPainter::Antialiasing);
-        v->setMinimumHeight(220);
+        v->setMinimumHeight(kChartMinimumHeight);
         layout->addWidget(v, 1);
     }
     verdict_ = new QLabel(this);
@@ -113,7 +116,12 @@ VerificationWindow::VerificationWindow(QWidget* parent) : QWidget(parent, Qt::Wi
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     buttons->addWidget(close);
     layout->addLayout(buttons);
-    resize(820, 700);
+    // The smallest laptop screen in common use is 1366×768; a panel and the
+    // title bar take about a hundred of its rows. A smaller screen still
+    // gets the whole window, its charts shorter.
+    QSize size(820, 640);
+    if (const QScreen* s = screen()) size = size.boundedTo(s->availableSize() - QSize(0, 40));
+    resize(size.expandedTo(minimumSizeHint()));
 }
 
 void VerificationWindow::setReport(const playback::VerificationReport& r,

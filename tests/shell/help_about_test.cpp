@@ -6,12 +6,17 @@
 #include "sequencer_on_doubles.h"
 #include "shell/frm_about.h"
 #include "shell/help.h"
+#include "shell/help_window.h"
 #include "temp_dir.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QRegularExpression>
 #include <QFile>
+#include <QImage>
+#include <QTextBrowser>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
@@ -30,50 +35,100 @@ void touch(const std::string& path) {
 
 } // namespace
 
-TEST(Help, WithoutAHelpFileSaysSoAndStartsNothing) {
-    vs::test::TempDir dir;
-    RecordingMessageService messages;
-    RecordingDesktopService desktop;
-    // A folder that merely carries the name is not a help file.
-    QDir(QString::fromStdString(dir.path())).mkdir("Ayuda_VSO.html");
-    vs::shell::AyudaContenido(dir.path(), messages, desktop);
-    ASSERT_EQ(messages.entries.size(), 1u);
-    EXPECT_EQ(messages.entries[0].kind, RecordingMessageService::Entry::Information);
-    EXPECT_EQ(messages.entries[0].text, "No se encuentra el fichero de ayuda");
-    EXPECT_TRUE(desktop.files.empty());
-    EXPECT_TRUE(desktop.urls.empty());
-}
-
-TEST(Help, OpensTheManualAndPrefersACompiledHelpFile) {
-    vs::test::TempDir dir;
-    RecordingMessageService messages;
-    RecordingDesktopService desktop;
-    touch(dir.file("Ayuda_VSO.html"));
-    vs::shell::AyudaContenido(dir.path(), messages, desktop);
-    ASSERT_EQ(desktop.files.size(), 1u);
-    EXPECT_EQ(desktop.files[0], dir.file("Ayuda_VSO.html"));
-    touch(dir.file("Ayuda_VSO.chm"));
-    vs::shell::AyudaContenido(dir.path(), messages, desktop);
-    ASSERT_EQ(desktop.files.size(), 2u);
-    EXPECT_EQ(desktop.files[1], dir.file("Ayuda_VSO.chm"));
-    EXPECT_TRUE(messages.entries.empty());
-}
-
-TEST(Help, TheShippedManualAndItsPicturesSitBesideTheProgram) {
-    const std::string folder = VS_RUNTIME_DIR;
-    ASSERT_EQ(vs::shell::helpFile(folder), folder + "/Ayuda_VSO.html");
-    QFile manual(QString::fromStdString(folder + "/Ayuda_VSO.html"));
-    ASSERT_TRUE(manual.open(QIODevice::ReadOnly));
-    const QString html = QString::fromUtf8(manual.readAll());
-    // Every picture the manual shows is shipped with it.
-    static const QRegularExpression src(QStringLiteral("src=\"([^\"]+)\""));
-    int pictures = 0;
-    for (auto it = src.globalMatch(html); it.hasNext(); ++pictures) {
-        const QString name = it.next().captured(1);
-        EXPECT_TRUE(QFile::exists(QString::fromStdString(folder) + "/" + name))
-            << name.toStdString();
+TEST(Help, TheManualInTheInterfaceLanguageOrElseTheSpanishOne) {
+    using L = vs::InterfaceLanguage;
+    struct Case {
+        bool spanish, english; // which files the folder holds
+        L language;
+        const char* expected; // "" for none
+    } cases[] = {
+        {true, true, L::Spanish, "Ayuda_VSO.html"},
+        {true, true, L::English, "Ayuda_VSO.en.html"},
+        {true, false, L::English, "Ayuda_VSO.html"},
+        {false, true, L::Spanish, ""},
+        {false, false, L::English, ""},
+    };
+    for (const Case& c : cases) {
+        vs::test::TempDir dir;
+        // A folder that merely carries the name is not a manual.
+        QDir folder(QString::fromStdString(dir.path()));
+        if (c.spanish)
+            touch(dir.file("Ayuda_VSO.html"));
+        else
+            folder.mkdir("Ayuda_VSO.html");
+        if (c.english) touch(dir.file("Ayuda_VSO.en.html"));
+        const std::string expected = *c.expected ? dir.file(c.expected) : "";
+        EXPECT_EQ(vs::shell::manualFile(dir.path(), c.language), expected)
+            << c.spanish << c.english << int(c.language);
     }
-    EXPECT_GE(pictures, 2);
+}
+
+TEST(Help, AnInternalLinkStaysInTheWindowAndOnlyAClickedWebLinkIsHandedOut) {
+    vs::test::TempDir dir;
+    vs::test::writeFile(dir.file("m.html"),
+                        "<html><body><p><a href=\"https://example.org/\">Web</a> "
+                        "<a href=\"#b\">Chapter</a> <a href=\"mailto:a@example.org\">Mail</a></p>"
+                        "<p style=\"margin-top:900px\"><a name=\"b\"></a>B</p></body></html>");
+    RecordingDesktopService desktop;
+    vs::shell::HelpWindow help(desktop);
+    help.showChapter(QString::fromStdString(dir.file("m.html")), "");
+    help.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&help));
+    EXPECT_TRUE(desktop.urls.empty());
+    QTextBrowser* browser = help.browser();
+    auto click = [browser](const QString& text) {
+        const QTextCursor found = browser->document()->find(text);
+        ASSERT_FALSE(found.isNull()) << text.toStdString();
+        QTextCursor at(browser->document());
+        at.setPosition(found.selectionStart() + 1);
+        QTest::mouseClick(browser->viewport(), Qt::LeftButton, {},
+                          browser->cursorRect(at).center());
+    };
+    click("Chapter");
+    EXPECT_EQ(help.chapter(), "b");
+    EXPECT_TRUE(desktop.urls.empty());
+    click("Web");
+    click("Mail");
+    EXPECT_EQ(desktop.urls,
+              (std::vector<std::string>{"https://example.org/", "mailto:a@example.org"}));
+    EXPECT_EQ(help.chapter(), "b");
+    EXPECT_TRUE(desktop.files.empty());
+}
+
+TEST(Help, BothShippedManualsShowTheirPicturesAndHaveEveryWindowsChapter) {
+    const std::string folder = VS_RUNTIME_DIR;
+    for (auto language : {vs::InterfaceLanguage::Spanish, vs::InterfaceLanguage::English}) {
+        const std::string path = vs::shell::manualFile(folder, language);
+        ASSERT_FALSE(path.empty());
+        QFile manual(QString::fromStdString(path));
+        ASSERT_TRUE(manual.open(QIODevice::ReadOnly));
+        const QString html = QString::fromUtf8(manual.readAll());
+        // Every picture is shipped with it, in a format the help window draws.
+        static const QRegularExpression src(QStringLiteral("src=\"([^\"]+)\""));
+        int pictures = 0;
+        for (auto it = src.globalMatch(html); it.hasNext(); ++pictures) {
+            const QString name = it.next().captured(1);
+            EXPECT_FALSE(QImage(QString::fromStdString(folder) + "/" + name).isNull())
+                << path << ": " << name.toStdString();
+        }
+        EXPECT_GE(pictures, 2) << path;
+        for (const char* window :
+             {"frmSomnara", "frmOpciones", "frmInformeVerificacion", "frmAuriculares", "frmAbout",
+              "frmSecuencia", "frmProgresoExportar"}) {
+            const std::string chapter = vs::shell::helpChapter(window, "");
+            ASSERT_FALSE(chapter.empty()) << window;
+            EXPECT_TRUE(html.contains(QString::fromStdString("name=\"" + chapter + "\"")))
+                << path << ": " << chapter;
+        }
+        // The links inside the manual lead somewhere in it.
+        static const QRegularExpression link(QStringLiteral("href=\"#([^\"]+)\""));
+        for (auto it = link.globalMatch(html); it.hasNext();) {
+            const QString anchor = it.next().captured(1);
+            EXPECT_TRUE(html.contains("name=\"" + anchor + "\""))
+                << path << ": " << anchor.toStdString();
+        }
+    }
+    EXPECT_EQ(vs::shell::helpChapter("", "vs::glasses::frmSecuencia"), "secuencias");
 }
 
 TEST(About, BandsRoundHalvesToEvenAndStopAtWhite) {

@@ -15,6 +15,7 @@
 #include "library/session_grid.h"
 #include "library/session_library.h"
 #include "shell/main_window.h"
+#include "shell/help_desk.h"
 #include "playback/audio_session.h"
 #include "playback/session_player.h"
 #include "session/session_document.h"
@@ -46,6 +47,8 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QScrollBar>
+#include <QTextBrowser>
+#include <QDialog>
 #include <gtest/gtest.h>
 #include <cerrno>
 #include <cstring>
@@ -641,20 +644,62 @@ TEST_F(MainWindowTest, TheGlassesStartDarkAndTheStripMarksSegmentsFlashingAt15To
     EXPECT_TRUE(strip->markedCells().empty());
 }
 
-TEST_F(MainWindowTest, HelpMenuOpensTheManualBesideTheProgramOrSaysThereIsNone) {
+TEST_F(MainWindowTest, HelpOpensTheManualInItsOwnWindowOrSaysThereIsNone) {
     auto w = open();
     w->ui().mnuAyudaContenido->trigger();
     EXPECT_TRUE(recorder.saw("No se encuentra el fichero de ayuda"));
-    EXPECT_TRUE(desktop.files.empty());
     // The manual is shipped data: it sits in the data folder, not where lists are written.
     vs::test::writeFile(dir.file("Ayuda_VSO.html"), "<html></html>");
     w->ui().mnuAyudaContenido->trigger();
-    EXPECT_TRUE(desktop.files.empty());
-    vs::test::writeFile(dir.file("data/Ayuda_VSO.html"), "<html></html>");
-    w->ui().mnuAyudaContenido->trigger();
-    ASSERT_EQ(desktop.files.size(), 1u);
-    EXPECT_EQ(desktop.files[0], dir.file("data/Ayuda_VSO.html"));
+    EXPECT_EQ(w->help().window(), nullptr);
     EXPECT_EQ(recorder.count(RecordingMessageService::Entry::Information), 2);
+    vs::test::writeFile(dir.file("data/Ayuda_VSO.html"), "<html><body>Manual</body></html>");
+    w->ui().mnuAyudaContenido->trigger();
+    ASSERT_NE(w->help().window(), nullptr);
+    EXPECT_TRUE(w->help().window()->isVisible());
+    EXPECT_TRUE(w->help().window()->browser()->toPlainText().contains("Manual"));
+    // No browser is needed, none is asked for.
+    EXPECT_TRUE(desktop.files.empty());
+    EXPECT_TRUE(desktop.urls.empty());
+    EXPECT_EQ(w->ui().mnuAyudaContenido->shortcut(), QKeySequence(Qt::Key_F1));
+}
+
+TEST_F(MainWindowTest, F1OpensTheChapterOfTheFocusedWindowAModalDialogIncluded) {
+    vs::test::writeFile(
+        dir.file("data/Ayuda_VSO.html"),
+        "<html><body><h1><a name=\"ventana\"></a>V</h1><h1><a name=\"opciones\"></a>O</h1>"
+        "<h1><a name=\"informe\"></a>I</h1>"
+        "</body></html>");
+    auto w = open();
+    w->show();
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    QTest::keyClick(w->ui().FlexSesion, Qt::Key_F1);
+    ASSERT_NE(w->help().window(), nullptr);
+    EXPECT_EQ(w->help().window()->chapter(), "ventana");
+    {
+        QWidget report(w.get(), Qt::Window); // the verification report stands beside the window
+        report.setObjectName("frmInformeVerificacion");
+        report.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&report));
+        report.activateWindow();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &report; }));
+        QTest::keyClick(&report, Qt::Key_F1);
+        EXPECT_EQ(w->help().window()->chapter(), "informe");
+    }
+    // A modal dialog blocks the main window's keys; its F1 still answers,
+    // with a help window the dialog does not block.
+    QDialog dialog(w.get());
+    dialog.setObjectName("frmOpciones");
+    dialog.setModal(true);
+    auto* box = new QCheckBox(&dialog);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    QTest::keyClick(box, Qt::Key_F1);
+    ASSERT_NE(w->help().window(), nullptr);
+    EXPECT_EQ(w->help().window()->chapter(), "opciones");
+    EXPECT_EQ(w->help().window()->parentWidget(), &dialog);
+    EXPECT_TRUE(desktop.urls.empty());
 }
 
 TEST_F(MainWindowTest, AboutMenuShowsTheAboutBoxOwnedByTheWindow) {

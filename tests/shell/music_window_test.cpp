@@ -33,6 +33,10 @@
 #include "controls/boton_gradiente.h"
 
 #include <QAction>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <QLabel>
 #include <QCheckBox>
 #include <QMenu>
@@ -283,6 +287,38 @@ TEST_F(MusicWindowTest, TheMusicMenuAddsSongsAndCdTracksAndRemovesThem) {
     w->ui().mnuMusicaEliminar->trigger();
     EXPECT_EQ(w->ui().FlexMusica->rowCount(), 1);
     EXPECT_TRUE(recorder.saw("Eliminar: Track02.cda?"));
+}
+
+TEST_F(MusicWindowTest, MusicFilesDroppedOnThePlaylistJoinItAsTheMenuAddsThem) {
+    const std::string a = song("a.mp3", 75);
+    const std::string broken = dir.file("rota.ogg"); // no stream opens it
+    vs::test::writeFile(broken, "x");
+    const std::string notes = dir.file("notas.txt");
+    vs::test::writeFile(notes, "x");
+    auto w = open(streams());
+    QWidget* target = w->ui().FlexMusica->viewport();
+    auto dragOf = [](const std::vector<std::string>& paths) {
+        auto* data = new QMimeData;
+        QList<QUrl> urls;
+        for (const std::string& p : paths)
+            urls << QUrl::fromLocalFile(QString::fromStdString(p));
+        data->setUrls(urls);
+        return data;
+    };
+    for (const auto& [paths, taken] :
+         {std::pair{std::vector{notes}, false}, std::pair{std::vector{notes, a}, true}}) {
+        std::unique_ptr<QMimeData> data(dragOf(paths));
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, data.get(), Qt::LeftButton, {});
+        QApplication::sendEvent(target, &enter);
+        EXPECT_EQ(enter.isAccepted(), taken) << paths.size();
+    }
+    std::unique_ptr<QMimeData> data(dragOf({notes, a, broken}));
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, data.get(), Qt::LeftButton, {});
+    QApplication::sendEvent(target, &drop);
+    ASSERT_EQ(w->ui().FlexMusica->rowCount(), 1);
+    EXPECT_EQ(cell(*w, 1, 1), "a.mp3");
+    EXPECT_EQ(cell(*w, 1, 2), "01:15");
+    EXPECT_TRUE(recorder.saw("No se puede abrir el fichero"));
 }
 
 TEST_F(MusicWindowTest, ASessionPlaysTheMusicAndTheExitSavesAndClosesIt) {
