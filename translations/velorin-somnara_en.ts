@@ -70,7 +70,7 @@
 ¿Usar el pulso «Isocrónico», que se oye también por altavoces, hasta cerrar el programa? La opción guardada no cambia.</source>
         <translation>Binaural beats need stereo headphones, and the audio output%1 %2.
 
-Use the “Isochronic” beat, which can also be heard through speakers, until the program closes? The stored option does not change.</translation>
+Use the “Isochronic” pulse, which can also be heard through speakers, until the program closes? The stored option does not change.</translation>
     </message>
 </context>
 <context>
@@ -142,11 +142,11 @@ No use las gafas si usted o alguien de su familia ha tenido epilepsia o crisis. 
 ¿Desea activar las gafas mentales?</source>
         <translation>Warning for photosensitive people
 
-The mind glasses flash at the frequency of the session. Lights that flicker between 3 and 30 times a second can trigger epileptic seizures in photosensitive people (about 1 in 4,000 people aged 5 to 24), even if they have never had one. The risk is highest between 15 and 20 flashes a second and with the eyes closed.
+The light glasses flash at the frequency of the session. Lights that flicker between 3 and 30 times a second can trigger epileptic seizures in photosensitive people (about 1 in 4,000 people aged 5 to 24), even if they have never had one. The risk is highest between 15 and 20 flashes a second and with the eyes closed.
 
 Do not use the glasses if you or anyone in your family has had epilepsy or seizures. If you feel dizzy, your vision changes, or you notice twitching or disorientation, take the glasses off and press Esc: the session stops and the lights go out.
 
-Do you want to turn on the mind glasses?</translation>
+Do you want to turn on the light glasses?</translation>
     </message>
 </context>
 <context>
@@ -307,11 +307,11 @@ Do you want to turn on the mind glasses?</translation>
     </message>
     <message>
         <source>Sólo suena un lado: revise el cable y los auriculares. Sin los dos lados, elija el pulso «Isocrónico» en Opciones.</source>
-        <translation>Only one side sounds: check the cable and the headphones. Without both sides, choose the “Isochronic” beat in Options.</translation>
+        <translation>Only one side sounds: check the cable and the headphones. Without both sides, choose the “Isochronic” pulse in Options.</translation>
     </message>
     <message>
         <source>Los dos tonos suenan en el mismo oído: la salida no es estéreo. Elija el pulso «Monoaural» o «Isocrónico» en Opciones.</source>
-        <translation>Both tones sound in the same ear: the output is not stereo. Choose the “Monaural” or “Isochronic” beat in Options.</translation>
+        <translation>Both tones sound in the same ear: the output is not stereo. Choose the “Monaural” or “Isochronic” pulse in Options.</translation>
     </message>
     <message>
         <source>No suena nada: revise el volumen y la salida de audio.</source>
@@ -621,7 +621,7 @@ Do you want to turn on the mind glasses?</translation>
     </message>
     <message>
         <source>Activo</source>
-        <translation>On</translation>
+        <translation>Active</translation>
     </message>
     <message>
         <source>Música</source>
@@ -794,7 +794,7 @@ Do you want to turn on the mind glasses?</translation>
     </message>
     <message>
         <source>Líneas del Grid</source>
-        <translation>Grid Lines</translation>
+        <translation>Grid lines</translation>
     </message>
     <message>
         <source>Muestra en el gráfico las líneas de las bandas y del tiempo</source>
@@ -802,7 +802,7 @@ Do you want to turn on the mind glasses?</translation>
     </message>
     <message>
         <source>Texto de Frecuencias</source>
-        <translation>Frequency Labels</translation>
+        <translation>Frequency labels</translation>
     </message>
     <message>
         <source>Muestra en el gráfico los nombres de las bandas Delta, Theta, Alfa y Beta</source>
@@ -834,7 +834,7 @@ Do you want to turn on the mind glasses?</translation>
     </message>
     <message>
         <source>Gafas mentales conectadas</source>
-        <translation>Mind glasses connected</translation>
+        <translation>Light glasses connected</translation>
     </message>
     <message>
         <source>Enciende las luces de las gafas al ritmo del pulso durante la sesión</source>
@@ -1671,11 +1671,11 @@ Examples:
     </message>
     <message>
         <source>Líneas del Grid</source>
-        <translation>Grid Lines</translation>
+        <translation>Grid lines</translation>
     </message>
     <message>
         <source>Texto de Frecuencias</source>
-        <translation>Frequency Labels</translation>
+        <translation>Frequency labels</translation>
     </message>
     <message>
         <source>Música</source>
@@ -1703,11 +1703,11 @@ Examples:
     </message>
     <message>
         <source>Gafas mentales</source>
-        <translation>Mind glasses</translation>
+        <translation>Light glasses</translation>
     </message>
     <message>
         <source>Gafas mentales conectadas</source>
-        <translation>Mind glasses connected</translation>
+        <translation>Light glasses connected</translation>
     </message>
     <message>
         <source>Señal de luz en el audio</source>
@@ -1747,7 +1747,7 @@ Examples:
     </message>
     <message>
         <source>Tipo de pulso</source>
-        <translation>Beat type</translation>
+        <translation>Pulse type</translation>
     </message>
     <message>
         <source>Binaural: un tono distinto en cada oído; el pulso nace dentro de la cabeza y sólo se oye con auriculares estéreo.
