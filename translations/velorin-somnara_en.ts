@@ -375,6 +375,10 @@ Do you want to turn on the light glasses?</translation>
         <source>El %1 cambia de nivel (de %2 a %3): se propone %4 para la máscara.</source>
         <translation>The %1 changes level (from %2 to %3): %4 is proposed for the masking noise.</translation>
     </message>
+    <message>
+        <source>«%1»</source>
+        <translation>“%1”</translation>
+    </message>
 </context>
 <context>
     <name>LedPort</name>

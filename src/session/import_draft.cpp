@@ -101,7 +101,7 @@ std::string quoted(std::string_view text) {
     for (char c : text.substr(0, 40))
         out += (c >= 32 && c < 127) ? c : '?';
     if (text.size() > 40) out += "...";
-    return "«" + out + "»";
+    return withArgs(translate("ImportDraft", "«%1»"), {out});
 }
 
 std::string shortNumber(double v, int decimals) {
