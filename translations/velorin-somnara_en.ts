@@ -2,6 +2,101 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="es">
 <context>
+    <name>AudioFileWriter</name>
+    <message>
+        <source>no queda espacio en el disco</source>
+        <translation>there is no space left on the disk</translation>
+    </message>
+    <message>
+        <source>no hay permiso para escribir en esa carpeta</source>
+        <translation>there is no permission to write in that folder</translation>
+    </message>
+    <message>
+        <source>el disco es de solo lectura</source>
+        <translation>the disk is read-only</translation>
+    </message>
+    <message>
+        <source>la carpeta no existe</source>
+        <translation>the folder does not exist</translation>
+    </message>
+    <message>
+        <source>error de entrada/salida del disco</source>
+        <translation>disk input/output error</translation>
+    </message>
+    <message>
+        <source>error de escritura (código </source>
+        <translation>write error (code </translation>
+    </message>
+    <message>
+        <source>la cabecera ya enviada no se puede corregir</source>
+        <translation>the header already sent cannot be corrected</translation>
+    </message>
+    <message>
+        <source>falta la cabecera del fichero</source>
+        <translation>the file’s header is missing</translation>
+    </message>
+    <message>
+        <source>la salida no puede volver atrás</source>
+        <translation>the output cannot go back</translation>
+    </message>
+    <message>
+        <source>no se puede escribir en la salida</source>
+        <translation>cannot write to the output</translation>
+    </message>
+    <message>
+        <source>no se encuentra un nombre libre en la carpeta</source>
+        <translation>no free name can be found in the folder</translation>
+    </message>
+    <message>
+        <source>FLAC no guarda muestras en coma flotante: use 16 o 24 bits</source>
+        <translation>FLAC does not store floating-point samples: use 16 or 24 bits</translation>
+    </message>
+    <message>
+        <source>la calidad va de 0 a 10</source>
+        <translation>the quality goes from 0 to 10</translation>
+    </message>
+    <message>
+        <source>una salida que no puede volver atrás solo lleva WAV de duración conocida</source>
+        <translation>an output that cannot go back carries WAV of known length only</translation>
+    </message>
+    <message>
+        <source>el formato no se puede escribir</source>
+        <translation>the format cannot be written</translation>
+    </message>
+    <message>
+        <source>el fichero no se pudo completar</source>
+        <translation>the file could not be completed</translation>
+    </message>
+    <message>
+        <source>No se puede escribir el fichero: </source>
+        <translation>Cannot write the file: </translation>
+    </message>
+    <message>
+        <source>La exportación no se ha completado</source>
+        <translation>The export has not been completed</translation>
+    </message>
+    <message>
+        <source>Formato desconocido: use .wav, .flac, .ogg o .mp3</source>
+        <translation>Unknown format: use .wav, .flac, .ogg or .mp3</translation>
+    </message>
+    <message>
+        <source>No se puede crear el fichero: </source>
+        <translation>Cannot create the file: </translation>
+    </message>
+    <message>
+        <source>Exportación cancelada: no se ha guardado ningún fichero</source>
+        <translation>Export cancelled: no file has been saved</translation>
+    </message>
+    <message>
+        <source>No se puede guardar el fichero con ese nombre</source>
+        <translation>Cannot save the file under that name</translation>
+    </message>
+    <message>
+        <source>Exportación cancelada: la salida ha quedado incompleta</source>
+        <translation>Export cancelled: the output has been left incomplete</translation>
+    </message>
+</context>
+<context>
     <name>AudioSession</name>
     <message>
         <source>No se encuentra la tarjeta de sonido</source>
@@ -90,6 +185,57 @@ Use the “Isochronic” pulse, which can also be heard through speakers, until 
     <message>
         <source>Cancelar</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>DrawingCheck</name>
+    <message>
+        <source>antes del comienzo</source>
+        <translation>before the start</translation>
+    </message>
+    <message>
+        <source>después del final</source>
+        <translation>after the end</translation>
+    </message>
+    <message>
+        <source>por encima del gráfico</source>
+        <translation>above the graph</translation>
+    </message>
+    <message>
+        <source>por debajo del gráfico</source>
+        <translation>below the graph</translation>
+    </message>
+    <message>
+        <source>no numérico</source>
+        <translation>not a number</translation>
+    </message>
+    <message>
+        <source>el punto %1 del pulso está %2</source>
+        <translation>beat point %1 is %2</translation>
+    </message>
+    <message>
+        <source>el punto %1 de la portadora está %2</source>
+        <translation>carrier point %1 is %2</translation>
+    </message>
+    <message>
+        <source>%1 puntos más fuera del gráfico</source>
+        <translation>%1 more points off the graph</translation>
+    </message>
+    <message>
+        <source>el máximo del pulso (%1 Hz) está fuera de los márgenes de las opciones (de %2 a %3 Hz)</source>
+        <translation>the beat maximum (%1 Hz) is outside the options’ range (%2 to %3 Hz)</translation>
+    </message>
+    <message>
+        <source>el máximo de la portadora (%1 Hz) está fuera de los márgenes de las opciones (de %2 a %3 Hz)</source>
+        <translation>the carrier maximum (%1 Hz) is outside the options’ range (%2 to %3 Hz)</translation>
+    </message>
+    <message>
+        <source>La sesión no suena como la dibuja la ventana: </source>
+        <translation>The session does not sound as the window draws it: </translation>
+    </message>
+    <message>
+        <source> y </source>
+        <translation> and </translation>
     </message>
 </context>
 <context>
@@ -1550,6 +1696,29 @@ Examples:
     </message>
 </context>
 <context>
+    <name>SessionRenderer</name>
+    <message>
+        <source>No hay ninguna fuente de sonido marcada</source>
+        <translation>No sound source is ticked</translation>
+    </message>
+    <message>
+        <source>La sesión no tiene duración: dura 00:00 (60 minutos se leen como 0, como en la barra de minutos)</source>
+        <translation>The session has no length: it lasts 00:00 (60 minutes read as 0, as on the minutes bar)</translation>
+    </message>
+    <message>
+        <source>No se puede iniciar el motor de sonido</source>
+        <translation>Cannot start the sound engine</translation>
+    </message>
+    <message>
+        <source>No se pueden preparar las ondas</source>
+        <translation>Cannot prepare the waves</translation>
+    </message>
+    <message>
+        <source>La sesión no se puede reproducir</source>
+        <translation>The session cannot be played</translation>
+    </message>
+</context>
+<context>
     <name>StartupSequence</name>
     <message>
         <source>error desconocido</source>
@@ -1558,6 +1727,177 @@ Examples:
     <message>
         <source>Ha fallado el paso de arranque %1: %2</source>
         <translation>The start-up step %1 failed: %2</translation>
+    </message>
+</context>
+<context>
+    <name>VerificationReport</name>
+    <message>
+        <source> Hz</source>
+        <translation> Hz</translation>
+    </message>
+    <message>
+        <source>%1 segundo</source>
+        <translation>%1 second</translation>
+    </message>
+    <message>
+        <source>%1 segundos</source>
+        <translation>%1 seconds</translation>
+    </message>
+    <message>
+        <source>en %1 %2</source>
+        <translation>in %1 %2</translation>
+    </message>
+    <message>
+        <source>las frecuencias dibujadas quedan fuera de lo que se puede medir (de 20 Hz a 20 kHz)</source>
+        <translation>the drawn frequencies lie outside what can be measured (20 Hz to 20 kHz)</translation>
+    </message>
+    <message>
+        <source>otro sonido (la música) cubre los tonos</source>
+        <translation>another sound (the music) covers the tones</translation>
+    </message>
+    <message>
+        <source>no suena ningún tono</source>
+        <translation>no tone sounds</translation>
+    </message>
+    <message>
+        <source>Pulso monoaural (envolvente de cada oído)</source>
+        <translation>Monaural beat (envelope in each ear)</translation>
+    </message>
+    <message>
+        <source>Pulso isocrónico (ritmo de la envolvente)</source>
+        <translation>Isochronic beat (rate of the envelope)</translation>
+    </message>
+    <message>
+        <source>Pulso binaural (derecho − izquierdo)</source>
+        <translation>Binaural beat (right − left)</translation>
+    </message>
+    <message>
+        <source>Portadora (tono bajo, en ambos oídos)</source>
+        <translation>Carrier (lower tone, in both ears)</translation>
+    </message>
+    <message>
+        <source>Portadora (tono en ambos oídos)</source>
+        <translation>Carrier (tone in both ears)</translation>
+    </message>
+    <message>
+        <source>Portadora (tono izquierdo)</source>
+        <translation>Carrier (left tone)</translation>
+    </message>
+    <message>
+        <source>Con defectos</source>
+        <translation>Defects found</translation>
+    </message>
+    <message>
+        <source>Sin verificar</source>
+        <translation>Not verified</translation>
+    </message>
+    <message>
+        <source>Correcto</source>
+        <translation>Passed</translation>
+    </message>
+    <message>
+        <source>no se ha podido medir ningún tono binaural: </source>
+        <translation>no binaural tone could be measured: </translation>
+    </message>
+    <message>
+        <source>los tonos binaurales no están marcados.
+</source>
+        <translation>the binaural tones are not ticked.
+</translation>
+    </message>
+    <message>
+        <source>la grabación no dura lo bastante.
+</source>
+        <translation>the recording is not long enough.
+</translation>
+    </message>
+    <message>
+        <source>los tonos siguen las curvas dibujadas en los %1 segundos medidos (error máximo del pulso %2, de la portadora %3).
+</source>
+        <translation>the tones follow the drawn curves in the %1 seconds measured (largest error of the beat %2, of the carrier %3).
+</translation>
+    </message>
+    <message>
+        <source>los tonos se apartan de las curvas dibujadas.
+</source>
+        <translation>the tones stray from the drawn curves.
+</translation>
+    </message>
+    <message>
+        <source>Pulso: error máximo %1 en %2</source>
+        <translation>Beat: largest error %1 at %2</translation>
+    </message>
+    <message>
+        <source>Pulso: error máximo %1</source>
+        <translation>Beat: largest error %1</translation>
+    </message>
+    <message>
+        <source>; tono izquierdo %1; tono derecho %2.
+</source>
+        <translation>; left tone %1; right tone %2.
+</translation>
+    </message>
+    <message>
+        <source>No medible: %1.
+</source>
+        <translation>Not measurable: %1.
+</translation>
+    </message>
+    <message>
+        <source>Nivel de pico %1 dBFS</source>
+        <translation>Peak level %1 dBFS</translation>
+    </message>
+    <message>
+        <source>; saturación en %1 muestras (la primera en %2)</source>
+        <translation>; clipping in %1 samples (the first at %2)</translation>
+    </message>
+    <message>
+        <source>, sin saturación</source>
+        <translation>, no clipping</translation>
+    </message>
+    <message>
+        <source>Chasquidos: no se comprueban con música de fondo.</source>
+        <translation>Clicks: not checked with background music.</translation>
+    </message>
+    <message>
+        <source>%1 chasquidos (el primero en %2).</source>
+        <translation>%1 clicks (the first at %2).</translation>
+    </message>
+    <message>
+        <source>Sin chasquidos.</source>
+        <translation>No clicks.</translation>
+    </message>
+    <message>
+        <source>ningún tono medido</source>
+        <translation>no tone measured</translation>
+    </message>
+    <message>
+        <source>pulso %1, portadora %2 de error máximo en %3 s medidos</source>
+        <translation>beat %1, carrier %2 largest error in %3 s measured</translation>
+    </message>
+    <message>
+        <source>, %1 s cubiertos por la música</source>
+        <translation>, %1 s covered by the music</translation>
+    </message>
+    <message>
+        <source>, %1 s fuera de lo medible</source>
+        <translation>, %1 s beyond what can be measured</translation>
+    </message>
+    <message>
+        <source>, %1 s sin tono</source>
+        <translation>, %1 s without a tone</translation>
+    </message>
+    <message>
+        <source>; pico %1 dBFS; %2 muestras saturadas; </source>
+        <translation>; peak %1 dBFS; %2 clipped samples; </translation>
+    </message>
+    <message>
+        <source>%1 chasquidos</source>
+        <translation>%1 clicks</translation>
+    </message>
+    <message>
+        <source>chasquidos sin comprobar</source>
+        <translation>clicks not checked</translation>
     </message>
 </context>
 <context>
@@ -2076,14 +2416,6 @@ Isochronic: a single tone that switches on and off at the rate of the beat; thro
     <message>
         <source>Informe de verificación: «%1»</source>
         <translation>Verification report: “%1”</translation>
-    </message>
-    <message>
-        <source>Pulso binaural (derecho − izquierdo)</source>
-        <translation>Binaural beat (right − left)</translation>
-    </message>
-    <message>
-        <source>Portadora (tono izquierdo)</source>
-        <translation>Carrier (left tone)</translation>
     </message>
     <message>
         <source>

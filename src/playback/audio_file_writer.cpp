@@ -2,7 +2,10 @@
 #include "playback/audio_file_writer.h"
 
 #include "audio/engine.h"
+#include "base/interface_language.h"
 #include "base/process_files.h"
+#include "playback/render_stages.h"
+#include "playback/sample_kernels.h"
 
 #include <sndfile.h>
 
@@ -29,19 +32,20 @@ std::string reasonFor(int err) {
     switch (err) {
     case ENOSPC:
     case EDQUOT:
-        return "no queda espacio en el disco";
+        return translate("AudioFileWriter", "no queda espacio en el disco");
     case EACCES:
     case EPERM:
-        return "no hay permiso para escribir en esa carpeta";
+        return translate("AudioFileWriter", "no hay permiso para escribir en esa carpeta");
     case EROFS:
-        return "el disco es de solo lectura";
+        return translate("AudioFileWriter", "el disco es de solo lectura");
     case ENOENT:
     case ENOTDIR:
-        return "la carpeta no existe";
+        return translate("AudioFileWriter", "la carpeta no existe");
     case EIO:
-        return "error de entrada/salida del disco";
+        return translate("AudioFileWriter", "error de entrada/salida del disco");
     default:
-        return "error de escritura (código " + std::to_string(err) + ")";
+        return translate("AudioFileWriter", "error de escritura (código ") + std::to_string(err) +
+               ")";
     }
 }
 
@@ -76,6 +80,7 @@ public:
             }
             done += n;
         }
+        startWriteback(done);
         return done;
     }
     std::int64_t tell() override { return ::lseek(fd_, 0, SEEK_CUR); }
@@ -92,7 +97,18 @@ private:
     void fail(int err) {
         if (error_.empty()) error_ = reasonFor(err);
     }
+    // The disk is set writing each few megabytes as they come, so the sync
+    // at the end waits for the last of them only, not for the whole file.
+    // Only a hint: a file system that does not take it syncs all at close.
+    void startWriteback(std::int64_t bytes) {
+        written_ += bytes;
+        if (written_ - handed_ < kWritebackBytes) return;
+        ::sync_file_range(fd_, off_t(handed_), off_t(written_ - handed_), SYNC_FILE_RANGE_WRITE);
+        handed_ = written_;
+    }
+    static constexpr std::int64_t kWritebackBytes = 8 << 20;
     int fd_;
+    std::int64_t written_ = 0, handed_ = 0; // bytes written in order; set writing
     std::string error_;
 };
 
@@ -121,14 +137,16 @@ public:
             done = std::min(bytes, head - pos_);
             if (sent_ > 0 &&
                 head_.compare(std::size_t(pos_), std::size_t(done), p, std::size_t(done)) != 0)
-                return fail("la cabecera ya enviada no se puede corregir");
+                return fail(
+                    translate("AudioFileWriter", "la cabecera ya enviada no se puede corregir"));
             pos_ += done;
         }
         if (done == bytes) return done;
-        if (head == 0) return fail("falta la cabecera del fichero");
+        if (head == 0) return fail(translate("AudioFileWriter", "falta la cabecera del fichero"));
         if (sent_ == 0 && !put(head_.data(), head)) return 0;
         sent_ = std::max(sent_, head);
-        if (pos_ != sent_) return fail("la salida no puede volver atrás");
+        if (pos_ != sent_)
+            return fail(translate("AudioFileWriter", "la salida no puede volver atrás"));
         if (!put(p + done, bytes - done)) return done;
         sent_ += bytes - done;
         pos_ = sent_;
@@ -137,7 +155,7 @@ public:
     std::int64_t tell() override { return pos_; }
     bool close() override {
         out_.flush();
-        if (!out_) fail("no se puede escribir en la salida");
+        if (!out_) fail(translate("AudioFileWriter", "no se puede escribir en la salida"));
         return error_.empty();
     }
     std::string errorText() const override { return error_; }
@@ -151,10 +169,10 @@ private:
     bool put(const char* p, std::int64_t n) {
         out_.write(p, std::streamsize(n));
         if (out_) return true;
-        fail("no se puede escribir en la salida");
+        fail(translate("AudioFileWriter", "no se puede escribir en la salida"));
         return false;
     }
-    std::int64_t fail(const char* why) {
+    std::int64_t fail(const std::string& why) {
         if (error_.empty()) error_ = why;
         return 0;
     }
@@ -293,7 +311,7 @@ std::unique_ptr<ByteFile> openTemporary(const std::string& path, const ByteFileO
         if (std::filesystem::exists(tempPath)) continue;
         return open(tempPath, error);
     }
-    error = "no se encuentra un nombre libre en la carpeta";
+    error = translate("AudioFileWriter", "no se encuentra un nombre libre en la carpeta");
     return nullptr;
 }
 
@@ -335,9 +353,10 @@ ByteFileOpener diskFiles() {
 
 std::string settingsProblem(AudioFormat format, const WriterSettings& settings) {
     if (format == AudioFormat::Flac && settings.bits == SampleBits::Float32)
-        return "FLAC no guarda muestras en coma flotante: use 16 o 24 bits";
+        return translate("AudioFileWriter",
+                         "FLAC no guarda muestras en coma flotante: use 16 o 24 bits");
     if (settings.quality < 0 || settings.quality > WriterSettings::kMaxQuality)
-        return "la calidad va de 0 a 10";
+        return translate("AudioFileWriter", "la calidad va de 0 a 10");
     return {};
 }
 
@@ -355,13 +374,16 @@ AudioFileWriter::AudioFileWriter(std::unique_ptr<ByteFile> file, AudioFormat for
     : file_(std::move(file)), snd_(std::make_unique<Sndfile>()) {
     error_ = settingsProblem(format, settings);
     if (error_.empty() && file_->sequential() && (format != AudioFormat::Wav || frames <= 0))
-        error_ = "una salida que no puede volver atrás solo lleva WAV de duración conocida";
+        error_ =
+            translate("AudioFileWriter",
+                      "una salida que no puede volver atrás solo lleva WAV de duración conocida");
     if (!error_.empty()) return;
     SF_INFO info = infoFor(format, settings);
     snd_->handle = sf_open_virtual(&snd_->io, SFM_WRITE, &info, file_.get());
     if (!snd_->handle) {
-        error_ =
-            file_->errorText().empty() ? "el formato no se puede escribir" : file_->errorText();
+        error_ = file_->errorText().empty()
+                     ? translate("AudioFileWriter", "el formato no se puede escribir")
+                     : file_->errorText();
         return;
     }
     configure(snd_->handle, format, settings);
@@ -394,7 +416,8 @@ void AudioFileWriter::fail() {
 }
 
 // libsndfile's own conversion clips sample by sample and writes in small
-// pieces; this one runs in vector registers and hands over a block at once.
+// pieces; this one hands over a block at once, the 16 bits converted in
+// vector registers (sample_kernels.h, the same rounding as the loop below).
 // The scales are libsndfile's: full scale is 32767 at 16 bits, 8388607 at 24
 // (handed over in the top three bytes of an int, as libsndfile takes them).
 template <typename Int> void toPcm(const float* x, Int* out, int count, float full, Int step) {
@@ -411,7 +434,7 @@ bool AudioFileWriter::writePcm(const float* x, int frames) {
         const int n = std::min(frames, SessionRenderer::kBlockFrames);
         sf_count_t written;
         if (pcmBits_ == 16) {
-            toPcm<short>(x, shorts_.data(), 2 * n, 32767.0f, 1);
+            detail::toPcm16(x, 2 * n, shorts_.data());
             written = sf_writef_short(snd_->handle, shorts_.data(), n);
         } else {
             toPcm<std::int32_t>(x, ints_.data(), 2 * n, 8388607.0f, 256);
@@ -433,8 +456,9 @@ bool AudioFileWriter::finish() {
     snd_->handle = nullptr;
     const bool closed = file_->close();
     if (error_.empty() && (rc != 0 || !closed))
-        error_ =
-            file_->errorText().empty() ? "el fichero no se pudo completar" : file_->errorText();
+        error_ = file_->errorText().empty()
+                     ? translate("AudioFileWriter", "el fichero no se pudo completar")
+                     : file_->errorText();
     return error_.empty();
 }
 
@@ -449,24 +473,24 @@ ExportResult renderToFile(SessionRenderer& renderer, std::unique_ptr<ByteFile> f
     ExportResult out;
     AudioFileWriter writer(std::move(file), format, settings, frames);
     if (!writer.ok()) {
-        out.message = "No se puede escribir el fichero: " + writer.error();
+        out.message =
+            translate("AudioFileWriter", "No se puede escribir el fichero: ") + writer.error();
         return out;
     }
-    RenderResult r;
-    if (also) {
-        TeeSink tee(writer, *also);
-        r = renderer.run(tee, cancel, progress);
-    } else {
-        r = renderer.run(writer, cancel, progress);
-    }
+    // The writer and the verification each on a thread of their own.
+    std::vector<FrameSink*> stages{&writer};
+    if (also) stages.push_back(also);
+    const RenderResult r = renderInStages(renderer, stages, cancel, progress);
     const bool finished = writer.finish();
     out.notes = r.notes;
     if (r.status == RenderStatus::Cancelled) {
         out.status = RenderStatus::Cancelled;
     } else if (r.status != RenderStatus::Complete || !finished) {
-        out.message = !writer.ok()      ? "No se puede escribir el fichero: " + writer.error()
-                      : r.error.empty() ? "La exportación no se ha completado"
-                                        : r.error;
+        out.message =
+            !writer.ok()
+                ? translate("AudioFileWriter", "No se puede escribir el fichero: ") + writer.error()
+            : r.error.empty() ? translate("AudioFileWriter", "La exportación no se ha completado")
+                              : r.error;
     } else {
         out.status = RenderStatus::Complete;
     }
@@ -483,13 +507,14 @@ ExportResult exportToFile(SessionRenderer& renderer, const std::string& path, Fr
     ExportResult out;
     if (!format) format = formatForPath(path);
     if (!format) {
-        out.message = "Formato desconocido: use .wav, .flac, .ogg o .mp3";
+        out.message =
+            translate("AudioFileWriter", "Formato desconocido: use .wav, .flac, .ogg o .mp3");
         return out;
     }
     std::string tempPath, error;
     auto file = openTemporary(path, open, tempPath, error);
     if (!file) {
-        out.message = "No se puede crear el fichero: " + error;
+        out.message = translate("AudioFileWriter", "No se puede crear el fichero: ") + error;
         return out;
     }
     std::error_code ec;
@@ -497,7 +522,8 @@ ExportResult exportToFile(SessionRenderer& renderer, const std::string& path, Fr
     out = renderToFile(renderer, std::move(file), *format, settings, 0, also, cancel, progress);
     if (out.status == RenderStatus::Cancelled) {
         discard();
-        out.message = "Exportación cancelada: no se ha guardado ningún fichero";
+        out.message =
+            translate("AudioFileWriter", "Exportación cancelada: no se ha guardado ningún fichero");
         return out;
     }
     if (out.status != RenderStatus::Complete) {
@@ -508,7 +534,7 @@ ExportResult exportToFile(SessionRenderer& renderer, const std::string& path, Fr
     if (ec) {
         discard();
         out.status = RenderStatus::Failed;
-        out.message = "No se puede guardar el fichero con ese nombre";
+        out.message = translate("AudioFileWriter", "No se puede guardar el fichero con ese nombre");
     }
     return out;
 }
@@ -520,7 +546,8 @@ ExportResult exportToStream(SessionRenderer& renderer, std::unique_ptr<ByteFile>
     ExportResult out = renderToFile(renderer, std::move(file), AudioFormat::Wav, settings,
                                     renderer.totalFrames(), also, cancel, progress);
     if (out.status == RenderStatus::Cancelled)
-        out.message = "Exportación cancelada: la salida ha quedado incompleta";
+        out.message =
+            translate("AudioFileWriter", "Exportación cancelada: la salida ha quedado incompleta");
     return out;
 }
 

@@ -105,19 +105,6 @@ private:
     std::vector<std::int32_t> ints_; // one block at 24 bits
 };
 
-// Sends frames to two sinks (the file and the report's measurements).
-class TeeSink : public FrameSink {
-public:
-    TeeSink(FrameSink& a, FrameSink& b) : a_(a), b_(b) {}
-    bool write(const float* x, int frames) override {
-        return a_.write(x, frames) && b_.write(x, frames);
-    }
-
-private:
-    FrameSink& a_;
-    FrameSink& b_;
-};
-
 struct ExportResult {
     RenderStatus status = RenderStatus::Failed;
     std::string message; // Spanish: why it failed or was cancelled; empty when complete
@@ -125,8 +112,10 @@ struct ExportResult {
 };
 
 // Renders `renderer` into `path` in `format`, or the one its extension names
-// when none is given. `also` (may be null) sees every frame too. The file
-// appears complete or not at all.
+// when none is given. `also` (may be null) sees every frame too. The render,
+// the writing and `also` run as stages on threads of their own
+// (render_stages.h); `also` is called only from its thread, and only until
+// this returns. The file appears complete or not at all.
 ExportResult exportToFile(SessionRenderer& renderer, const std::string& path, FrameSink* also,
                           const std::atomic<bool>* cancel,
                           const std::function<void(std::int64_t)>& progress,

@@ -2,6 +2,7 @@
 #include "playback/background_render.h"
 
 #include "base/interface_language.h"
+#include "playback/render_stages.h"
 
 namespace vs::playback {
 
@@ -15,7 +16,7 @@ BackgroundRender::BackgroundRender(const session::SessionModel& model, const Exp
         auto progress = [this](std::int64_t done) { done_.store(done, std::memory_order_relaxed); };
         ExportResult r;
         if (path_.empty()) {
-            const RenderResult run = renderer_.run(analyser_, &cancel_, progress);
+            const RenderResult run = renderInStages(renderer_, {&analyser_}, &cancel_, progress);
             r.status = run.status;
             r.notes = run.notes;
             if (run.status == RenderStatus::Cancelled)

@@ -3,10 +3,12 @@
 
 #include "audio/engine.h"
 #include "audio/volume.h"
+#include "base/interface_language.h"
 #include "base/numeric.h"
 #include "playback/player_sound.h"
 #include "playback/session_player.h"
 #include "playback/tone_waves.h"
+#include "session/drawing_check.h"
 
 #include <algorithm>
 #include <array>
@@ -169,22 +171,28 @@ RenderResult SessionRenderer::run(FrameSink& sink, const std::atomic<bool>* canc
                                   const std::function<void(std::int64_t)>& progress) {
     RenderResult result;
     if (!options_.binaural && !options_.mascara && !options_.musica) {
-        result.error = "No hay ninguna fuente de sonido marcada";
+        result.error = translate("SessionRenderer", "No hay ninguna fuente de sonido marcada");
         return result;
     }
     if (totalFrames() <= 0) {
-        result.error = "La sesión no tiene duración";
+        // The minutes bar wraps 60 round to 0, and so does a file's 60.
+        result.error =
+            translate("SessionRenderer",
+                      "La sesión no tiene duración: dura 00:00 (60 minutos se leen como 0, "
+                      "como en la barra de minutos)");
         return result;
     }
+    // What sounds otherwise than the window shows is said first.
+    result.notes = session::drawingNotes(model_);
 
     audio::Engine engine;
     if (!engine.openOffline()) {
-        result.error = "No se puede iniciar el motor de sonido";
+        result.error = translate("SessionRenderer", "No se puede iniciar el motor de sonido");
         return result;
     }
     ExportWaves waves(options_.sound.noise);
     if (!waves.written()) {
-        result.error = "No se pueden preparar las ondas";
+        result.error = translate("SessionRenderer", "No se pueden preparar las ondas");
         return result;
     }
     engine.setSwapChannels(options_.sound.swapChannels);
@@ -213,11 +221,11 @@ RenderResult SessionRenderer::run(FrameSink& sink, const std::atomic<bool>* canc
     waves.remove();
     if (!bank.loaded()) {
         player.Stop();
-        result.error = "No se pueden preparar las ondas";
+        result.error = translate("SessionRenderer", "No se pueden preparar las ondas");
         return result;
     }
     if (!player.playing()) {
-        result.error = "La sesión no se puede reproducir";
+        result.error = translate("SessionRenderer", "La sesión no se puede reproducir");
         return result;
     }
 
@@ -243,8 +251,10 @@ RenderResult SessionRenderer::run(FrameSink& sink, const std::atomic<bool>* canc
                 return result;
             }
             const int n = int(std::min<std::int64_t>(pending, kBlockFrames));
-            engine.renderOffline(block.data(), n);
-            if (!sink.write(block.data(), n)) {
+            float* into = sink.nextBlock(n);
+            if (!into) into = block.data();
+            engine.renderOffline(into, n);
+            if (!sink.write(into, n)) {
                 player.Stop();
                 return result;
             }
@@ -273,8 +283,10 @@ RenderResult SessionRenderer::run(FrameSink& sink, const std::atomic<bool>* canc
     // file still has the session's length, in silence.
     while (result.frames < total) {
         const int n = int(std::min<std::int64_t>(total - result.frames, kBlockFrames));
-        block.fill(0.0f);
-        if (!sink.write(block.data(), n)) return result;
+        float* into = sink.nextBlock(n);
+        if (!into) into = block.data();
+        std::fill(into, into + 2 * n, 0.0f);
+        if (!sink.write(into, n)) return result;
         result.frames += n;
         if (progress) progress(result.frames);
     }

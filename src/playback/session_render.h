@@ -76,6 +76,10 @@ public:
     virtual ~FrameSink() = default;
     // False stops the render (the sink has its own reason).
     virtual bool write(const float* interleavedStereo, int frames) = 0;
+    // Where the next `frames` frames may be made, for a sink that keeps a
+    // place for them (a pipeline's free block): the renderer mixes there and
+    // hands that same pointer to write(). Null: the renderer's own block.
+    virtual float* nextBlock(int /*frames*/) { return nullptr; }
 };
 
 enum class RenderStatus { Complete, Cancelled, Failed };

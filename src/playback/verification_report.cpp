@@ -2,6 +2,7 @@
 #include "playback/verification_report.h"
 
 #include "audio/engine.h"
+#include "base/interface_language.h"
 #include "base/numeric.h"
 #include "session/session_model.h"
 
@@ -17,7 +18,7 @@ std::string timeText(double seconds) {
 }
 
 std::string hzText(double hz) {
-    return formatFixed(hz, 3) + " Hz";
+    return formatFixed(hz, 3) + translate("VerificationReport", " Hz");
 }
 
 std::string number(double v, int decimals = 4) {
@@ -43,7 +44,61 @@ std::string jsonString(const std::string& s) {
     return out + "\"";
 }
 
+// The JSON names of the readings, in SecondReading's order.
+constexpr std::array<const char*, kSecondReadings> kReadingNames = {
+    "medido", "sin_tonos", "fuera_de_rango", "silencio", "cubierto"};
+
+std::string secondsText(int n) {
+    return withArgs(n == 1 ? translate("VerificationReport", "%1 segundo")
+                           : translate("VerificationReport", "%1 segundos"),
+                    {std::to_string(n)});
+}
+
+// Why the seconds that were not measured were not, one clause each; the
+// silent ones only when asked (silence at the start and at the end of a fade
+// is the session's own).
+std::string unmeasuredText(const VerificationReport& r, bool silent) {
+    std::string out;
+    auto add = [&](SecondReading why, const std::string& what) {
+        const int n = r.unmeasuredFor(why);
+        if (n == 0) return;
+        out += (out.empty() ? "" : "; ") +
+               withArgs(translate("VerificationReport", "en %1 %2"), {secondsText(n), what});
+    };
+    add(SecondReading::OutOfRange,
+        translate("VerificationReport", "las frecuencias dibujadas quedan fuera de lo que se puede "
+                                        "medir (de 20 Hz a 20 kHz)"));
+    add(SecondReading::Covered,
+        translate("VerificationReport", "otro sonido (la música) cubre los tonos"));
+    if (silent) add(SecondReading::Silent, translate("VerificationReport", "no suena ningún tono"));
+    return out;
+}
+
 } // namespace
+
+std::string beatPlotTitle(PulseType pulse) {
+    switch (pulse) {
+    case PulseType::Monaural:
+        return translate("VerificationReport", "Pulso monoaural (envolvente de cada oído)");
+    case PulseType::Isochronic:
+        return translate("VerificationReport", "Pulso isocrónico (ritmo de la envolvente)");
+    case PulseType::Binaural:
+        break;
+    }
+    return translate("VerificationReport", "Pulso binaural (derecho − izquierdo)");
+}
+
+std::string carrierPlotTitle(PulseType pulse) {
+    switch (pulse) {
+    case PulseType::Monaural:
+        return translate("VerificationReport", "Portadora (tono bajo, en ambos oídos)");
+    case PulseType::Isochronic:
+        return translate("VerificationReport", "Portadora (tono en ambos oídos)");
+    case PulseType::Binaural:
+        break;
+    }
+    return translate("VerificationReport", "Portadora (tono izquierdo)");
+}
 
 bool VerificationReport::tonesFollowCurves() const {
     return maxErrorLeft <= kToleranceHz && maxErrorRight <= kToleranceHz &&
@@ -51,41 +106,67 @@ bool VerificationReport::tonesFollowCurves() const {
 }
 
 bool VerificationReport::passed() const {
-    return tonesFollowCurves() && clippedSamples == 0 && clicks == 0;
+    return measuredSeconds > 0 && tonesFollowCurves() && clippedSamples == 0 && clicks == 0;
 }
+
+namespace {
+
+// The verdict's first word: a defect found, nothing measured, or all well.
+std::string headingOf(const VerificationReport& r) {
+    if (!r.tonesFollowCurves() || r.clippedSamples > 0 || r.clicks > 0)
+        return translate("VerificationReport", "Con defectos");
+    return r.measuredSeconds == 0 ? translate("VerificationReport", "Sin verificar")
+                                  : translate("VerificationReport", "Correcto");
+}
+
+} // namespace
 
 std::string VerificationReport::verdict() const {
     std::ostringstream v;
-    if (passed())
-        v << "Correcto: ";
-    else
-        v << "Con defectos: ";
+    v << headingOf(*this) << ": ";
     if (measuredSeconds == 0) {
-        v << "no se ha podido medir ningún tono binaural.\n";
+        v << translate("VerificationReport", "no se ha podido medir ningún tono binaural: ");
+        if (!tonesOn)
+            v << translate("VerificationReport", "los tonos binaurales no están marcados.\n");
+        else if (const std::string why = unmeasuredText(*this, true); !why.empty())
+            v << why << ".\n";
+        else
+            v << translate("VerificationReport", "la grabación no dura lo bastante.\n");
     } else if (tonesFollowCurves()) {
-        v << "los tonos siguen las curvas dibujadas en los " << measuredSeconds
-          << " segundos medidos (error máximo del pulso " << hzText(maxErrorBeat)
-          << ", de la portadora " << hzText(maxErrorLeft) << ").\n";
+        v << withArgs(
+            translate("VerificationReport",
+                      "los tonos siguen las curvas dibujadas en los %1 segundos medidos "
+                      "(error máximo del pulso %2, de la portadora %3).\n"),
+            {std::to_string(measuredSeconds), hzText(maxErrorBeat), hzText(maxErrorLeft)});
     } else {
-        v << "los tonos se apartan de las curvas dibujadas.\n";
-        v << "Pulso: error máximo " << hzText(maxErrorBeat);
-        if (worstBeatSecond >= 0) v << " en " << timeText(worstBeatSecond);
-        v << "; tono izquierdo " << hzText(maxErrorLeft) << "; tono derecho "
-          << hzText(maxErrorRight) << ".\n";
+        v << translate("VerificationReport", "los tonos se apartan de las curvas dibujadas.\n");
+        v << withArgs(
+            worstBeatSecond >= 0 ? translate("VerificationReport", "Pulso: error máximo %1 en %2")
+                                 : translate("VerificationReport", "Pulso: error máximo %1"),
+            {hzText(maxErrorBeat), worstBeatSecond >= 0 ? timeText(worstBeatSecond) : ""});
+        v << withArgs(translate("VerificationReport", "; tono izquierdo %1; tono derecho %2.\n"),
+                      {hzText(maxErrorLeft), hzText(maxErrorRight)});
     }
-    v << "Nivel de pico " << formatFixed(peak > 0 ? 20 * std::log10(peak) : -120.0, 1) << " dBFS";
+    if (measuredSeconds > 0) {
+        if (const std::string why = unmeasuredText(*this, false); !why.empty())
+            v << withArgs(translate("VerificationReport", "No medible: %1.\n"), {why});
+    }
+    v << withArgs(translate("VerificationReport", "Nivel de pico %1 dBFS"),
+                  {formatFixed(peak > 0 ? 20 * std::log10(peak) : -120.0, 1)});
     if (clippedSamples > 0)
-        v << "; saturación en " << clippedSamples << " muestras (la primera en "
-          << timeText(firstClipSeconds) << ")";
+        v << withArgs(
+            translate("VerificationReport", "; saturación en %1 muestras (la primera en %2)"),
+            {std::to_string(clippedSamples), timeText(firstClipSeconds)});
     else
-        v << ", sin saturación";
+        v << translate("VerificationReport", ", sin saturación");
     v << ".\n";
     if (!clicksChecked)
-        v << "Chasquidos: no se comprueban con música de fondo.";
+        v << translate("VerificationReport", "Chasquidos: no se comprueban con música de fondo.");
     else if (clicks > 0)
-        v << clicks << " chasquidos (el primero en " << timeText(clickSeconds.front()) << ").";
+        v << withArgs(translate("VerificationReport", "%1 chasquidos (el primero en %2)."),
+                      {std::to_string(clicks), timeText(clickSeconds.front())});
     else
-        v << "Sin chasquidos.";
+        v << translate("VerificationReport", "Sin chasquidos.");
     return v.str();
 }
 
@@ -96,8 +177,15 @@ std::string reportJson(const VerificationReport& r, const std::string& sessionNa
     j << "  \"muestras\": " << r.frames << ",\n";
     j << "  \"frecuencia_muestreo\": " << audio::kMixRate << ",\n";
     j << "  \"correcto\": " << (r.passed() ? "true" : "false") << ",\n";
+    constexpr std::array<const char*, 3> kPulseNames = {"binaural", "monoaural", "isocronico"};
+    j << "  \"tipo_pulso\": \"" << kPulseNames[std::size_t(r.pulse)] << "\",\n";
     j << "  \"tolerancia_hz\": " << number(VerificationReport::kToleranceHz) << ",\n";
     j << "  \"segundos_medidos\": " << r.measuredSeconds << ",\n";
+    j << "  \"segundos_no_medidos\": {";
+    for (int k = 1; k < kSecondReadings; ++k)
+        j << (k > 1 ? ", " : "") << "\"" << kReadingNames[std::size_t(k)]
+          << "\": " << r.unmeasured[std::size_t(k)];
+    j << "},\n";
     j << "  \"error_max_izquierdo_hz\": " << number(r.maxErrorLeft) << ",\n";
     j << "  \"error_max_derecho_hz\": " << number(r.maxErrorRight) << ",\n";
     j << "  \"error_max_pulso_hz\": " << number(r.maxErrorBeat) << ",\n";
@@ -123,7 +211,10 @@ std::string reportJson(const VerificationReport& r, const std::string& sessionNa
         else
             j << ", \"izquierdo\": null, \"derecho\": null, \"pulso\": null";
         j << ", \"nivel_izquierdo\": " << number(s.levelLeft, 5)
-          << ", \"nivel_derecho\": " << number(s.levelRight, 5) << "}"
+          << ", \"nivel_derecho\": " << number(s.levelRight, 5)
+          << ", \"perturbacion_izquierda\": " << number(s.disturbanceLeft, 4)
+          << ", \"perturbacion_derecha\": " << number(s.disturbanceRight, 4) << ", \"lectura\": \""
+          << kReadingNames[std::size_t(s.reading)] << "\"}"
           << (i + 1 < r.seconds.size() ? ",\n" : "\n");
     }
     j << "  ]\n}\n";
@@ -132,14 +223,30 @@ std::string reportJson(const VerificationReport& r, const std::string& sessionNa
 
 std::string reportSummary(const VerificationReport& r) {
     std::ostringstream s;
-    s << (r.passed() ? "Correcto" : "Con defectos") << ": pulso " << hzText(r.maxErrorBeat)
-      << ", portadora " << hzText(r.maxErrorLeft) << " de error máximo en " << r.measuredSeconds
-      << " s medidos; pico " << formatFixed(r.peak > 0 ? 20 * std::log10(r.peak) : -120.0, 1)
-      << " dBFS; " << r.clippedSamples << " muestras saturadas; ";
-    if (r.clicksChecked)
-        s << r.clicks << " chasquidos";
+    s << headingOf(r) << ": ";
+    if (r.measuredSeconds == 0)
+        s << translate("VerificationReport", "ningún tono medido");
     else
-        s << "chasquidos sin comprobar";
+        s << withArgs(
+            translate("VerificationReport",
+                      "pulso %1, portadora %2 de error máximo en %3 s medidos"),
+            {hzText(r.maxErrorBeat), hzText(r.maxErrorLeft), std::to_string(r.measuredSeconds)});
+    if (const int covered = r.unmeasuredFor(SecondReading::Covered); covered > 0)
+        s << withArgs(translate("VerificationReport", ", %1 s cubiertos por la música"),
+                      {std::to_string(covered)});
+    if (const int out = r.unmeasuredFor(SecondReading::OutOfRange); out > 0)
+        s << withArgs(translate("VerificationReport", ", %1 s fuera de lo medible"),
+                      {std::to_string(out)});
+    if (r.measuredSeconds == 0 && r.unmeasuredFor(SecondReading::Silent) > 0)
+        s << withArgs(translate("VerificationReport", ", %1 s sin tono"),
+                      {std::to_string(r.unmeasuredFor(SecondReading::Silent))});
+    s << withArgs(translate("VerificationReport", "; pico %1 dBFS; %2 muestras saturadas; "),
+                  {formatFixed(r.peak > 0 ? 20 * std::log10(r.peak) : -120.0, 1),
+                   std::to_string(r.clippedSamples)});
+    if (r.clicksChecked)
+        s << withArgs(translate("VerificationReport", "%1 chasquidos"), {std::to_string(r.clicks)});
+    else
+        s << translate("VerificationReport", "chasquidos sin comprobar");
     return s.str();
 }
 

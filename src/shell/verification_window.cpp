@@ -137,8 +137,9 @@ void VerificationWindow::setReport(const playback::VerificationReport& r,
         view->setChart(chart);
         delete old;
     };
-    replace(beat_, chartOf(r, true, tr("Pulso binaural (derecho − izquierdo)")));
-    replace(carrier_, chartOf(r, false, tr("Portadora (tono izquierdo)")));
+    replace(beat_, chartOf(r, true, QString::fromStdString(playback::beatPlotTitle(r.pulse))));
+    replace(carrier_,
+            chartOf(r, false, QString::fromStdString(playback::carrierPlotTitle(r.pulse))));
     QString verdict = QString::fromStdString(r.verdict());
     for (const std::string& note : notes)
         verdict += tr("\nNota: ") + QString::fromStdString(note);

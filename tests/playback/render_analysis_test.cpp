@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <functional>
 #include <numbers>
 #include <random>
 
@@ -179,7 +180,12 @@ TEST_F(RenderAnalysis, WithoutTheTonesNothingIsMeasuredAndTheReportSaysSo) {
     const VerificationReport r = analyse(model, options, rendered.x);
     EXPECT_EQ(r.measuredSeconds, 0);
     EXPECT_EQ(r.clicks, 0); // the noise's own steps are no clicks
-    EXPECT_NE(r.verdict().find("no se ha podido medir"), std::string::npos);
+    EXPECT_FALSE(r.passed());
+    EXPECT_EQ(r.verdict().rfind("Sin verificar: no se ha podido medir ningún tono binaural: los "
+                                "tonos binaurales no están marcados",
+                                0),
+              0u)
+        << r.verdict();
     const std::string json = reportJson(r, "Prueba \"1\"");
     EXPECT_NE(json.find("\"sesion\": \"Prueba \\\"1\\\"\""), std::string::npos);
     EXPECT_NE(json.find("\"izquierdo\": null"), std::string::npos);
@@ -203,4 +209,66 @@ TEST(RenderAnalysisOfShippedSessions, EveryDefaultSessionRendersClean) {
         EXPECT_TRUE(r.passed()) << name << ": " << r.verdict();
         EXPECT_LT(r.maxErrorBeat, 0.03) << name;
     }
+}
+
+// A render whose tones cannot be read is never passed: the report says what
+// could not be measured, and the render's notes what sounds otherwise than
+// the window draws it.
+TEST(RenderAnalysisOfOddSessions, NothingMeasuredIsNeverCorrectAndTheReasonIsGiven) {
+    struct Case {
+        const char* what;
+        std::function<void(session::SessionModel&)> change;
+        const char* verdict; // empty: the render passes
+        const char* note;
+    };
+    const std::vector<Case> cases = {
+        {"last point before the start", [](auto& m) { m.Punto[2].Left = -100; },
+         "en 5 segundos no suena ningún tono", "antes del comienzo"},
+        {"base maximum 0", [](auto& m) { m.FrecBaseMax = 0; },
+         "en 5 segundos las frecuencias dibujadas quedan fuera de lo que se puede medir",
+         "máximo de la portadora (0 Hz)"},
+        {"base maximum below 0", [](auto& m) { m.FrecBaseMax = -500; },
+         "quedan fuera de lo que se puede medir", "(-500 Hz)"},
+        {"base maximum 2^31 - 1", [](auto& m) { m.FrecBaseMax = 2147483647; },
+         "quedan fuera de lo que se puede medir", "(2147483647 Hz)"},
+        {"beat maximum 1", [](auto& m) { m.FrecBinauralMax = 1; }, "", "máximo del pulso (1 Hz)"},
+    };
+    for (const Case& c : cases) {
+        session::SessionModel model;
+        model.setMinutos(0);
+        model.setSegundos(5);
+        c.change(model);
+        ExportOptions o;
+        SessionRenderer renderer(model, o);
+        RenderAnalyser a(model, o);
+        const RenderResult run = renderer.run(a);
+        ASSERT_EQ(run.status, RenderStatus::Complete) << c.what;
+        const VerificationReport& r = a.finish();
+        ASSERT_EQ(run.notes.size(), 1u) << c.what;
+        EXPECT_NE(run.notes[0].find(c.note), std::string::npos) << run.notes[0];
+        if (!*c.verdict) {
+            EXPECT_TRUE(r.passed()) << c.what << ": " << r.verdict();
+            continue;
+        }
+        EXPECT_FALSE(r.passed()) << c.what;
+        EXPECT_EQ(r.measuredSeconds, 0) << c.what;
+        EXPECT_EQ(
+            r.verdict().rfind("Sin verificar: no se ha podido medir ningún tono binaural: ", 0), 0u)
+            << r.verdict();
+        EXPECT_NE(r.verdict().find(c.verdict), std::string::npos) << r.verdict();
+        EXPECT_EQ(reportSummary(r).rfind("Sin verificar: ningún tono medido", 0), 0u)
+            << reportSummary(r);
+        EXPECT_NE(reportJson(r, c.what).find("\"correcto\": false"), std::string::npos);
+    }
+}
+
+// A file's 60 minutes read as none: the refusal of an empty session says so.
+TEST(RenderAnalysisOfOddSessions, AnEmptySessionIsRefusedNamingTheSixtyMinuteRule) {
+    session::SessionModel model;
+    model.setMinutos(0);
+    model.setSegundos(0);
+    RenderAnalyser a(model, ExportOptions{});
+    const RenderResult run = SessionRenderer(model, ExportOptions{}).run(a);
+    EXPECT_EQ(run.status, RenderStatus::Failed);
+    EXPECT_NE(run.error.find("60 minutos se leen como 0"), std::string::npos) << run.error;
 }

@@ -5,10 +5,13 @@
 #include "../audio/sine_file.h"
 #include "../audio/tone_analysis.h"
 #include "audio/engine.h"
+#include "digest_file.h"
 #include "filling_disk.h"
 #include "playback/audio_file_writer.h"
 #include "playback/session_player.h"
+#include "playback/render_analysis.h"
 #include "playback/session_render.h"
+#include "session/session_file.h"
 #include "session/session_model.h"
 #include "temp_dir.h"
 
@@ -151,17 +154,58 @@ TEST_F(SessionExport, TheSameSessionTwiceGivesTheSameBytes) {
     EXPECT_TRUE(a == test::readFile(dir.file("b.wav")));
 }
 
-TEST_F(SessionExport, CancelledMidwayLeavesNoFile) {
-    std::atomic<bool> cancel{false};
-    std::int64_t seen = 0;
-    const auto r = exportTo("c.flac", &cancel, [&](std::int64_t done) {
-        seen = done;
-        if (done >= 5 * kRate) cancel = true;
-    });
-    EXPECT_EQ(r.status, RenderStatus::Cancelled);
-    EXPECT_NE(r.message.find("cancelada"), std::string::npos);
-    EXPECT_LT(seen, 6 * kRate);
-    EXPECT_TRUE(filesIn(dir.path()).empty());
+TEST_F(SessionExport, CancelledMidwayLeavesNoFileWhateverStagesItRuns) {
+    for (const char* name : {"c.flac", "c.wav"}) {
+        for (bool verified : {false, true}) {
+            std::atomic<bool> cancel{false};
+            std::int64_t seen = 0;
+            SessionRenderer renderer(model, options);
+            RenderAnalyser analyser(model, options);
+            const auto r = exportToFile(renderer, dir.file(name), verified ? &analyser : nullptr,
+                                        &cancel, [&](std::int64_t done) {
+                                            seen = done;
+                                            if (done >= 5 * kRate) cancel = true;
+                                        });
+            EXPECT_EQ(r.status, RenderStatus::Cancelled) << name;
+            EXPECT_NE(r.message.find("cancelada"), std::string::npos);
+            EXPECT_LT(seen, 6 * kRate);
+            // The stages saw no more than the renderer made.
+            EXPECT_LE(analyser.report().frames, seen);
+            EXPECT_TRUE(filesIn(dir.path()).empty()) << name << verified;
+        }
+    }
+}
+
+TEST_F(SessionExport, AStageThatFailsStopsTheRenderAndLeavesNoFile) {
+    // The verification's stage fails after two seconds, or the disk fills
+    // after one second of WAV, with the verification beside it.
+    struct FailsAfter : FrameSink {
+        std::int64_t room, seen = 0;
+        int callsAfter = 0;
+        explicit FailsAfter(std::int64_t frames) : room(frames) {}
+        bool write(const float*, int frames) override {
+            if (seen >= room) ++callsAfter;
+            seen += frames;
+            return seen < room;
+        }
+    };
+    for (bool diskFills : {false, true}) {
+        FailsAfter stage(diskFills ? 1000 * kRate : 2 * kRate);
+        test::FillingDisk disk(diskFills ? 4 * kRate : 1 << 30);
+        std::int64_t rendered = 0;
+        SessionRenderer renderer(model, options);
+        const auto r = exportToFile(
+            renderer, dir.file("f.wav"), &stage, nullptr,
+            [&](std::int64_t done) { rendered = done; }, disk.opener());
+        EXPECT_EQ(r.status, RenderStatus::Failed) << diskFills;
+        EXPECT_EQ(stage.callsAfter, 0);
+        // The renderer stops within the ring's reach of the failure.
+        EXPECT_LT(rendered, 5 * kRate) << diskFills;
+        if (diskFills) {
+            EXPECT_NE(r.message.find("espacio"), std::string::npos) << r.message;
+        }
+        EXPECT_TRUE(filesIn(dir.path()).empty()) << diskFills;
+    }
 }
 
 TEST_F(SessionExport, AFullDiskLeavesNoFileAndSaysSo) {
@@ -372,5 +416,72 @@ TEST_F(SessionExport, MusicPluggedIntoTheRenderIsHeardAndItsNotesComeBack) {
     for (double from : {0.1, 1.0, 3.0}) {
         const auto part = secondOf(left, from, from + 0.4);
         EXPECT_NEAR(test::fitSine(part, 440, kRate).amplitude, 0.3, 0.01) << from;
+    }
+}
+
+namespace {
+
+// The reference for the file's bytes: each frame made by the renderer on its
+// own thread, converted by the plain loop the writer's conversion must match,
+// its little-endian bytes split as the digest splits them.
+class PlainPcm16 : public FrameSink {
+public:
+    explicit PlainPcm16(std::int64_t headerBytes)
+        : headBytes_(test::Digest::kHeadBytes - headerBytes) {}
+    bool write(const float* x, int frames) override {
+        for (int i = 0; i < 2 * frames; ++i) {
+            float v = x[i] > 1.0f ? 1.0f : x[i];
+            v = v < -1.0f ? -1.0f : v;
+            v = (v == v ? v : 0.0f) * 32767.0f;
+            const auto s = static_cast<std::int16_t>(v >= 0 ? v + 0.5f : v - 0.5f);
+            const unsigned char b[2] = {static_cast<unsigned char>(s & 0xff),
+                                        static_cast<unsigned char>((s >> 8) & 0xff)};
+            if (std::int64_t(head.size()) < headBytes_)
+                head.insert(head.end(), b, b + 2);
+            else
+                rest.add(b, 2);
+        }
+        return true;
+    }
+    std::vector<unsigned char> head;
+    test::ByteHash rest;
+
+private:
+    std::int64_t headBytes_;
+};
+
+} // namespace
+
+// The pipelined export writes the bytes of the plain one: each shipped
+// session as the renderer exports it (verification beside it), against the
+// renderer's frames on one thread through the plain conversion.
+TEST(ShippedSessionsExport, ThePipelineWritesTheBytesOfThePlainRender) {
+    TempDir dir;
+    for (const char* name : {"Relajación.vso", "Sueño.vso", "Meditación profunda.vso"}) {
+        const std::string copy = dir.file(name);
+        std::filesystem::copy_file(std::string(VS_SHIPPED_DATA_DIR) + "/" + name, copy);
+        session::SessionModel model;
+        ASSERT_TRUE(session::LeerSesion(model, copy)) << name;
+        const ExportOptions options; // the renderer's: the program's first-start controls
+        constexpr std::int64_t kHeader = 44;
+        PlainPcm16 plain(kHeader);
+        ASSERT_EQ(SessionRenderer(model, options).run(plain).status, RenderStatus::Complete);
+
+        test::Digest digest;
+        SessionRenderer renderer(model, options);
+        RenderAnalyser analyser(model, options);
+        const auto r = exportToFile(renderer, dir.file("out.wav"), &analyser, nullptr, {},
+                                    test::digestFiles(digest));
+        ASSERT_EQ(r.status, RenderStatus::Complete) << r.message;
+        EXPECT_TRUE(analyser.finish().passed()) << name;
+        EXPECT_TRUE(digest.inOrder);
+        const std::int64_t dataBytes = std::int64_t(model.lengthSeconds()) * kRate * 4;
+        EXPECT_EQ(digest.length, kHeader + dataBytes) << name;
+        ASSERT_GE(digest.head.size(), std::size_t(kHeader));
+        EXPECT_EQ(std::string(digest.head.begin() + 36, digest.head.begin() + 40), "data");
+        EXPECT_TRUE(std::equal(plain.head.begin(), plain.head.end(), digest.head.begin() + kHeader))
+            << name;
+        EXPECT_EQ(digest.rest.value(), plain.rest.value()) << name;
+        std::filesystem::remove(dir.file("out.wav"));
     }
 }
