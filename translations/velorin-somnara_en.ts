@@ -1873,7 +1873,7 @@ Examples:
     </message>
     <message>
         <source>pulso %1, portadora %2 de error máximo en %3 s medidos</source>
-        <translation>beat %1, carrier %2 largest error in %3 s measured</translation>
+        <translation>largest error of the beat %1, of the carrier %2, in %3 s measured</translation>
     </message>
     <message>
         <source>, %1 s cubiertos por la música</source>
