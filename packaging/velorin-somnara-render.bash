@@ -16,6 +16,8 @@ _velorin_somnara_render() {
         mapfile -t COMPREPLY < <(compgen -W "$(echo {0..100..10})" -- "$cur")
         return
         ;;
+    --pulso) mapfile -t COMPREPLY < <(compgen -W "binaural monoaural isocronico" -- "$cur") && return ;;
+    --ruido) mapfile -t COMPREPLY < <(compgen -W "original rosa marron" -- "$cur") && return ;;
     --fundido) mapfile -t COMPREPLY < <(compgen -W "0 10 20 30 60 120" -- "$cur") && return ;;
     -i | --informe)
         mapfile -t COMPREPLY < <(compgen -f -- "$cur")
@@ -23,9 +25,9 @@ _velorin_somnara_render() {
         ;;
     esac
     if [[ $cur == -* ]]; then
-        # The sound options' --pulso and --ruido join this list.
         mapfile -t COMPREPLY < <(compgen -W "--help --version --carpeta --formato --bits
-            --calidad --binaural --mascara --musica --sin-musica --fundido --desde-ventana
+            --calidad --binaural --mascara --musica --sin-musica --fundido --pulso --ruido
+            --desde-ventana
             --luz --informe --silencioso --comprobar" -- "$cur")
         return
     fi

@@ -1131,6 +1131,26 @@ Do you want to turn on the light glasses?</translation>
         <source>(salida estándar)</source>
         <translation>(standard output)</translation>
     </message>
+    <message>
+        <source>monoaural %1</source>
+        <translation>monaural %1</translation>
+    </message>
+    <message>
+        <source>isocrónico %1</source>
+        <translation>isochronic %1</translation>
+    </message>
+    <message>
+        <source>máscara %1 (rosa)</source>
+        <translation>masking noise %1 (pink)</translation>
+    </message>
+    <message>
+        <source>máscara %1 (marrón)</source>
+        <translation>masking noise %1 (brown)</translation>
+    </message>
+    <message>
+        <source>canales intercambiados</source>
+        <translation>channels swapped</translation>
+    </message>
 </context>
 <context>
     <name>RenderOptions</name>
@@ -1197,10 +1217,6 @@ Do you want to turn on the light glasses?</translation>
     <message>
         <source>Segundos del descenso del volumen al final, de 0 a 120; 30 por omisión.</source>
         <translation>Seconds of the volume fade at the end, from 0 to 120; 30 by default.</translation>
-    </message>
-    <message>
-        <source>Las casillas, los niveles y el fundido como quedaron en la ventana al salir (las opciones de arriba mandan sobre ellos).</source>
-        <translation>The boxes, levels and fade as they were left in the window at exit (the options above override them).</translation>
     </message>
     <message>
         <source>Lleva en el sonido la señal de luz de las gafas.</source>
@@ -1365,6 +1381,34 @@ Examples:
     <message>
         <source>calidad %1</source>
         <translation>quality %1</translation>
+    </message>
+    <message>
+        <source>TIPO</source>
+        <translation>TYPE</translation>
+    </message>
+    <message>
+        <source>binaural (con auriculares, por omisión), monoaural o isocronico (también con altavoces).</source>
+        <translation>binaural (with headphones, the default), monoaural or isocronico (with speakers too).</translation>
+    </message>
+    <message>
+        <source>COLOR</source>
+        <translation>COLOUR</translation>
+    </message>
+    <message>
+        <source>El color del ruido de enmascaramiento: original (por omisión), rosa o marron.</source>
+        <translation>The colour of the masking noise: original (the default), rosa (pink) or marron (brown).</translation>
+    </message>
+    <message>
+        <source>Las casillas, los niveles, el fundido y el sonido (pulso, ruido, canales) como quedaron en la ventana al salir (las opciones de arriba mandan sobre ellos).</source>
+        <translation>The boxes, levels, fade and sound (pulse, noise, channels) as they were left in the window at exit (the options above override them).</translation>
+    </message>
+    <message>
+        <source>--pulso es binaural, monoaural o isocronico, no «%1»</source>
+        <translation>--pulso is binaural, monoaural or isocronico, not “%1”</translation>
+    </message>
+    <message>
+        <source>--ruido es original, rosa o marron, no «%1»</source>
+        <translation>--ruido is original, rosa or marron, not “%1”</translation>
     </message>
 </context>
 <context>

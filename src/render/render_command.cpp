@@ -94,11 +94,22 @@ std::string sourcesText(const RenderSources& s, std::size_t songs) {
     const playback::ExportOptions& e = s.sound;
     std::string text;
     auto add = [&text](const std::string& part) { text += (text.empty() ? "" : ", ") + part; };
-    if (e.binaural)
-        add(withArgs(translate("RenderCommand", "binaural %1"),
+    if (e.binaural) {
+        using playback::PulseType;
+        const PulseType pulse = e.sound.pulse;
+        add(withArgs(pulse == PulseType::Monaural     ? translate("RenderCommand", "monoaural %1")
+                     : pulse == PulseType::Isochronic ? translate("RenderCommand", "isocrónico %1")
+                                                      : translate("RenderCommand", "binaural %1"),
                      {std::to_string(e.volumenBinaural)}));
+    }
     if (e.mascara)
-        add(withArgs(translate("RenderCommand", "máscara %1"), {std::to_string(e.volumenMascara)}));
+        add(withArgs(e.sound.noise == playback::NoiseColour::Pink
+                         ? translate("RenderCommand", "máscara %1 (rosa)")
+                     : e.sound.noise == playback::NoiseColour::Brown
+                         ? translate("RenderCommand", "máscara %1 (marrón)")
+                         : translate("RenderCommand", "máscara %1"),
+                     {std::to_string(e.volumenMascara)}));
+    if (e.sound.swapChannels) add(translate("RenderCommand", "canales intercambiados"));
     if (e.musica)
         add(withArgs(songs == 1 ? translate("RenderCommand", "música %1 (%2 canción)")
                                 : translate("RenderCommand", "música %1 (%2 canciones)"),

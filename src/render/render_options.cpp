@@ -4,6 +4,7 @@
 #include "base/interface_language.h"
 #include "base/preferences.h"
 #include "playback/playback_keys.h"
+#include "playback/sound_choice.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -76,11 +77,20 @@ const std::vector<OptionSpec>& optionTable() {
          VS_TRANSLATE_NOOP(
              "RenderOptions",
              "Segundos del descenso del volumen al final, de 0 a 120; 30 por omisión.")},
-        // The sound options' pulse and noise (--pulso, --ruido) go here.
+        {"", "pulso", VS_TRANSLATE_NOOP("RenderOptions", "TIPO"),
+         VS_TRANSLATE_NOOP(
+             "RenderOptions",
+             "binaural (con auriculares, por omisión), monoaural o isocronico (también con "
+             "altavoces).")},
+        {"", "ruido", VS_TRANSLATE_NOOP("RenderOptions", "COLOR"),
+         VS_TRANSLATE_NOOP("RenderOptions",
+                           "El color del ruido de enmascaramiento: original (por omisión), "
+                           "rosa o marron.")},
         {"", "desde-ventana", "",
          VS_TRANSLATE_NOOP(
              "RenderOptions",
-             "Las casillas, los niveles y el fundido como quedaron en la ventana al salir (las "
+             "Las casillas, los niveles, el fundido y el sonido (pulso, ruido, canales) como "
+             "quedaron en la ventana al salir (las "
              "opciones de arriba mandan sobre ellos).")},
         {"", "luz", "",
          VS_TRANSLATE_NOOP("RenderOptions", "Lleva en el sonido la señal de luz de las gafas.")},
@@ -190,6 +200,35 @@ bool readValues(const QCommandLineParser& p, RenderOptions& o, std::string& erro
             o.writer.bits = playback::SampleBits::Float32;
         else {
             error = withArgs(translate("RenderOptions", "--bits es 16, 24 o 32f, no «%1»"), {bits});
+            return false;
+        }
+    }
+    if (given("pulso")) {
+        const std::string name = value("pulso");
+        if (name == "binaural")
+            o.pulse = playback::PulseType::Binaural;
+        else if (name == "monoaural")
+            o.pulse = playback::PulseType::Monaural;
+        else if (name == "isocronico" || name == "isocrónico")
+            o.pulse = playback::PulseType::Isochronic;
+        else {
+            error = withArgs(
+                translate("RenderOptions", "--pulso es binaural, monoaural o isocronico, no «%1»"),
+                {name});
+            return false;
+        }
+    }
+    if (given("ruido")) {
+        const std::string name = value("ruido");
+        if (name == "original")
+            o.noise = playback::NoiseColour::Original;
+        else if (name == "rosa")
+            o.noise = playback::NoiseColour::Pink;
+        else if (name == "marron" || name == "marrón")
+            o.noise = playback::NoiseColour::Brown;
+        else {
+            error = withArgs(
+                translate("RenderOptions", "--ruido es original, rosa o marron, no «%1»"), {name});
             return false;
         }
     }
@@ -415,7 +454,10 @@ RenderSources sourcesFor(const RenderOptions& o, const Preferences& prefs) {
         e.volumenMascara = std::clamp(prefs.getInt(playback::pref::VolumenMascara), 0, 100);
         e.ultimosSegundos = std::clamp(prefs.getInt(playback::pref::UltimosSegundos), 0,
                                        playback::pref::kUltimosSegundosMax);
+        e.sound = playback::readSoundChoice(prefs);
     }
+    if (o.pulse) e.sound.pulse = *o.pulse;
+    if (o.noise) e.sound.noise = *o.noise;
     if (o.binaural) {
         e.binaural = *o.binaural > 0;
         if (e.binaural) e.volumenBinaural = *o.binaural;

@@ -7,6 +7,7 @@
 // Thread rule: plain functions of their arguments, any thread.
 #include "playback/audio_file_writer.h"
 #include "playback/session_render.h"
+#include "playback/sound_choice.h"
 
 #include <optional>
 #include <string>
@@ -41,8 +42,9 @@ struct RenderOptions {
     bool quiet = false;
     // The levels asked for; the rest come from the defaults or the window.
     std::optional<int> binaural, mascara, musica, fundido;
-    // The sound options' pulse and noise (--pulso, --ruido) join here: their
-    // options beside the levels in render_options.cpp, applied in sourcesFor.
+    // --pulso and --ruido; otherwise the design's sound, or the window's.
+    std::optional<playback::PulseType> pulse;
+    std::optional<playback::NoiseColour> noise;
 
     bool several() const { return !folder.empty(); }
 };

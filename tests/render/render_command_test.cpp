@@ -112,6 +112,8 @@ TEST_F(RenderCommand, EachBadInputHasItsReasonAndStatusTwo) {
         {{session, a, "--fundido=121"}, "--fundido va de 0 a 120"},
         {{session, dir.file("a.ogg"), "--calidad", "11"}, "--calidad va de 0 a 10"},
         {{session, a, "--bits", "8"}, "--bits es 16, 24 o 32f"},
+        {{session, a, "--pulso", "estereo"}, "--pulso es binaural, monoaural o isocronico"},
+        {{session, a, "--ruido", "blanco"}, "--ruido es original, rosa o marron"},
         {{session, dir.file("a"), "-f", "aiff"}, "--formato es wav, flac, ogg o mp3"},
         {{session, dir.file("a.ogg"), "--bits", "24"}, "--bits es para WAV y FLAC"},
         {{session, a, "--calidad", "5"}, "--calidad es para Ogg y MP3"},
@@ -182,13 +184,13 @@ TEST_F(RenderCommand, TheProgramRendersTheFileAndTheReportAndLeavesTheSessionAlo
 
 namespace {
 
-std::vector<float> leftOf(const std::string& path, double from, double to) {
+std::vector<float> leftOf(const std::string& path, double from, double to, int channel = 0) {
     SF_INFO info{};
     SNDFILE* f = sf_open(path.c_str(), SFM_READ, &info);
     std::vector<float> x(std::size_t(info.frames) * 2);
     if (f) sf_readf_float(f, x.data(), info.frames);
     if (f) sf_close(f);
-    const auto left = test::channelOf(x, 0);
+    const auto left = test::channelOf(x, channel);
     return {left.begin() + std::ptrdiff_t(from * 44100), left.begin() + std::ptrdiff_t(to * 44100)};
 }
 
@@ -266,8 +268,9 @@ TEST_F(RenderCommand, HelpAndVersionAnswerOnStandardOutputWithStatusZero) {
         EXPECT_EQ(r.out.rfind("Uso: velorin-somnara-render [OPCIONES] SESION SALIDA\n", 0), 0u);
         for (const char* says :
              {"-d, --carpeta CARPETA", "--bits BITS", "--calidad N", "--binaural N", "--mascara N",
-              "--musica N", "--fundido S", "--desde-ventana", "--luz", "-q, --silencioso",
-              "-c, --comprobar", "«-» escribe WAV en la salida estándar",
+              "--musica N", "--fundido S", "--pulso TIPO", "--ruido COLOR", "--desde-ventana",
+              "--luz", "-q, --silencioso", "-c, --comprobar",
+              "«-» escribe WAV en la salida estándar",
               "3  grabada, pero la comprobación encontró defectos"})
             EXPECT_NE(r.out.find(says), std::string::npos) << says;
         std::istringstream lines(r.out);
@@ -285,7 +288,10 @@ TEST_F(RenderCommand, EachOptionReachesTheSourcesAndTheFile) {
                                      {playback::pref::MascaraActivo, "1"},
                                      {playback::pref::VolumenMascara, "45"},
                                      {playback::pref::MusicaActivo, "1"},
-                                     {playback::pref::UltimosSegundos, "12"}})
+                                     {playback::pref::UltimosSegundos, "12"},
+                                     {playback::pref::TipoPulso, "1"},
+                                     {playback::pref::ColorRuido, "Rosa"},
+                                     {playback::pref::IntercambiarCanales, "1"}})
         stored.save(key, value);
     struct Sources {
         bool binaural = true;
@@ -296,7 +302,11 @@ TEST_F(RenderCommand, EachOptionReachesTheSourcesAndTheFile) {
         int slider = 100;
         int fundido = 30;
         bool luz = false;
+        playback::SoundChoice sound = {};
     };
+    using playback::NoiseColour;
+    using playback::PulseType;
+    const playback::SoundChoice stored_sound{PulseType::Monaural, NoiseColour::Pink, true};
     struct Case {
         std::vector<std::string> args;
         Sources want;
@@ -311,14 +321,23 @@ TEST_F(RenderCommand, EachOptionReachesTheSourcesAndTheFile) {
         {{"--sin-musica"}, {.musica = false}},
         {{"--fundido", "0"}, {.fundido = 0}},
         {{"--luz"}, {.luz = true}},
+        {{"--pulso", "isocronico", "--ruido", "marron"},
+         {.sound = {PulseType::Isochronic, NoiseColour::Brown}}},
+        {{"--pulso=monoaural", "--ruido=rosa"},
+         {.sound = {PulseType::Monaural, NoiseColour::Pink}}},
         {{"--desde-ventana"},
          {.binaural = false,
           .volumenBinaural = 64,
           .mascara = true,
           .volumenMascara = 45,
-          .fundido = 12}},
-        {{"--desde-ventana", "--binaural", "80", "--mascara", "0", "--fundido", "5"},
-         {.volumenBinaural = 80, .volumenMascara = 45, .fundido = 5}},
+          .fundido = 12,
+          .sound = stored_sound}},
+        {{"--desde-ventana", "--binaural", "80", "--mascara", "0", "--fundido", "5", "--pulso",
+          "binaural"},
+         {.volumenBinaural = 80,
+          .volumenMascara = 45,
+          .fundido = 5,
+          .sound = {PulseType::Binaural, NoiseColour::Pink, true}}},
     };
     for (const Case& c : levels) {
         std::vector<std::string> args = {session, "a.wav"};
@@ -335,6 +354,7 @@ TEST_F(RenderCommand, EachOptionReachesTheSourcesAndTheFile) {
         EXPECT_EQ(got.musicSlider, c.want.slider) << what;
         EXPECT_EQ(got.sound.ultimosSegundos, c.want.fundido) << what;
         EXPECT_EQ(got.sound.luz, c.want.luz) << what;
+        EXPECT_EQ(got.sound.sound, c.want.sound) << what;
     }
 
     using playback::AudioFormat;
@@ -451,8 +471,21 @@ TEST_F(RenderCommand, TheLevelsTheFadeAndTheFileSettingsAreHeard) {
     };
     render("normal.wav", {});
     render("fuerte.wav", {"--binaural", "100", "--fundido", "0"});
-    render("mascara.wav", {"--binaural", "0", "--mascara", "60", "--fundido", "0"},
-           render::kExitDefects);
+    render("mascara.wav", {"--binaural", "0", "--mascara", "60", "--fundido", "0"});
+    render("monoaural.wav", {"--pulso", "monoaural", "--fundido", "0"});
+    render("isocronico.wav", {"--pulso", "isocronico", "--fundido", "0"});
+    // Both pulses for speakers give the two ears the same sound; only the
+    // isochronic one is silent half of the time.
+    auto silentShare = [](const std::vector<float>& x) {
+        return double(
+                   std::count_if(x.begin(), x.end(), [](float v) { return std::abs(v) < 1e-4f; })) /
+               double(x.size());
+    };
+    for (const char* name : {"monoaural.wav", "isocronico.wav"})
+        EXPECT_EQ(leftOf(dir.file(name), 2, 6), leftOf(dir.file(name), 2, 6, 1)) << name;
+    EXPECT_NE(leftOf(dir.file("normal.wav"), 2, 6), leftOf(dir.file("normal.wav"), 2, 6, 1));
+    EXPECT_LT(silentShare(leftOf(dir.file("monoaural.wav"), 2, 6)), 0.05);
+    EXPECT_GT(silentShare(leftOf(dir.file("isocronico.wav"), 2, 6)), 0.3);
     // The bar at 50 is engine volume 5, at 100 volume 10; the default fade of
     // 30 seconds takes an 8-second session down from its start.
     EXPECT_NEAR(test::peak(leftOf(dir.file("normal.wav"), 1, 2)), 0.05 * 0.8, 0.01);
@@ -472,7 +505,7 @@ TEST_F(RenderCommand, TheLevelsTheFadeAndTheFileSettingsAreHeard) {
                                      {playback::pref::VolumenMascara, "60"},
                                      {playback::pref::UltimosSegundos, "0"}})
         Preferences::instance().save(key, value);
-    render("ventana.wav", {"--desde-ventana"}, render::kExitDefects);
+    render("ventana.wav", {"--desde-ventana"});
     EXPECT_TRUE(test::readFile(dir.file("ventana.wav")) == test::readFile(dir.file("mascara.wav")));
 
     render("sin_nombre", {"-f", "flac", "--bits", "24"});
@@ -528,6 +561,17 @@ TEST_F(RenderCommand, ADefectTheVerificationFindsIsStatusThreeWithTheFileWritten
     EXPECT_NE(r.out.find("Con defectos"), std::string::npos) << r.out;
     EXPECT_EQ(infoOf(dir.file("d.wav")).frames, 8 * 44100);
     EXPECT_NE(test::readFile(dir.file("d.json")).find("\"correcto\": false"), std::string::npos);
+}
+
+TEST_F(RenderCommand, TonesThatShouldSoundAndCannotBeMeasuredAreNoPass) {
+    // The base axis's top at 0 Hz: the tones sound nothing the reader can follow.
+    std::string text = test::readFile(session);
+    text.replace(text.find(" 500 \r\n"), 7, " 0 \r\n");
+    test::writeFile(dir.file("cero.vso"), text);
+    const Outcome r = run({dir.file("cero.vso"), dir.file("cero.wav"), "--sin-musica"});
+    EXPECT_EQ(r.status, render::kExitDefects) << r.err;
+    EXPECT_NE(r.out.find("Sin verificar"), std::string::npos) << r.out;
+    EXPECT_EQ(r.out.find("Correcto"), std::string::npos) << r.out;
 }
 
 TEST_F(RenderCommand, SeveralSessionsSideBySideGiveTheBytesOfOneAtATime) {
