@@ -14,6 +14,7 @@ packages=(
   libcdio-dev libcdio-paranoia-dev libasound2-dev libhwy-dev
   libgtest-dev libgmock-dev
   libpulse-dev  # asking the sound server whether the output carries stereo
+  qt6-tools-dev qt6-l10n-tools  # lupdate and lrelease: the interface in English
   qt6-translations-l10n  # Qt's own buttons and dialogs in the user's language
   xvfb xauth
   desktop-file-utils appstream libxml2-utils shared-mime-info file

@@ -6,6 +6,7 @@
 // keeps the event loop turning so timers, repaints and the player run. The
 // pictures speak the language LANG or LANGUAGE chooses, as the program does.
 #include "base/interface_language.h"
+#include "base/interface_translation.h"
 #include "base/paths.h"
 #include "base/preferences.h"
 #include "shell/qt_translations.h"
@@ -28,6 +29,7 @@ public:
         vs::overrideFolders(folder, folder, folder);
         vs::Preferences::setInstanceFile((tmp.path() + "/prefs.ini").toStdString());
         translations_.load(vs::interfaceLanguage());
+        vs::installInterfaceTranslation(vs::interfaceLanguage(), VS_TRANSLATIONS_DIR);
     }
     QString path() const { return tmp.path(); }
     // out/`base`.es.png or out/`base`.en.png: the same picture in each language.

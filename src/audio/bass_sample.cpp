@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "audio/bass_sample.h"
 
+#include "base/interface_language.h"
+
 #include <algorithm>
 
 namespace vs::audio {
@@ -82,14 +84,14 @@ std::int32_t BassSample::PanEx() const {
 
 // Each Ex writer changes only its own attribute.
 void BassSample::change(const AttributeChange& c, const char* refusal) {
-    if (!engine_.setVoice(voice_, c)) messages_.critical(refusal);
+    if (!engine_.setVoice(voice_, c)) messages_.critical(translate("BassSample", refusal));
 }
 
 void BassSample::setVolumeEx(std::int32_t& vol) {
     holdVolume(vol);
     AttributeChange c;
     if (vol != kOwnOrKeep) c.volume = vol;
-    change(c, "No se puede ajustar el volumen");
+    change(c, VS_TRANSLATE_NOOP("BassSample", "No se puede ajustar el volumen"));
 }
 
 void BassSample::setFrequencyEx(std::int32_t& freq) {
@@ -99,26 +101,26 @@ void BassSample::setFrequencyEx(std::int32_t& freq) {
         c.rate = Rate::own();
     else if (freq != kOwnOrKeep)
         c.rate = Rate::hz(freq);
-    change(c, "No se puede modificar la frecuencia");
+    change(c, VS_TRANSLATE_NOOP("BassSample", "No se puede modificar la frecuencia"));
 }
 
 void BassSample::setFrequencyEx(Rate rate) {
     AttributeChange c;
     c.rate = rate;
-    change(c, "No se puede modificar la frecuencia");
+    change(c, VS_TRANSLATE_NOOP("BassSample", "No se puede modificar la frecuencia"));
 }
 
 void BassSample::setPulseEx(const PulseSettings& pulse) {
     AttributeChange c;
     c.pulse = pulse;
-    change(c, "No se puede modificar el pulso");
+    change(c, VS_TRANSLATE_NOOP("BassSample", "No se puede modificar el pulso"));
 }
 
 void BassSample::setPanEx(std::int32_t& lPan) {
     holdPan(lPan);
     AttributeChange c;
     if (lPan != kPanOwnOrKeep) c.pan = lPan;
-    change(c, "No se puede establecer el panning");
+    change(c, VS_TRANSLATE_NOOP("BassSample", "No se puede establecer el panning"));
 }
 
 void BassSample::Load(const std::string& path, std::int32_t& maxPlaybacks, bool& eightBit,
@@ -135,7 +137,8 @@ void BassSample::Load(const std::string& path, std::int32_t& maxPlaybacks, bool&
     voice_ = {};
     sample_ = engine_.loadSample(path, o, maxPlaybacks);
     // The old sample is gone already: nothing of it is held on to.
-    if (!sample_) messages_.critical("No se puede cargar el fichero " + path);
+    if (!sample_)
+        messages_.critical(translate("BassSample", "No se puede cargar el fichero ") + path);
     if (rate_ == 0) rate_ = kOwnOrKeep;
     if (volume_ == 0) volume_ = kOwnOrKeep;
     if (pan_ == 0) pan_ = kPanOwnOrKeep;
@@ -166,12 +169,13 @@ void BassSample::play(std::int32_t volume, std::int32_t pan, Rate rate, std::int
     p.pulse = pulse_;
     p.startFrame = info ? std::max(start, 0) / info->bytesPerFrame() : 0;
     voice_ = info ? engine_.play(sample_, p) : VoiceId{};
-    if (!voice_) messages_.critical("No se puede iniciar el fichero");
+    if (!voice_) messages_.critical(translate("BassSample", "No se puede iniciar el fichero"));
 }
 
 void BassSample::StopPlay() {
     if (!sample_) return;
-    if (!engine_.stopSample(sample_)) messages_.critical("No se puede parar el fichero");
+    if (!engine_.stopSample(sample_))
+        messages_.critical(translate("BassSample", "No se puede parar el fichero"));
 }
 
 void BassSample::Free() {

@@ -50,4 +50,19 @@ std::string translate(const char* context, const char* source) {
     return hook_ ? hook_(context, source) : std::string(source);
 }
 
+std::string withArgs(std::string_view text, std::initializer_list<std::string_view> args) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const std::size_t n = i + 1 < text.size() ? std::size_t(text[i + 1] - '1') : args.size();
+        if (text[i] == '%' && n < args.size() && n < 9) {
+            out += args.begin()[n];
+            ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
 } // namespace vs

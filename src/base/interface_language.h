@@ -3,7 +3,9 @@
 // Which language the interface speaks, and the translation hook for the layers
 // below Qt. Spanish is the source text and the answer for every locale but
 // English, so a missing or broken translation can never leave a blank text.
+#include <initializer_list>
 #include <string>
+#include <string_view>
 
 namespace vs {
 
@@ -23,5 +25,14 @@ InterfaceLanguage interfaceLanguage();
 using TranslateHook = std::string (*)(const char* context, const char* source);
 void setTranslateHook(TranslateHook hook);
 std::string translate(const char* context, const char* source);
+// `text` with %1 to %9 replaced by `args` in order, in one pass (an argument
+// holding "%2" stays as it is), so a translation may put them in its own
+// order. A number with no argument is left as written.
+std::string withArgs(std::string_view text, std::initializer_list<std::string_view> args);
 
 } // namespace vs
+
+// Marks a text of a static table for the translation tools without
+// translating it there: the table keeps the Spanish source, and whoever shows
+// an entry passes it through vs::translate with the same context.
+#define VS_TRANSLATE_NOOP(context, source) source

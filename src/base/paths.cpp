@@ -79,6 +79,10 @@ std::string dataFolder() {
     return dataFolderOf(executableFolder());
 }
 
+std::string translationsFolder() {
+    return joinPath(dataFolderOf(executableFolder()), "translations");
+}
+
 std::string configFolder() {
     if (configOverride) return *configOverride;
     return xdgHome("XDG_CONFIG_HOME", ".config") + "/" + kAppName;

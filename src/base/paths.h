@@ -15,6 +15,9 @@ std::string programFolder();
 std::string dataFolder();
 // Per-user configuration folder of this program ($XDG_CONFIG_HOME/Velorin Somnara).
 std::string configFolder();
+// The interface's compiled translations: "translations" in the shipped data
+// of the executable's own installation or build (never a test's override).
+std::string translationsFolder();
 
 // The same decisions for an executable in `exeFolder`. A program installed
 // under a prefix (its executable in PREFIX/bin, its shipped data in

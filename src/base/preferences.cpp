@@ -2,6 +2,7 @@
 #include "preferences.h"
 
 #include "file_replace.h"
+#include "interface_language.h"
 #include "numeric.h"
 #include "paths.h"
 #include "services.h"
@@ -155,8 +156,10 @@ bool Preferences::save(const std::string& section, const std::string& key,
     if (!ok && !warned_) {
         // Once per run: every later setting would fail the same way.
         warned_ = true;
-        messages().critical("No se pueden guardar las preferencias en \"" + file_ +
-                            "\". Los cambios de configuración no se conservarán.");
+        messages().critical(
+            withArgs(translate("Preferences", "No se pueden guardar las preferencias en \"%1\". "
+                                              "Los cambios de configuración no se conservarán."),
+                     {file_}));
     }
     return ok;
 }

@@ -6,6 +6,7 @@
 #include "base/numeric.h"
 #include "lumidot.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -34,12 +35,11 @@ QString textoHz(int value) {
 frmSecuencia::frmSecuencia(LedSequencer& sequencer, QWidget* parent,
                            const ButtonFactory& makeButton)
     : QDialog(parent), sequencer_(sequencer) {
-    setWindowTitle(QStringLiteral("Secuencia de luces"));
+    setWindowTitle(tr("Secuencia de luces"));
 
     flexSecuencia_ = new QTableWidget(kNumSecuencias, 3, this);
     flexSecuencia_->setObjectName(QStringLiteral("flexSecuencia"));
-    const QStringList cabecera = {QStringLiteral("Nº"), QStringLiteral("Color"),
-                                  QStringLiteral("Denominación")};
+    const QStringList cabecera = {tr("Nº"), tr("Color"), tr("Denominación")};
     for (int c = 0; c < 3; ++c) {
         auto* item = new QTableWidgetItem(cabecera[c]);
         QFont f = item->font();
@@ -64,7 +64,8 @@ frmSecuencia::frmSecuencia(LedSequencer& sequencer, QWidget* parent,
         numero->setTextAlignment(Qt::AlignCenter);
         auto* color = new QTableWidgetItem;
         color->setBackground(Lumidot::toQColor(tabla[k - 1].Color));
-        auto* nombre = new QTableWidgetItem(QString::fromStdString(tabla[k - 1].Denominacion));
+        auto* nombre = new QTableWidgetItem(
+            QCoreApplication::translate("Sequences", tabla[k - 1].Denominacion.c_str()));
         flexSecuencia_->setItem(k - 1, 0, numero);
         flexSecuencia_->setItem(k - 1, 1, color);
         flexSecuencia_->setItem(k - 1, 2, nombre);
@@ -99,7 +100,7 @@ frmSecuencia::frmSecuencia(LedSequencer& sequencer, QWidget* parent,
     lblHz_->setObjectName(QStringLiteral("lblHz"));
     lblHz_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblHz_->setMinimumWidth(32);
-    Label2_ = new QLabel(QStringLiteral("Hz"), Frame1_);
+    Label2_ = new QLabel(tr("Hz"), Frame1_);
     auto* marco = new QHBoxLayout(Frame1_);
     marco->addWidget(scrollHz_);
     marco->addWidget(lblHz_);
@@ -115,9 +116,9 @@ frmSecuencia::frmSecuencia(LedSequencer& sequencer, QWidget* parent,
         if (makeButton) return makeButton(caption, this);
         return new QPushButton(caption, this);
     };
-    cmdAceptar_ = button(QStringLiteral("Seleccionar Secuencia"));
+    cmdAceptar_ = button(tr("Seleccionar Secuencia"));
     cmdAceptar_->setObjectName(QStringLiteral("cmdAceptar"));
-    cmdCancelar_ = button(QStringLiteral("Cancelar"));
+    cmdCancelar_ = button(tr("Cancelar"));
     cmdCancelar_->setObjectName(QStringLiteral("cmdCancelar"));
 
     auto* derecha = new QVBoxLayout;

@@ -3,6 +3,8 @@
 
 #include "crash_darkening.h"
 
+#include "base/interface_language.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -20,7 +22,7 @@ namespace fs = std::filesystem;
 
 namespace vs::glasses {
 
-const char* const kSinSenal = "; las gafas no recibirán señal.";
+const char* const kSinSenal = VS_TRANSLATE_NOOP("LedPort", "; las gafas no recibirán señal.");
 
 namespace {
 
@@ -39,21 +41,33 @@ void writeZero(int fd) {
 } // namespace
 
 std::string motivoFallo(const DeviceKind& kind, const std::string& device, int err) {
-    const std::string nombre = kind.name;
+    const std::string nombre = translate("LedPort", kind.name);
+    const std::string sinSenal = translate("LedPort", kSinSenal);
     if (err == EACCES || err == EPERM)
-        return "No hay permiso para usar el " + nombre + " " + device +
-               ": el usuario debe pertenecer al grupo «" + kind.group +
-               "» (hay que volver a iniciar la sesión después de añadirlo)" + kSinSenal;
+        return withArgs(translate("LedPort",
+                                  "No hay permiso para usar el %1 %2: el usuario debe pertenecer "
+                                  "al grupo «%3» (hay que volver a iniciar la sesión después de "
+                                  "añadirlo)"),
+                        {nombre, device, kind.group}) +
+               sinSenal;
     if (err == ENOENT || err == ENODEV || err == ENXIO)
-        return "No existe el " + std::string(kind.missing) + " " + device + " (" + kind.hint + ")" +
-               kSinSenal;
+        return withArgs(
+                   translate("LedPort", "No existe el %1 %2 (%3)"),
+                   {translate("LedPort", kind.missing), device, translate("LedPort", kind.hint)}) +
+               sinSenal;
     if (err == EBUSY)
-        return "El " + nombre + " " + device + " está ocupado por otro programa" + kSinSenal;
-    return "No se puede usar el " + nombre + " " + device + ": " + std::strerror(err) + kSinSenal;
+        return withArgs(translate("LedPort", "El %1 %2 está ocupado por otro programa"),
+                        {nombre, device}) +
+               sinSenal;
+    return withArgs(translate("LedPort", "No se puede usar el %1 %2: %3"),
+                    {nombre, device, std::strerror(err)}) +
+           sinSenal;
 }
 
 std::string motivoFallo(const std::string& device, int err) {
-    return motivoFallo({"puerto paralelo", "lp", "dispositivo", "¿está cargado el módulo «ppdev»?"},
+    return motivoFallo({VS_TRANSLATE_NOOP("LedPort", "puerto paralelo"), "lp",
+                        VS_TRANSLATE_NOOP("LedPort", "dispositivo"),
+                        VS_TRANSLATE_NOOP("LedPort", "¿está cargado el módulo «ppdev»?")},
                        device, err);
 }
 
@@ -95,15 +109,15 @@ bool ParportLedPort::preparar(std::uint16_t address) {
     address_ = address;
     problema_.clear();
     if (address == 0) {
-        problema_ =
-            std::string("No se ha elegido una dirección de puerto paralelo válida (378, 278 "
-                        "o 3BC)") +
-            kSinSenal;
+        problema_ = translate("LedPort", "No se ha elegido una dirección de puerto paralelo "
+                                         "válida (378, 278 o 3BC)") +
+                    translate("LedPort", kSinSenal);
         return false;
     }
     const std::string device = dispositivoPara(address);
     if (device.empty()) {
-        problema_ = "No hay ningún puerto paralelo en la dirección " + hex(address) + kSinSenal;
+        problema_ = translate("LedPort", "No hay ningún puerto paralelo en la dirección ") +
+                    hex(address) + translate("LedPort", kSinSenal);
         return false;
     }
     int fd = ::open(device.c_str(), O_RDWR | O_CLOEXEC);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sequences.h"
 
+#include "base/interface_language.h"
+
 namespace vs::glasses {
 namespace {
 
@@ -8,6 +10,8 @@ constexpr std::uint32_t rgb(unsigned r, unsigned g, unsigned b) {
     return r + 256u * g + 65536u * b;
 }
 
+// The names stay Spanish in the table; the chooser shows them translated
+// (context "Sequences").
 struct Row {
     const char* name;
     std::uint32_t color;
@@ -16,13 +20,13 @@ struct Row {
 };
 
 constexpr Row kRows[kNumSecuencias] = {
-    {"Rueda interior", rgb(255, 128, 128), 4, {20, 34, 65, 136}},
-    {"Rueda exterior", rgb(255, 192, 128), 4, {20, 136, 65, 34}},
-    {"Ola interior", rgb(255, 255, 128), 3, {65, 170, 20, 0}},
-    {"Ola exterior", rgb(128, 255, 128), 3, {20, 170, 65, 0}},
-    {"On Off", rgb(128, 255, 255), 2, {255, 0, 0, 0}},
-    {"Flip Flop", rgb(128, 128, 255), 2, {15, 240, 0, 0}},
-    {"Cruz", rgb(255, 128, 255), 2, {165, 90, 0, 0}},
+    {VS_TRANSLATE_NOOP("Sequences", "Rueda interior"), rgb(255, 128, 128), 4, {20, 34, 65, 136}},
+    {VS_TRANSLATE_NOOP("Sequences", "Rueda exterior"), rgb(255, 192, 128), 4, {20, 136, 65, 34}},
+    {VS_TRANSLATE_NOOP("Sequences", "Ola interior"), rgb(255, 255, 128), 3, {65, 170, 20, 0}},
+    {VS_TRANSLATE_NOOP("Sequences", "Ola exterior"), rgb(128, 255, 128), 3, {20, 170, 65, 0}},
+    {VS_TRANSLATE_NOOP("Sequences", "On Off"), rgb(128, 255, 255), 2, {255, 0, 0, 0}},
+    {VS_TRANSLATE_NOOP("Sequences", "Flip Flop"), rgb(128, 128, 255), 2, {15, 240, 0, 0}},
+    {VS_TRANSLATE_NOOP("Sequences", "Cruz"), rgb(255, 128, 255), 2, {165, 90, 0, 0}},
 };
 
 std::array<SecuenciaLed, kNumSecuencias> table;

@@ -3,6 +3,8 @@
 
 #include "crash_darkening.h"
 
+#include "base/interface_language.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -47,7 +49,9 @@ bool desaparecido(int err) {
 } // namespace
 
 std::string motivoFalloSerie(const std::string& device, int err) {
-    return motivoFallo({"puerto serie", "dialout", "puerto serie", "¿está conectada la placa?"},
+    return motivoFallo({VS_TRANSLATE_NOOP("LedPort", "puerto serie"), "dialout",
+                        VS_TRANSLATE_NOOP("LedPort", "puerto serie"),
+                        VS_TRANSLATE_NOOP("LedPort", "¿está conectada la placa?")},
                        device, err);
 }
 
@@ -92,8 +96,11 @@ void SerialLedPort::perdido(int err) {
     cerrar();
     problema_ = motivoFalloSerie(device_, err);
     if (desaparecido(err))
-        problema_ = "Se ha perdido la conexión con las gafas en el puerto serie " + device_ +
-                    " (¿se ha desconectado la placa?)" + kSinSenal;
+        problema_ =
+            withArgs(translate("LedPort", "Se ha perdido la conexión con las gafas en el "
+                                          "puerto serie %1 (¿se ha desconectado la placa?)"),
+                     {device_}) +
+            translate("LedPort", kSinSenal);
     nextTry_ = Clock::now() + kRetry;
     if (onLost) onLost(problema_);
 }

@@ -11,7 +11,7 @@ namespace vs::library {
 LibraryGrid::LibraryGrid(const char* objectName, const QString& title, QWidget* parent)
     : QTableWidget(0, 3, parent) {
     setObjectName(objectName);
-    setHorizontalHeaderLabels({QStringLiteral("Path"), title, QStringLiteral("Duración")});
+    setHorizontalHeaderLabels({QStringLiteral("Path"), title, tr("Duración")});
     setColumnHidden(0, true);
     horizontalHeaderItem(1)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     horizontalHeaderItem(2)->setTextAlignment(Qt::AlignCenter);

@@ -2,6 +2,7 @@
 #include "list_file.h"
 
 #include "base/file_replace.h"
+#include "base/interface_language.h"
 #include "base/services.h"
 #include "cp1252.h"
 
@@ -100,10 +101,11 @@ std::vector<ListRow> loadListRows(const std::string& path, int startRow, Message
                                   UnreadableList unreadable) {
     ListContents list = readListFile(path, startRow);
     if (list.status == ListReadStatus::BadHeader) {
-        std::string text = "Se ha producido un error al leer los datos de " + path;
+        std::string text =
+            translate("ListFile", "Se ha producido un error al leer los datos de ") + path;
         if (unreadable == UnreadableList::KeepAside) {
             const std::string kept = keepUnreadableList(path);
-            if (!kept.empty()) text += "; se conserva como " + kept;
+            if (!kept.empty()) text += translate("ListFile", "; se conserva como ") + kept;
         }
         messages.critical(text);
     }

@@ -26,8 +26,7 @@ std::vector<std::string> songsIn(const QMimeData* data) {
 
 } // namespace
 
-MusicGrid::MusicGrid(QWidget* parent)
-    : LibraryGrid("FlexMusica", QStringLiteral("Canción"), parent) {
+MusicGrid::MusicGrid(QWidget* parent) : LibraryGrid("FlexMusica", tr("Canción"), parent) {
     setAcceptDrops(true);
     viewport()->setAcceptDrops(true);
     // Not a reordering of rows: the drop is taken whole by the playlist.

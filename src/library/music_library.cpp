@@ -2,6 +2,7 @@
 #include "music_library.h"
 
 #include "audio/volume.h"
+#include "base/interface_language.h"
 #include "base/numeric.h"
 #include "base/paths.h"
 #include "base/preferences.h"
@@ -94,7 +95,8 @@ bool MusicLibrary::guardarLista() const {
 void MusicLibrary::anadir() {
     const std::string start = prefs_.get(pref::InitDir);
     const std::string path =
-        dialogs_.openFile("Añadir Canción", start.empty() ? programFolder() : start, {songFilter()});
+        dialogs_.openFile(translate("MusicLibrary", "Añadir Canción"),
+                          start.empty() ? programFolder() : start, {songFilter()});
     if (path.empty()) return;
     const std::string folder = folderOf(path);
     if (!folder.empty()) prefs_.save(pref::InitDir, folder);
@@ -124,7 +126,7 @@ std::int64_t MusicLibrary::measure(const std::string& path, const std::string& k
         const auto ref = parseCdTrackPath(path);
         devices_.cdFree();
         if (!ref || !devices_.cdInit(ref->drive)) {
-            messages_.critical("No se puede inicializar el CD");
+            messages_.critical(translate("MusicLibrary", "No se puede inicializar el CD"));
             readable = false;
             return 0;
         }
@@ -140,7 +142,7 @@ std::int64_t MusicLibrary::measure(const std::string& path, const std::string& k
 }
 
 FileFilter MusicLibrary::songFilter() {
-    return {"Ficheros musicales (mp3, wav, ogg, mid, cda)",
+    return {translate("MusicLibrary", "Ficheros musicales (mp3, wav, ogg, mid, cda)"),
             {"*.mp3", "*.wav", "*.ogg", "*.mid", "*.cda"}};
 }
 
@@ -148,16 +150,15 @@ bool MusicLibrary::takesFile(const std::string& path) {
     const std::string kind = songKind(path);
     const auto& patterns = songFilter().patterns;
     return path.size() > 4 && path[path.size() - 4] == '.' &&
-           std::any_of(patterns.begin(), patterns.end(), [&](const std::string& p) {
-               return songKind(p) == kind;
-           });
+           std::any_of(patterns.begin(), patterns.end(),
+                       [&](const std::string& p) { return songKind(p) == kind; });
 }
 
 bool MusicLibrary::anadirFichero(const std::string& path) {
     bool readable = true;
     const std::int64_t seconds = measure(path, songKind(path), readable);
     if (!readable) {
-        messages_.critical("No se puede abrir el fichero");
+        messages_.critical(translate("MusicLibrary", "No se puede abrir el fichero"));
         return false;
     }
     if (const int at = findRow(path); at >= 1) removeRow(at);
@@ -172,12 +173,13 @@ void MusicLibrary::anadirPistasCd(CdTrackChooser& chooser) {
     std::vector<CdTrackChoice> offered;
     for (const std::string& drive : devices_.cdDrives())
         for (const audio::CdTrackInfo& t : devices_.cdTracks(drive)) {
-            std::string label = "Pista " + std::to_string(t.number) + "  (" +
-                                textoTiempo(secondsOfMs(double(t.lengthMs))) + ")";
+            std::string label =
+                withArgs(translate("MusicLibrary", "Pista %1  (%2)"),
+                         {std::to_string(t.number), textoTiempo(secondsOfMs(double(t.lengthMs)))});
             offered.push_back({cdTrackPath(drive, t.number), std::move(label)});
         }
     if (offered.empty()) {
-        messages_.critical("No hay ningún disco de audio en la unidad");
+        messages_.critical(translate("MusicLibrary", "No hay ningún disco de audio en la unidad"));
         return;
     }
     for (const std::string& path : chooser.choose(offered))
@@ -186,7 +188,9 @@ void MusicLibrary::anadirPistasCd(CdTrackChooser& chooser) {
 
 void MusicLibrary::eliminar() {
     if (songCount() < 1 || current_ < 1) return;
-    if (!messages_.askYesNo("Eliminar: " + row(current_).name + "?")) return;
+    if (!messages_.askYesNo(
+            withArgs(translate("MusicLibrary", "Eliminar: %1?"), {row(current_).name})))
+        return;
     if (songCount() >= 2) {
         removeRow(current_);
         current_ = std::min(std::max(current_, 1), songCount());

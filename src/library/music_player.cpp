@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "music_player.h"
 
+#include "base/interface_language.h"
 #include "base/numeric.h"
 #include "base/preferences.h"
 #include "base/services.h"
@@ -49,7 +50,7 @@ void MusicPlayer::PlayMusica() {
         failed_.clear();
         library_.setDuration(library_.currentRow(), textoTiempo(seconds));
     } else if (failed_.insert(path).second) {
-        messages_.critical("Error al reproducir el fichero");
+        messages_.critical(translate("MusicPlayer", "Error al reproducir el fichero"));
     }
     starting_ = false;
 }
@@ -69,7 +70,7 @@ bool MusicPlayer::start(const std::string& kind, const std::string& path, std::i
     if (kind == "cda") {
         const auto ref = parseCdTrackPath(path);
         if (!ref || !devices_.cdInit(ref->drive)) {
-            messages_.critical("No se puede inicializar el CD");
+            messages_.critical(translate("MusicPlayer", "No se puede inicializar el CD"));
             return false;
         }
         song.cdTrack = ref->track;

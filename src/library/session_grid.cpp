@@ -5,8 +5,7 @@
 
 namespace vs::library {
 
-SessionGrid::SessionGrid(QWidget* parent)
-    : LibraryGrid("FlexSesion", QStringLiteral("Sesión"), parent) {}
+SessionGrid::SessionGrid(QWidget* parent) : LibraryGrid("FlexSesion", tr("Sesión"), parent) {}
 
 void SessionGrid::setLibrary(SessionLibrary* library) {
     library_ = library;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "session_library.h"
 
+#include "base/interface_language.h"
 #include "base/paths.h"
 #include "base/preferences.h"
 #include "base/services.h"
@@ -15,7 +16,8 @@ namespace vs::library {
 
 namespace {
 
-const char* kNuevaSesion = "Nueva Sesión";
+// Row 1 is never written to the list, so its name may follow the interface.
+const char* kNuevaSesion = VS_TRANSLATE_NOOP("SessionLibrary", "Nueva Sesión");
 
 std::string withVso(std::string path) {
     if (path.size() < 4 || path.compare(path.size() - 4, 4, ".vso") != 0) path += ".vso";
@@ -41,7 +43,7 @@ std::string shippedFile(const std::string& name) {
 SessionLibrary::SessionLibrary(session::SessionDocument& document, MessageService& messages,
                                FileDialogService& dialogs, Preferences& prefs)
     : document_(document), messages_(messages), dialogs_(dialogs), prefs_(prefs) {
-    rows_.push_back({"", kNuevaSesion, "01:00"});
+    rows_.push_back({"", translate("SessionLibrary", kNuevaSesion), "01:00"});
     // The questions about the open session name it as this list does.
     document_.setNameSource([this] {
         return highlighted_ >= 1 && highlighted_ <= rowCount() ? row(highlighted_).name
@@ -160,9 +162,9 @@ session::SaveResult SessionLibrary::save(bool elsewhere) {
     } else {
         saveAs_ = false;
         n = prefs_.getInt(pref::NumeroSesion);
-        path = dialogs_.saveFile("Guardar Sesión",
+        path = dialogs_.saveFile(translate("SessionLibrary", "Guardar Sesión"),
                                  joinPath(programFolder(), "Sesion " + twoDigits(n) + ".vso"),
-                                 {{"Ficheros de Sesión", {"*.vso"}}});
+                                 {{translate("SessionLibrary", "Ficheros de Sesión"), {"*.vso"}}});
         if (path.empty()) return session::SaveResult::Cancelled;
         path = withVso(path);
     }
@@ -202,7 +204,8 @@ bool SessionLibrary::guardarComo() {
 
 void SessionLibrary::anadir() {
     const std::string path =
-        dialogs_.openFile("Añadir Sesión", programFolder(), {{"Ficheros de sesión", {"*.vso"}}});
+        dialogs_.openFile(translate("SessionLibrary", "Añadir Sesión"), programFolder(),
+                          {{translate("SessionLibrary", "Ficheros de sesión"), {"*.vso"}}});
     if (!path.empty()) anadirFichero(path);
 }
 
@@ -231,7 +234,7 @@ void SessionLibrary::anadirFichero(const std::string& path) {
 void SessionLibrary::nueva() {
     if (onStop) onStop();
     if (document_.modified()) {
-        if (messages_.askPlainYesNo("Guardar la sesión modificada?") &&
+        if (messages_.askPlainYesNo(translate("SessionLibrary", "Guardar la sesión modificada?")) &&
             save(false) != session::SaveResult::Saved)
             return;
     }
@@ -256,7 +259,9 @@ bool SessionLibrary::openImported(const session::SessionModel& session) {
 
 void SessionLibrary::eliminar() {
     if (current_ <= 1 || current_ > rowCount()) return;
-    if (!messages_.askYesNo("Eliminar: " + row(current_).name + "?")) return;
+    if (!messages_.askYesNo(
+            withArgs(translate("SessionLibrary", "Eliminar: %1?"), {row(current_).name})))
+        return;
     if (highlighted_ == current_) highlighted_ = 0;
     removeRow(current_);
     current_ = std::min(current_, rowCount());

@@ -74,7 +74,7 @@ frmOpciones::frmOpciones(const OptionsContext& contexto, QWidget* parent)
             Timer1->start();
         else
             Timer1->stop();
-        cmdTest->setText(running ? QStringLiteral("Stop Test") : QStringLiteral("Test"));
+        cmdTest->setText(running ? tr("Stop Test") : tr("Test"));
     };
     abrir();
 }
@@ -86,7 +86,7 @@ frmOpciones::~frmOpciones() {
 
 void frmOpciones::construir() {
     setObjectName(QStringLiteral("frmOpciones"));
-    setWindowTitle(QStringLiteral("Opciones"));
+    setWindowTitle(tr("Opciones"));
     SSTab1 = new QTabWidget(this);
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
     SSTab1->setUsesScrollButtons(false); // every caption in sight
@@ -101,7 +101,7 @@ void frmOpciones::construir() {
     };
 
     // Ranges.
-    QGroupBox* Frame1 = pagina(QStringLiteral(" Frecuencias (Hz)"));
+    QGroupBox* Frame1 = pagina(tr(" Frecuencias (Hz)"));
     Frame1->setObjectName(QStringLiteral("Frame1"));
     auto* g1 = new QGridLayout(Frame1);
     scrollFrecuenciaBinaural =
@@ -116,16 +116,16 @@ void frmOpciones::construir() {
         l->setAlignment(Qt::AlignCenter);
         l->setMinimumWidth(48);
     }
-    g1->addWidget(new QLabel(QStringLiteral("Frecuencia Binaural Máxima"), Frame1), 0, 0);
+    g1->addWidget(new QLabel(tr("Frecuencia Binaural Máxima"), Frame1), 0, 0);
     g1->addWidget(lblFrecuenciaBinauralMaxima, 0, 1);
     g1->addWidget(scrollFrecuenciaBinaural, 0, 2);
-    g1->addWidget(new QLabel(QStringLiteral("Frecuencia Base Máxima"), Frame1), 1, 0);
+    g1->addWidget(new QLabel(tr("Frecuencia Base Máxima"), Frame1), 1, 0);
     g1->addWidget(lblFrecuenciaBaseMaxima, 1, 1);
     g1->addWidget(scrollFrecuenciaBase, 1, 2);
     g1->setColumnStretch(3, 1);
 
     // Display.
-    QGroupBox* Frame2 = pagina(QStringLiteral("Ver"));
+    QGroupBox* Frame2 = pagina(tr("Ver"));
     Frame2->setObjectName(QStringLiteral("Frame2"));
     auto* g2 = new QHBoxLayout(Frame2);
     Picture1 = new QWidget(Frame2);
@@ -145,12 +145,12 @@ void frmOpciones::construir() {
         verde.setColor(QPalette::Window, kLineaGrid);
         Linea[j]->setPalette(verde);
     }
-    lblTexto = new QLabel(QStringLiteral("Alfa"), Picture1);
+    lblTexto = new QLabel(tr("Alfa"), Picture1);
     lblTexto->setObjectName(QStringLiteral("lblTexto"));
     lblTexto->move(6, 24);
-    chkVerLineasGrid = new QCheckBox(QStringLiteral("Líneas del Grid"), Frame2);
+    chkVerLineasGrid = new QCheckBox(tr("Líneas del Grid"), Frame2);
     chkVerLineasGrid->setObjectName(QStringLiteral("chkVerLineasGrid"));
-    chkVerTextoFrecuencias = new QCheckBox(QStringLiteral("Texto de Frecuencias"), Frame2);
+    chkVerTextoFrecuencias = new QCheckBox(tr("Texto de Frecuencias"), Frame2);
     chkVerTextoFrecuencias->setObjectName(QStringLiteral("chkVerTextoFrecuencias"));
     auto* checks2 = new QVBoxLayout;
     checks2->addWidget(chkVerLineasGrid);
@@ -160,20 +160,19 @@ void frmOpciones::construir() {
     g2->addLayout(checks2);
 
     // Playlist.
-    QGroupBox* Frame3 = pagina(QStringLiteral("Música"));
+    QGroupBox* Frame3 = pagina(tr("Música"));
     Frame3->setObjectName(QStringLiteral("Frame3"));
     auto* g3 = new QVBoxLayout(Frame3);
-    chkTocarCiclico = new QCheckBox(QStringLiteral("Tocar cíclicamente"), Frame3);
+    chkTocarCiclico = new QCheckBox(tr("Tocar cíclicamente"), Frame3);
     chkTocarCiclico->setObjectName(QStringLiteral("chkTocarCiclico"));
-    chkTocarTodasCanciones =
-        new QCheckBox(QStringLiteral("Tocar sólo canción seleccionada"), Frame3);
+    chkTocarTodasCanciones = new QCheckBox(tr("Tocar sólo canción seleccionada"), Frame3);
     chkTocarTodasCanciones->setObjectName(QStringLiteral("chkTocarTodasCanciones"));
     g3->addWidget(chkTocarCiclico);
     g3->addWidget(chkTocarTodasCanciones);
     g3->addStretch();
 
     // Fade.
-    QGroupBox* Frame4 = pagina(QStringLiteral("Fade"));
+    QGroupBox* Frame4 = pagina(tr("Fade"));
     Frame4->setObjectName(QStringLiteral("Frame4"));
     auto* g4 = new QHBoxLayout(Frame4);
     scrollUltimosSegundos =
@@ -184,26 +183,26 @@ void frmOpciones::construir() {
     lblUltimosSegundos->setAlignment(Qt::AlignCenter);
     lblUltimosSegundos->setMinimumWidth(48);
     lblUltimosSegundos->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-    g4->addWidget(new QLabel(QStringLiteral("Apagar volumen en los últimos"), Frame4));
+    g4->addWidget(new QLabel(tr("Apagar volumen en los últimos"), Frame4));
     g4->addWidget(lblUltimosSegundos);
     g4->addWidget(scrollUltimosSegundos);
-    g4->addWidget(new QLabel(QStringLiteral("(m:s)"), Frame4));
+    g4->addWidget(new QLabel(tr("(m:s)"), Frame4));
     g4->addStretch();
 
     // Glasses.
     auto* paginaGafas = new QWidget;
-    SSTab1->addTab(paginaGafas, QStringLiteral("Gafas mentales"));
+    SSTab1->addTab(paginaGafas, tr("Gafas mentales"));
     auto* g5 = new QGridLayout(paginaGafas);
     auto* frameGafas = new QGroupBox(paginaGafas);
     frameGafas->setObjectName(QStringLiteral("frameGafas"));
-    chkGafasMentales = new QCheckBox(QStringLiteral("Gafas mentales conectadas"), frameGafas);
+    chkGafasMentales = new QCheckBox(tr("Gafas mentales conectadas"), frameGafas);
     chkGafasMentales->setObjectName(QStringLiteral("chkGafasMentales"));
-    chkLuzEnAudio = new QCheckBox(QStringLiteral("Señal de luz en el audio"), frameGafas);
+    chkLuzEnAudio = new QCheckBox(tr("Señal de luz en el audio"), frameGafas);
     chkLuzEnAudio->setObjectName(QStringLiteral("chkLuzEnAudio"));
     auto* gafas = new QVBoxLayout(frameGafas);
     gafas->addWidget(chkGafasMentales);
     gafas->addWidget(chkLuzEnAudio);
-    framePuertoParalelo = new QGroupBox(QStringLiteral("Puerto Paralelo"), paginaGafas);
+    framePuertoParalelo = new QGroupBox(tr("Puerto Paralelo"), paginaGafas);
     framePuertoParalelo->setObjectName(QStringLiteral("framePuertoParalelo"));
     cmbPuertoParalelo = new QComboBox(framePuertoParalelo);
     cmbPuertoParalelo->setObjectName(QStringLiteral("cmbPuertoParalelo"));
@@ -212,14 +211,14 @@ void frmOpciones::construir() {
     cmbPuertoParalelo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     cmbPuertoParalelo->setMinimumContentsLength(12);
     (new QVBoxLayout(framePuertoParalelo))->addWidget(cmbPuertoParalelo);
-    frameSalidaPuerto = new QGroupBox(QStringLiteral("Salida Puerto"), paginaGafas);
+    frameSalidaPuerto = new QGroupBox(tr("Salida Puerto"), paginaGafas);
     frameSalidaPuerto->setObjectName(QStringLiteral("frameSalidaPuerto"));
     cmbSalidaPuerto = new QComboBox(frameSalidaPuerto);
     cmbSalidaPuerto->setObjectName(QStringLiteral("cmbSalidaPuerto"));
     (new QVBoxLayout(frameSalidaPuerto))->addWidget(cmbSalidaPuerto);
     frameColorLeds = new QGroupBox(paginaGafas);
     frameColorLeds->setObjectName(QStringLiteral("frameColorLeds"));
-    frameColorLeds->setToolTip(QStringLiteral("Pulse un LED para cambiar su color"));
+    frameColorLeds->setToolTip(tr("Pulse un LED para cambiar su color"));
     Picture2 = new QWidget(frameColorLeds);
     Picture2->setObjectName(QStringLiteral("Picture2"));
     led_ = new glasses::LedPanel(Picture2);
@@ -231,7 +230,7 @@ void frmOpciones::construir() {
         if (c_.makeButton) return c_.makeButton(caption, parent);
         return new QPushButton(caption, parent);
     };
-    cmdTest = button(QStringLiteral("Test"), frameColorLeds);
+    cmdTest = button(tr("Test"), frameColorLeds);
     cmdTest->setObjectName(QStringLiteral("cmdTest"));
     g6->addWidget(cmdTest);
     g5->addWidget(frameGafas, 0, 0, 1, 2);
@@ -244,7 +243,7 @@ void frmOpciones::construir() {
 
     construirSonido();
 
-    cmdAceptar = button(QStringLiteral("Aceptar"), this);
+    cmdAceptar = button(tr("Aceptar"), this);
     cmdAceptar->setObjectName(QStringLiteral("cmdAceptar"));
     auto* root = new QVBoxLayout(this);
     root->addWidget(SSTab1);
@@ -365,7 +364,7 @@ void frmOpciones::abrir() {
 // The sound: a tab after the five of the design, stored as it changes.
 void frmOpciones::construirSonido() {
     auto* page = new QWidget;
-    SSTab1->addTab(page, QStringLiteral("Sonido"));
+    SSTab1->addTab(page, tr("Sonido"));
     auto* box = new QVBoxLayout(page);
     auto* frame = new QGroupBox(page);
     frame->setObjectName(QStringLiteral("frameSonido"));
@@ -381,37 +380,35 @@ void frmOpciones::construirSonido() {
     };
     cmbTipoPulso = new QComboBox(frame);
     cmbTipoPulso->setObjectName(QStringLiteral("cmbTipoPulso"));
-    cmbTipoPulso->addItems({QStringLiteral("Binaural (auriculares)"), QStringLiteral("Monoaural"),
-                            QStringLiteral("Isocrónico")});
-    fila(0, QStringLiteral("Tipo de pulso"), cmbTipoPulso,
-         QStringLiteral("Binaural: un tono distinto en cada oído; el pulso nace dentro de la "
-                        "cabeza y sólo se oye con auriculares estéreo.\n"
-                        "Monoaural: los dos tonos en los dos oídos; el pulso se oye en el aire, "
-                        "también por altavoces.\n"
-                        "Isocrónico: un solo tono que se enciende y se apaga al ritmo del pulso; "
-                        "por altavoces o con auriculares de un solo lado."));
+    cmbTipoPulso->addItems({tr("Binaural (auriculares)"), tr("Monoaural"), tr("Isocrónico")});
+    fila(0, tr("Tipo de pulso"), cmbTipoPulso,
+         tr("Binaural: un tono distinto en cada oído; el pulso nace dentro de la "
+            "cabeza y sólo se oye con auriculares estéreo.\n"
+            "Monoaural: los dos tonos en los dos oídos; el pulso se oye en el aire, "
+            "también por altavoces.\n"
+            "Isocrónico: un solo tono que se enciende y se apaga al ritmo del pulso; "
+            "por altavoces o con auriculares de un solo lado."));
     cmbColorRuido = new QComboBox(frame);
     cmbColorRuido->setObjectName(QStringLiteral("cmbColorRuido"));
-    cmbColorRuido->addItems(
-        {QStringLiteral("Original"), QStringLiteral("Rosa"), QStringLiteral("Marrón")});
-    fila(1, QStringLiteral("Color del ruido"), cmbColorRuido,
-         QStringLiteral("El ruido de la máscara. Original: el de siempre, agudo y brillante. "
-                        "Rosa: más suave, con menos agudos. Marrón: grave, como un rumor lejano. "
-                        "La barra de la máscara da el mismo volumen con los tres."));
-    chkIntercambiarCanales = new QCheckBox(QStringLiteral("Intercambiar canales"), frame);
+    cmbColorRuido->addItems({tr("Original"), tr("Rosa"), tr("Marrón")});
+    fila(1, tr("Color del ruido"), cmbColorRuido,
+         tr("El ruido de la máscara. Original: el de siempre, agudo y brillante. "
+            "Rosa: más suave, con menos agudos. Marrón: grave, como un rumor lejano. "
+            "La barra de la máscara da el mismo volumen con los tres."));
+    chkIntercambiarCanales = new QCheckBox(tr("Intercambiar canales"), frame);
     chkIntercambiarCanales->setObjectName(QStringLiteral("chkIntercambiarCanales"));
     chkIntercambiarCanales->setToolTip(
-        QStringLiteral("Cambia el lado izquierdo por el derecho en todo el sonido, al reproducir "
-                       "y al exportar, para unos auriculares que llegan al revés. Compruébelo "
-                       "con Sesión > Comprobar auriculares..."));
+        tr("Cambia el lado izquierdo por el derecho en todo el sonido, al reproducir "
+           "y al exportar, para unos auriculares que llegan al revés. Compruébelo "
+           "con Sesión > Comprobar auriculares..."));
     g->addWidget(chkIntercambiarCanales, 2, 0, 1, 2);
     cmbSalidaAudio = new QComboBox(frame);
     cmbSalidaAudio->setObjectName(QStringLiteral("cmbSalidaAudio"));
     cmbSalidaAudio->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     cmbSalidaAudio->setMinimumContentsLength(24);
-    fila(3, QStringLiteral("Salida de audio"), cmbSalidaAudio,
-         QStringLiteral("El dispositivo por el que sale el sonido. Si se desconecta en mitad de "
-                        "una sesión, el sonido sigue por la salida predeterminada del sistema."));
+    fila(3, tr("Salida de audio"), cmbSalidaAudio,
+         tr("El dispositivo por el que sale el sonido. Si se desconecta en mitad de "
+            "una sesión, el sonido sigue por la salida predeterminada del sistema."));
     g->setColumnStretch(2, 1);
     g->setRowStretch(4, 1);
 }
@@ -424,7 +421,7 @@ void frmOpciones::abrirSonido() {
     chkIntercambiarCanales->setChecked(s.swapChannels);
     // Each entry holds the name stored for it; a stored device that is not
     // there now is kept in the list, marked, so it stays chosen.
-    cmbSalidaAudio->addItem(QStringLiteral("Predeterminada del sistema"), QString());
+    cmbSalidaAudio->addItem(tr("Predeterminada del sistema"), QString());
     const QString stored = QString::fromStdString(prefs.get(playback::pref::DispositivoAudio));
     bool listed = stored.isEmpty();
     for (const std::string& name :
@@ -433,7 +430,7 @@ void frmOpciones::abrirSonido() {
         cmbSalidaAudio->addItem(n, n);
         listed = listed || n == stored;
     }
-    if (!listed) cmbSalidaAudio->addItem(stored + QStringLiteral(" (no conectada)"), stored);
+    if (!listed) cmbSalidaAudio->addItem(stored + tr(" (no conectada)"), stored);
     cmbSalidaAudio->setCurrentIndex(std::max(0, cmbSalidaAudio->findData(stored)));
 
     auto cambiado = [this] {

@@ -3,6 +3,7 @@
 
 #include "options_keys.h"
 
+#include "base/interface_language.h"
 #include "base/preferences.h"
 #include "base/services.h"
 #include "glasses/glasses_keys.h"
@@ -11,7 +12,8 @@
 
 namespace vs::options {
 
-const char* const kAvisoFotosensibilidad =
+const char* const kAvisoFotosensibilidad = VS_TRANSLATE_NOOP(
+    "GlassesSettings",
     "Aviso para personas fotosensibles\n\n"
     "Las gafas mentales destellan a la frecuencia de la sesión. Las luces que parpadean "
     "entre 3 y 30 veces por segundo pueden provocar crisis epilépticas en personas "
@@ -21,7 +23,7 @@ const char* const kAvisoFotosensibilidad =
     "No use las gafas si usted o alguien de su familia ha tenido epilepsia o crisis. "
     "Si nota mareo, visión alterada, tics o desorientación, quítese las gafas y pulse Esc: "
     "la sesión se detiene y las luces se apagan.\n\n"
-    "¿Desea activar las gafas mentales?";
+    "¿Desea activar las gafas mentales?");
 
 LedColours siguienteColor(LedColours actual) {
     switch (actual.lit) {
@@ -52,7 +54,7 @@ std::array<LedColours, 9> coloresGuardados(const Preferences& prefs) {
 
 bool confirmarGafas(MessageService& messages, Preferences& prefs) {
     if (prefs.getBool(pref::AvisoFotosensibilidad)) return true;
-    if (!messages.askYesNo(kAvisoFotosensibilidad)) return false;
+    if (!messages.askYesNo(translate("GlassesSettings", kAvisoFotosensibilidad))) return false;
     prefs.save(pref::AvisoFotosensibilidad, "1");
     return true;
 }

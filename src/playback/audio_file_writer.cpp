@@ -2,6 +2,7 @@
 #include "playback/audio_file_writer.h"
 
 #include "audio/engine.h"
+#include "base/interface_language.h"
 #include "base/process_files.h"
 #include "playback/render_stages.h"
 #include "playback/sample_kernels.h"
@@ -31,19 +32,20 @@ std::string reasonFor(int err) {
     switch (err) {
     case ENOSPC:
     case EDQUOT:
-        return "no queda espacio en el disco";
+        return translate("AudioFileWriter", "no queda espacio en el disco");
     case EACCES:
     case EPERM:
-        return "no hay permiso para escribir en esa carpeta";
+        return translate("AudioFileWriter", "no hay permiso para escribir en esa carpeta");
     case EROFS:
-        return "el disco es de solo lectura";
+        return translate("AudioFileWriter", "el disco es de solo lectura");
     case ENOENT:
     case ENOTDIR:
-        return "la carpeta no existe";
+        return translate("AudioFileWriter", "la carpeta no existe");
     case EIO:
-        return "error de entrada/salida del disco";
+        return translate("AudioFileWriter", "error de entrada/salida del disco");
     default:
-        return "error de escritura (código " + std::to_string(err) + ")";
+        return translate("AudioFileWriter", "error de escritura (código ") + std::to_string(err) +
+               ")";
     }
 }
 
@@ -135,14 +137,16 @@ public:
             done = std::min(bytes, head - pos_);
             if (sent_ > 0 &&
                 head_.compare(std::size_t(pos_), std::size_t(done), p, std::size_t(done)) != 0)
-                return fail("la cabecera ya enviada no se puede corregir");
+                return fail(
+                    translate("AudioFileWriter", "la cabecera ya enviada no se puede corregir"));
             pos_ += done;
         }
         if (done == bytes) return done;
-        if (head == 0) return fail("falta la cabecera del fichero");
+        if (head == 0) return fail(translate("AudioFileWriter", "falta la cabecera del fichero"));
         if (sent_ == 0 && !put(head_.data(), head)) return 0;
         sent_ = std::max(sent_, head);
-        if (pos_ != sent_) return fail("la salida no puede volver atrás");
+        if (pos_ != sent_)
+            return fail(translate("AudioFileWriter", "la salida no puede volver atrás"));
         if (!put(p + done, bytes - done)) return done;
         sent_ += bytes - done;
         pos_ = sent_;
@@ -151,7 +155,7 @@ public:
     std::int64_t tell() override { return pos_; }
     bool close() override {
         out_.flush();
-        if (!out_) fail("no se puede escribir en la salida");
+        if (!out_) fail(translate("AudioFileWriter", "no se puede escribir en la salida"));
         return error_.empty();
     }
     std::string errorText() const override { return error_; }
@@ -165,10 +169,10 @@ private:
     bool put(const char* p, std::int64_t n) {
         out_.write(p, std::streamsize(n));
         if (out_) return true;
-        fail("no se puede escribir en la salida");
+        fail(translate("AudioFileWriter", "no se puede escribir en la salida"));
         return false;
     }
-    std::int64_t fail(const char* why) {
+    std::int64_t fail(const std::string& why) {
         if (error_.empty()) error_ = why;
         return 0;
     }
@@ -307,7 +311,7 @@ std::unique_ptr<ByteFile> openTemporary(const std::string& path, const ByteFileO
         if (std::filesystem::exists(tempPath)) continue;
         return open(tempPath, error);
     }
-    error = "no se encuentra un nombre libre en la carpeta";
+    error = translate("AudioFileWriter", "no se encuentra un nombre libre en la carpeta");
     return nullptr;
 }
 
@@ -349,9 +353,10 @@ ByteFileOpener diskFiles() {
 
 std::string settingsProblem(AudioFormat format, const WriterSettings& settings) {
     if (format == AudioFormat::Flac && settings.bits == SampleBits::Float32)
-        return "FLAC no guarda muestras en coma flotante: use 16 o 24 bits";
+        return translate("AudioFileWriter",
+                         "FLAC no guarda muestras en coma flotante: use 16 o 24 bits");
     if (settings.quality < 0 || settings.quality > WriterSettings::kMaxQuality)
-        return "la calidad va de 0 a 10";
+        return translate("AudioFileWriter", "la calidad va de 0 a 10");
     return {};
 }
 
@@ -369,13 +374,16 @@ AudioFileWriter::AudioFileWriter(std::unique_ptr<ByteFile> file, AudioFormat for
     : file_(std::move(file)), snd_(std::make_unique<Sndfile>()) {
     error_ = settingsProblem(format, settings);
     if (error_.empty() && file_->sequential() && (format != AudioFormat::Wav || frames <= 0))
-        error_ = "una salida que no puede volver atrás solo lleva WAV de duración conocida";
+        error_ =
+            translate("AudioFileWriter",
+                      "una salida que no puede volver atrás solo lleva WAV de duración conocida");
     if (!error_.empty()) return;
     SF_INFO info = infoFor(format, settings);
     snd_->handle = sf_open_virtual(&snd_->io, SFM_WRITE, &info, file_.get());
     if (!snd_->handle) {
-        error_ =
-            file_->errorText().empty() ? "el formato no se puede escribir" : file_->errorText();
+        error_ = file_->errorText().empty()
+                     ? translate("AudioFileWriter", "el formato no se puede escribir")
+                     : file_->errorText();
         return;
     }
     configure(snd_->handle, format, settings);
@@ -448,8 +456,9 @@ bool AudioFileWriter::finish() {
     snd_->handle = nullptr;
     const bool closed = file_->close();
     if (error_.empty() && (rc != 0 || !closed))
-        error_ =
-            file_->errorText().empty() ? "el fichero no se pudo completar" : file_->errorText();
+        error_ = file_->errorText().empty()
+                     ? translate("AudioFileWriter", "el fichero no se pudo completar")
+                     : file_->errorText();
     return error_.empty();
 }
 
@@ -464,7 +473,8 @@ ExportResult renderToFile(SessionRenderer& renderer, std::unique_ptr<ByteFile> f
     ExportResult out;
     AudioFileWriter writer(std::move(file), format, settings, frames);
     if (!writer.ok()) {
-        out.message = "No se puede escribir el fichero: " + writer.error();
+        out.message =
+            translate("AudioFileWriter", "No se puede escribir el fichero: ") + writer.error();
         return out;
     }
     // The writer and the verification each on a thread of their own.
@@ -476,9 +486,11 @@ ExportResult renderToFile(SessionRenderer& renderer, std::unique_ptr<ByteFile> f
     if (r.status == RenderStatus::Cancelled) {
         out.status = RenderStatus::Cancelled;
     } else if (r.status != RenderStatus::Complete || !finished) {
-        out.message = !writer.ok()      ? "No se puede escribir el fichero: " + writer.error()
-                      : r.error.empty() ? "La exportación no se ha completado"
-                                        : r.error;
+        out.message =
+            !writer.ok()
+                ? translate("AudioFileWriter", "No se puede escribir el fichero: ") + writer.error()
+            : r.error.empty() ? translate("AudioFileWriter", "La exportación no se ha completado")
+                              : r.error;
     } else {
         out.status = RenderStatus::Complete;
     }
@@ -495,13 +507,14 @@ ExportResult exportToFile(SessionRenderer& renderer, const std::string& path, Fr
     ExportResult out;
     if (!format) format = formatForPath(path);
     if (!format) {
-        out.message = "Formato desconocido: use .wav, .flac, .ogg o .mp3";
+        out.message =
+            translate("AudioFileWriter", "Formato desconocido: use .wav, .flac, .ogg o .mp3");
         return out;
     }
     std::string tempPath, error;
     auto file = openTemporary(path, open, tempPath, error);
     if (!file) {
-        out.message = "No se puede crear el fichero: " + error;
+        out.message = translate("AudioFileWriter", "No se puede crear el fichero: ") + error;
         return out;
     }
     std::error_code ec;
@@ -509,7 +522,8 @@ ExportResult exportToFile(SessionRenderer& renderer, const std::string& path, Fr
     out = renderToFile(renderer, std::move(file), *format, settings, 0, also, cancel, progress);
     if (out.status == RenderStatus::Cancelled) {
         discard();
-        out.message = "Exportación cancelada: no se ha guardado ningún fichero";
+        out.message =
+            translate("AudioFileWriter", "Exportación cancelada: no se ha guardado ningún fichero");
         return out;
     }
     if (out.status != RenderStatus::Complete) {
@@ -520,7 +534,7 @@ ExportResult exportToFile(SessionRenderer& renderer, const std::string& path, Fr
     if (ec) {
         discard();
         out.status = RenderStatus::Failed;
-        out.message = "No se puede guardar el fichero con ese nombre";
+        out.message = translate("AudioFileWriter", "No se puede guardar el fichero con ese nombre");
     }
     return out;
 }
@@ -532,7 +546,8 @@ ExportResult exportToStream(SessionRenderer& renderer, std::unique_ptr<ByteFile>
     ExportResult out = renderToFile(renderer, std::move(file), AudioFormat::Wav, settings,
                                     renderer.totalFrames(), also, cancel, progress);
     if (out.status == RenderStatus::Cancelled)
-        out.message = "Exportación cancelada: la salida ha quedado incompleta";
+        out.message =
+            translate("AudioFileWriter", "Exportación cancelada: la salida ha quedado incompleta");
     return out;
 }
 

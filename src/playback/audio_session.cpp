@@ -4,6 +4,7 @@
 #include "audio/bass.h"
 #include "audio/cd.h"
 #include "audio/engine.h"
+#include "base/interface_language.h"
 #include "base/process_files.h"
 #include "base/services.h"
 #include "tone_waves.h"
@@ -25,7 +26,7 @@ AudioSession::~AudioSession() {
 
 void AudioSession::comprobarTarjetaSonido() {
     if (audio::Engine::outputDeviceCount() < 1)
-        messages_.critical("No se encuentra la tarjeta de sonido");
+        messages_.critical(translate("AudioSession", "No se encuentra la tarjeta de sonido"));
 }
 
 bool AudioSession::prepararOndas(const std::string& folder) {
@@ -36,8 +37,9 @@ bool AudioSession::prepararOndas(const std::string& folder) {
         writeNoiseWave(folder_, NoiseColour::Brown))
         return true;
     const int why = errno;
-    messages_.critical("No se pueden escribir los ficheros de sonido en " + folder_ + ": " +
-                       std::strerror(why));
+    messages_.critical(withArgs(
+        translate("AudioSession", "No se pueden escribir los ficheros de sonido en %1: %2"),
+        {folder_, std::strerror(why)}));
     return false;
 }
 
@@ -49,8 +51,10 @@ void AudioSession::iniciarAudio(const std::string& device) {
         opened =
             at != names.end() && BASS_Init(int(at - names.begin()) + 1, 44100, 0x20, nullptr) != 0;
         if (!opened)
-            messages_.information("No se encuentra la salida de audio «" + device +
-                                  "»: el sonido sale por la predeterminada del sistema.");
+            messages_.information(withArgs(
+                translate("AudioSession", "No se encuentra la salida de audio «%1»: el sonido "
+                                          "sale por la predeterminada del sistema."),
+                {device}));
     }
     if (opened) {
         started_ = true;
@@ -61,6 +65,7 @@ void AudioSession::iniciarAudio(const std::string& device) {
         started_ = true;
         tones_.create();
     }
+    // The four failures of the start-up are English in every language.
     if (BASS_CDInit("", 0x20) == 0) messages_.critical("Can't initialize CD system");
     if (BASS_RecordInit(-1) == 0) messages_.critical("Error: Can't initialize device");
     if (BASS_Start() == 0) messages_.critical("Can't start digital output");

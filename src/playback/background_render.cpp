@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "playback/background_render.h"
 
+#include "base/interface_language.h"
 #include "playback/render_stages.h"
 
 namespace vs::playback {
@@ -19,7 +20,7 @@ BackgroundRender::BackgroundRender(const session::SessionModel& model, const Exp
             r.status = run.status;
             r.notes = run.notes;
             if (run.status == RenderStatus::Cancelled)
-                r.message = "Verificación cancelada";
+                r.message = translate("BackgroundRender", "Verificación cancelada");
             else if (run.status == RenderStatus::Failed)
                 r.message = run.error;
         } else {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "playback/headphone_check.h"
 
+#include "base/interface_language.h"
+
 namespace vs::playback {
 
 EngineEarTone::EngineEarTone(audio::Engine& engine, MessageService& messages,
@@ -63,20 +65,27 @@ std::string HeadphoneCheck::verdictText(bool exchanged) const {
     case Verdict::Pending:
         break;
     case Verdict::Correct:
-        return "Cada tono suena en su oído: los pulsos binaurales llegarán bien.";
+        return translate("HeadphoneCheck",
+                         "Cada tono suena en su oído: los pulsos binaurales llegarán bien.");
     case Verdict::Exchanged:
-        return exchanged ? "Los lados llegan cambiados: desmarque «Intercambiar canales» y "
-                           "repita la comprobación."
-                         : "Los lados llegan cambiados: marque «Intercambiar canales» y "
-                           "repita la comprobación.";
+        return exchanged ? translate("HeadphoneCheck",
+                                     "Los lados llegan cambiados: desmarque «Intercambiar "
+                                     "canales» y repita la comprobación.")
+                         : translate("HeadphoneCheck",
+                                     "Los lados llegan cambiados: marque «Intercambiar canales» y "
+                                     "repita la comprobación.");
     case Verdict::OneSide:
-        return "Sólo suena un lado: revise el cable y los auriculares. Sin los dos lados, "
-               "elija el pulso «Isocrónico» en Opciones.";
+        return translate(
+            "HeadphoneCheck",
+            "Sólo suena un lado: revise el cable y los auriculares. Sin los dos lados, "
+            "elija el pulso «Isocrónico» en Opciones.");
     case Verdict::SameSide:
-        return "Los dos tonos suenan en el mismo oído: la salida no es estéreo. Elija el "
-               "pulso «Monoaural» o «Isocrónico» en Opciones.";
+        return translate("HeadphoneCheck",
+                         "Los dos tonos suenan en el mismo oído: la salida no es estéreo. Elija el "
+                         "pulso «Monoaural» o «Isocrónico» en Opciones.");
     case Verdict::Silent:
-        return "No suena nada: revise el volumen y la salida de audio.";
+        return translate("HeadphoneCheck",
+                         "No suena nada: revise el volumen y la salida de audio.");
     }
     return {};
 }

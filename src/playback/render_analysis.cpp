@@ -54,8 +54,9 @@ ExpectedTones expectedTones(const session::SessionModel& model, const ExportOpti
 
 RenderAnalyser::RenderAnalyser(const session::SessionModel& model, const ExportOptions& options)
     : model_(model), options_(options), tonePeak_(tonePeakFor(options)),
-      maskPeak_(maskPeakFor(options)), lightStep_(options.luz ? lightStepFor() : 0.0),
-      envelope_{EnvelopeReader(kRate, 0), EnvelopeReader(kRate, 1)} {
+      maskPeak_(maskPeakFor(options)),
+      lightStep_(options.luz ? lightStepFor() : 0.0), envelope_{EnvelopeReader(kRate, 0),
+                                                                EnvelopeReader(kRate, 1)} {
     report_.clicksChecked = !options.musica;
     report_.tonesOn = options.binaural;
     report_.pulse = options.sound.pulse;

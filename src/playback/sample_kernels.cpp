@@ -162,8 +162,8 @@ HWY_EXPORT(peakAndStepRun);
 HWY_EXPORT(toPcm16Run);
 HWY_EXPORT(targetHere);
 
-void demodulateBlocks(const float* x, int blocks, int hop, const float* riseRe,
-                      const float* riseIm, const float* fallRe, const float* fallIm, float* out) {
+void demodulateBlocks(const float* x, int blocks, int hop, const float* riseRe, const float* riseIm,
+                      const float* fallRe, const float* fallIm, float* out) {
     HWY_DYNAMIC_DISPATCH(demodulateRun)(x, blocks, hop, riseRe, riseIm, fallRe, fallIm, out);
 }
 

@@ -17,8 +17,8 @@ namespace vs::playback::detail {
 // phasor, real and imaginary, then the falling half). `out` gets eight
 // floats a block: rising real L, R, rising imaginary L, R, falling real L, R,
 // falling imaginary L, R.
-void demodulateBlocks(const float* x, int blocks, int hop, const float* riseRe,
-                      const float* riseIm, const float* fallRe, const float* fallIm, float* out);
+void demodulateBlocks(const float* x, int blocks, int hop, const float* riseRe, const float* riseIm,
+                      const float* fallRe, const float* fallIm, float* out);
 
 // The largest |sample| over `frames` interleaved stereo frames, and the
 // largest |difference| between two neighbouring frames of one channel within

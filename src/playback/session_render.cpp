@@ -3,6 +3,7 @@
 
 #include "audio/engine.h"
 #include "audio/volume.h"
+#include "base/interface_language.h"
 #include "base/numeric.h"
 #include "playback/player_sound.h"
 #include "playback/session_player.h"
@@ -170,13 +171,15 @@ RenderResult SessionRenderer::run(FrameSink& sink, const std::atomic<bool>* canc
                                   const std::function<void(std::int64_t)>& progress) {
     RenderResult result;
     if (!options_.binaural && !options_.mascara && !options_.musica) {
-        result.error = "No hay ninguna fuente de sonido marcada";
+        result.error = translate("SessionRenderer", "No hay ninguna fuente de sonido marcada");
         return result;
     }
     if (totalFrames() <= 0) {
         // The minutes bar wraps 60 round to 0, and so does a file's 60.
-        result.error = "La sesión no tiene duración: dura 00:00 (60 minutos se leen como 0, "
-                       "como en la barra de minutos)";
+        result.error =
+            translate("SessionRenderer",
+                      "La sesión no tiene duración: dura 00:00 (60 minutos se leen como 0, "
+                      "como en la barra de minutos)");
         return result;
     }
     // What sounds otherwise than the window shows is said first.
@@ -184,12 +187,12 @@ RenderResult SessionRenderer::run(FrameSink& sink, const std::atomic<bool>* canc
 
     audio::Engine engine;
     if (!engine.openOffline()) {
-        result.error = "No se puede iniciar el motor de sonido";
+        result.error = translate("SessionRenderer", "No se puede iniciar el motor de sonido");
         return result;
     }
     ExportWaves waves(options_.sound.noise);
     if (!waves.written()) {
-        result.error = "No se pueden preparar las ondas";
+        result.error = translate("SessionRenderer", "No se pueden preparar las ondas");
         return result;
     }
     engine.setSwapChannels(options_.sound.swapChannels);
@@ -218,11 +221,11 @@ RenderResult SessionRenderer::run(FrameSink& sink, const std::atomic<bool>* canc
     waves.remove();
     if (!bank.loaded()) {
         player.Stop();
-        result.error = "No se pueden preparar las ondas";
+        result.error = translate("SessionRenderer", "No se pueden preparar las ondas");
         return result;
     }
     if (!player.playing()) {
-        result.error = "La sesión no se puede reproducir";
+        result.error = translate("SessionRenderer", "La sesión no se puede reproducir");
         return result;
     }
 

@@ -43,8 +43,8 @@ static_assert(kRate % kHop == 0 && kHop % 4 == 0);
 // which is what can move the reading. Its largest component within the band
 // is the interference.
 ToneReader::ToneReader()
-    : riseRe_(2 * kHop), riseIm_(2 * kHop), fallRe_(2 * kHop), fallIm_(2 * kHop),
-      carry_(2 * kHop), sums_(std::size_t(8 * kBlocksPerSecond)) {}
+    : riseRe_(2 * kHop), riseIm_(2 * kHop), fallRe_(2 * kHop), fallIm_(2 * kHop), carry_(2 * kHop),
+      sums_(std::size_t(8 * kBlocksPerSecond)) {}
 
 void ToneReader::prepareWindow(int outputs) {
     if (outputs == outputs_) return;
@@ -64,7 +64,8 @@ void ToneReader::prepareWindow(int outputs) {
         const double offset = -kSearchHz + g * kGridStepHz;
         for (int m = 0; m < outputs; ++m)
             grid_[std::size_t(g)][std::size_t(m)] =
-                window_[std::size_t(m)] * std::polar(1.0, -kTwoPi * offset * times_[std::size_t(m)]);
+                window_[std::size_t(m)] *
+                std::polar(1.0, -kTwoPi * offset * times_[std::size_t(m)]);
     }
 }
 

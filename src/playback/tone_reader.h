@@ -55,11 +55,11 @@ private:
     // Per second: the four window-times-phasor tables, channel-interleaved.
     std::vector<float> riseRe_, riseIm_, fallRe_, fallIm_;
     std::array<double, 2> hz_{};
-    std::vector<float> carry_; // a step begun in one add() and ended in the next
-    int carried_ = 0;          // frames in carry_
-    std::vector<float> sums_;  // eight floats per step, from the kernel
-    int blocks_ = 0;           // steps summed so far
-    std::vector<Complex> turned_;  // one channel, one value per window
+    std::vector<float> carry_;    // a step begun in one add() and ended in the next
+    int carried_ = 0;             // frames in carry_
+    std::vector<float> sums_;     // eight floats per step, from the kernel
+    int blocks_ = 0;              // steps summed so far
+    std::vector<Complex> turned_; // one channel, one value per window
     // Per window count: the long window, its times from the middle of the
     // second, and the window times the phasor at each searched offset.
     int outputs_ = 0;

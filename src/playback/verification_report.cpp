@@ -2,6 +2,7 @@
 #include "playback/verification_report.h"
 
 #include "audio/engine.h"
+#include "base/interface_language.h"
 #include "base/numeric.h"
 #include "session/session_model.h"
 
@@ -17,7 +18,7 @@ std::string timeText(double seconds) {
 }
 
 std::string hzText(double hz) {
-    return formatFixed(hz, 3) + " Hz";
+    return formatFixed(hz, 3) + translate("VerificationReport", " Hz");
 }
 
 std::string number(double v, int decimals = 4) {
@@ -48,7 +49,9 @@ constexpr std::array<const char*, kSecondReadings> kReadingNames = {
     "medido", "sin_tonos", "fuera_de_rango", "silencio", "cubierto"};
 
 std::string secondsText(int n) {
-    return std::to_string(n) + (n == 1 ? " segundo" : " segundos");
+    return withArgs(n == 1 ? translate("VerificationReport", "%1 segundo")
+                           : translate("VerificationReport", "%1 segundos"),
+                    {std::to_string(n)});
 }
 
 // Why the seconds that were not measured were not, one clause each; the
@@ -59,12 +62,15 @@ std::string unmeasuredText(const VerificationReport& r, bool silent) {
     auto add = [&](SecondReading why, const std::string& what) {
         const int n = r.unmeasuredFor(why);
         if (n == 0) return;
-        out += (out.empty() ? "" : "; ") + std::string("en ") + secondsText(n) + " " + what;
+        out += (out.empty() ? "" : "; ") +
+               withArgs(translate("VerificationReport", "en %1 %2"), {secondsText(n), what});
     };
-    add(SecondReading::OutOfRange, "las frecuencias dibujadas quedan fuera de lo que se puede "
-                                   "medir (de 20 Hz a 20 kHz)");
-    add(SecondReading::Covered, "otro sonido (la música) cubre los tonos");
-    if (silent) add(SecondReading::Silent, "no suena ningún tono");
+    add(SecondReading::OutOfRange,
+        translate("VerificationReport", "las frecuencias dibujadas quedan fuera de lo que se puede "
+                                        "medir (de 20 Hz a 20 kHz)"));
+    add(SecondReading::Covered,
+        translate("VerificationReport", "otro sonido (la música) cubre los tonos"));
+    if (silent) add(SecondReading::Silent, translate("VerificationReport", "no suena ningún tono"));
     return out;
 }
 
@@ -72,20 +78,26 @@ std::string unmeasuredText(const VerificationReport& r, bool silent) {
 
 std::string beatPlotTitle(PulseType pulse) {
     switch (pulse) {
-    case PulseType::Monaural: return "Pulso monoaural (envolvente de cada oído)";
-    case PulseType::Isochronic: return "Pulso isocrónico (ritmo de la envolvente)";
-    case PulseType::Binaural: break;
+    case PulseType::Monaural:
+        return translate("VerificationReport", "Pulso monoaural (envolvente de cada oído)");
+    case PulseType::Isochronic:
+        return translate("VerificationReport", "Pulso isocrónico (ritmo de la envolvente)");
+    case PulseType::Binaural:
+        break;
     }
-    return "Pulso binaural (derecho − izquierdo)";
+    return translate("VerificationReport", "Pulso binaural (derecho − izquierdo)");
 }
 
 std::string carrierPlotTitle(PulseType pulse) {
     switch (pulse) {
-    case PulseType::Monaural: return "Portadora (tono bajo, en ambos oídos)";
-    case PulseType::Isochronic: return "Portadora (tono en ambos oídos)";
-    case PulseType::Binaural: break;
+    case PulseType::Monaural:
+        return translate("VerificationReport", "Portadora (tono bajo, en ambos oídos)");
+    case PulseType::Isochronic:
+        return translate("VerificationReport", "Portadora (tono en ambos oídos)");
+    case PulseType::Binaural:
+        break;
     }
-    return "Portadora (tono izquierdo)";
+    return translate("VerificationReport", "Portadora (tono izquierdo)");
 }
 
 bool VerificationReport::tonesFollowCurves() const {
@@ -100,9 +112,11 @@ bool VerificationReport::passed() const {
 namespace {
 
 // The verdict's first word: a defect found, nothing measured, or all well.
-const char* headingOf(const VerificationReport& r) {
-    if (!r.tonesFollowCurves() || r.clippedSamples > 0 || r.clicks > 0) return "Con defectos";
-    return r.measuredSeconds == 0 ? "Sin verificar" : "Correcto";
+std::string headingOf(const VerificationReport& r) {
+    if (!r.tonesFollowCurves() || r.clippedSamples > 0 || r.clicks > 0)
+        return translate("VerificationReport", "Con defectos");
+    return r.measuredSeconds == 0 ? translate("VerificationReport", "Sin verificar")
+                                  : translate("VerificationReport", "Correcto");
 }
 
 } // namespace
@@ -111,41 +125,48 @@ std::string VerificationReport::verdict() const {
     std::ostringstream v;
     v << headingOf(*this) << ": ";
     if (measuredSeconds == 0) {
-        v << "no se ha podido medir ningún tono binaural: ";
+        v << translate("VerificationReport", "no se ha podido medir ningún tono binaural: ");
         if (!tonesOn)
-            v << "los tonos binaurales no están marcados.\n";
+            v << translate("VerificationReport", "los tonos binaurales no están marcados.\n");
         else if (const std::string why = unmeasuredText(*this, true); !why.empty())
             v << why << ".\n";
         else
-            v << "la grabación no dura lo bastante.\n";
+            v << translate("VerificationReport", "la grabación no dura lo bastante.\n");
     } else if (tonesFollowCurves()) {
-        v << "los tonos siguen las curvas dibujadas en los " << measuredSeconds
-          << " segundos medidos (error máximo del pulso " << hzText(maxErrorBeat)
-          << ", de la portadora " << hzText(maxErrorLeft) << ").\n";
+        v << withArgs(
+            translate("VerificationReport",
+                      "los tonos siguen las curvas dibujadas en los %1 segundos medidos "
+                      "(error máximo del pulso %2, de la portadora %3).\n"),
+            {std::to_string(measuredSeconds), hzText(maxErrorBeat), hzText(maxErrorLeft)});
     } else {
-        v << "los tonos se apartan de las curvas dibujadas.\n";
-        v << "Pulso: error máximo " << hzText(maxErrorBeat);
-        if (worstBeatSecond >= 0) v << " en " << timeText(worstBeatSecond);
-        v << "; tono izquierdo " << hzText(maxErrorLeft) << "; tono derecho "
-          << hzText(maxErrorRight) << ".\n";
+        v << translate("VerificationReport", "los tonos se apartan de las curvas dibujadas.\n");
+        v << withArgs(
+            worstBeatSecond >= 0 ? translate("VerificationReport", "Pulso: error máximo %1 en %2")
+                                 : translate("VerificationReport", "Pulso: error máximo %1"),
+            {hzText(maxErrorBeat), worstBeatSecond >= 0 ? timeText(worstBeatSecond) : ""});
+        v << withArgs(translate("VerificationReport", "; tono izquierdo %1; tono derecho %2.\n"),
+                      {hzText(maxErrorLeft), hzText(maxErrorRight)});
     }
     if (measuredSeconds > 0) {
         if (const std::string why = unmeasuredText(*this, false); !why.empty())
-            v << "No medible: " << why << ".\n";
+            v << withArgs(translate("VerificationReport", "No medible: %1.\n"), {why});
     }
-    v << "Nivel de pico " << formatFixed(peak > 0 ? 20 * std::log10(peak) : -120.0, 1) << " dBFS";
+    v << withArgs(translate("VerificationReport", "Nivel de pico %1 dBFS"),
+                  {formatFixed(peak > 0 ? 20 * std::log10(peak) : -120.0, 1)});
     if (clippedSamples > 0)
-        v << "; saturación en " << clippedSamples << " muestras (la primera en "
-          << timeText(firstClipSeconds) << ")";
+        v << withArgs(
+            translate("VerificationReport", "; saturación en %1 muestras (la primera en %2)"),
+            {std::to_string(clippedSamples), timeText(firstClipSeconds)});
     else
-        v << ", sin saturación";
+        v << translate("VerificationReport", ", sin saturación");
     v << ".\n";
     if (!clicksChecked)
-        v << "Chasquidos: no se comprueban con música de fondo.";
+        v << translate("VerificationReport", "Chasquidos: no se comprueban con música de fondo.");
     else if (clicks > 0)
-        v << clicks << " chasquidos (el primero en " << timeText(clickSeconds.front()) << ").";
+        v << withArgs(translate("VerificationReport", "%1 chasquidos (el primero en %2)."),
+                      {std::to_string(clicks), timeText(clickSeconds.front())});
     else
-        v << "Sin chasquidos.";
+        v << translate("VerificationReport", "Sin chasquidos.");
     return v.str();
 }
 
@@ -204,22 +225,28 @@ std::string reportSummary(const VerificationReport& r) {
     std::ostringstream s;
     s << headingOf(r) << ": ";
     if (r.measuredSeconds == 0)
-        s << "ningún tono medido";
+        s << translate("VerificationReport", "ningún tono medido");
     else
-        s << "pulso " << hzText(r.maxErrorBeat) << ", portadora " << hzText(r.maxErrorLeft)
-          << " de error máximo en " << r.measuredSeconds << " s medidos";
+        s << withArgs(
+            translate("VerificationReport",
+                      "pulso %1, portadora %2 de error máximo en %3 s medidos"),
+            {hzText(r.maxErrorBeat), hzText(r.maxErrorLeft), std::to_string(r.measuredSeconds)});
     if (const int covered = r.unmeasuredFor(SecondReading::Covered); covered > 0)
-        s << ", " << covered << " s cubiertos por la música";
+        s << withArgs(translate("VerificationReport", ", %1 s cubiertos por la música"),
+                      {std::to_string(covered)});
     if (const int out = r.unmeasuredFor(SecondReading::OutOfRange); out > 0)
-        s << ", " << out << " s fuera de lo medible";
+        s << withArgs(translate("VerificationReport", ", %1 s fuera de lo medible"),
+                      {std::to_string(out)});
     if (r.measuredSeconds == 0 && r.unmeasuredFor(SecondReading::Silent) > 0)
-        s << ", " << r.unmeasuredFor(SecondReading::Silent) << " s sin tono";
-    s << "; pico " << formatFixed(r.peak > 0 ? 20 * std::log10(r.peak) : -120.0, 1)
-      << " dBFS; " << r.clippedSamples << " muestras saturadas; ";
+        s << withArgs(translate("VerificationReport", ", %1 s sin tono"),
+                      {std::to_string(r.unmeasuredFor(SecondReading::Silent))});
+    s << withArgs(translate("VerificationReport", "; pico %1 dBFS; %2 muestras saturadas; "),
+                  {formatFixed(r.peak > 0 ? 20 * std::log10(r.peak) : -120.0, 1),
+                   std::to_string(r.clippedSamples)});
     if (r.clicksChecked)
-        s << r.clicks << " chasquidos";
+        s << withArgs(translate("VerificationReport", "%1 chasquidos"), {std::to_string(r.clicks)});
     else
-        s << "chasquidos sin comprobar";
+        s << translate("VerificationReport", "chasquidos sin comprobar");
     return s.str();
 }
 

@@ -43,7 +43,7 @@ struct VerificationReport {
     static constexpr double kHighestMeasurableHz = 20000;
 
     std::vector<SecondCheck> seconds;
-    bool tonesOn = true; // the export sounds the binaural tones
+    bool tonesOn = true;                   // the export sounds the binaural tones
     PulseType pulse = PulseType::Binaural; // how the beat is carried (sound_choice.h)
     int measuredSeconds = 0;
     // The seconds not measured, by why (indexed by SecondReading).

@@ -3,6 +3,7 @@
 
 #include "audio/engine.h"
 #include "base/file_replace.h"
+#include "base/interface_language.h"
 #include "base/paths.h"
 #include "base/preferences.h"
 #include "base/process_files.h"
@@ -34,7 +35,9 @@ public:
     }
 
 private:
-    void say(const std::string& text) { err_ << kProgram << ": nota: " << text << "\n"; }
+    void say(const std::string& text) {
+        err_ << kProgram << translate("RenderCommand", ": nota: ") << text << "\n";
+    }
     std::ostream& err_;
 };
 
@@ -71,7 +74,7 @@ public:
         const int width = 40, filled = percent * width / 100;
         err_ << "\r[" << std::string(std::size_t(filled), '#')
              << std::string(std::size_t(width - filled), ' ') << "] " << percent << " %";
-        if (done > 0) err_ << "  quedan " << clockText(left) << "   ";
+        if (done > 0) err_ << translate("RenderCommand", "  quedan ") << clockText(left) << "   ";
         err_.flush();
     }
     // Before a line of text: the bar goes, to be drawn again below it.
@@ -94,28 +97,32 @@ std::string sourcesText(const RenderSources& s, std::size_t songs) {
     if (e.binaural) {
         using playback::PulseType;
         const PulseType pulse = e.sound.pulse;
-        add((pulse == PulseType::Monaural     ? "monoaural "
-             : pulse == PulseType::Isochronic ? "isocrónico "
-                                              : "binaural ") +
-            std::to_string(e.volumenBinaural));
+        add(withArgs(pulse == PulseType::Monaural     ? translate("RenderCommand", "monoaural %1")
+                     : pulse == PulseType::Isochronic ? translate("RenderCommand", "isocrónico %1")
+                                                      : translate("RenderCommand", "binaural %1"),
+                     {std::to_string(e.volumenBinaural)}));
     }
     if (e.mascara)
-        add("máscara " + std::to_string(e.volumenMascara) +
-            (e.sound.noise == playback::NoiseColour::Pink    ? " (rosa)"
-             : e.sound.noise == playback::NoiseColour::Brown ? " (marrón)"
-                                                             : ""));
-    if (e.sound.swapChannels) add("canales intercambiados");
+        add(withArgs(e.sound.noise == playback::NoiseColour::Pink
+                         ? translate("RenderCommand", "máscara %1 (rosa)")
+                     : e.sound.noise == playback::NoiseColour::Brown
+                         ? translate("RenderCommand", "máscara %1 (marrón)")
+                         : translate("RenderCommand", "máscara %1"),
+                     {std::to_string(e.volumenMascara)}));
+    if (e.sound.swapChannels) add(translate("RenderCommand", "canales intercambiados"));
     if (e.musica)
-        add("música " + std::to_string(s.musicSlider) + " (" + std::to_string(songs) +
-            (songs == 1 ? " canción)" : " canciones)"));
-    if (e.luz) add("luz");
-    add(e.ultimosSegundos > 0 ? "fundido " + std::to_string(e.ultimosSegundos) + " s"
-                              : "sin fundido");
+        add(withArgs(songs == 1 ? translate("RenderCommand", "música %1 (%2 canción)")
+                                : translate("RenderCommand", "música %1 (%2 canciones)"),
+                     {std::to_string(s.musicSlider), std::to_string(songs)}));
+    if (e.luz) add(translate("RenderCommand", "luz"));
+    add(e.ultimosSegundos > 0 ? withArgs(translate("RenderCommand", "fundido %1 s"),
+                                         {std::to_string(e.ultimosSegundos)})
+                              : translate("RenderCommand", "sin fundido"));
     return text;
 }
 
 std::string shown(const std::string& session) {
-    return session == kStandardStream ? "(entrada estándar)" : session;
+    return session == kStandardStream ? translate("RenderCommand", "(entrada estándar)") : session;
 }
 
 // The lines of one command: each says which session it speaks of when there
@@ -130,8 +137,8 @@ public:
     }
     void note(const std::string& session, const std::string& text) {
         if (!quiet_)
-            err_ << kProgram << ": " << (several_ ? shown(session) + ": " : "") << "nota: " << text
-                 << "\n";
+            err_ << kProgram << ": " << (several_ ? shown(session) + ": " : "")
+                 << translate("RenderCommand", "nota: ") << text << "\n";
     }
     void result(const std::string& text) {
         if (!quiet_) (resultsOnErr_ ? err_ : out_) << text << "\n";
@@ -177,7 +184,8 @@ int runRenderCommand(const std::vector<std::string>& args, std::istream& in, std
     std::error_code ec;
     if (o.several() && !check && !std::filesystem::is_directory(o.folder) &&
         !std::filesystem::create_directories(o.folder, ec)) {
-        err << kProgram << ": no se puede crear la carpeta " << o.folder << "\n";
+        err << kProgram << translate("RenderCommand", ": no se puede crear la carpeta ") << o.folder
+            << "\n";
         return kExitBadInput;
     }
 
@@ -199,7 +207,7 @@ int runRenderCommand(const std::vector<std::string>& args, std::istream& in, std
     for (const std::string& session : o.sessions) {
         auto input = readSessionInput(session, in);
         if (session == kStandardStream && cancel && *cancel) { // Ctrl+C while it was read
-            lines.error(session, "interrumpida antes de empezar");
+            lines.error(session, translate("RenderCommand", "interrumpida antes de empezar"));
             return kExitFailed;
         }
         if (const auto* why = std::get_if<std::string>(&input)) {
@@ -215,21 +223,23 @@ int runRenderCommand(const std::vector<std::string>& args, std::istream& in, std
             own.sound.mascara = *s.maskLevel > 0;
             if (own.sound.mascara) {
                 own.sound.volumenMascara = *s.maskLevel;
-                lines.note(session, "el ruido de la sesión suena como máscara, a " +
-                                        std::to_string(*s.maskLevel) + " (--mascara lo cambia)");
+                lines.note(session, withArgs(translate("RenderCommand",
+                                                       "el ruido de la sesión suena como máscara, "
+                                                       "a %1 (--mascara lo cambia)"),
+                                             {std::to_string(*s.maskLevel)}));
             }
         }
         const std::string output = outputFor(o, session);
         std::string problem;
         if (!own.sound.binaural && !own.sound.mascara && !own.sound.musica)
-            problem = "no queda ninguna fuente de sonido";
+            problem = translate("RenderCommand", "no queda ninguna fuente de sonido");
         else if (!output.empty() && !outputs.insert(output).second)
-            problem = "otra sesión ya se graba en " + output;
+            problem = translate("RenderCommand", "otra sesión ya se graba en ") + output;
         else if (!output.empty() && output != kStandardStream && !canReplaceFile(output) &&
                  !(check && o.several() && !std::filesystem::exists(o.folder)))
-            problem = "no se puede escribir " + output;
+            problem = translate("RenderCommand", "no se puede escribir ") + output;
         else if (!o.report.empty() && !canReplaceFile(o.report))
-            problem = "no se puede escribir " + o.report;
+            problem = translate("RenderCommand", "no se puede escribir ") + o.report;
         if (!problem.empty()) {
             lines.error(session, problem);
             status = worseStatus(status, kExitBadInput);
@@ -266,8 +276,9 @@ int runRenderCommand(const std::vector<std::string>& args, std::istream& in, std
                 lines.error(job.session, r.message);
                 return;
             }
-            const std::string name =
-                job.output == kStandardStream ? "(salida estándar)" : job.output;
+            const std::string name = job.output == kStandardStream
+                                         ? translate("RenderCommand", "(salida estándar)")
+                                         : job.output;
             lines.result(name + ": " + clockText(double(r.report.frames) / audio::kMixRate) + "; " +
                          playback::reportSummary(r.report));
         },

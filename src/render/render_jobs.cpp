@@ -3,6 +3,7 @@
 
 #include "audio/engine.h"
 #include "base/file_replace.h"
+#include "base/interface_language.h"
 #include "playback/render_analysis.h"
 #include "playback/session_render.h"
 #include "render/render_options.h"
@@ -55,13 +56,12 @@ JobOutcome run(RenderJob& job, std::ostream& standardOutput, const std::atomic<b
     out.report = analyser.finish();
     if (!job.report.empty() &&
         !replaceFileContents(job.report, playback::reportJson(out.report, job.name, r.notes))) {
-        out.message = "no se puede escribir " + job.report;
+        out.message = translate("RenderCommand", "no se puede escribir ") + job.report;
         return out;
     }
     // Tones the user switched off leave nothing to check, which is no defect;
     // tones that should sound and cannot be measured are one.
-    out.status =
-        out.report.passed() || !out.report.tonesOn ? kExitComplete : kExitDefects;
+    out.status = out.report.passed() || !out.report.tonesOn ? kExitComplete : kExitDefects;
     return out;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/render_options.h"
 
+#include "base/interface_language.h"
 #include "base/preferences.h"
 #include "playback/playback_keys.h"
 #include "playback/sound_choice.h"
@@ -40,42 +41,68 @@ struct OptionSpec {
 // The table the parser and the help are both made from, in the help's order.
 const std::vector<OptionSpec>& optionTable() {
     static const std::vector<OptionSpec> table = {
-        {"h", "help", "", "Muestra esta ayuda y termina."},
-        {"v", "version", "", "Muestra la versión y termina."},
-        {"d", "carpeta", "CARPETA",
-         "Graba cada SESION en CARPETA/SESION.wav (o con la extensión de --formato), "
-         "varias a la vez; la carpeta se crea si falta."},
-        {"f", "formato", "FORMATO", "wav, flac, ogg o mp3, cuando el nombre de SALIDA no lo dice."},
-        {"", "bits", "BITS", "WAV y FLAC: 16 (por omisión), 24 o 32f (WAV en coma flotante)."},
-        {"", "calidad", "N",
-         "Ogg y MP3: de 0 (el fichero menor) a 10 (el mejor sonido); 8 por "
-         "omisión."},
-        {"", "binaural", "N",
-         "Los tonos binaurales a N, de 0 a 100 (0 los quita); 50 por omisión."},
-        {"", "mascara", "N",
-         "El ruido de enmascaramiento a N, de 0 a 100; 0, por omisión, lo quita (una sesión "
-         "importada con ruido lo trae a su nivel)."},
-        {"", "musica", "N",
-         "La música de fondo a N, de 0 a 100 (0 la quita); por omisión a 100 si la casilla de "
-         "música quedó marcada en la ventana."},
-        {"", "sin-musica", "", "Sin la música de fondo (lo mismo que --musica 0)."},
-        {"", "fundido", "S",
-         "Segundos del descenso del volumen al final, de 0 a 120; 30 por omisión."},
-        {"", "pulso", "TIPO",
-         "binaural (con auriculares, por omisión), monoaural o isocronico (también con "
-         "altavoces)."},
-        {"", "ruido", "COLOR", "El color del ruido de enmascaramiento: original (por omisión), "
-                               "rosa o marron."},
+        {"h", "help", "", VS_TRANSLATE_NOOP("RenderOptions", "Muestra esta ayuda y termina.")},
+        {"v", "version", "", VS_TRANSLATE_NOOP("RenderOptions", "Muestra la versión y termina.")},
+        {"d", "carpeta", VS_TRANSLATE_NOOP("RenderOptions", "CARPETA"),
+         VS_TRANSLATE_NOOP(
+             "RenderOptions",
+             "Graba cada SESION en CARPETA/SESION.wav (o con la extensión de --formato), "
+             "varias a la vez; la carpeta se crea si falta.")},
+        {"f", "formato", VS_TRANSLATE_NOOP("RenderOptions", "FORMATO"),
+         VS_TRANSLATE_NOOP("RenderOptions",
+                           "wav, flac, ogg o mp3, cuando el nombre de SALIDA no lo dice.")},
+        {"", "bits", VS_TRANSLATE_NOOP("RenderOptions", "BITS"),
+         VS_TRANSLATE_NOOP("RenderOptions",
+                           "WAV y FLAC: 16 (por omisión), 24 o 32f (WAV en coma flotante).")},
+        {"", "calidad", VS_TRANSLATE_NOOP("RenderOptions", "N"),
+         VS_TRANSLATE_NOOP("RenderOptions",
+                           "Ogg y MP3: de 0 (el fichero menor) a 10 (el mejor sonido); 8 por "
+                           "omisión.")},
+        {"", "binaural", VS_TRANSLATE_NOOP("RenderOptions", "N"),
+         VS_TRANSLATE_NOOP("RenderOptions",
+                           "Los tonos binaurales a N, de 0 a 100 (0 los quita); 50 por omisión.")},
+        {"", "mascara", VS_TRANSLATE_NOOP("RenderOptions", "N"),
+         VS_TRANSLATE_NOOP(
+             "RenderOptions",
+             "El ruido de enmascaramiento a N, de 0 a 100; 0, por omisión, lo quita (una sesión "
+             "importada con ruido lo trae a su nivel).")},
+        {"", "musica", VS_TRANSLATE_NOOP("RenderOptions", "N"),
+         VS_TRANSLATE_NOOP(
+             "RenderOptions",
+             "La música de fondo a N, de 0 a 100 (0 la quita); por omisión a 100 si la casilla de "
+             "música quedó marcada en la ventana.")},
+        {"", "sin-musica", "",
+         VS_TRANSLATE_NOOP("RenderOptions", "Sin la música de fondo (lo mismo que --musica 0).")},
+        {"", "fundido", VS_TRANSLATE_NOOP("RenderOptions", "S"),
+         VS_TRANSLATE_NOOP(
+             "RenderOptions",
+             "Segundos del descenso del volumen al final, de 0 a 120; 30 por omisión.")},
+        {"", "pulso", VS_TRANSLATE_NOOP("RenderOptions", "TIPO"),
+         VS_TRANSLATE_NOOP(
+             "RenderOptions",
+             "binaural (con auriculares, por omisión), monoaural o isocronico (también con "
+             "altavoces).")},
+        {"", "ruido", VS_TRANSLATE_NOOP("RenderOptions", "COLOR"),
+         VS_TRANSLATE_NOOP("RenderOptions",
+                           "El color del ruido de enmascaramiento: original (por omisión), "
+                           "rosa o marron.")},
         {"", "desde-ventana", "",
-         "Las casillas, los niveles, el fundido y el sonido (pulso, ruido, canales) como "
-         "quedaron en la ventana al salir (las "
-         "opciones de arriba mandan sobre ellos)."},
-        {"", "luz", "", "Lleva en el sonido la señal de luz de las gafas."},
-        {"i", "informe", "FICHERO",
-         "Escribe además el informe de la comprobación en JSON (con una sola sesión)."},
-        {"q", "silencioso", "", "Sin barra de progreso ni resumen: solo los errores."},
+         VS_TRANSLATE_NOOP(
+             "RenderOptions",
+             "Las casillas, los niveles, el fundido y el sonido (pulso, ruido, canales) como "
+             "quedaron en la ventana al salir (las "
+             "opciones de arriba mandan sobre ellos).")},
+        {"", "luz", "",
+         VS_TRANSLATE_NOOP("RenderOptions", "Lleva en el sonido la señal de luz de las gafas.")},
+        {"i", "informe", VS_TRANSLATE_NOOP("RenderOptions", "FICHERO"),
+         VS_TRANSLATE_NOOP(
+             "RenderOptions",
+             "Escribe además el informe de la comprobación en JSON (con una sola sesión).")},
+        {"q", "silencioso", "",
+         VS_TRANSLATE_NOOP("RenderOptions", "Sin barra de progreso ni resumen: solo los errores.")},
         {"c", "comprobar", "",
-         "Lee y comprueba las sesiones y muestra su duración y sus fuentes, sin escribir nada."},
+         VS_TRANSLATE_NOOP("RenderOptions", "Lee y comprueba las sesiones y muestra su duración y "
+                                            "sus fuentes, sin escribir nada.")},
     };
     return table;
 }
@@ -103,7 +130,8 @@ std::string dashed(const std::string& name) {
 // Spanish from what it names.
 std::string parseError(const QCommandLineParser& parser) {
     if (!parser.unknownOptionNames().isEmpty())
-        return "opción desconocida: " + dashed(fromQt(parser.unknownOptionNames().first()));
+        return translate("RenderOptions", "opción desconocida: ") +
+               dashed(fromQt(parser.unknownOptionNames().first()));
     const QString text = parser.errorText();
     const qsizetype open = text.indexOf(QLatin1Char('\'')),
                     close = text.indexOf(QLatin1Char('\''), open + 1);
@@ -111,10 +139,10 @@ std::string parseError(const QCommandLineParser& parser) {
         const std::string quoted = fromQt(text.mid(open + 1, close - open - 1));
         const std::string name = quoted.substr(quoted.find_first_not_of('-'));
         if (const OptionSpec* spec = specNamed(name))
-            return *spec->value ? "falta el valor de " + dashed(name)
-                                : dashed(name) + " no lleva valor";
+            return *spec->value ? translate("RenderOptions", "falta el valor de ") + dashed(name)
+                                : dashed(name) + translate("RenderOptions", " no lleva valor");
     }
-    return "argumentos no válidos: " + fromQt(text);
+    return translate("RenderOptions", "argumentos no válidos: ") + fromQt(text);
 }
 
 bool wholeNumber(const std::string& text, int low, int high, int& out) {
@@ -149,8 +177,8 @@ bool readValues(const QCommandLineParser& p, RenderOptions& o, std::string& erro
         if (!given(l.name)) continue;
         int v = 0;
         if (!wholeNumber(value(l.name), 0, l.high, v)) {
-            error = "--" + std::string(l.name) + " va de 0 a " + std::to_string(l.high) + ", no «" +
-                    value(l.name) + "»";
+            error = withArgs(translate("RenderOptions", "--%1 va de 0 a %2, no «%3»"),
+                             {l.name, std::to_string(l.high), value(l.name)});
             return false;
         }
         *l.to = v;
@@ -158,7 +186,8 @@ bool readValues(const QCommandLineParser& p, RenderOptions& o, std::string& erro
     if ((qualityGiven = given("calidad")) &&
         !wholeNumber(value("calidad"), 0, playback::WriterSettings::kMaxQuality,
                      o.writer.quality)) {
-        error = "--calidad va de 0 a 10, no «" + value("calidad") + "»";
+        error = withArgs(translate("RenderOptions", "--calidad va de 0 a 10, no «%1»"),
+                         {value("calidad")});
         return false;
     }
     if ((bitsGiven = given("bits"))) {
@@ -170,7 +199,7 @@ bool readValues(const QCommandLineParser& p, RenderOptions& o, std::string& erro
         else if (bits == "32f")
             o.writer.bits = playback::SampleBits::Float32;
         else {
-            error = "--bits es 16, 24 o 32f, no «" + bits + "»";
+            error = withArgs(translate("RenderOptions", "--bits es 16, 24 o 32f, no «%1»"), {bits});
             return false;
         }
     }
@@ -183,7 +212,9 @@ bool readValues(const QCommandLineParser& p, RenderOptions& o, std::string& erro
         else if (name == "isocronico" || name == "isocrónico")
             o.pulse = playback::PulseType::Isochronic;
         else {
-            error = "--pulso es binaural, monoaural o isocronico, no «" + name + "»";
+            error = withArgs(
+                translate("RenderOptions", "--pulso es binaural, monoaural o isocronico, no «%1»"),
+                {name});
             return false;
         }
     }
@@ -196,14 +227,17 @@ bool readValues(const QCommandLineParser& p, RenderOptions& o, std::string& erro
         else if (name == "marron" || name == "marrón")
             o.noise = playback::NoiseColour::Brown;
         else {
-            error = "--ruido es original, rosa o marron, no «" + name + "»";
+            error = withArgs(
+                translate("RenderOptions", "--ruido es original, rosa o marron, no «%1»"), {name});
             return false;
         }
     }
     if (given("formato")) {
         o.format = formatNamed(value("formato"));
         if (!o.format) {
-            error = "--formato es wav, flac, ogg o mp3, no «" + value("formato") + "»";
+            error =
+                withArgs(translate("RenderOptions", "--formato es wav, flac, ogg o mp3, no «%1»"),
+                         {value("formato")});
             return false;
         }
     }
@@ -223,11 +257,11 @@ bool placeArguments(std::vector<std::string> positional, RenderOptions& o, std::
             positional.pop_back();
         }
         if (positional.empty() || (!check && (positional.size() != 1 || o.output.empty()))) {
-            error = "se esperan una sesión y un fichero de salida";
+            error = translate("RenderOptions", "se esperan una sesión y un fichero de salida");
             return false;
         }
     } else if (positional.empty()) {
-        error = "se espera al menos una sesión tras -d CARPETA";
+        error = translate("RenderOptions", "se espera al menos una sesión tras -d CARPETA");
         return false;
     }
     o.sessions = std::move(positional);
@@ -235,11 +269,11 @@ bool placeArguments(std::vector<std::string> positional, RenderOptions& o, std::
     for (const std::string& s : o.sessions)
         fromInput += s == kStandardStream;
     if (fromInput > 1 || (fromInput > 0 && o.several())) {
-        error = "la entrada estándar da una sola sesión, sin -d";
+        error = translate("RenderOptions", "la entrada estándar da una sola sesión, sin -d");
         return false;
     }
     if (o.several() && !o.report.empty()) {
-        error = "--informe es para una sola sesión, sin -d";
+        error = translate("RenderOptions", "--informe es para una sola sesión, sin -d");
         return false;
     }
     return true;
@@ -253,17 +287,20 @@ bool settleFormat(RenderOptions& o, bool bitsGiven, bool qualityGiven, std::stri
         const auto byName =
             stream ? std::optional(AudioFormat::Wav) : playback::formatForPath(o.output);
         if (!o.format && !byName) {
-            error =
-                "formato desconocido: " + o.output + " (use .wav, .flac, .ogg o .mp3, o --formato)";
+            error = withArgs(translate("RenderOptions",
+                                       "formato desconocido: %1 (use .wav, .flac, .ogg o .mp3, o "
+                                       "--formato)"),
+                             {o.output});
             return false;
         }
         if (stream && o.format && *o.format != AudioFormat::Wav) {
-            error = "la salida estándar solo lleva WAV";
+            error = translate("RenderOptions", "la salida estándar solo lleva WAV");
             return false;
         }
         if (o.format && byName && *o.format != *byName) {
-            error = "--formato " + std::string(playback::extensionOf(*o.format)) +
-                    " no es el formato que dice el nombre " + o.output;
+            error = withArgs(
+                translate("RenderOptions", "--formato %1 no es el formato que dice el nombre %2"),
+                {playback::extensionOf(*o.format), o.output});
             return false;
         }
         if (!o.format) o.format = byName;
@@ -273,11 +310,11 @@ bool settleFormat(RenderOptions& o, bool bitsGiven, bool qualityGiven, std::stri
     if (!o.format) return true;
     const bool pcm = *o.format == AudioFormat::Wav || *o.format == AudioFormat::Flac;
     if (bitsGiven && !pcm) {
-        error = "--bits es para WAV y FLAC";
+        error = translate("RenderOptions", "--bits es para WAV y FLAC");
         return false;
     }
     if (qualityGiven && pcm) {
-        error = "--calidad es para Ogg y MP3";
+        error = translate("RenderOptions", "--calidad es para Ogg y MP3");
         return false;
     }
     error = playback::settingsProblem(*o.format, o.writer);
@@ -330,7 +367,7 @@ ParsedArguments parseArguments(const std::vector<std::string>& args) {
     if (given("comprobar")) o.action = RenderOptions::Action::Check;
     o.folder = fromQt(parser.value(QStringLiteral("carpeta")));
     if (given("carpeta") && o.folder.empty()) {
-        r.error = "falta el valor de -d";
+        r.error = translate("RenderOptions", "falta el valor de -d");
         return r;
     }
     o.report = fromQt(parser.value(QStringLiteral("informe")));
@@ -350,8 +387,9 @@ ParsedArguments parseArguments(const std::vector<std::string>& args) {
 }
 
 std::string usageLine() {
-    return std::string("uso: ") + kProgram +
-           " [OPCIONES] SESION SALIDA, o -d CARPETA SESION... (--help: todas las opciones)";
+    return withArgs(translate("RenderOptions", "uso: %1 [OPCIONES] SESION SALIDA, o -d CARPETA "
+                                               "SESION... (--help: todas las opciones)"),
+                    {kProgram});
 }
 
 std::string versionText() {
@@ -360,46 +398,48 @@ std::string versionText() {
 
 std::string helpText() {
     const std::string p = kProgram;
-    std::string h = "Uso: " + p + " [OPCIONES] SESION SALIDA\n" + "     " + p +
-                    " [OPCIONES] -d CARPETA SESION...\n" + "     " + p +
-                    " --comprobar [OPCIONES] SESION... [SALIDA]\n\n";
-    wrapInto(h,
-             "Graba una sesión en un fichero de sonido tal como la hace sonar Play, sin tarjeta "
-             "de sonido, y comprueba lo grabado. SESION es un fichero .vso o una sesión de otro "
-             "programa (.sbg, .gnaural); «-» la lee de la entrada estándar. SALIDA es un .wav, "
-             ".flac, .ogg o .mp3; «-» escribe WAV en la salida estándar, para un reproductor o un "
-             "codificador (el resumen va entonces a la salida de errores). «--» termina las "
-             "opciones.",
-             0, 79);
-    h += "\nOpciones:\n";
+    std::string h = withArgs(translate("RenderOptions", "Uso: %1 [OPCIONES] SESION SALIDA\n"
+                                                        "     %1 [OPCIONES] -d CARPETA SESION...\n"
+                                                        "     %1 --comprobar [OPCIONES] SESION... "
+                                                        "[SALIDA]\n\n"),
+                             {p});
+    wrapInto(
+        h,
+        translate(
+            "RenderOptions",
+            "Graba una sesión en un fichero de sonido tal como la hace sonar Play, sin tarjeta "
+            "de sonido, y comprueba lo grabado. SESION es un fichero .vso o una sesión de otro "
+            "programa (.sbg, .gnaural); «-» la lee de la entrada estándar. SALIDA es un .wav, "
+            ".flac, .ogg o .mp3; «-» escribe WAV en la salida estándar, para un reproductor o un "
+            "codificador (el resumen va entonces a la salida de errores). «--» termina las "
+            "opciones."),
+        0, 79);
+    h += translate("RenderOptions", "\nOpciones:\n");
     constexpr std::size_t kColumn = 26;
     for (const OptionSpec& spec : optionTable()) {
         std::string left = std::string("  ") +
                            (*spec.shortName ? "-" + std::string(spec.shortName) + ", " : "    ") +
                            "--" + spec.longName +
-                           (*spec.value ? " " + std::string(spec.value) : "");
+                           (*spec.value ? " " + translate("RenderOptions", spec.value) : "");
         if (left.size() + 1 > kColumn) {
             h += left + "\n" + std::string(kColumn, ' ');
         } else {
             h += left + std::string(kColumn - left.size(), ' ');
         }
-        wrapInto(h, spec.help, kColumn, 79);
+        wrapInto(h, translate("RenderOptions", spec.help), kColumn, 79);
     }
-    h += "\nEstado de salida:\n"
-         "  0  grabada entera y comprobada sin defectos\n"
-         "  1  la grabación o la escritura falló o se interrumpió\n"
-         "  2  los argumentos o una sesión no son válidos\n"
-         "  3  grabada, pero la comprobación encontró defectos\n"
-         "  Con varias sesiones, el peor de todos: 2, luego 1, luego 3.\n"
-         "\nEjemplos:\n"
-         "  " +
-         p +
-         " Relajación.vso relajacion.flac\n"
-         "  " +
-         p +
-         " --bits 24 Sueño.vso - | aplay\n"
-         "  " +
-         p + " --mascara 30 -f ogg -d grabadas *.vso\n";
+    h += withArgs(translate("RenderOptions",
+                            "\nEstado de salida:\n"
+                            "  0  grabada entera y comprobada sin defectos\n"
+                            "  1  la grabación o la escritura falló o se interrumpió\n"
+                            "  2  los argumentos o una sesión no son válidos\n"
+                            "  3  grabada, pero la comprobación encontró defectos\n"
+                            "  Con varias sesiones, el peor de todos: 2, luego 1, luego 3.\n"
+                            "\nEjemplos:\n"
+                            "  %1 Relajación.vso relajacion.flac\n"
+                            "  %1 --bits 24 Sueño.vso - | aplay\n"
+                            "  %1 --mascara 30 -f ogg -d grabadas *.vso\n"),
+                  {p});
     return h;
 }
 
@@ -439,10 +479,13 @@ RenderSources sourcesFor(const RenderOptions& o, const Preferences& prefs) {
 std::string formatText(playback::AudioFormat format, const playback::WriterSettings& writer) {
     using playback::AudioFormat;
     using playback::SampleBits;
-    const std::string bits = writer.bits == SampleBits::Pcm24     ? "24 bits"
-                             : writer.bits == SampleBits::Float32 ? "32 bits en coma flotante"
-                                                                  : "16 bits";
-    const std::string quality = "calidad " + std::to_string(writer.quality);
+    const std::string bits = writer.bits == SampleBits::Pcm24
+                                 ? translate("RenderOptions", "24 bits")
+                             : writer.bits == SampleBits::Float32
+                                 ? translate("RenderOptions", "32 bits en coma flotante")
+                                 : translate("RenderOptions", "16 bits");
+    const std::string quality =
+        withArgs(translate("RenderOptions", "calidad %1"), {std::to_string(writer.quality)});
     switch (format) {
     case AudioFormat::Wav:
         return "WAV, " + bits;

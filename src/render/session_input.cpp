@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/session_input.h"
 
+#include "base/interface_language.h"
+
 #include "render/render_options.h"
 #include "session/random_source.h"
 #include "session/session_file.h"
@@ -17,7 +19,7 @@ namespace {
 // Far above any session or schedule; keeps a wrong stream from filling the memory.
 constexpr std::size_t kLargestInput = 16 << 20;
 
-const char* kStandardInputName = "la entrada estándar";
+const char* kStandardInputName = VS_TRANSLATE_NOOP("SessionInput", "la entrada estándar");
 
 // Without writing anything back: the renderer leaves the session file alone.
 bool parseInto(std::streambuf& in, session::SessionModel& model) {
@@ -43,7 +45,8 @@ std::variant<SessionInput, std::string> fromStandardInput(std::istream& in) {
     while (in.read(block, sizeof block) || in.gcount() > 0) {
         text.append(block, std::size_t(in.gcount()));
         if (text.size() > kLargestInput)
-            return std::string(kStandardInputName) + ": demasiado grande para una sesión";
+            return translate("SessionInput", kStandardInputName) +
+                   translate("SessionInput", ": demasiado grande para una sesión");
     }
     const std::size_t first = text.find_first_not_of(" \t\r\n\xEF\xBB\xBF");
     if (text.compare(0, std::char_traits<char>::length(session::kSessionHeader),
@@ -51,12 +54,14 @@ std::variant<SessionInput, std::string> fromStandardInput(std::istream& in) {
         SessionInput s;
         std::stringbuf buffer(text);
         if (!parseInto(buffer, s.model))
-            return std::string("no se puede leer la sesión de ") + kStandardInputName;
+            return translate("SessionInput", "no se puede leer la sesión de ") +
+                   translate("SessionInput", kStandardInputName);
         return s;
     }
     if (first != std::string::npos && text[first] == '<')
-        return imported(session::importGnaural(text), kStandardInputName);
-    return imported(session::importSbg(text), kStandardInputName);
+        return imported(session::importGnaural(text),
+                        translate("SessionInput", kStandardInputName));
+    return imported(session::importSbg(text), translate("SessionInput", kStandardInputName));
 }
 
 } // namespace
@@ -68,7 +73,7 @@ std::variant<SessionInput, std::string> readSessionInput(const std::string& path
     SessionInput s;
     std::filebuf file;
     if (!file.open(path, std::ios::in | std::ios::binary) || !parseInto(file, s.model))
-        return "no se puede leer la sesión " + path;
+        return translate("SessionInput", "no se puede leer la sesión ") + path;
     return s;
 }
 

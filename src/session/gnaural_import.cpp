@@ -13,6 +13,7 @@
 // taken as once and listed.
 #include "import_draft.h"
 
+#include "base/interface_language.h"
 #include "base/numeric.h"
 
 #include <QByteArray>
@@ -70,11 +71,12 @@ public:
     Draft read() {
         if (!xml_.readNextStartElement()) {
             if (xml_.error() != QXmlStreamReader::PrematureEndOfDocumentError) failIfBroken();
-            stop(0, "el fichero no tiene ningún elemento XML");
+            stop(0, translate("GnauralImport", "el fichero no tiene ningún elemento XML"));
         }
         if (xml_.name() != QLatin1String("schedule"))
-            stop(line(), "se esperaba <schedule> y el documento empieza por <" +
-                             xml_.name().toString().toStdString() + ">");
+            stop(line(),
+                 translate("GnauralImport", "se esperaba <schedule> y el documento empieza por <") +
+                     xml_.name().toString().toStdString() + ">");
         while (xml_.readNextStartElement()) {
             if (xml_.name() == QLatin1String("loops")) loops_ = wholeNumber("loops");
             else if (xml_.name() == QLatin1String("voice")) readVoice();
@@ -91,9 +93,9 @@ private:
 
     void failIfBroken() {
         if (!xml_.hasError()) return;
-        const char* why = "el XML está mal formado";
+        std::string why = translate("GnauralImport", "el XML está mal formado");
         if (xml_.error() == QXmlStreamReader::PrematureEndOfDocumentError)
-            why = "el XML se acaba sin cerrar sus elementos";
+            why = translate("GnauralImport", "el XML se acaba sin cerrar sus elementos");
         stop(line(), why);
     }
 
@@ -104,7 +106,7 @@ private:
         double v = 0;
         if (!parseNumber(text.toStdString(), v) || v != std::floor(v) || v < 0 || v > 1e9)
             stop(at, std::string("<") + element + "> " + shown(text) +
-                         " no es un número entero positivo");
+                         translate("GnauralImport", " no es un número entero positivo"));
         return static_cast<int>(v);
     }
 
@@ -119,7 +121,9 @@ private:
             else xml_.skipCurrentElement();
         }
         failIfBroken();
-        if (!v.type) stop(v.line, "<voice> " + std::to_string(v.number) + " no tiene <type>");
+        if (!v.type)
+            stop(v.line, translate("GnauralImport", "<voice> ") + std::to_string(v.number) +
+                             translate("GnauralImport", " no tiene <type>"));
         voices_.push_back(std::move(v));
     }
 
@@ -149,13 +153,16 @@ private:
     static double number(const Voice& v, std::size_t i, const char* name, const QString& text,
                          bool has, bool signedOk) {
         const RawEntry& e = v.entries[i];
-        const std::string where = "<entry> " + std::to_string(i + 1) + " de la voz " +
+        const std::string where = translate("GnauralImport", "<entry> ") + std::to_string(i + 1) +
+                                  translate("GnauralImport", " de la voz ") +
                                   std::to_string(v.number);
-        if (!has) stop(e.line, where + " no tiene el atributo " + name);
+        if (!has) stop(e.line, where + translate("GnauralImport", " no tiene el atributo ") + name);
         double x = 0;
         if (!parseNumber(text.toStdString(), x) || std::abs(x) > 1e9)
-            stop(e.line, where + ": " + name + " " + shown(text) + " no es un número válido");
-        if (!signedOk && x < 0) stop(e.line, where + ": " + name + " es negativo");
+            stop(e.line, where + ": " + name + " " + shown(text) +
+                             translate("GnauralImport", " no es un número válido"));
+        if (!signedOk && x < 0)
+            stop(e.line, where + ": " + name + translate("GnauralImport", " es negativo"));
         return x;
     }
 
@@ -177,16 +184,24 @@ private:
         return out;
     }
 
-    static const char* kind(int type) {
+    static std::string kind(int type) {
         switch (type) {
-        case kBinauralType: return "una segunda voz binaural";
-        case kPinkNoiseType: return "una segunda voz de ruido rosa";
-        case 2: return "el sonido de un fichero";
-        case 3: return "los tonos isócronos";
-        case 4: return "los tonos isócronos alternos";
-        case 5: return "las gotas de agua";
-        case 6: return "la lluvia";
-        default: return "las voces de un tipo desconocido";
+        case kBinauralType:
+            return translate("GnauralImport", "una segunda voz binaural");
+        case kPinkNoiseType:
+            return translate("GnauralImport", "una segunda voz de ruido rosa");
+        case 2:
+            return translate("GnauralImport", "el sonido de un fichero");
+        case 3:
+            return translate("GnauralImport", "los tonos isócronos");
+        case 4:
+            return translate("GnauralImport", "los tonos isócronos alternos");
+        case 5:
+            return translate("GnauralImport", "las gotas de agua");
+        case 6:
+            return translate("GnauralImport", "la lluvia");
+        default:
+            return translate("GnauralImport", "las voces de un tipo desconocido");
         }
     }
 
@@ -199,32 +214,49 @@ private:
     Draft draft() {
         const Voice* beat = first(kBinauralType, false);
         if (!beat) beat = first(kBinauralType, true);
-        if (!beat) stop(0, "no hay ninguna voz binaural (<type>0</type>)");
+        if (!beat)
+            stop(0, translate("GnauralImport", "no hay ninguna voz binaural (<type>0</type>)"));
         const Voice* noise = first(kPinkNoiseType, false);
 
-        Draft d{{}, {}, 0, {}, {}, "ruido rosa", import::Notes("voz", "voces")};
+        Draft d{
+            {},
+            {},
+            0,
+            {},
+            {},
+            translate("GnauralImport", "ruido rosa"),
+            import::Notes(translate("GnauralImport", "voz"), translate("GnauralImport", "voces"))};
         if (beat->muted)
-            d.notes.sentence("La voz binaural " + std::to_string(beat->number) +
-                             " está silenciada en el fichero; se ha llevado igualmente.");
+            d.notes.sentence(
+                translate("GnauralImport", "La voz binaural ") + std::to_string(beat->number) +
+                translate("GnauralImport",
+                          " está silenciada en el fichero; se ha llevado igualmente."));
         for (const Voice& v : voices_)
             if (&v != beat && &v != noise && !v.muted) d.notes.notCarried(kind(*v.type), v.number);
 
         const std::vector<Entry> tones = entries(*beat, true);
-        if (tones.empty()) stop(beat->line, "la voz binaural no tiene ninguna <entry>");
+        if (tones.empty())
+            stop(beat->line,
+                 translate("GnauralImport", "la voz binaural no tiene ninguna <entry>"));
         double pass = 0;
         for (const Entry& e : tones)
             pass += e.duration;
-        if (pass < 0.5) stop(beat->line, "la voz binaural dura menos de medio segundo");
+        if (pass < 0.5)
+            stop(beat->line,
+                 translate("GnauralImport", "la voz binaural dura menos de medio segundo"));
 
         int passes = loops_;
         if (loops_ == 0) {
-            d.notes.sentence("El fichero se repite sin fin (<loops>0</loops>): se lleva una vez.");
+            d.notes.sentence(
+                translate("GnauralImport",
+                          "El fichero se repite sin fin (<loops>0</loops>): se lleva una vez."));
             passes = 1;
         }
         double t = 0;
         for (int p = 0; p < passes && t < kLongest; ++p) {
             if (d.beat.size() + tones.size() + 1 > kMaxPoints)
-                stop(beat->line, "la voz binaural repetida da demasiados puntos");
+                stop(beat->line,
+                     translate("GnauralImport", "la voz binaural repetida da demasiados puntos"));
             for (const Entry& e : tones) {
                 d.beat.push_back({t, std::abs(e.beat)});
                 d.base.push_back({t, import::lowerTone(e.base, e.beat)});

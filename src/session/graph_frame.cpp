@@ -130,10 +130,11 @@ GraphFrame::GraphFrame(SessionModel& model, QWidget* parent) : QWidget(parent), 
     for (int j = 0; j < 5; ++j)
         d->lblT[j] = label(QString("lblT%1").arg(j), "00:00", Qt::AlignCenter);
     d->lblTiempo = label("lblTiempo", "00:00", Qt::AlignCenter);
-    d->lblTiempo->setToolTip(QString::fromUtf8("Duración sesión"));
-    d->captionBinaural = label("lblHzBinaural", "Hz Binaural", Qt::AlignLeft | Qt::AlignVCenter);
-    d->captionBase = label("lblHzBase", "Hz Base", Qt::AlignRight | Qt::AlignVCenter);
-    d->captionDuracion = label("lblDuracion", QString::fromUtf8("Duración"), Qt::AlignCenter);
+    d->lblTiempo->setToolTip(tr("Duración sesión"));
+    d->captionBinaural =
+        label("lblHzBinaural", tr("Hz Binaural"), Qt::AlignLeft | Qt::AlignVCenter);
+    d->captionBase = label("lblHzBase", tr("Hz Base"), Qt::AlignRight | Qt::AlignVCenter);
+    d->captionDuracion = label("lblDuracion", tr("Duración"), Qt::AlignCenter);
 
     auto scroll = [this](const QString& name) {
         auto* s = new TopHighScrollBar(this);
@@ -329,7 +330,7 @@ void GraphFrame::syncScrollBars() {
 void GraphFrame::minutosChanged(int value) {
     if (d->syncing) return;
     // Each change of the length label is a step.
-    const EditStep step(d->history, "cambiar duración");
+    const EditStep step(d->history, QT_TRANSLATE_NOOP("EditStep", "cambiar duración"));
     d->model->setMinutos(value);
     syncScrollBars();
     EscribirTiempos();
@@ -337,7 +338,7 @@ void GraphFrame::minutosChanged(int value) {
 
 void GraphFrame::segundosChanged(int value) {
     if (d->syncing) return;
-    const EditStep step(d->history, "cambiar duración");
+    const EditStep step(d->history, QT_TRANSLATE_NOOP("EditStep", "cambiar duración"));
     d->model->setSegundos(value);
     syncScrollBars();
     EscribirTiempos();

@@ -5,6 +5,7 @@
 // ticks and labels around it. Graph units throughout; "window" positions are
 // in the graph group's own coordinates (the graph stands at kGraphLeft,
 // kGraphTop in it).
+#include "base/interface_language.h"
 #include "session_model.h"
 
 #include <array>
@@ -25,7 +26,10 @@ struct Grid {
     std::array<std::string, 5> base;        // lblPic1Base(0..4)
 };
 
-inline const std::array<const char*, 4> kBandNames = {"Delta", "Theta", "Alfa", "Beta"};
+// Shown through vs::translate with the context "GraphGrid".
+inline const std::array<const char*, 4> kBandNames = {
+    VS_TRANSLATE_NOOP("GraphGrid", "Delta"), VS_TRANSLATE_NOOP("GraphGrid", "Theta"),
+    VS_TRANSLATE_NOOP("GraphGrid", "Alfa"), VS_TRANSLATE_NOOP("GraphGrid", "Beta")};
 
 // Centre height of a point of beat frequency f: its marker's top as the model
 // places it, plus half a marker.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "graph_view.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -90,7 +91,7 @@ void GraphView::paintGraph(QPainter& p) const {
         const double h = kLabelHeight * sy;
         for (int j = 0; j < 4; ++j)
             p.drawText(QRectF(0, grid_.nameTop[j] * sy, width(), h),
-                       Qt::AlignLeft | Qt::AlignVCenter, QString::fromLatin1(kBandNames[j]));
+                       Qt::AlignLeft | Qt::AlignVCenter, QCoreApplication::translate("GraphGrid", kBandNames[j]));
     }
 
     p.setRenderHint(QPainter::Antialiasing, true);
@@ -165,13 +166,13 @@ void GraphView::mousePressEvent(QMouseEvent* e) {
     if (hit.index != 0) {
         if (e->button() == Qt::LeftButton) {
             // The whole drag, press to release, is one step.
-            if (history_) history_->begin("mover punto");
+            if (history_) history_->begin(QT_TRANSLATE_NOOP("EditStep", "mover punto"));
             dragCurve_ = hit.curve;
             dragIndex_ = hit.index;
             dragBounds_ = limitesArrastre(m_, hit.curve, hit.index, upp_, uppY_);
             showInfo(hit.curve, hit.index);
         } else if (e->button() == Qt::RightButton) {
-            const EditStep step(history_, "borrar punto");
+            const EditStep step(history_, QT_TRANSLATE_NOOP("EditStep", "borrar punto"));
             bool removed = hit.curve == CurveKind::Binaural ? EliminarPunto(m_, hit.index)
                                                             : EliminarPuntoFR(m_, hit.index);
             if (removed) afterEdit();
@@ -180,7 +181,7 @@ void GraphView::mousePressEvent(QMouseEvent* e) {
     }
     if (e->button() != Qt::LeftButton) return;
     const auto mods = e->modifiers() & ~Qt::KeypadModifier;
-    const EditStep step(history_, "añadir punto");
+    const EditStep step(history_, QT_TRANSLATE_NOOP("EditStep", "añadir punto"));
     int added = 0;
     if (mods == Qt::NoModifier)
         added = agregarPunto(m_, u.x(), u.y(), *random_);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "import_draft.h"
 
+#include "base/interface_language.h"
 #include "base/numeric.h"
 #include "frequency_range.h"
 
@@ -22,10 +23,12 @@ std::string placesText(std::vector<int> where, const std::string& one, const std
     const std::size_t shown = std::min(where.size(), kPlacesShown);
     std::string text = many + " ";
     for (std::size_t i = 0; i < shown; ++i) {
-        if (i > 0) text += (i + 1 == where.size()) ? " y " : ", ";
+        if (i > 0) text += (i + 1 == where.size()) ? translate("ImportDraft", " y ") : ", ";
         text += std::to_string(where[i]);
     }
-    if (where.size() > shown) text += " y " + std::to_string(where.size() - shown) + " más";
+    if (where.size() > shown)
+        text +=
+            withArgs(translate("ImportDraft", " y %1 más"), {std::to_string(where.size() - shown)});
     return text;
 }
 
@@ -49,7 +52,7 @@ void holdWithin(Polyline& line, double lo, double hi) {
 }
 
 std::string hz(double v) {
-    return spanishNumber(v, 2) + " Hz";
+    return spanishNumber(v, 2) + translate("ImportDraft", " Hz");
 }
 
 // The maximum nearest the preferred one among those that hold every point;
@@ -98,7 +101,7 @@ std::string quoted(std::string_view text) {
     for (char c : text.substr(0, 40))
         out += (c >= 32 && c < 127) ? c : '?';
     if (text.size() > 40) out += "...";
-    return "«" + out + "»";
+    return withArgs(translate("ImportDraft", "«%1»"), {out});
 }
 
 std::string shortNumber(double v, int decimals) {
@@ -130,7 +133,7 @@ void Notes::sentence(std::string text) {
 std::string Notes::text() const {
     std::string out;
     if (!lost_.empty()) {
-        out = "No se ha podido llevar a la sesión: ";
+        out = translate("ImportDraft", "No se ha podido llevar a la sesión: ");
         for (std::size_t i = 0; i < lost_.size(); ++i)
             out += (i > 0 ? "; " : "") + lost_[i].what + " (" +
                    placesText(lost_[i].where, place_, places_) + ")";
@@ -148,11 +151,14 @@ ImportResult finish(Draft d, const ImportScale& scale) {
         cutAt(d.base, kLongestSession);
         seconds = kLongestSession;
         const double ms = std::min(d.length, 1e15) * 1000;
-        d.notes.sentence("La sesión duraba " + FormatoTiempo(static_cast<std::int64_t>(ms)) +
-                         " y se ha recortado a 59:59.");
+        d.notes.sentence(
+            withArgs(translate("ImportDraft", "La sesión duraba %1 y se ha recortado a 59:59."),
+                     {FormatoTiempo(static_cast<std::int64_t>(ms))}));
     } else {
         seconds = static_cast<int>(roundHalfEven(d.length));
-        if (seconds < 1) return ImportRejection{0, "la sesión dura menos de un segundo"};
+        if (seconds < 1)
+            return ImportRejection{0,
+                                   translate("ImportDraft", "la sesión dura menos de un segundo")};
         const double stretch = seconds / d.length;
         for (Polyline* line : {&d.beat, &d.base})
             for (TimedValue& p : *line)
@@ -169,8 +175,9 @@ ImportResult finish(Draft d, const ImportScale& scale) {
     const int B = chooseMax(scale.binauralMax, binauralMaxRange(topBeat), kBinauralMaxLowest,
                             kBinauralMaxHighest);
     if (topBeat > B + kSlack)
-        d.notes.sentence("Las frecuencias binaurales por encima de " + hz(B) +
-                         " se han limitado a " + hz(B) + ".");
+        d.notes.sentence(withArgs(translate("ImportDraft", "Las frecuencias binaurales por encima "
+                                                           "de %1 se han limitado a %1."),
+                                  {hz(B)}));
     holdWithin(d.beat, 0, B);
 
     const double lowBase = lowest(d.base), topBase = highest(d.base);
@@ -178,11 +185,14 @@ ImportResult finish(Draft d, const ImportScale& scale) {
                             kBaseMaxHighest);
     const double bottomBase = F - kBaseSpan;
     if (topBase > F + kSlack)
-        d.notes.sentence("Las frecuencias base por encima de " + hz(F) + " se han limitado a " +
-                         hz(F) + ".");
+        d.notes.sentence(withArgs(
+            translate("ImportDraft", "Las frecuencias base por encima de %1 se han limitado a %1."),
+            {hz(F)}));
     if (lowBase < bottomBase - kSlack)
-        d.notes.sentence("La escala base abarca " + hz(kBaseSpan) + ": las frecuencias base por " +
-                         "debajo de " + hz(bottomBase) + " se han subido a " + hz(bottomBase) + ".");
+        d.notes.sentence(withArgs(translate("ImportDraft", "La escala base abarca %1: las "
+                                                           "frecuencias base por debajo de %2 se "
+                                                           "han subido a %2."),
+                                  {hz(kBaseSpan), hz(bottomBase)}));
     holdWithin(d.base, bottomBase, F);
     m.FrecBinauralMax = static_cast<float>(B);
     m.FrecBaseMax = F;
@@ -192,14 +202,19 @@ ImportResult finish(Draft d, const ImportScale& scale) {
     const double baseTolerance = m.baseHz(0) - m.baseHz(0.5f);
     const Simplified beat = simplify(d.beat, kMaxPuntos, beatTolerance);
     const Simplified base = simplify(d.base, kMaxPuntos, baseTolerance);
-    for (auto [s, tolerance, name] : {std::tuple{&beat, beatTolerance, "binaural"},
-                                      std::tuple{&base, baseTolerance, "base"}})
+    for (auto [s, tolerance, curve] :
+         {std::tuple{&beat, beatTolerance,
+                     VS_TRANSLATE_NOOP("ImportDraft", "La curva binaural necesitaba más de %1 "
+                                                      "puntos: se ha simplificado a %1 con un "
+                                                      "error de %2 Hz como mucho.")},
+          std::tuple{&base, baseTolerance,
+                     VS_TRANSLATE_NOOP("ImportDraft", "La curva base necesitaba más de %1 puntos: "
+                                                      "se ha simplificado a %1 con un error de %2 "
+                                                      "Hz como mucho.")}})
         if (s->maxError > tolerance)
-            d.notes.sentence(std::string("La curva ") + name + " necesitaba más de " +
-                             std::to_string(kMaxPuntos) + " puntos: se ha simplificado a " +
-                             std::to_string(kMaxPuntos) + " con un error de " +
-                             spanishNumber(s->maxError, s->maxError < 0.1 ? 3 : 2) +
-                             " Hz como mucho.");
+            d.notes.sentence(withArgs(translate("ImportDraft", curve),
+                                      {std::to_string(kMaxPuntos),
+                                       spanishNumber(s->maxError, s->maxError < 0.1 ? 3 : 2)}));
     place(m.Punto, beat.points, m, true);
     place(m.PuntoFR, base.points, m, false);
     m.relayCells();
@@ -211,10 +226,11 @@ ImportResult finish(Draft d, const ImportScale& scale) {
     if (d.noiseHighest) {
         out.maskLevel = static_cast<int>(roundHalfEven(std::clamp(*d.noiseHighest, 0.0, 100.0)));
         if (d.noiseLowest && *d.noiseHighest - *d.noiseLowest >= 1)
-            d.notes.sentence("El " + d.noiseName + " cambia de nivel (de " +
-                             spanishNumber(*d.noiseLowest, 0) + " a " +
-                             spanishNumber(*d.noiseHighest, 0) + "): se propone " +
-                             std::to_string(*out.maskLevel) + " para la máscara.");
+            d.notes.sentence(
+                withArgs(translate("ImportDraft", "El %1 cambia de nivel (de %2 a %3): "
+                                                  "se propone %4 para la máscara."),
+                         {d.noiseName, spanishNumber(*d.noiseLowest, 0),
+                          spanishNumber(*d.noiseHighest, 0), std::to_string(*out.maskLevel)}));
     }
     out.notes = d.notes.text();
     return out;

@@ -2,6 +2,7 @@
 #include "recovery_copy.h"
 
 #include "base/file_replace.h"
+#include "base/interface_language.h"
 #include "base/paths.h"
 #include "base/process_files.h"
 #include "session_document.h"
@@ -142,7 +143,10 @@ std::vector<RecoveryCopy> recoveryCopiesToOffer() {
 }
 
 std::string recoveryQuestion(const std::string& name) {
-    return "Se ha encontrado una copia de la sesión «" + name + "» sin guardar. ¿Recuperarla?";
+    return withArgs(
+        translate("RecoveryCopy",
+                  "Se ha encontrado una copia de la sesión «%1» sin guardar. ¿Recuperarla?"),
+        {name});
 }
 
 RecoveryKeeper::RecoveryKeeper(const SessionDocument& document, std::chrono::milliseconds settle,

@@ -25,6 +25,7 @@
 // listed as a silence.
 #include "import_draft.h"
 
+#include "base/interface_language.h"
 #include "base/numeric.h"
 
 #include <algorithm>
@@ -183,7 +184,8 @@ public:
             line = trimmed(line);
             if (!line.empty()) readLine(line, lineNo);
         }
-        if (open_) stop(blocks_[*open_].line, "falta «}» para cerrar el bloque");
+        if (open_)
+            stop(blocks_[*open_].line, translate("SbgImport", "falta «}» para cerrar el bloque"));
         return draft();
     }
 
@@ -192,18 +194,18 @@ private:
         if (open_) {
             if (line == "}") open_.reset();
             else if (isLetter(line[0]) && !startsWithNow(line))
-                stop(n, "en un bloque solo caben líneas de tiempo");
+                stop(n, translate("SbgImport", "en un bloque solo caben líneas de tiempo"));
             else blocks_[*open_].lines.push_back(timeLine(line, n, true));
             return;
         }
-        if (line == "}") stop(n, "«}» sin un bloque abierto");
+        if (line == "}") stop(n, translate("SbgImport", "«}» sin un bloque abierto"));
         if (line[0] == '-') return options(line, n);
         if (isDigit(line[0]) || line[0] == '+' || startsWithNow(line)) {
             const TimeLine t = timeLine(line, n, false);
             return use(t, t.spec, n, 0);
         }
         if (isLetter(line[0])) return definition(line, n);
-        stop(n, "línea no reconocida " + quoted(line));
+        stop(n, translate("SbgImport", "línea no reconocida ") + quoted(line));
     }
 
     static bool startsWithNow(std::string_view line) {
@@ -216,23 +218,25 @@ private:
             if (word.size() < 2 || word[0] != '-') continue; // an option's argument
             const std::string_view letters = word.substr(1);
             if (letters.find_first_of("pi") != std::string_view::npos)
-                stop(n, "la opción " + quoted(word) +
-                            " hace el programa por sí misma y no se puede importar");
+                stop(n, translate("SbgImport", "la opción ") + quoted(word) +
+                            translate("SbgImport",
+                                      " hace el programa por sí misma y no se puede importar"));
             if (letters.find_first_not_of("SEQD") != std::string_view::npos)
-                notes_.notCarried("la opción " + std::string(word), n);
+                notes_.notCarried(translate("SbgImport", "la opción ") + std::string(word), n);
         }
     }
 
     void definition(std::string_view line, int n) {
         const std::size_t colon = line.find(':');
-        if (colon == std::string_view::npos) stop(n, "línea no reconocida " + quoted(line));
+        if (colon == std::string_view::npos)
+            stop(n, translate("SbgImport", "línea no reconocida ") + quoted(line));
         const std::string name(trimmed(line.substr(0, colon)));
         const std::string_view body = trimmed(line.substr(colon + 1));
-        if (!isName(name)) stop(n, "nombre no válido " + quoted(name));
+        if (!isName(name)) stop(n, translate("SbgImport", "nombre no válido ") + quoted(name));
         // A waveform of the generator's own: only the voices that use it matter.
         if (isWaveform(name)) return;
         if (const auto it = names_.find(name); it != names_.end())
-            stop(n, quoted(name) + " ya está definido en la línea " +
+            stop(n, quoted(name) + translate("SbgImport", " ya está definido en la línea ") +
                         std::to_string(it->second.line));
         if (body == "{") {
             names_[name] = {n, true, static_cast<int>(blocks_.size())};
@@ -263,58 +267,67 @@ private:
         if (const std::size_t colon = voice.find(':'); colon != std::string_view::npos) {
             const std::string_view prefix = voice.substr(0, colon);
             for (std::string_view effect : {"spin", "bspin", "wspin"})
-                if (prefix == effect) return set.lost.push_back("ruido giratorio (spin)");
-            if (isMixEffect(prefix)) return set.lost.push_back(kMixEffects);
+                if (prefix == effect)
+                    return set.lost.push_back(translate("SbgImport", "ruido giratorio (spin)"));
+            if (isMixEffect(prefix)) return set.lost.push_back(translate("SbgImport", kMixEffects));
             if (prefix != "sine") {
                 const bool known = prefix == "square" || prefix == "triangle" ||
                                    prefix == "sawtooth" || isWaveform(prefix);
-                if (!known) stop(n, "voz no reconocida " + quoted(voice));
+                if (!known) stop(n, translate("SbgImport", "voz no reconocida ") + quoted(voice));
                 waveform = prefix;
             }
             voice = voice.substr(colon + 1);
             if (const std::size_t inner = voice.find(':'); inner != std::string_view::npos) {
                 if (!isMixEffect(voice.substr(0, inner)))
-                    stop(n, "voz no reconocida " + quoted(voice));
-                return set.lost.push_back(kMixEffects);
+                    stop(n, translate("SbgImport", "voz no reconocida ") + quoted(voice));
+                return set.lost.push_back(translate("SbgImport", kMixEffects));
             }
         }
         double a = 0, amp = 0;
-        for (auto [noise, name] : {std::pair{"pink/", ""}, std::pair{"white/", "ruido blanco"},
-                                   std::pair{"brown/", "ruido marrón"},
-                                   std::pair{"mix/", "la mezcla con un sonido de fondo (mix)"}}) {
+        for (auto [noise, name] :
+             {std::pair{"pink/", ""},
+              std::pair{"white/", VS_TRANSLATE_NOOP("SbgImport", "ruido blanco")},
+              std::pair{"brown/", VS_TRANSLATE_NOOP("SbgImport", "ruido marrón")},
+              std::pair{"mix/", VS_TRANSLATE_NOOP("SbgImport",
+                                                  "la mezcla con un sonido de fondo (mix)")}}) {
             const std::string_view head(noise);
             if (voice.substr(0, head.size()) != head) continue;
             if (!unsignedNumber(voice.substr(head.size()), amp))
-                stop(n, "nivel no válido en " + quoted(voice));
-            if (*name) return set.lost.push_back(name);
-            if (set.pink) return set.lost.push_back("una segunda voz de ruido rosa");
+                stop(n, translate("SbgImport", "nivel no válido en ") + quoted(voice));
+            if (*name) return set.lost.push_back(translate("SbgImport", name));
+            if (set.pink)
+                return set.lost.push_back(translate("SbgImport", "una segunda voz de ruido rosa"));
             set.pink = amp;
             return;
         }
         if (voice.substr(0, 5) == "bell+") {
             if (!numberOverAmplitude(voice.substr(5), a, amp))
-                stop(n, "voz no reconocida " + quoted(voice));
-            return set.lost.push_back("las campanas (bell)");
+                stop(n, translate("SbgImport", "voz no reconocida ") + quoted(voice));
+            return set.lost.push_back(translate("SbgImport", "las campanas (bell)"));
         }
         const std::size_t sign = voice.find_first_of("+-@~/");
         if (sign == std::string_view::npos || !unsignedNumber(voice.substr(0, sign), a))
-            stop(n, "voz no reconocida " + quoted(voice));
+            stop(n, translate("SbgImport", "voz no reconocida ") + quoted(voice));
         double beat = 0;
         const std::string_view rest = voice.substr(sign + 1);
         const char how = voice[sign];
         const bool valid = how == '/' ? unsignedNumber(rest, amp) : numberOverAmplitude(rest, beat, amp);
-        if (!valid) stop(n, "voz no reconocida " + quoted(voice));
-        if (how == '@') return set.lost.push_back("los tonos isócronos (@)");
-        if (how == '~') return set.lost.push_back("los tonos modulados (~)");
-        if (set.binaural) return set.lost.push_back("una segunda voz binaural");
+        if (!valid) stop(n, translate("SbgImport", "voz no reconocida ") + quoted(voice));
+        if (how == '@')
+            return set.lost.push_back(translate("SbgImport", "los tonos isócronos (@)"));
+        if (how == '~')
+            return set.lost.push_back(translate("SbgImport", "los tonos modulados (~)"));
+        if (set.binaural)
+            return set.lost.push_back(translate("SbgImport", "una segunda voz binaural"));
         set.binaural = true;
         set.carrier = a;
         set.beat = how == '-' ? -beat : beat;
-        if (!waveform.empty()) set.lost.push_back("las formas de onda que no son senoidales");
+        if (!waveform.empty())
+            set.lost.push_back(translate("SbgImport", "las formas de onda que no son senoidales"));
     }
 
-    static constexpr const char* kMixEffects =
-        "los efectos sobre la mezcla (mixspin, mixpulse, mixbeat, mixam)";
+    static constexpr const char* kMixEffects = VS_TRANSLATE_NOOP(
+        "SbgImport", "los efectos sobre la mezcla (mixspin, mixpulse, mixbeat, mixam)");
 
     static bool isMixEffect(std::string_view prefix) {
         return prefix == "mixspin" || prefix == "mixpulse" || prefix == "mixbeat" ||
@@ -329,16 +342,17 @@ private:
             pos = 3;
         } else if (isDigit(word[0])) {
             if (!clockPart(word, pos, 2, s.clock) || s.clock >= kDay)
-                stop(n, "hora no válida " + quoted(word));
+                stop(n, translate("SbgImport", "hora no válida ") + quoted(word));
             s.absolute = Spec::Absolute::Clock;
         }
         if (inBlock && s.absolute != Spec::Absolute::None)
-            stop(n, "en un bloque las horas son relativas (+hh:mm)");
+            stop(n, translate("SbgImport", "en un bloque las horas son relativas (+hh:mm)"));
         while (pos < word.size()) {
             std::int64_t relative = 0;
-            if (word[pos] != '+') stop(n, "hora no válida " + quoted(word));
+            if (word[pos] != '+') stop(n, translate("SbgImport", "hora no válida ") + quoted(word));
             ++pos;
-            if (!clockPart(word, pos, 5, relative)) stop(n, "hora no válida " + quoted(word));
+            if (!clockPart(word, pos, 5, relative))
+                stop(n, translate("SbgImport", "hora no válida ") + quoted(word));
             s.relative += relative;
         }
         return s;
@@ -354,26 +368,31 @@ private:
             const std::string_view f = w[i];
             if (f.size() != 2 || std::string_view("<-=").find(f[0]) == std::string_view::npos ||
                 std::string_view(">-=").find(f[1]) == std::string_view::npos)
-                stop(n, "fundido no válido " + quoted(f) +
-                            ": son dos signos, el primero de < - = y el segundo de > - =");
+                stop(n,
+                     translate("SbgImport", "fundido no válido ") + quoted(f) +
+                         translate("SbgImport",
+                                   ": son dos signos, el primero de < - = y el segundo de > - ="));
             t.fade = std::string(f);
             ++i;
         }
-        if (i >= w.size()) stop(n, "falta el nombre del conjunto de tonos");
+        if (i >= w.size()) stop(n, translate("SbgImport", "falta el nombre del conjunto de tonos"));
         t.name = std::string(w[i++]);
         if (i < w.size() && w[i] == "->") {
             t.slide = true;
             ++i;
         }
-        if (i < w.size()) stop(n, "sobra " + quoted(w[i]) + " al final de la línea");
-        if (!isName(t.name)) stop(n, "nombre no válido " + quoted(t.name));
+        if (i < w.size())
+            stop(n, translate("SbgImport", "sobra ") + quoted(w[i]) +
+                        translate("SbgImport", " al final de la línea"));
+        if (!isName(t.name)) stop(n, translate("SbgImport", "nombre no válido ") + quoted(t.name));
         const auto it = names_.find(t.name);
         if (it == names_.end() && t.name != "alloff")
-            stop(n, quoted(t.name) + " no está definido");
+            stop(n, quoted(t.name) + translate("SbgImport", " no está definido"));
         if (it != names_.end() && it->second.block) {
-            if (!t.fade.empty() || t.slide) stop(n, "un bloque no lleva fundido ni ->");
+            if (!t.fade.empty() || t.slide)
+                stop(n, translate("SbgImport", "un bloque no lleva fundido ni ->"));
             if (inBlock && std::size_t(it->second.index) == *open_)
-                stop(n, "un bloque no puede usarse a sí mismo");
+                stop(n, translate("SbgImport", "un bloque no puede usarse a sí mismo"));
         }
         return t;
     }
@@ -382,12 +401,14 @@ private:
     // `at` is its own time spec combined with those of the blocks round it.
     void use(const TimeLine& t, const Spec& at, int n, int depth) {
         if (++expanded_ > kMaxExpansion)
-            stop(n, "los bloques dan más de " + std::to_string(kMaxExpansion) + " líneas de tiempo");
+            stop(n, translate("SbgImport", "los bloques dan más de ") +
+                        std::to_string(kMaxExpansion) +
+                        translate("SbgImport", " líneas de tiempo"));
         const auto it = names_.find(t.name);
         if (it != names_.end() && it->second.block) {
             if (depth >= kMaxDepth)
-                stop(n, "los bloques se usan unos a otros a más de " + std::to_string(kMaxDepth) +
-                            " niveles");
+                stop(n, translate("SbgImport", "los bloques se usan unos a otros a más de ") +
+                            std::to_string(kMaxDepth) + translate("SbgImport", " niveles"));
             for (const TimeLine& inner : blocks_[it->second.index].lines) {
                 Spec combined = at;
                 combined.relative += inner.spec.relative;
@@ -419,7 +440,7 @@ private:
         using A = Spec::Absolute;
         const A mode = s.absolute == A::None ? (clockMode_ ? A::Clock : A::Now) : s.absolute;
         if (anchored_ && (mode == A::Clock) != clockMode_)
-            stop(n, "no se pueden mezclar NOW y horas de reloj");
+            stop(n, translate("SbgImport", "no se pueden mezclar NOW y horas de reloj"));
         if (s.absolute == A::Now) {
             anchor_ = 0;
         } else if (s.absolute == A::Clock) {
@@ -431,17 +452,19 @@ private:
         clockMode_ = mode == A::Clock;
         const std::int64_t t = anchor_ + s.relative;
         if (!entries_.empty() && t < entries_.back().t)
-            stop(n, "la hora es anterior a la de la línea " + std::to_string(entries_.back().line));
+            stop(n, translate("SbgImport", "la hora es anterior a la de la línea ") +
+                        std::to_string(entries_.back().line));
         return t;
     }
 
     Draft draft() {
-        if (entries_.empty()) stop(0, "no hay ninguna línea de tiempo");
+        if (entries_.empty()) stop(0, translate("SbgImport", "no hay ninguna línea de tiempo"));
         const std::size_t count = entries_.size();
         const std::int64_t start = entries_.front().t;
         if (entries_.back().t == start)
             stop(entries_.back().line,
-                 "la sesión dura 0 segundos: la última línea de tiempo marca su final");
+                 translate("SbgImport",
+                           "la sesión dura 0 segundos: la última línea de tiempo marca su final"));
 
         // Each entry's beat and carrier; a silent one borrows its neighbour's.
         std::vector<const ToneSet*> voiced(count, nullptr);
@@ -454,16 +477,26 @@ private:
                 set.noted = true;
             }
             if (set.binaural) voiced[i] = &set;
-            else if (i + 1 < count) notes_.notCarried(kSilence, e.line);
+            else if (i + 1 < count)
+                notes_.notCarried(translate("SbgImport", kSilence), e.line);
             if ((e.fadeIn == '<' && i > 0) || (e.fadeOut == '>' && i + 1 < count))
-                notes_.notCarried("los fundidos a través del silencio (<, >)", e.line);
+                notes_.notCarried(
+                    translate("SbgImport", "los fundidos a través del silencio (<, >)"), e.line);
         }
         const auto first = std::find_if(voiced.begin(), voiced.end(), [](auto* s) { return s; });
-        if (first == voiced.end()) stop(0, "ningún conjunto de tonos usado tiene una voz binaural");
+        if (first == voiced.end())
+            stop(0,
+                 translate("SbgImport", "ningún conjunto de tonos usado tiene una voz binaural"));
         for (std::size_t i = 0; i < count; ++i)
             voiced[i] = voiced[i] ? voiced[i] : (i == 0 ? *first : voiced[i - 1]);
 
-        Draft d{{}, {}, double(entries_.back().t - start), {}, {}, "ruido rosa", std::move(notes_)};
+        Draft d{{},
+                {},
+                double(entries_.back().t - start),
+                {},
+                {},
+                translate("SbgImport", "ruido rosa"),
+                std::move(notes_)};
         auto point = [&](double t, std::size_t i) {
             const ToneSet& s = *voiced[i];
             d.beat.push_back({t, std::abs(s.beat)});
@@ -498,7 +531,8 @@ private:
         return d;
     }
 
-    static constexpr const char* kSilence = "los silencios (conjuntos de tonos sin voz binaural)";
+    static constexpr const char* kSilence =
+        VS_TRANSLATE_NOOP("SbgImport", "los silencios (conjuntos de tonos sin voz binaural)");
 
     struct Name {
         int line = 0;
@@ -507,7 +541,7 @@ private:
     };
 
     std::string_view text_;
-    import::Notes notes_{"línea", "líneas"};
+    import::Notes notes_{translate("SbgImport", "línea"), translate("SbgImport", "líneas")};
     std::map<std::string, Name> names_;
     std::vector<ToneSet> sets_;
     std::vector<Block> blocks_;

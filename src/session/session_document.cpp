@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "session_document.h"
 
+#include "base/interface_language.h"
 #include "base/paths.h"
 #include "base/services.h"
 #include "session_file.h"
@@ -23,7 +24,7 @@ void SessionDocument::setModified(bool modified) {
 
 std::string SessionDocument::name() const {
     std::string n = nameSource_ ? nameSource_() : std::string();
-    return n.empty() ? "Sesión nueva" : n;
+    return n.empty() ? translate("SessionDocument", "Sesión nueva") : n;
 }
 
 void SessionDocument::nueva() {
@@ -52,8 +53,9 @@ bool SessionDocument::abrir(const std::string& file) {
 SaveResult SessionDocument::guardar() {
     std::string file = file_;
     if (file.empty()) {
-        file = dialogs_.saveFile("Guardar Sesión", joinPath(programFolder(), "Sesión.vso"),
-                                 {{"Ficheros de Sesión", {"*.vso"}}});
+        file = dialogs_.saveFile(translate("SessionDocument", "Guardar Sesión"),
+                                 joinPath(programFolder(), "Sesión.vso"),
+                                 {{translate("SessionDocument", "Ficheros de Sesión"), {"*.vso"}}});
         if (file.empty()) return SaveResult::Cancelled;
         if (file.size() < 4 || file.compare(file.size() - 4, 4, ".vso") != 0) file += ".vso";
     }
@@ -91,12 +93,13 @@ bool SessionDocument::preguntarGuardar() {
 }
 
 std::string saveQuestion(const std::string& sessionName) {
-    return "Guardar modificaciones de: " + sessionName + "?";
+    return withArgs(translate("SessionDocument", "Guardar modificaciones de: %1?"), {sessionName});
 }
 
 std::string saveElsewhereQuestion(const std::string& sessionName) {
-    return "No se ha podido guardar " + sessionName +
-           ". ¿Guardarla en otro lugar? (No: volver a la ventana sin salir)";
+    return withArgs(translate("SessionDocument", "No se ha podido guardar %1. ¿Guardarla en otro "
+                                                 "lugar? (No: volver a la ventana sin salir)"),
+                    {sessionName});
 }
 
 } // namespace vs::session

@@ -2,6 +2,7 @@
 #include "session_file.h"
 
 #include "base/file_replace.h"
+#include "base/interface_language.h"
 #include "base/numeric.h"
 #include "base/services.h"
 
@@ -18,8 +19,8 @@
 namespace vs::session {
 namespace {
 
-constexpr const char* kReadError = "Error al leer datos";
-constexpr const char* kWriteError = "Error al grabar datos";
+constexpr const char* kReadError = VS_TRANSLATE_NOOP("SessionFile", "Error al leer datos");
+constexpr const char* kWriteError = VS_TRANSLATE_NOOP("SessionFile", "Error al grabar datos");
 
 constexpr double kInt16Max = std::numeric_limits<std::int16_t>::max();
 constexpr double kInt32Min = std::numeric_limits<std::int32_t>::min();
@@ -228,7 +229,7 @@ bool applySession(const SessionData& d, SessionModel& m) {
 
 bool GuardarSesion(const SessionModel& model, const std::string& fichero) {
     if (!replaceFileContents(fichero, sessionText(model, localeDecimalPoint()))) {
-        messages().critical(kWriteError);
+        messages().critical(translate("SessionFile", kWriteError));
         return false;
     }
     return true;
@@ -256,7 +257,7 @@ bool LeerSesion(SessionModel& model, const std::string& fichero, RandomSource& r
             ok = parseSession(file, data, random);
     }
     if (!ok) {
-        messages().critical(kReadError);
+        messages().critical(translate("SessionFile", kReadError));
         model.SesionNueva();
         model.SesionModificada = true;
         model.notify();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "session_import.h"
 
+#include "base/interface_language.h"
+
 #include <algorithm>
 #include <fstream>
 #include <iterator>
@@ -24,7 +26,8 @@ std::string extension(const std::string& path) {
 } // namespace
 
 std::string ImportRejection::message() const {
-    if (line > 0) return "Línea " + std::to_string(line) + ": " + reason;
+    if (line > 0)
+        return translate("SessionImport", "Línea ") + std::to_string(line) + ": " + reason;
     std::string text = reason;
     if (!text.empty() && text[0] >= 'a' && text[0] <= 'z') text[0] = char(text[0] - 'a' + 'A');
     return text;
@@ -37,15 +40,17 @@ bool isImportable(const std::string& path) {
 
 ImportResult importSession(const std::string& path, const ImportScale& scale) {
     if (!isImportable(path))
-        return ImportRejection{0, "solo se importan sesiones .sbg y .gnaural"};
+        return ImportRejection{
+            0, translate("SessionImport", "solo se importan sesiones .sbg y .gnaural")};
     std::ifstream in(path, std::ios::binary | std::ios::ate);
-    if (!in) return ImportRejection{0, "no se puede leer el fichero"};
+    if (!in) return ImportRejection{0, translate("SessionImport", "no se puede leer el fichero")};
     const std::streamoff size = in.tellg();
-    if (size > kLargestFile) return ImportRejection{0, "el fichero es demasiado grande"};
+    if (size > kLargestFile)
+        return ImportRejection{0, translate("SessionImport", "el fichero es demasiado grande")};
     in.seekg(0);
     std::string text(static_cast<std::size_t>(std::max<std::streamoff>(size, 0)), '\0');
     if (!in.read(text.data(), static_cast<std::streamsize>(text.size())))
-        return ImportRejection{0, "no se puede leer el fichero"};
+        return ImportRejection{0, translate("SessionImport", "no se puede leer el fichero")};
     return extension(path) == "sbg" ? importSbg(text, scale) : importGnaural(text, scale);
 }
 

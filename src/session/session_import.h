@@ -25,6 +25,7 @@
 //
 // All of it is plain C++ on the UI thread (or any thread: nothing is shared);
 // the Gnaural reader uses Qt Core's XML reader.
+#include "base/interface_language.h"
 #include "session_model.h"
 
 #include <optional>
@@ -34,8 +35,10 @@
 
 namespace vs::session {
 
-// The file dialog's filter for the files importSession takes.
-inline constexpr const char* kImportFilter = "Sesiones de otros programas (*.sbg *.gnaural)";
+// The file dialog's filter for the files importSession takes (shown through
+// vs::translate with the context "SessionImport").
+inline constexpr const char* kImportFilter =
+    VS_TRANSLATE_NOOP("SessionImport", "Sesiones de otros programas (*.sbg *.gnaural)");
 
 // Why a file was not imported: the line it stopped at (for a Gnaural file the
 // line of the XML element, which the reason names), 0 when the fault is the

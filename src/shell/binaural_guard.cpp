@@ -1,16 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "binaural_guard.h"
 
+#include "base/interface_language.h"
 #include "base/services.h"
 
 namespace vs::shell {
 
 std::string BinauralGuard::obstacle(int deviceChannels,
                                     const std::optional<audio::OutputFacts>& server) {
-    if (deviceChannels == 1) return "tiene un solo canal";
+    if (deviceChannels == 1) return translate("BinauralGuard", "tiene un solo canal");
     if (server && server->handsFree)
-        return "es un auricular Bluetooth en modo manos libres, que sólo lleva un canal";
-    if (server && server->channels == 1) return "tiene un solo canal";
+        return translate("BinauralGuard",
+                         "es un auricular Bluetooth en modo manos libres, que sólo lleva un canal");
+    if (server && server->channels == 1) return translate("BinauralGuard", "tiene un solo canal");
     return {};
 }
 
@@ -24,12 +26,14 @@ playback::SoundChoice BinauralGuard::atPlay(const playback::SoundChoice& stored,
     told_ = true;
     std::string device;
     if (server && !server->description.empty()) device = " «" + server->description + "»";
-    if (messages_.askYesNo("Los pulsos binaurales necesitan auriculares estéreo, y la salida de "
-                           "audio" +
-                           device + " " + why +
-                           ".\n\n¿Usar el pulso «Isocrónico», que "
-                           "se oye también por altavoces, hasta cerrar el programa? La opción "
-                           "guardada no cambia."))
+    // %1: the device's name in quotes after a space, or nothing; %2: why.
+    if (messages_.askYesNo(withArgs(
+            translate("BinauralGuard",
+                      "Los pulsos binaurales necesitan auriculares estéreo, y la salida de "
+                      "audio%1 %2.\n\n¿Usar el pulso «Isocrónico», que "
+                      "se oye también por altavoces, hasta cerrar el programa? La opción "
+                      "guardada no cambia."),
+            {device, why})))
         isochronicForRun_ = true;
     return current(stored);
 }

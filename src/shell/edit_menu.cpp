@@ -5,13 +5,17 @@
 #include "session/graph_frame.h"
 
 #include <QAction>
+#include <QCoreApplication>
 
 namespace vs::shell {
 
 namespace {
 
+// Steps are named in Spanish, marked QT_TRANSLATE_NOOP("EditStep", ...)
+// where they are made, and shown in the interface's language.
 QString captionFor(const QString& caption, const std::string& step) {
-    return step.empty() ? caption : caption + ' ' + QString::fromStdString(step);
+    return step.empty() ? caption
+                        : caption + ' ' + QCoreApplication::translate("EditStep", step.c_str());
 }
 
 } // namespace

@@ -28,9 +28,9 @@ std::string withoutVso(std::string name) {
 ExportCommands::ExportCommands(ExportContext context)
     : QObject(context.window), c_(std::move(context)) {
     c_.menu->addSeparator();
-    exportAction_ = c_.menu->addAction(QStringLiteral("E&xportar a audio..."));
+    exportAction_ = c_.menu->addAction(tr("E&xportar a audio..."));
     exportAction_->setObjectName(QStringLiteral("mnuSesionExportarAudio"));
-    reportAction_ = c_.menu->addAction(QStringLiteral("&Informe de verificación"));
+    reportAction_ = c_.menu->addAction(tr("&Informe de verificación"));
     reportAction_->setObjectName(QStringLiteral("mnuSesionInformeVerificacion"));
     connect(exportAction_, &QAction::triggered, this, &ExportCommands::exportToAudio);
     connect(reportAction_, &QAction::triggered, this, &ExportCommands::verify);
@@ -54,23 +54,24 @@ std::string ExportCommands::proposedFileName(const std::string& sessionName) {
 void ExportCommands::exportToAudio() {
     if (job_) return;
     const std::vector<FileFilter> filters = {
-        {"WAV, 16 bits (*.wav)", {"*.wav"}},
-        {"FLAC, 16 bits (*.flac)", {"*.flac"}},
-        {"Ogg Vorbis (*.ogg)", {"*.ogg"}},
-        {"MP3 (*.mp3)", {"*.mp3"}},
+        {tr("WAV, 16 bits (*.wav)").toStdString(), {"*.wav"}},
+        {tr("FLAC, 16 bits (*.flac)").toStdString(), {"*.flac"}},
+        {tr("Ogg Vorbis (*.ogg)").toStdString(), {"*.ogg"}},
+        {tr("MP3 (*.mp3)").toStdString(), {"*.mp3"}},
     };
-    std::string path =
-        c_.dialogs->saveFile("Exportar a audio", proposedFileName(c_.sessionName()), filters);
+    std::string path = c_.dialogs->saveFile(tr("Exportar a audio").toStdString(),
+                                            proposedFileName(c_.sessionName()), filters);
     if (path.empty()) return;
     if (std::string::size_type dot = path.find_last_of("./");
         dot == std::string::npos || path[dot] == '/')
         path += ".wav";
     if (!playback::formatForPath(path)) {
-        c_.messages->critical("Formato desconocido: use .wav, .flac, .ogg o .mp3");
+        c_.messages->critical(
+            tr("Formato desconocido: use .wav, .flac, .ogg o .mp3").toStdString());
         return;
     }
     links::GlassesLinkFactory lights = c_.lights ? c_.lights() : links::GlassesLinkFactory{};
-    if (lights && !c_.messages->askYesNo(kLightQuestion)) lights = {};
+    if (lights && !c_.messages->askYesNo(tr(kLightQuestion).toStdString())) lights = {};
     start(path, std::move(lights));
 }
 
@@ -90,9 +91,9 @@ void ExportCommands::start(const std::string& path, links::GlassesLinkFactory li
     jobName_ = withoutVso(c_.sessionName());
     progress_ = new QProgressDialog(c_.window);
     progress_->setObjectName(QStringLiteral("frmProgresoExportar"));
-    progress_->setWindowTitle(path.empty() ? QStringLiteral("Informe de verificación")
-                                           : QStringLiteral("Exportar a audio"));
-    progress_->setCancelButtonText(QStringLiteral("Cancelar"));
+    progress_->setWindowTitle(path.empty() ? tr("Informe de verificación")
+                                           : tr("Exportar a audio"));
+    progress_->setCancelButtonText(tr("Cancelar"));
     progress_->setRange(0, kSteps);
     progress_->setAutoClose(false);
     progress_->setAutoReset(false);
@@ -117,15 +118,14 @@ void ExportCommands::poll() {
     }
     const std::int64_t total = std::max<std::int64_t>(job_->totalFrames(), 1);
     progress_->setValue(int(job_->framesDone() * kSteps / total));
-    const QString what =
-        job_->path().empty()
-            ? QStringLiteral("Comprobando «%1»…").arg(QString::fromStdString(jobName_))
-            : QStringLiteral("Exportando «%1»…").arg(QString::fromStdString(jobName_));
+    const QString what = job_->path().empty()
+                             ? tr("Comprobando «%1»…").arg(QString::fromStdString(jobName_))
+                             : tr("Exportando «%1»…").arg(QString::fromStdString(jobName_));
     const auto left = job_->secondsLeft();
-    const QString time = left ? QStringLiteral("Quedan %1")
+    const QString time = left ? tr("Quedan %1")
                                     .arg(QString::fromStdString(
                                         session::FormatoTiempo(std::int64_t(*left + 0.999) * 1000)))
-                              : QStringLiteral("Calculando el tiempo restante…");
+                              : tr("Calculando el tiempo restante…");
     progress_->setLabelText(what + QStringLiteral("\n") + time);
 }
 

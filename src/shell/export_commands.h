@@ -77,7 +77,8 @@ public:
     static std::string proposedFileName(const std::string& sessionName);
     // The question after the save dialog while the lights are carried in the sound.
     static constexpr const char* kLightQuestion =
-        "¿Incluir en el audio la señal de luz de las gafas (19.200 Hz)?";
+        QT_TRANSLATE_NOOP("vs::shell::ExportCommands",
+                          "¿Incluir en el audio la señal de luz de las gafas (19.200 Hz)?");
 
 private:
     void start(const std::string& path, links::GlassesLinkFactory lights = {});

@@ -6,6 +6,8 @@
 #include "session/session_model.h"
 #include "session/strip_view.h"
 
+#include <QCoreApplication>
+
 namespace vs::shell {
 
 FlashRiskMarks::FlashRiskMarks(session::SessionModel& model, session::StripView& strip,
@@ -24,9 +26,11 @@ void FlashRiskMarks::update() {
     for (int i = 1; i < int{model_.NumPuntos} && i < session::kMaxPuntos; ++i)
         segmentos.emplace_back(model_.binauralHz(model_.Punto[i].Top),
                                model_.binauralHz(model_.Punto[i + 1].Top));
-    strip_.setMarkedCells(glasses::segmentosDeRiesgo(segmentos),
-                          QStringLiteral("Este tramo destella entre 15 y 20 Hz: es la zona de "
-                                         "mayor riesgo para personas fotosensibles."));
+    strip_.setMarkedCells(
+        glasses::segmentosDeRiesgo(segmentos),
+        QCoreApplication::translate("FlashRiskMarks",
+                                    "Este tramo destella entre 15 y 20 Hz: es la zona de "
+                                    "mayor riesgo para personas fotosensibles."));
 }
 
 } // namespace vs::shell

@@ -107,7 +107,7 @@ QImage aboutPicture(int side) {
 
 frmAbout::frmAbout(DesktopService& desktop, QWidget* owner) : QDialog(owner), desktop_(desktop) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("Acerca de Velorin Somnara"));
+    setWindowTitle(tr("Acerca de Velorin Somnara"));
     // The bands fade into white.
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::white);
@@ -127,11 +127,10 @@ frmAbout::frmAbout(DesktopService& desktop, QWidget* owner) : QDialog(owner), de
     Label1->setFont(big);
     lblVersion_ = new QLabel(this);
     lblVersion_->setObjectName(QStringLiteral("lblVersion"));
-    auto* Label3 =
-        new QLabel(QStringLiteral("Sesiones de ondas binaurales con\ngafas de luz y sonido"), this);
+    auto* Label3 = new QLabel(tr("Sesiones de ondas binaurales con\ngafas de luz y sonido"), this);
     Label3->setObjectName(QStringLiteral("Label3"));
-    auto* lblLicencia = new QLabel(QStringLiteral("Software libre: GNU GPL versión 3 o posterior\n"
-                                                  "(GPL-3.0-or-later), sin ninguna garantía."),
+    auto* lblLicencia = new QLabel(tr("Software libre: GNU GPL versión 3 o posterior\n"
+                                      "(GPL-3.0-or-later), sin ninguna garantía."),
                                    this);
     lblLicencia->setObjectName(QStringLiteral("lblLicencia"));
     Label2_ = new ClickLabel(QString::fromLatin1(kWebAddress), this);
@@ -147,7 +146,7 @@ frmAbout::frmAbout(DesktopService& desktop, QWidget* owner) : QDialog(owner), de
         link->setFont(f);
         link->setCursor(Qt::PointingHandCursor);
     }
-    BotonGradiente1_ = new controls::BotonGradiente(QStringLiteral("Aceptar"), this);
+    BotonGradiente1_ = new controls::BotonGradiente(tr("Aceptar"), this);
     BotonGradiente1_->setObjectName(QStringLiteral("BotonGradiente1"));
 
     auto* texts = new QVBoxLayout;

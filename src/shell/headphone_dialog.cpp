@@ -40,15 +40,15 @@ HeadphoneDialog::HeadphoneDialog(playback::EarTone& tone, bool exchanged,
                                  std::function<void(bool)> setExchanged, QWidget* parent)
     : QDialog(parent), check_(tone), setExchanged_(std::move(setExchanged)) {
     setObjectName(QStringLiteral("frmAuriculares"));
-    setWindowTitle(QStringLiteral("Comprobar auriculares"));
-    auto* intro = new QLabel(QStringLiteral("Póngase los auriculares con el volumen bajo. Sonará "
-                                            "un tono suave, primero en un oído y luego en el "
-                                            "otro."),
+    setWindowTitle(tr("Comprobar auriculares"));
+    auto* intro = new QLabel(tr("Póngase los auriculares con el volumen bajo. Sonará "
+                                "un tono suave, primero en un oído y luego en el "
+                                "otro."),
                              this);
     intro->setWordWrap(true);
-    lblIzquierdo_ = earLabel(QStringLiteral("◀  Izquierdo"), "lblIzquierdo", this);
-    lblDerecho_ = earLabel(QStringLiteral("Derecho  ▶"), "lblDerecho", this);
-    lblIzquierdo_->setToolTip(QStringLiteral("Aquí debe sonar el tono cuando está resaltado"));
+    lblIzquierdo_ = earLabel(tr("◀  Izquierdo"), "lblIzquierdo", this);
+    lblDerecho_ = earLabel(tr("Derecho  ▶"), "lblDerecho", this);
+    lblIzquierdo_->setToolTip(tr("Aquí debe sonar el tono cuando está resaltado"));
     lblDerecho_->setToolTip(lblIzquierdo_->toolTip());
     lblPregunta_ = new QLabel(this);
     lblPregunta_->setObjectName(QStringLiteral("lblPregunta"));
@@ -63,22 +63,18 @@ HeadphoneDialog::HeadphoneDialog(playback::EarTone& tone, bool exchanged,
         b->setToolTip(tip);
         return b;
     };
-    cmdAhi_ = button(QStringLiteral("Sí, en ese oído"), "cmdAhi",
-                     QStringLiteral("El tono suena en el oído resaltado"));
-    cmdOtroLado_ = button(QStringLiteral("En el otro oído"), "cmdOtroLado",
-                          QStringLiteral("El tono suena, pero en el oído contrario"));
-    cmdNada_ =
-        button(QStringLiteral("No lo oigo"), "cmdNada", QStringLiteral("No se oye ningún tono"));
-    chkIntercambiar_ = new QCheckBox(QStringLiteral("Intercambiar canales"), this);
+    cmdAhi_ = button(tr("Sí, en ese oído"), "cmdAhi", tr("El tono suena en el oído resaltado"));
+    cmdOtroLado_ = button(tr("En el otro oído"), "cmdOtroLado",
+                          tr("El tono suena, pero en el oído contrario"));
+    cmdNada_ = button(tr("No lo oigo"), "cmdNada", tr("No se oye ningún tono"));
+    chkIntercambiar_ = new QCheckBox(tr("Intercambiar canales"), this);
     chkIntercambiar_->setObjectName(QStringLiteral("chkIntercambiarCanales"));
-    chkIntercambiar_->setToolTip(QStringLiteral("Cambia el lado izquierdo por el derecho en todo "
-                                                "el sonido del programa, al reproducir y al "
-                                                "exportar; se guarda en Opciones"));
+    chkIntercambiar_->setToolTip(tr("Cambia el lado izquierdo por el derecho en todo "
+                                    "el sonido del programa, al reproducir y al "
+                                    "exportar; se guarda en Opciones"));
     chkIntercambiar_->setChecked(exchanged);
-    cmdRepetir_ = button(QStringLiteral("Repetir"), "cmdRepetir",
-                         QStringLiteral("Vuelve a empezar por el oído izquierdo"));
-    cmdCerrar_ = button(QStringLiteral("Cerrar"), "cmdCerrar",
-                        QStringLiteral("Termina la comprobación y apaga el tono"));
+    cmdRepetir_ = button(tr("Repetir"), "cmdRepetir", tr("Vuelve a empezar por el oído izquierdo"));
+    cmdCerrar_ = button(tr("Cerrar"), "cmdCerrar", tr("Termina la comprobación y apaga el tono"));
 
     auto* ears = new QHBoxLayout;
     ears->addWidget(lblIzquierdo_);
@@ -128,8 +124,8 @@ void HeadphoneDialog::show_() {
     const bool left = check_.ear() == playback::Ear::Left;
     mark(lblIzquierdo_, asking && left);
     mark(lblDerecho_, asking && !left);
-    lblPregunta_->setText(asking ? (left ? QStringLiteral("¿Oye el tono en el oído izquierdo?")
-                                         : QStringLiteral("¿Oye el tono en el oído derecho?"))
+    lblPregunta_->setText(asking ? (left ? tr("¿Oye el tono en el oído izquierdo?")
+                                         : tr("¿Oye el tono en el oído derecho?"))
                                  : QString());
     for (QAbstractButton* b : {cmdAhi_, cmdOtroLado_, cmdNada_})
         b->setEnabled(asking);

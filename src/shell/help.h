@@ -11,7 +11,8 @@ namespace vs::shell {
 
 inline constexpr const char* kManualFile = "Ayuda_VSO.html";
 inline constexpr const char* kEnglishManualFile = "Ayuda_VSO.en.html";
-inline constexpr const char* kNoHelpMessage = "No se encuentra el fichero de ayuda";
+inline constexpr const char* kNoHelpMessage =
+    VS_TRANSLATE_NOOP("HelpDesk", "No se encuentra el fichero de ayuda");
 
 // The manual in the interface's language; the Spanish one when there is no
 // translation, "" when there is no manual at all.

@@ -38,7 +38,7 @@ HelpDesk::~HelpDesk() {
 void HelpDesk::showFor(QWidget* window) {
     const std::string path = manualFile(folder_(), interfaceLanguage());
     if (path.empty()) {
-        messages_.information(kNoHelpMessage);
+        messages_.information(translate("HelpDesk", kNoHelpMessage));
         return;
     }
     QWidget* owner = QApplication::activeModalWidget();

@@ -7,6 +7,8 @@
 #include "session_arguments.h"
 #include "single_instance.h"
 
+#include "base/interface_translation.h"
+#include "base/paths.h"
 #include "glasses/crash_darkening.h"
 
 #include <QApplication>
@@ -55,6 +57,7 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(vs::shell::programIcon());
     vs::shell::QtTranslations qtTexts;
     qtTexts.load(vs::interfaceLanguage());
+    vs::installInterfaceTranslation(vs::interfaceLanguage(), vs::translationsFolder());
     // QApplication has taken its own options out of argv by now.
     const std::vector<std::string> files =
         vs::shell::sessionFilesFromArguments(std::vector<std::string>(argv + 1, argv + argc));

@@ -4,6 +4,7 @@
 #include "audio/bass.h"
 #include "audio/volume.h"
 #include "controls/boton_gradiente.h"
+#include "base/interface_language.h"
 #include "base/numeric.h"
 #include "base/paths.h"
 #include "base/preferences.h"
@@ -181,7 +182,8 @@ void FrmSomnara::wire() {
             &FrmSomnara::cellDoubleClicked);
     connect(ui_.mnuArchivoSalir, &QAction::triggered, this, &FrmSomnara::mnuArchivoSalir_Click);
     connect(ui_.mnuArchivoOpciones, &QAction::triggered, this, [this] {
-        const session::EditStep step(edits_.get(), "cambiar rangos"); // one step per visit
+        const session::EditStep step(
+            edits_.get(), QT_TRANSLATE_NOOP("EditStep", "cambiar rangos")); // one step per visit
         deps_.runOptions({*model_, ui_.graph, gafas_, glasses_->port(), *ui_.led, *deps_.messages,
                           [this] { glasses_->stopAndDarken(); }, &controls::makeHouseButton,
                           deps_.serialDevices, &SoundWiring::outputDevices,
@@ -286,11 +288,13 @@ void FrmSomnara::buildShutdown() {
     shutdown_.add("GuardarListas", [this] {
         // The old list stays as it was when the new one cannot be written.
         if (!library_->guardarLista())
-            deps_.messages->critical("No se puede guardar la lista de sesiones en " +
-                                     library_->listFile());
+            deps_.messages->critical(
+                withArgs(tr("No se puede guardar la lista de sesiones en %1").toStdString(),
+                         {library_->listFile()}));
         if (!music_->guardarLista())
-            deps_.messages->critical("No se puede guardar la lista de música en " +
-                                     music_->listFile());
+            deps_.messages->critical(
+                withArgs(tr("No se puede guardar la lista de música en %1").toStdString(),
+                         {music_->listFile()}));
     });
     shutdown_.add("CerrarMusica", [this] { music_->cerrar(); });
     shutdown_.add("LiberarAudio", [this] { audio_->liberar(); });
@@ -346,7 +350,7 @@ glasses::LedSequencer* FrmSomnara::sequencer() const {
 }
 
 void FrmSomnara::cellDoubleClicked(int index) {
-    const session::EditStep step(edits_.get(), "cambiar secuencia");
+    const session::EditStep step(edits_.get(), QT_TRANSLATE_NOOP("EditStep", "cambiar secuencia"));
     const int nuevo =
         glasses_->sequencer().choose(model_->cellSequence(index), model_->cellSequence(1));
     if (nuevo < 1 || nuevo > 7) return;

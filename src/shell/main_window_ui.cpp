@@ -97,9 +97,9 @@ void MainWindowUi::setupUi(QMainWindow* window, session::SessionModel& model) {
     auto* frame4 = new QGroupBox(central);
     frame4->setObjectName("Frame4");
     auto* transport = new QHBoxLayout(frame4);
-    cmdPlay = new controls::BotonGradiente(QStringLiteral("Play"), frame4);
+    cmdPlay = new controls::BotonGradiente(tr("Play"), frame4);
     cmdPlay->setObjectName("cmdPlay");
-    cmdStop = new controls::BotonGradiente(QStringLiteral("Stop"), frame4);
+    cmdStop = new controls::BotonGradiente(tr("Stop"), frame4);
     cmdStop->setObjectName("cmdStop");
     for (auto* b : {cmdPlay, cmdStop}) {
         b->setMinimumSize(72, 40);
@@ -107,15 +107,15 @@ void MainWindowUi::setupUi(QMainWindow* window, session::SessionModel& model) {
     }
     top->addWidget(frame4);
 
-    auto* frame2 = new QGroupBox(QStringLiteral("Frecuencia/Tiempo"), central);
+    auto* frame2 = new QGroupBox(tr("Frecuencia/Tiempo"), central);
     frame2->setObjectName("Frame2");
     auto* info = new QGridLayout(frame2);
-    lblInfoTime = valueLabel(frame2, "lblInfoTime", QStringLiteral("Tiempo"));
-    lblInfoHz = valueLabel(frame2, "lblInfoHz", QStringLiteral("Frecuencia Binaural (Hz)"));
-    lblInfoFR = valueLabel(frame2, "lblInfoFR", QStringLiteral("Frecuencia Base (Hz)"));
-    info->addWidget(new QLabel(QStringLiteral("Tiempo (mm:ss)"), frame2), 0, 0);
-    info->addWidget(new QLabel(QStringLiteral("Frecuencia Binaural"), frame2), 0, 1);
-    info->addWidget(new QLabel(QStringLiteral("Frecuencia Base"), frame2), 0, 2);
+    lblInfoTime = valueLabel(frame2, "lblInfoTime", tr("Tiempo"));
+    lblInfoHz = valueLabel(frame2, "lblInfoHz", tr("Frecuencia Binaural (Hz)"));
+    lblInfoFR = valueLabel(frame2, "lblInfoFR", tr("Frecuencia Base (Hz)"));
+    info->addWidget(new QLabel(tr("Tiempo (mm:ss)"), frame2), 0, 0);
+    info->addWidget(new QLabel(tr("Frecuencia Binaural"), frame2), 0, 1);
+    info->addWidget(new QLabel(tr("Frecuencia Base"), frame2), 0, 2);
     info->addWidget(lblInfoTime, 1, 0);
     info->addWidget(lblInfoHz, 1, 1);
     info->addWidget(lblInfoFR, 1, 2);
@@ -130,23 +130,20 @@ void MainWindowUi::setupUi(QMainWindow* window, session::SessionModel& model) {
     left->addWidget(frame3, 1);
 
     // Right column: volume, session library, playlist.
-    auto* frame1 = new QGroupBox(QStringLiteral("Volumen"), central);
+    auto* frame1 = new QGroupBox(tr("Volumen"), central);
     frame1->setObjectName("Frame1");
     auto* vol = new QGridLayout(frame1);
-    chkMusica = sourceBox(frame1, "chkMusica", QStringLiteral("Activar/Desactivar Música"));
-    chkMascara =
-        sourceBox(frame1, "chkMascara", QStringLiteral("Activar/Desactivar sonido Máscara"));
-    chkBinaural =
-        sourceBox(frame1, "chkBinaural", QStringLiteral("Activar/Desactivar sonido Binaural"));
+    chkMusica = sourceBox(frame1, "chkMusica", tr("Activar/Desactivar Música"));
+    chkMascara = sourceBox(frame1, "chkMascara", tr("Activar/Desactivar sonido Máscara"));
+    chkBinaural = sourceBox(frame1, "chkBinaural", tr("Activar/Desactivar sonido Binaural"));
     scrollVolumenMusica = volumeBar(frame1, 1, "scrollVolumenMusica");
     scrollVolumenMascara = volumeBar(frame1, 0, "scrollVolumenMascara");
     scrollVolumenBinaural = volumeBar(frame1, 0, "scrollVolumenBinaural");
     lblVolumenMusica = valueLabel(frame1, "lblVolumenMusica");
     lblVolumenMascara = valueLabel(frame1, "lblVolumenMascara");
     lblVolumenBinaural = valueLabel(frame1, "lblVolumenBinaural");
-    vol->addWidget(new QLabel(QStringLiteral("Activo"), frame1), 0, 0);
-    const QString captions[3] = {QStringLiteral("Música"), QStringLiteral("Sonido Máscara"),
-                                 QStringLiteral("Sonido Binaural")};
+    vol->addWidget(new QLabel(tr("Activo"), frame1), 0, 0);
+    const QString captions[3] = {tr("Música"), tr("Sonido Máscara"), tr("Sonido Binaural")};
     QCheckBox* checks[3] = {chkMusica, chkMascara, chkBinaural};
     QScrollBar* bars[3] = {scrollVolumenMusica, scrollVolumenMascara, scrollVolumenBinaural};
     QLabel* values[3] = {lblVolumenMusica, lblVolumenMascara, lblVolumenBinaural};
@@ -182,58 +179,52 @@ void MainWindowUi::buildMenus(QMainWindow* window) {
         m->setObjectName(name);
         return m;
     };
-    QMenu* archivo = menu("mnuArchivo", QStringLiteral("&Archivo"));
-    mnuArchivoImportarSesion =
-        add(archivo, "mnuArchivoImportarSesion", QStringLiteral("&Importar sesión..."));
-    mnuArchivoOpciones = add(archivo, "mnuArchivoOpciones", QStringLiteral("&Opciones"));
+    QMenu* archivo = menu("mnuArchivo", tr("&Archivo"));
+    mnuArchivoImportarSesion = add(archivo, "mnuArchivoImportarSesion", tr("&Importar sesión..."));
+    mnuArchivoOpciones = add(archivo, "mnuArchivoOpciones", tr("&Opciones"));
     archivo->addSeparator();
-    mnuArchivoSalir = add(archivo, "mnuArchivoSalir", QStringLiteral("&Salir"));
+    mnuArchivoSalir = add(archivo, "mnuArchivoSalir", tr("&Salir"));
     mnuArchivoSalir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    QMenu* edicion = menu("mnuEdicion", QStringLiteral("&Edición"));
-    mnuEdicionDeshacer = add(edicion, "mnuEdicionDeshacer", QStringLiteral("&Deshacer"));
-    mnuEdicionRehacer = add(edicion, "mnuEdicionRehacer", QStringLiteral("&Rehacer"));
+    QMenu* edicion = menu("mnuEdicion", tr("&Edición"));
+    mnuEdicionDeshacer = add(edicion, "mnuEdicionDeshacer", tr("&Deshacer"));
+    mnuEdicionRehacer = add(edicion, "mnuEdicionRehacer", tr("&Rehacer"));
     mnuEdicionDeshacer->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     mnuEdicionRehacer->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
 
-    QMenu* sesion = menu("mnuSesion", QStringLiteral("&Sesión"));
+    QMenu* sesion = menu("mnuSesion", tr("&Sesión"));
     mnuSesion = sesion;
     // The transport's key has a home in a menu, where the user sees it.
-    mnuSesionPlayStop = add(sesion, "mnuSesionPlayStop",
-                            QCoreApplication::translate("MainWindowUi", "P&lay/Stop"));
+    mnuSesionPlayStop = add(sesion, "mnuSesionPlayStop", tr("P&lay/Stop"));
     sesion->addSeparator();
-    mnuSesionNueva = add(sesion, "mnuSesionNueva", QStringLiteral("&Nueva"));
+    mnuSesionNueva = add(sesion, "mnuSesionNueva", tr("&Nueva"));
     sesion->addSeparator();
-    mnuSesionGuardarSesion =
-        add(sesion, "mnuSesionGuardarSesion", QStringLiteral("&Guardar Sesión"));
+    mnuSesionGuardarSesion = add(sesion, "mnuSesionGuardarSesion", tr("&Guardar Sesión"));
     mnuSesionGuardarSesionComo =
-        add(sesion, "mnuSesionGuardarSesionComo", QStringLiteral("G&uardar Sesión como..."));
+        add(sesion, "mnuSesionGuardarSesionComo", tr("G&uardar Sesión como..."));
     mnuSesionExportarSbg =
-        add(sesion, "mnuSesionExportarSbg", QStringLiteral("Exportar como &programa .sbg..."));
+        add(sesion, "mnuSesionExportarSbg", tr("Exportar como &programa .sbg..."));
     sesion->addSeparator();
-    mnuSesionAnadirSesion =
-        add(sesion, "mnuSesionAñadirSesion", QStringLiteral("&Añadir Sesión..."));
-    mnuSesionEliminarSesion =
-        add(sesion, "mnuSesionEliminarSesion", QStringLiteral("&Eliminar Sesión"));
+    mnuSesionAnadirSesion = add(sesion, "mnuSesionAñadirSesion", tr("&Añadir Sesión..."));
+    mnuSesionEliminarSesion = add(sesion, "mnuSesionEliminarSesion", tr("&Eliminar Sesión"));
     mnuSesionComprobarAuriculares =
-        add(sesion, "mnuSesionComprobarAuriculares", QStringLiteral("&Comprobar auriculares..."));
+        add(sesion, "mnuSesionComprobarAuriculares", tr("&Comprobar auriculares..."));
     // The usual keys of a document program, beside the menu's access keys.
     mnuSesionNueva->setShortcut(QKeySequence::New);
     mnuSesionGuardarSesion->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     mnuSesionGuardarSesionComo->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     mnuSesionAnadirSesion->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
 
-    QMenu* musica = menu("mnuMusica", QStringLiteral("&Música"));
+    QMenu* musica = menu("mnuMusica", tr("&Música"));
     mnuMusica = musica;
-    mnuMusicaAnadir = add(musica, "mnuMusicaAñadir", QStringLiteral("&Añadir Canción..."));
-    mnuMusicaAnadirPistaCd =
-        add(musica, "mnuMusicaAñadirPistaCD", QStringLiteral("Añadir pista de CD..."));
-    mnuMusicaEliminar = add(musica, "mnuMusicaEliminar", QStringLiteral("&Eliminar Canción"));
+    mnuMusicaAnadir = add(musica, "mnuMusicaAñadir", tr("&Añadir Canción..."));
+    mnuMusicaAnadirPistaCd = add(musica, "mnuMusicaAñadirPistaCD", tr("Añadir pista de CD..."));
+    mnuMusicaEliminar = add(musica, "mnuMusicaEliminar", tr("&Eliminar Canción"));
 
-    QMenu* ayuda = menu("mnuAyuda", QStringLiteral("A&yuda"));
-    mnuAyudaContenido = add(ayuda, "mnuAyudaContenido", QStringLiteral("&Contenido..."));
-    mnuAyudaAcrecaDe = add(ayuda, "mnuAyudaAcrecaDe", QStringLiteral("A&cerca de..."));
+    QMenu* ayuda = menu("mnuAyuda", tr("A&yuda"));
+    mnuAyudaContenido = add(ayuda, "mnuAyudaContenido", tr("&Contenido..."));
+    mnuAyudaAcrecaDe = add(ayuda, "mnuAyudaAcrecaDe", tr("A&cerca de..."));
     // Help answers in every window of the program, not only the main one.
     mnuAyudaContenido->setShortcut(QKeySequence(Qt::Key_F1));
     mnuAyudaContenido->setShortcutContext(Qt::ApplicationShortcut);
@@ -247,9 +238,9 @@ double MainWindowUi::fitColumns(const ShellSettings& settings) {
     // "Duración" is the header that decides: the widest text in the
     // narrowest column at the design's widths.
     const QHeaderView* header = FlexSesion->horizontalHeader();
-    const int needed = header->fontMetrics().horizontalAdvance(QStringLiteral("Duración")) +
-                       2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header) +
-                       6;
+    const int needed =
+        header->fontMetrics().horizontalAdvance(library::LibraryGrid::tr("Duración")) +
+        2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header) + 6;
     const double scale = columnScale(needed, 800);
     FlexSesion->setColumnWidth(1, twipsToPixels(settings.anchoSesion, scale));
     FlexSesion->setColumnWidth(2, twipsToPixels(settings.anchoDuracionSesion, scale));

@@ -2,6 +2,7 @@
 #pragma once
 // The main window's controls, built and laid out in one place, the way a
 // form designer would: no behaviour, no connections. The window wires them.
+#include <QCoreApplication>
 #include <QString>
 
 class QAction;
@@ -36,6 +37,9 @@ struct ExitValues;
 struct ShellSettings;
 
 struct MainWindowUi {
+    Q_DECLARE_TR_FUNCTIONS(MainWindowUi)
+
+public:
     void setupUi(QMainWindow* window, session::SessionModel& model);
     // The grids' columns at the stored widths, scaled so the headers fit the
     // font in use; returns the scale.

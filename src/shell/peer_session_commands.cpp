@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "peer_session_commands.h"
 
+#include "base/interface_language.h"
 #include "base/paths.h"
 #include "base/services.h"
 #include "export_commands.h"
@@ -30,15 +31,17 @@ bool PeerSessionCommands::takes(const std::string& path) {
 }
 
 std::string PeerSessionCommands::maskNote(int level) {
-    return "El ruido de la sesión suena como máscara: su casilla está marcada y su barra en " +
-           volumeLabel(level) + ".";
+    return withArgs(tr("El ruido de la sesión suena como máscara: su casilla está marcada y su "
+                       "barra en %1.")
+                        .toStdString(),
+                    {volumeLabel(level)});
 }
 
 void PeerSessionCommands::importFromDialog() {
     // "Sesiones de otros programas (*.sbg *.gnaural)", as the dialog shows it.
-    const std::string filter = session::kImportFilter;
+    const std::string filter = translate("SessionImport", session::kImportFilter);
     const std::string path =
-        c_.dialogs->openFile("Importar sesión", QDir::homePath().toStdString(),
+        c_.dialogs->openFile(tr("Importar sesión").toStdString(), QDir::homePath().toStdString(),
                              {{filter.substr(0, filter.find(" (")), {"*.sbg", "*.gnaural"}}});
     if (!path.empty()) importFile(path);
 }
@@ -47,7 +50,8 @@ void PeerSessionCommands::importFile(const std::string& path) {
     const session::ImportResult result =
         session::importSession(path, {c_.model->FrecBinauralMaxPref, c_.model->FrecBaseMaxPref});
     if (const auto* no = std::get_if<session::ImportRejection>(&result)) {
-        c_.messages->critical("No se puede importar «" + fileName(path) + "».\n\n" + no->message());
+        c_.messages->critical(withArgs(tr("No se puede importar «%1».\n\n%2").toStdString(),
+                                       {fileName(path), no->message()}));
         return;
     }
     const auto& imported = std::get<session::ImportedSession>(result);
@@ -65,13 +69,15 @@ void PeerSessionCommands::importFile(const std::string& path) {
 
 void PeerSessionCommands::exportSbg() {
     if (c_.model->lengthSeconds() <= 0) {
-        c_.messages->critical("La sesión no tiene duración: no hay nada que exportar");
+        c_.messages->critical(
+            tr("La sesión no tiene duración: no hay nada que exportar").toStdString());
         return;
     }
     std::string proposed = ExportCommands::proposedFileName(c_.sessionName());
     proposed.replace(proposed.size() - 4, 4, ".sbg");
-    std::string path = c_.dialogs->saveFile("Exportar como programa .sbg", proposed,
-                                            {{"Programas .sbg", {"*.sbg"}}});
+    std::string path =
+        c_.dialogs->saveFile(tr("Exportar como programa .sbg").toStdString(), proposed,
+                             {{tr("Programas .sbg").toStdString(), {"*.sbg"}}});
     if (path.empty()) return;
     if (const std::string name = fileName(path); name.find('.') == std::string::npos)
         path += ".sbg";
@@ -79,7 +85,8 @@ void PeerSessionCommands::exportSbg() {
         c_.ui->chkMascara->isChecked() ? c_.ui->scrollVolumenMascara->value() : 0,
         c_.ui->scrollVolumenBinaural->value()};
     if (!session::writeSbg(*c_.model, levels, path))
-        c_.messages->critical("No se puede escribir el programa en " + path);
+        c_.messages->critical(
+            withArgs(tr("No se puede escribir el programa en %1").toStdString(), {path}));
 }
 
 } // namespace vs::shell

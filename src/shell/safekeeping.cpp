@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "safekeeping.h"
 
+#include "base/interface_language.h"
 #include "base/paths.h"
 #include "base/process_files.h"
 #include "base/services.h"
@@ -12,6 +13,7 @@
 #include "session/session_document.h"
 #include "session/session_model.h"
 
+#include <QCoreApplication>
 #include <QSocketNotifier>
 
 #include <algorithm>
@@ -41,8 +43,11 @@ std::vector<std::string> foldersWritten(library::SessionLibrary& sessions) {
 
 Safekeeping::Safekeeping(FrmSomnara& window) : window_(window), keeper_(window.document()) {
     keeper_.onWriteFailed = [](const std::string& file, int error) {
-        messages().critical("No se puede escribir la copia de recuperación " + file + ": " +
-                            std::strerror(error));
+        messages().critical(
+            withArgs(QCoreApplication::translate(
+                         "Safekeeping", "No se puede escribir la copia de recuperación %1: %2")
+                         .toStdString(),
+                     {file, std::strerror(error)}));
     };
     if (exitSignalFd() >= 0) {
         signals_ = std::make_unique<QSocketNotifier>(exitSignalFd(), QSocketNotifier::Read);
@@ -77,7 +82,8 @@ void Safekeeping::offerCopies() {
         library::abrirSesionDe(sessions, copy.session);
         {
             // One step: undo goes back to the session as its file holds it.
-            const session::EditStep step(&window_.edits(), "recuperar la copia");
+            const session::EditStep step(&window_.edits(),
+                                         QT_TRANSLATE_NOOP("EditStep", "recuperar la copia"));
             session::applySession(copy.data, window_.model());
             window_.document().setModified(true);
             window_.model().notify();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell_logic.h"
 
+#include "base/interface_language.h"
 #include "base/numeric.h"
 #include "base/preferences.h"
 #include "base/services.h"
@@ -32,10 +33,12 @@ void StepSequence::run() {
         } catch (const std::exception& e) {
             why = e.what();
         } catch (...) {
-            why = "error desconocido";
+            why = translate("StartupSequence", "error desconocido");
         }
         failed_.push_back(names_[i]);
-        messages().critical("Ha fallado el paso de arranque " + names_[i] + ": " + why);
+        messages().critical(
+            withArgs(translate("StartupSequence", "Ha fallado el paso de arranque %1: %2"),
+                     {names_[i], why}));
     }
 }
 

@@ -2,6 +2,7 @@
 #include "sound_wiring.h"
 
 #include "audio/engine.h"
+#include "base/interface_language.h"
 #include "base/preferences.h"
 #include "base/services.h"
 #include "headphone_dialog.h"
@@ -79,8 +80,11 @@ void SoundWiring::apply() {
     const std::string wanted = storedDevice();
     if (!e.isOpen() || e.isOffline() || wanted == e.deviceName()) return;
     if (!e.moveToDevice(wanted))
-        c_.messages->critical("No se puede abrir la salida de audio" + named(wanted) +
-                              "; el sonido sigue por donde salía.");
+        // %1: the device's name in quotes after a space, or nothing.
+        c_.messages->critical(
+            withArgs(tr("No se puede abrir la salida de audio%1; el sonido sigue por donde salía.")
+                         .toStdString(),
+                     {named(wanted)}));
     facts_.reset();
     askServer();
 }
@@ -96,19 +100,24 @@ void SoundWiring::watchDevice() {
         askServer();
         if (noDeviceTold_) {
             noDeviceTold_ = false;
-            c_.messages->information("El sonido vuelve a salir por la salida predeterminada del "
-                                     "sistema.");
+            c_.messages->information(
+                tr("El sonido vuelve a salir por la salida predeterminada del sistema.")
+                    .toStdString());
         } else {
-            c_.messages->information("Se ha desconectado la salida de audio" + named(was) +
-                                     ". El sonido sigue por la salida predeterminada del "
-                                     "sistema.");
+            c_.messages->information(
+                withArgs(tr("Se ha desconectado la salida de audio%1. El sonido sigue por la "
+                            "salida predeterminada del sistema.")
+                             .toStdString(),
+                         {named(was)}));
         }
         return;
     case audio::Engine::DeviceMove::NoDevice:
         if (noDeviceTold_) return;
         noDeviceTold_ = true;
-        c_.messages->critical("Se ha desconectado la salida de audio" + named(was) +
-                              " y no hay otra que abrir. El sonido volverá en cuanto la haya.");
+        c_.messages->critical(withArgs(tr("Se ha desconectado la salida de audio%1 y no hay otra "
+                                          "que abrir. El sonido volverá en cuanto la haya.")
+                                           .toStdString(),
+                                       {named(was)}));
         return;
     }
 }
@@ -116,7 +125,8 @@ void SoundWiring::watchDevice() {
 void SoundWiring::checkHeadphones() {
     if (c_.stopPlayer) c_.stopPlayer();
     if (!c_.engine->isOpen()) {
-        c_.messages->critical("No se puede comprobar: el sonido no se ha podido iniciar.");
+        c_.messages->critical(
+            tr("No se puede comprobar: el sonido no se ha podido iniciar.").toStdString());
         return;
     }
     playback::EngineEarTone tone(*c_.engine, *c_.messages);

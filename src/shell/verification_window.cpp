@@ -23,16 +23,16 @@ namespace {
 constexpr int kChartMinimumHeight = 160;
 
 QString hz(double v) {
-    return QString::fromStdString(formatFixed(v, 3)) + QStringLiteral(" Hz");
+    return QString::fromStdString(formatFixed(v, 3)) + VerificationWindow::tr(" Hz");
 }
 
 // Drawn as a line, measured as a line over it: where they part, the render
 // is not what the curves ask for. Time in minutes.
 QChart* chartOf(const playback::VerificationReport& r, bool beat, const QString& title) {
     auto* drawn = new QLineSeries;
-    drawn->setName(QStringLiteral("Dibujado"));
+    drawn->setName(VerificationWindow::tr("Dibujado"));
     auto* measured = new QLineSeries;
-    measured->setName(QStringLiteral("Medido"));
+    measured->setName(VerificationWindow::tr("Medido"));
     double lo = 1e9, hi = -1e9;
     for (const playback::SecondCheck& s : r.seconds) {
         const double t = s.second / 60.0;
@@ -59,11 +59,11 @@ QChart* chartOf(const playback::VerificationReport& r, bool beat, const QString&
     chart->addSeries(drawn);
     chart->addSeries(measured);
     auto* x = new QValueAxis;
-    x->setTitleText(QStringLiteral("minutos"));
+    x->setTitleText(VerificationWindow::tr("minutos"));
     x->setLabelFormat(QStringLiteral("%g"));
     x->setRange(0, std::max(1.0, double(r.seconds.size()) / 60.0));
     auto* y = new QValueAxis;
-    y->setTitleText(QStringLiteral("Hz"));
+    y->setTitleText(VerificationWindow::tr("Hz"));
     y->setLabelFormat(QStringLiteral("%g"));
     if (lo > hi) lo = 0, hi = 1;
     const double pad = std::max(0.5, (hi - lo) * 0.08);
@@ -85,7 +85,7 @@ QChart* chartOf(const playback::VerificationReport& r, bool beat, const QString&
 
 VerificationWindow::VerificationWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("frmInformeVerificacion"));
-    setWindowTitle(QStringLiteral("Informe de verificación"));
+    setWindowTitle(tr("Informe de verificación"));
     setAttribute(Qt::WA_DeleteOnClose, false);
     auto* layout = new QVBoxLayout(this);
     heading_ = new QLabel(this);
@@ -112,7 +112,7 @@ VerificationWindow::VerificationWindow(QWidget* parent) : QWidget(parent, Qt::Wi
     layout->addWidget(figures_);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    auto* close = new QPushButton(QStringLiteral("Cerrar"), this);
+    auto* close = new QPushButton(tr("Cerrar"), this);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     buttons->addWidget(close);
     layout->addLayout(buttons);
@@ -127,8 +127,7 @@ VerificationWindow::VerificationWindow(QWidget* parent) : QWidget(parent, Qt::Wi
 void VerificationWindow::setReport(const playback::VerificationReport& r,
                                    const std::string& sessionName, const std::string& file,
                                    const std::vector<std::string>& notes) {
-    QString head =
-        QStringLiteral("Informe de verificación: «%1»").arg(QString::fromStdString(sessionName));
+    QString head = tr("Informe de verificación: «%1»").arg(QString::fromStdString(sessionName));
     if (!file.empty()) head += QStringLiteral("\n") + QString::fromStdString(file);
     heading_->setText(head);
     // A chart view lets go of its previous chart (its own empty one, the
@@ -143,23 +142,22 @@ void VerificationWindow::setReport(const playback::VerificationReport& r,
             chartOf(r, false, QString::fromStdString(playback::carrierPlotTitle(r.pulse))));
     QString verdict = QString::fromStdString(r.verdict());
     for (const std::string& note : notes)
-        verdict += QStringLiteral("\nNota: ") + QString::fromStdString(note);
+        verdict += tr("\nNota: ") + QString::fromStdString(note);
     verdict_->setText(verdict);
     verdict_->setStyleSheet(r.passed() ? QStringLiteral("color: #1b6e20;")
                                        : QStringLiteral("color: #b00020; font-weight: bold;"));
     const double peakDb = r.peak > 0 ? 20 * std::log10(r.peak) : -120.0;
     figures_->setText(
-        QStringLiteral(
-            "Segundos medidos: %1 de %2    Error máximo: pulso %3, tono izquierdo %4, "
-            "tono derecho %5 (tolerancia %6)\nPico: %7 dBFS    Muestras saturadas: %8    "
-            "Chasquidos: %9")
+        tr("Segundos medidos: %1 de %2    Error máximo: pulso %3, tono izquierdo %4, "
+           "tono derecho %5 (tolerancia %6)\nPico: %7 dBFS    Muestras saturadas: %8    "
+           "Chasquidos: %9")
             .arg(r.measuredSeconds)
             .arg(r.seconds.size())
             .arg(hz(r.maxErrorBeat), hz(r.maxErrorLeft), hz(r.maxErrorRight),
                  hz(playback::VerificationReport::kToleranceHz))
             .arg(QString::fromStdString(formatFixed(peakDb, 1)))
             .arg(r.clippedSamples)
-            .arg(r.clicksChecked ? QString::number(r.clicks) : QStringLiteral("no comprobados")));
+            .arg(r.clicksChecked ? QString::number(r.clicks) : tr("no comprobados")));
 }
 
 QString VerificationWindow::verdictText() const {

@@ -39,5 +39,19 @@ TEST(InterfaceLanguage, WithoutAHookTheSourceTextComesBack) {
     setTranslateHook(nullptr);
 }
 
+TEST(InterfaceLanguage, WithArgsFillsEachNumberOnceInAnyOrder) {
+    const struct {
+        const char *text, *expected;
+    } cases[] = {
+        {"%1 de %2", "3 de 10"},
+        {"%2 of %1", "10 of 3"},
+        {"%1%1 100%", "33 100%"},
+        {"%3 y %0", "%3 y %0"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(withArgs(c.text, {"3", "10"}), c.expected) << c.text;
+    EXPECT_EQ(withArgs("«%1» y %2", {"%2", "x"}), "«%2» y x");
+}
+
 } // namespace
 } // namespace vs

@@ -92,7 +92,8 @@ std::vector<float> songAlone(const std::string& name, const std::string& prefere
 
 session::SessionModel shippedSession(const test::TempDir& dir, const std::string& name) {
     const std::string copy = dir.file(name);
-    std::filesystem::copy_file(shipped(name), copy, std::filesystem::copy_options::overwrite_existing);
+    std::filesystem::copy_file(shipped(name), copy,
+                               std::filesystem::copy_options::overwrite_existing);
     session::SessionModel model;
     EXPECT_TRUE(session::LeerSesion(model, copy)) << name;
     return model;

@@ -19,7 +19,7 @@ offered() {
 }
 lines() { printf '%s\n' "$@" | LC_ALL=C sort; }
 
-help=$("$renderer" --help | sed -n '/^Opciones:/,/^$/p' | grep -oE '^  (-[a-z], |    )--[a-z-]+' |
+help=$(LC_ALL=C.UTF-8 LANGUAGE= "$renderer" --help | sed -n '/^Opciones:/,/^$/p' | grep -oE '^  (-[a-z], |    )--[a-z-]+' |
     grep -oE -- '--[a-z-]+' | LC_ALL=C sort)
 [ -n "$help" ] || fail "the help lists no options"
 for option in $help; do

@@ -252,8 +252,8 @@ TEST(RenderAnalysisOfOddSessions, NothingMeasuredIsNeverCorrectAndTheReasonIsGiv
         }
         EXPECT_FALSE(r.passed()) << c.what;
         EXPECT_EQ(r.measuredSeconds, 0) << c.what;
-        EXPECT_EQ(r.verdict().rfind("Sin verificar: no se ha podido medir ningún tono binaural: ", 0),
-                  0u)
+        EXPECT_EQ(
+            r.verdict().rfind("Sin verificar: no se ha podido medir ningún tono binaural: ", 0), 0u)
             << r.verdict();
         EXPECT_NE(r.verdict().find(c.verdict), std::string::npos) << r.verdict();
         EXPECT_EQ(reportSummary(r).rfind("Sin verificar: ningún tono medido", 0), 0u)

@@ -194,8 +194,9 @@ TEST_F(SessionExport, AStageThatFailsStopsTheRenderAndLeavesNoFile) {
         test::FillingDisk disk(diskFills ? 4 * kRate : 1 << 30);
         std::int64_t rendered = 0;
         SessionRenderer renderer(model, options);
-        const auto r = exportToFile(renderer, dir.file("f.wav"), &stage, nullptr,
-                                    [&](std::int64_t done) { rendered = done; }, disk.opener());
+        const auto r = exportToFile(
+            renderer, dir.file("f.wav"), &stage, nullptr,
+            [&](std::int64_t done) { rendered = done; }, disk.opener());
         EXPECT_EQ(r.status, RenderStatus::Failed) << diskFills;
         EXPECT_EQ(stage.callsAfter, 0);
         // The renderer stops within the ring's reach of the failure.
@@ -425,7 +426,8 @@ namespace {
 // its little-endian bytes split as the digest splits them.
 class PlainPcm16 : public FrameSink {
 public:
-    explicit PlainPcm16(std::int64_t headerBytes) : headBytes_(test::Digest::kHeadBytes - headerBytes) {}
+    explicit PlainPcm16(std::int64_t headerBytes)
+        : headBytes_(test::Digest::kHeadBytes - headerBytes) {}
     bool write(const float* x, int frames) override {
         for (int i = 0; i < 2 * frames; ++i) {
             float v = x[i] > 1.0f ? 1.0f : x[i];
@@ -468,8 +470,8 @@ TEST(ShippedSessionsExport, ThePipelineWritesTheBytesOfThePlainRender) {
         test::Digest digest;
         SessionRenderer renderer(model, options);
         RenderAnalyser analyser(model, options);
-        const auto r =
-            exportToFile(renderer, dir.file("out.wav"), &analyser, nullptr, {}, test::digestFiles(digest));
+        const auto r = exportToFile(renderer, dir.file("out.wav"), &analyser, nullptr, {},
+                                    test::digestFiles(digest));
         ASSERT_EQ(r.status, RenderStatus::Complete) << r.message;
         EXPECT_TRUE(analyser.finish().passed()) << name;
         EXPECT_TRUE(digest.inOrder);

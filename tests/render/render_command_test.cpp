@@ -268,8 +268,9 @@ TEST_F(RenderCommand, HelpAndVersionAnswerOnStandardOutputWithStatusZero) {
         EXPECT_EQ(r.out.rfind("Uso: velorin-somnara-render [OPCIONES] SESION SALIDA\n", 0), 0u);
         for (const char* says :
              {"-d, --carpeta CARPETA", "--bits BITS", "--calidad N", "--binaural N", "--mascara N",
-              "--musica N", "--fundido S", "--pulso TIPO", "--ruido COLOR", "--desde-ventana", "--luz", "-q, --silencioso",
-              "-c, --comprobar", "«-» escribe WAV en la salida estándar",
+              "--musica N", "--fundido S", "--pulso TIPO", "--ruido COLOR", "--desde-ventana",
+              "--luz", "-q, --silencioso", "-c, --comprobar",
+              "«-» escribe WAV en la salida estándar",
               "3  grabada, pero la comprobación encontró defectos"})
             EXPECT_NE(r.out.find(says), std::string::npos) << says;
         std::istringstream lines(r.out);
@@ -322,7 +323,8 @@ TEST_F(RenderCommand, EachOptionReachesTheSourcesAndTheFile) {
         {{"--luz"}, {.luz = true}},
         {{"--pulso", "isocronico", "--ruido", "marron"},
          {.sound = {PulseType::Isochronic, NoiseColour::Brown}}},
-        {{"--pulso=monoaural", "--ruido=rosa"}, {.sound = {PulseType::Monaural, NoiseColour::Pink}}},
+        {{"--pulso=monoaural", "--ruido=rosa"},
+         {.sound = {PulseType::Monaural, NoiseColour::Pink}}},
         {{"--desde-ventana"},
          {.binaural = false,
           .volumenBinaural = 64,
@@ -482,7 +484,8 @@ TEST_F(RenderCommand, TheLevelsTheFadeAndTheFileSettingsAreHeard) {
     // Both pulses for speakers give the two ears the same sound; only the
     // isochronic one is silent half of the time.
     auto silentShare = [](const std::vector<float>& x) {
-        return double(std::count_if(x.begin(), x.end(), [](float v) { return std::abs(v) < 1e-4f; })) /
+        return double(
+                   std::count_if(x.begin(), x.end(), [](float v) { return std::abs(v) < 1e-4f; })) /
                double(x.size());
     };
     for (const char* name : {"monoaural.wav", "isocronico.wav"})

@@ -20,12 +20,22 @@ TEST(DrawingNotes, EachThingOffTheGraphIsNamedInOneLine) {
     const float right = kGraphWidth - kMarkerSize, bottom = kGraphHeight - kMarkerSize;
     const std::vector<Case> cases = {
         {[](SessionModel&) {}, ""},
-        {[&](SessionModel& m) { m.Punto[2].Left = right; m.PuntoFR[1].Top = bottom; }, ""},
-        {[](SessionModel& m) { m.FrecBinauralMax = 14; m.FrecBaseMax = 1000; }, ""},
-        {[](SessionModel& m) { m.Punto[2].Left = -100; }, "el punto 2 del pulso está antes del comienzo"},
+        {[&](SessionModel& m) {
+             m.Punto[2].Left = right;
+             m.PuntoFR[1].Top = bottom;
+         },
+         ""},
+        {[](SessionModel& m) {
+             m.FrecBinauralMax = 14;
+             m.FrecBaseMax = 1000;
+         },
+         ""},
+        {[](SessionModel& m) { m.Punto[2].Left = -100; },
+         "el punto 2 del pulso está antes del comienzo"},
         {[&](SessionModel& m) { m.PuntoFR[2].Left = right + 1; },
          "el punto 2 de la portadora está después del final"},
-        {[](SessionModel& m) { m.Punto[1].Top = -1; }, "el punto 1 del pulso está por encima del gráfico"},
+        {[](SessionModel& m) { m.Punto[1].Top = -1; },
+         "el punto 1 del pulso está por encima del gráfico"},
         {[&](SessionModel& m) { m.Punto[1].Top = bottom + 1; }, "por debajo del gráfico"},
         {[](SessionModel& m) { m.Punto[1].Top = std::numeric_limits<float>::quiet_NaN(); },
          "el punto 1 del pulso está por encima del gráfico"},
@@ -35,7 +45,8 @@ TEST(DrawingNotes, EachThingOffTheGraphIsNamedInOneLine) {
         {[](SessionModel& m) { m.FrecBaseMax = -500; }, "(-500 Hz)"},
         {[](SessionModel& m) { m.FrecBaseMax = 2147483647; }, "(2147483647 Hz)"},
         {[](SessionModel& m) {
-             for (int i = 1; i <= 2; ++i) m.Punto[i].Top = m.PuntoFR[i].Top = -1;
+             for (int i = 1; i <= 2; ++i)
+                 m.Punto[i].Top = m.PuntoFR[i].Top = -1;
              m.FrecBinauralMax = 31;
          },
          "; 1 puntos más fuera del gráfico y el máximo del pulso (31 Hz)"},

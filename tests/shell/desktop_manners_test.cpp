@@ -82,8 +82,8 @@ QStringList undescribed(QWidget& root) {
     QStringList missing;
     for (QWidget* w : root.findChildren<QWidget*>()) {
         if (!isControl(w, root)) continue;
-        const QString who = QString::fromLatin1(w->metaObject()->className()) + " " +
-                            w->objectName();
+        const QString who =
+            QString::fromLatin1(w->metaObject()->className()) + " " + w->objectName();
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
         if (!a || a->text(QAccessible::Name).trimmed().isEmpty()) missing << who + ": sin nombre";
         bool tip = false;
@@ -117,8 +117,8 @@ TEST(QtTranslations, StandardButtonsSpeakTheInterfaceLanguage) {
             row.addButton(QDialogButtonBox::StandardButton(int(c.button)));
         }
         for (const Case& c : cases) {
-            const QString want = QString::fromUtf8(
-                language == InterfaceLanguage::Spanish ? c.spanish : c.english);
+            const QString want =
+                QString::fromUtf8(language == InterfaceLanguage::Spanish ? c.spanish : c.english);
             EXPECT_EQ(box.button(c.button)->text(), want);
             EXPECT_EQ(row.button(QDialogButtonBox::StandardButton(int(c.button)))->text(), want);
         }

@@ -40,17 +40,22 @@ TEST(Help, TheManualInTheInterfaceLanguageOrElseTheSpanishOne) {
     struct Case {
         bool spanish, english; // which files the folder holds
         L language;
-        const char* expected;  // "" for none
+        const char* expected; // "" for none
     } cases[] = {
-        {true, true, L::Spanish, "Ayuda_VSO.html"},   {true, true, L::English, "Ayuda_VSO.en.html"},
-        {true, false, L::English, "Ayuda_VSO.html"},  {false, true, L::Spanish, ""},
+        {true, true, L::Spanish, "Ayuda_VSO.html"},
+        {true, true, L::English, "Ayuda_VSO.en.html"},
+        {true, false, L::English, "Ayuda_VSO.html"},
+        {false, true, L::Spanish, ""},
         {false, false, L::English, ""},
     };
     for (const Case& c : cases) {
         vs::test::TempDir dir;
         // A folder that merely carries the name is not a manual.
         QDir folder(QString::fromStdString(dir.path()));
-        if (c.spanish) touch(dir.file("Ayuda_VSO.html")); else folder.mkdir("Ayuda_VSO.html");
+        if (c.spanish)
+            touch(dir.file("Ayuda_VSO.html"));
+        else
+            folder.mkdir("Ayuda_VSO.html");
         if (c.english) touch(dir.file("Ayuda_VSO.en.html"));
         const std::string expected = *c.expected ? dir.file(c.expected) : "";
         EXPECT_EQ(vs::shell::manualFile(dir.path(), c.language), expected)
@@ -84,7 +89,8 @@ TEST(Help, AnInternalLinkStaysInTheWindowAndOnlyAClickedWebLinkIsHandedOut) {
     EXPECT_TRUE(desktop.urls.empty());
     click("Web");
     click("Mail");
-    EXPECT_EQ(desktop.urls, (std::vector<std::string>{"https://example.org/", "mailto:a@example.org"}));
+    EXPECT_EQ(desktop.urls,
+              (std::vector<std::string>{"https://example.org/", "mailto:a@example.org"}));
     EXPECT_EQ(help.chapter(), "b");
     EXPECT_TRUE(desktop.files.empty());
 }
@@ -106,9 +112,9 @@ TEST(Help, BothShippedManualsShowTheirPicturesAndHaveEveryWindowsChapter) {
                 << path << ": " << name.toStdString();
         }
         EXPECT_GE(pictures, 2) << path;
-        for (const char* window : {"frmSomnara", "frmOpciones", "frmInformeVerificacion",
-                                   "frmAuriculares", "frmAbout", "frmSecuencia",
-                                   "frmProgresoExportar"}) {
+        for (const char* window :
+             {"frmSomnara", "frmOpciones", "frmInformeVerificacion", "frmAuriculares", "frmAbout",
+              "frmSecuencia", "frmProgresoExportar"}) {
             const std::string chapter = vs::shell::helpChapter(window, "");
             ASSERT_FALSE(chapter.empty()) << window;
             EXPECT_TRUE(html.contains(QString::fromStdString("name=\"" + chapter + "\"")))
@@ -118,7 +124,8 @@ TEST(Help, BothShippedManualsShowTheirPicturesAndHaveEveryWindowsChapter) {
         static const QRegularExpression link(QStringLiteral("href=\"#([^\"]+)\""));
         for (auto it = link.globalMatch(html); it.hasNext();) {
             const QString anchor = it.next().captured(1);
-            EXPECT_TRUE(html.contains("name=\"" + anchor + "\"")) << path << ": " << anchor.toStdString();
+            EXPECT_TRUE(html.contains("name=\"" + anchor + "\""))
+                << path << ": " << anchor.toStdString();
         }
     }
     EXPECT_EQ(vs::shell::helpChapter("", "vs::glasses::frmSecuencia"), "secuencias");

@@ -665,10 +665,11 @@ TEST_F(MainWindowTest, HelpOpensTheManualInItsOwnWindowOrSaysThereIsNone) {
 }
 
 TEST_F(MainWindowTest, F1OpensTheChapterOfTheFocusedWindowAModalDialogIncluded) {
-    vs::test::writeFile(dir.file("data/Ayuda_VSO.html"),
-                        "<html><body><h1><a name=\"ventana\"></a>V</h1><h1><a name=\"opciones\"></a>O</h1>"
-                        "<h1><a name=\"informe\"></a>I</h1>"
-                        "</body></html>");
+    vs::test::writeFile(
+        dir.file("data/Ayuda_VSO.html"),
+        "<html><body><h1><a name=\"ventana\"></a>V</h1><h1><a name=\"opciones\"></a>O</h1>"
+        "<h1><a name=\"informe\"></a>I</h1>"
+        "</body></html>");
     auto w = open();
     w->show();
     w->activateWindow();

@@ -78,8 +78,7 @@ inline playback::ByteFileOpener digestFiles(Digest& digest) {
         Digest& d_;
         std::int64_t at_ = 0;
     };
-    return [&digest](const std::string& path,
-                     std::string&) -> std::unique_ptr<playback::ByteFile> {
+    return [&digest](const std::string& path, std::string&) -> std::unique_ptr<playback::ByteFile> {
         std::ofstream{path};
         return std::make_unique<File>(digest);
     };
