@@ -479,7 +479,7 @@ TEST_F(RenderCommand, TheLevelsTheFadeAndTheFileSettingsAreHeard) {
                                "--sin-musica", "--fundido", "0", "--pulso", pulse});
         // Only the sound is asked here; how truly the envelope is read is
         // the verification's own tests' business.
-        EXPECT_NE(r.status, render::kExitFailure) << pulse << ": " << r.out << r.err;
+        EXPECT_NE(r.status, render::kExitFailed) << pulse << ": " << r.out << r.err;
     }
     // Both pulses for speakers give the two ears the same sound; only the
     // isochronic one is silent half of the time.
