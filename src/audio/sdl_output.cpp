@@ -86,17 +86,17 @@ private:
 
     // What the device itself has: SDL's preferred format for it.
     static int deviceChannels(const std::string& device) {
-        SDL_AudioSpec spec{};
+        SDL_AudioSpec format{};
         if (device.empty()) {
             char* name = nullptr;
-            if (SDL_GetDefaultAudioInfo(&name, &spec, 0) != 0) return 0;
+            if (SDL_GetDefaultAudioInfo(&name, &format, 0) != 0) return 0;
             SDL_free(name);
-            return spec.channels;
+            return format.channels;
         }
         const auto names = listedDevices();
         for (std::size_t i = 0; i < names.size(); ++i)
-            if (names[i] == device && SDL_GetAudioDeviceSpec(int(i), 0, &spec) == 0)
-                return spec.channels;
+            if (names[i] == device && SDL_GetAudioDeviceSpec(int(i), 0, &format) == 0)
+                return format.channels;
         return 0;
     }
 

@@ -31,7 +31,7 @@ std::string fromQt(const QString& s) {
     return {bytes.constData(), std::size_t(bytes.size())};
 }
 
-struct OptionSpec {
+struct OptionRow {
     const char* shortName; // "" for none
     const char* longName;
     const char* value; // "" for a switch
@@ -39,8 +39,8 @@ struct OptionSpec {
 };
 
 // The table the parser and the help are both made from, in the help's order.
-const std::vector<OptionSpec>& optionTable() {
-    static const std::vector<OptionSpec> table = {
+const std::vector<OptionRow>& optionTable() {
+    static const std::vector<OptionRow> table = {
         {"h", "help", "", VS_TRANSLATE_NOOP("RenderOptions", "Muestra esta ayuda y termina.")},
         {"v", "version", "", VS_TRANSLATE_NOOP("RenderOptions", "Muestra la versión y termina.")},
         {"d", "carpeta", VS_TRANSLATE_NOOP("RenderOptions", "CARPETA"),
@@ -107,18 +107,18 @@ const std::vector<OptionSpec>& optionTable() {
     return table;
 }
 
-QCommandLineOption qtOption(const OptionSpec& spec) {
+QCommandLineOption qtOption(const OptionRow& row) {
     QStringList names;
-    if (*spec.shortName) names << QString::fromLatin1(spec.shortName);
-    names << QString::fromLatin1(spec.longName);
+    if (*row.shortName) names << QString::fromLatin1(row.shortName);
+    names << QString::fromLatin1(row.longName);
     QCommandLineOption o(names);
-    if (*spec.value) o.setValueName(QString::fromLatin1(spec.value));
+    if (*row.value) o.setValueName(QString::fromLatin1(row.value));
     return o;
 }
 
-const OptionSpec* specNamed(const std::string& name) {
-    for (const OptionSpec& spec : optionTable())
-        if (name == spec.shortName || name == spec.longName) return &spec;
+const OptionRow* rowNamed(const std::string& name) {
+    for (const OptionRow& row : optionTable())
+        if (name == row.shortName || name == row.longName) return &row;
     return nullptr;
 }
 
@@ -138,8 +138,8 @@ std::string parseError(const QCommandLineParser& parser) {
     if (open >= 0 && close > open) {
         const std::string quoted = fromQt(text.mid(open + 1, close - open - 1));
         const std::string name = quoted.substr(quoted.find_first_not_of('-'));
-        if (const OptionSpec* spec = specNamed(name))
-            return *spec->value ? translate("RenderOptions", "falta el valor de ") + dashed(name)
+        if (const OptionRow* row = rowNamed(name))
+            return *row->value ? translate("RenderOptions", "falta el valor de ") + dashed(name)
                                 : dashed(name) + translate("RenderOptions", " no lleva valor");
     }
     return translate("RenderOptions", "argumentos no válidos: ") + fromQt(text);
@@ -350,8 +350,8 @@ ParsedArguments parseArguments(const std::vector<std::string>& args) {
     ParsedArguments r;
     RenderOptions& o = r.options;
     QCommandLineParser parser;
-    for (const OptionSpec& spec : optionTable())
-        parser.addOption(qtOption(spec));
+    for (const OptionRow& row : optionTable())
+        parser.addOption(qtOption(row));
     QStringList list{QString::fromLatin1(kProgram)};
     for (const std::string& a : args)
         list << toQt(a);
@@ -416,17 +416,17 @@ std::string helpText() {
         0, 79);
     h += translate("RenderOptions", "\nOpciones:\n");
     constexpr std::size_t kColumn = 26;
-    for (const OptionSpec& spec : optionTable()) {
+    for (const OptionRow& row : optionTable()) {
         std::string left = std::string("  ") +
-                           (*spec.shortName ? "-" + std::string(spec.shortName) + ", " : "    ") +
-                           "--" + spec.longName +
-                           (*spec.value ? " " + translate("RenderOptions", spec.value) : "");
+                           (*row.shortName ? "-" + std::string(row.shortName) + ", " : "    ") +
+                           "--" + row.longName +
+                           (*row.value ? " " + translate("RenderOptions", row.value) : "");
         if (left.size() + 1 > kColumn) {
             h += left + "\n" + std::string(kColumn, ' ');
         } else {
             h += left + std::string(kColumn - left.size(), ' ');
         }
-        wrapInto(h, translate("RenderOptions", spec.help), kColumn, 79);
+        wrapInto(h, translate("RenderOptions", row.help), kColumn, 79);
     }
     h += withArgs(translate("RenderOptions",
                             "\nEstado de salida:\n"

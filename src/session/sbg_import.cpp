@@ -117,7 +117,7 @@ struct ToneSet {
 };
 
 // "NOW", a clock time, or neither; plus the relative times after it.
-struct Spec {
+struct TimeMark {
     enum class Absolute { None, Now, Clock } absolute = Absolute::None;
     std::int64_t clock = 0;
     std::int64_t relative = 0;
@@ -125,7 +125,7 @@ struct Spec {
 
 struct TimeLine {
     int line = 0;
-    Spec spec;
+    TimeMark mark;
     std::string fade; // "" or two signs
     std::string name;
     bool slide = false;
@@ -202,7 +202,7 @@ private:
         if (line[0] == '-') return options(line, n);
         if (isDigit(line[0]) || line[0] == '+' || startsWithNow(line)) {
             const TimeLine t = timeLine(line, n, false);
-            return use(t, t.spec, n, 0);
+            return use(t, t.mark, n, 0);
         }
         if (isLetter(line[0])) return definition(line, n);
         stop(n, translate("SbgImport", "línea no reconocida ") + quoted(line));
@@ -334,18 +334,18 @@ private:
                prefix == "mixam";
     }
 
-    Spec spec(std::string_view word, int n, bool inBlock) {
-        Spec s;
+    TimeMark mark(std::string_view word, int n, bool inBlock) {
+        TimeMark s;
         std::size_t pos = 0;
         if (word.substr(0, 3) == "NOW") {
-            s.absolute = Spec::Absolute::Now;
+            s.absolute = TimeMark::Absolute::Now;
             pos = 3;
         } else if (isDigit(word[0])) {
             if (!clockPart(word, pos, 2, s.clock) || s.clock >= kDay)
                 stop(n, translate("SbgImport", "hora no válida ") + quoted(word));
-            s.absolute = Spec::Absolute::Clock;
+            s.absolute = TimeMark::Absolute::Clock;
         }
-        if (inBlock && s.absolute != Spec::Absolute::None)
+        if (inBlock && s.absolute != TimeMark::Absolute::None)
             stop(n, translate("SbgImport", "en un bloque las horas son relativas (+hh:mm)"));
         while (pos < word.size()) {
             std::int64_t relative = 0;
@@ -362,7 +362,7 @@ private:
         const std::vector<std::string_view> w = words(line);
         TimeLine t;
         t.line = n;
-        t.spec = spec(w[0], n, inBlock);
+        t.mark = mark(w[0], n, inBlock);
         std::size_t i = 1;
         if (i < w.size() && std::string_view("<>-=").find(w[i][0]) != std::string_view::npos) {
             const std::string_view f = w[i];
@@ -398,8 +398,8 @@ private:
     }
 
     // Puts a time line, or the lines of the block it names, into the schedule.
-    // `at` is its own time spec combined with those of the blocks round it.
-    void use(const TimeLine& t, const Spec& at, int n, int depth) {
+    // `at` is its own time mark combined with those of the blocks round it.
+    void use(const TimeLine& t, const TimeMark& at, int n, int depth) {
         if (++expanded_ > kMaxExpansion)
             stop(n, translate("SbgImport", "los bloques dan más de ") +
                         std::to_string(kMaxExpansion) +
@@ -410,8 +410,8 @@ private:
                 stop(n, translate("SbgImport", "los bloques se usan unos a otros a más de ") +
                             std::to_string(kMaxDepth) + translate("SbgImport", " niveles"));
             for (const TimeLine& inner : blocks_[it->second.index].lines) {
-                Spec combined = at;
-                combined.relative += inner.spec.relative;
+                TimeMark combined = at;
+                combined.relative += inner.mark.relative;
                 use(inner, combined, n, depth + 1);
             }
             return;
@@ -436,8 +436,8 @@ private:
         return *allOff_;
     }
 
-    std::int64_t timeOf(const Spec& s, int n) {
-        using A = Spec::Absolute;
+    std::int64_t timeOf(const TimeMark& s, int n) {
+        using A = TimeMark::Absolute;
         const A mode = s.absolute == A::None ? (clockMode_ ? A::Clock : A::Now) : s.absolute;
         if (anchored_ && (mode == A::Clock) != clockMode_)
             stop(n, translate("SbgImport", "no se pueden mezclar NOW y horas de reloj"));
